@@ -1,0 +1,77 @@
+#pragma once
+
+#include "error.h"
+#include "zebvendorcontact_export.h"
+
+#include <QtCore/QString>
+#include <QtCore/QVariant>
+#include <QtWidgets/QWidget>
+
+#include <memory>
+
+namespace ZebVendorContact {
+
+class VendorContactPrivate;
+
+/*!
+ * \class ZebVendorContact::VendorContact
+ *
+ * A fixed-layout panel that shows and edits the contact addresses of one
+ * vendor. The host drives it through three methods, normally in this order:
+ *
+ * \code
+ * auto *contacts = new ZebVendorContact::VendorContact(form);
+ * contacts->LetVendorIDNMode(vendorId, true);                  // who, and may the user edit?
+ * contacts->LetContactAddress(text, "|", "~", "^");           // addresses, types, states
+ * ...
+ * const QString changes = contacts->GetContactAddress();       // added and changed addresses
+ * \endcode
+ *
+ * Errors: GetContactAddress() and LetVendorIDNMode() report a failure by
+ * throwing ZebVendorContact::Error (see error.h); the control stays usable.
+ * LetContactAddress() never reports a failure: a text it cannot load is
+ * loaded as far as it is valid. Callers that reach the methods by name
+ * through Qt's meta-object system (QMetaObject::invokeMethod) get the same
+ * exception; the component runtime's dispatch entry point turns it into a
+ * status code instead (see componentruntime.h).
+ *
+ * Every method must be called on the thread that created the control.
+ */
+class ZEBVENDORCONTACT_EXPORT VendorContact : public QWidget
+{
+    Q_OBJECT
+    // Identity as read by Qt's ActiveX server tooling; fixed forever, hosts store them.
+    Q_CLASSINFO("ClassID", "{d8eea40e-eaea-410c-8e51-59002a35ed10}")
+    Q_CLASSINFO("InterfaceID", "{a690c22e-12c5-4594-a914-2aa31ee9a05d}")
+    Q_CLASSINFO("EventsID", "{09a90134-c4cf-48ef-a10c-0188be33d7f7}")
+    Q_CLASSINFO("Version", "2.0")
+    Q_CLASSINFO("Insertable", "yes")
+    Q_CLASSINFO("ToSuperClass", "ZebVendorContact::VendorContact")
+
+public:
+    explicit VendorContact(QWidget *parent = nullptr);
+    ~VendorContact() override;
+
+    /// The added and changed addresses in the exchange format (empty while
+    /// editing is not allowed). Throws Error on failure.
+    Q_INVOKABLE QString GetContactAddress();
+
+    /// Replaces the addresses, contact types and states with those of
+    /// `ptContactData`, split at the three separators, and refills the panel.
+    /// Never throws.
+    Q_INVOKABLE void LetContactAddress(const QString &ptContactData, const QString &ptFieldSeparator,
+                                       const QString &ptRecordSeparator, const QString &ptTableSeparator);
+
+    /// Sets the vendor and whether the user may add, change and delete
+    /// addresses. Returns an empty QVariant. Throws Error on failure.
+    Q_INVOKABLE QVariant LetVendorIDNMode(qint32 plVendorID, bool tbMode);
+
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
+private:
+    friend class VendorContactPrivate;
+    std::unique_ptr<VendorContactPrivate> d;
+};
+
+} // namespace ZebVendorContact

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QtCore/qglobal.h>
+
+// The library is built with hidden symbol visibility; only what carries this
+// macro is part of its binary interface.
+#if defined(ZEBVENDORCONTACT_BUILDING)
+#define ZEBVENDORCONTACT_EXPORT Q_DECL_EXPORT
+#else
+#define ZEBVENDORCONTACT_EXPORT Q_DECL_IMPORT
+#endif

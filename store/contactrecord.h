@@ -1,0 +1,84 @@
+#pragma once
+
+#include <QtCore/QString>
+#include <QtCore/QStringView>
+
+#include <array>
+
+namespace ZebVendorContact {
+
+/// Positions of the sixteen fields of a contact record, in record order.
+enum ContactField : int {
+    AddressID = 0,
+    ObjectID,
+    Type,
+    Name,
+    Street1,
+    Street2,
+    City,
+    Country,
+    State,
+    PostalCode,
+    Phone,
+    FAX,
+    Email,
+    Phone2,
+    Phone3,
+    IsUpdated,
+    FieldCount
+};
+
+/// Name, kind and size of one field. `size` is the most UTF-16 code units a
+/// text field holds; the integer field (`Type`) has size 0.
+struct FieldDefinition {
+    QStringView name;
+    bool isInteger;
+    int size;
+};
+
+/// The sixteen field definitions in record order.
+const std::array<FieldDefinition, FieldCount> &fieldDefinitions();
+
+/// Position of the field called `name`, letter case ignored; -1 when no field
+/// has that name.
+int fieldPosition(QStringView name);
+
+/*!
+ * One contact record, stored compactly.
+ *
+ * All text fields share one buffer (with end offsets) instead of fifteen
+ * separately allocated strings: a vendor may have 32,767 addresses and the
+ * per-string overhead would otherwise dwarf the text itself. Null is tracked
+ * per field, apart from the empty text.
+ *
+ * The record does no validation; ContactStore applies the size and kind
+ * rules before it writes.
+ */
+class ContactRecord
+{
+public:
+    ContactRecord();
+
+    bool isNull(int field) const { return (m_nullMask >> field) & 1u; }
+    /// Text of a text field; an empty view for null (and for `Type`).
+    QStringView text(int field) const;
+    /// Value of `Type`; 0 while null.
+    qint16 type() const { return m_type; }
+
+    void setText(int field, QStringView text);
+    void setType(qint16 value);
+    void setNull(int field);
+
+    /// Bytes this record holds on the heap beyond sizeof(ContactRecord).
+    qsizetype heapBytes() const;
+
+private:
+    qsizetype start(int field) const { return field == 0 ? 0 : m_end[field - 1]; }
+
+    QString m_buffer;
+    std::array<quint16, FieldCount> m_end {};
+    quint16 m_nullMask = 0xFFFF;
+    qint16 m_type = 0;
+};
+
+} // namespace ZebVendorContact
