@@ -1,0 +1,80 @@
+#pragma once
+
+// Host-side helper: find, create and drive a registered VendorContact control
+// by class id or name, without linking the control library. It reads the
+// per-user registration record, loads the library with QLibrary, asks its
+// DllGetClassObject for the class factory and talks to the control through
+// dispatch ids, as a host on a component platform would.
+
+#include <QtCore/QString>
+#include <QtCore/QVariant>
+#include <QtCore/QVariantList>
+
+#include <memory>
+#include <optional>
+
+class QWidget;
+
+namespace ZebVendorContact::Client {
+
+/// Dispatch ids of the control's three members; fixed forever.
+inline constexpr qint32 DispIdGetContactAddress = 0x60030018;
+inline constexpr qint32 DispIdLetContactAddress = 0x6003001C;
+inline constexpr qint32 DispIdLetVendorIDNMode = 0x60030025;
+
+inline constexpr char ClassId[] = "{d8eea40e-eaea-410c-8e51-59002a35ed10}";
+inline constexpr char ProgId[] = "ZebVendorContact.VendorContact";
+
+/// One entry of the per-user registration record.
+struct RegistrationRecord {
+    QString classId;
+    QString progId;
+    QString libraryPath;
+    QString version;
+};
+
+/// The registration record's file, under $XDG_DATA_HOME (or ~/.local/share).
+QString registrationFilePath();
+
+/// The registration for a class id (braces optional, case ignored) or a name.
+std::optional<RegistrationRecord> findRegistration(const QString &classIdOrProgId);
+
+/// Loads `libraryFile` and calls its DllRegisterServer / DllUnregisterServer.
+bool registerLibrary(const QString &libraryFile, QString *errorMessage = nullptr);
+bool unregisterLibrary(const QString &libraryFile, QString *errorMessage = nullptr);
+
+/// Outcome of one dispatch call. `status` is 0 on success; on failure
+/// `errorText` holds the control's error message.
+struct DispatchResult {
+    int status = 0;
+    QVariant value;
+    QString errorText;
+    bool ok() const { return status == 0; }
+};
+
+/// A live control created through the registration record. The widget lives
+/// in the host's parent widget; the handle keeps the library loaded while the
+/// control exists and destroys the control when it goes.
+class ControlHandle
+{
+public:
+    /// Null (with `errorMessage` set) when the class is not registered, the
+    /// library cannot be loaded or the factory refuses.
+    static std::unique_ptr<ControlHandle> create(const QString &classIdOrProgId, QWidget *parent,
+                                                 QString *errorMessage = nullptr);
+    ~ControlHandle();
+
+    QWidget *widget() const;
+
+    /// Calls a member by dispatch id. Arguments are converted to the member's
+    /// types (text, 32-bit integer, boolean); a wrong count or an argument that
+    /// does not convert gives a non-zero status without calling the member.
+    DispatchResult invoke(qint32 dispId, const QVariantList &arguments);
+
+private:
+    struct Private;
+    explicit ControlHandle(std::unique_ptr<Private> d);
+    std::unique_ptr<Private> d;
+};
+
+} // namespace ZebVendorContact::Client
