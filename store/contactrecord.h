@@ -30,7 +30,8 @@ enum ContactField : int {
 
 /// Name, kind and size of one field. `size` is the most UTF-16 code units a
 /// text field holds; the integer field (`Type`) has size 0.
-struct FieldDefinition {
+struct FieldDefinition
+{
     QStringView name;
     bool isInteger;
     int size;
@@ -68,6 +69,10 @@ public:
     void setText(int field, QStringView text);
     void setType(qint16 value);
     void setNull(int field);
+
+    /// Reserves room for `size` code units of text in all, so a record filled
+    /// in field order (the load) allocates once and exactly.
+    void reserve(qsizetype size);
 
     /// Bytes this record holds on the heap beyond sizeof(ContactRecord).
     qsizetype heapBytes() const;

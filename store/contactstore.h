@@ -64,6 +64,10 @@ public:
     /// Same rules as write() with a text value, without the QVariant.
     void writeText(int field, QStringView text);
 
+    /// The rules of writeText() applied to a record outside the store, so a
+    /// record can be built completely before it is appended.
+    static void writeTextInto(ContactRecord &record, int field, QStringView text);
+
     /// The current record, for fast read-only access. Throws like read().
     const ContactRecord &current() const;
 
@@ -75,7 +79,8 @@ public:
     qsizetype heapBytes() const;
 
 private:
-    struct Slot {
+    struct Slot
+    {
         ContactRecord record;
         bool deleted = false;
     };

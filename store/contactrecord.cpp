@@ -1,0 +1,137 @@
+#include "contactrecord.h"
+
+#include <algorithm>
+#include <functional>
+
+namespace ZebVendorContact {
+
+namespace {
+
+// A view that is empty but not null, for fields that hold the empty text.
+constexpr char16_t emptyText[] = u"";
+
+bool pointsInto(QStringView text, const QString &buffer)
+{
+    if (buffer.isNull() || text.isEmpty())
+        return false;
+    const std::less_equal<const QChar *> lessEqual;
+    const QChar *first = buffer.constData();
+    return lessEqual(first, text.data()) && lessEqual(text.data(), first + buffer.capacity());
+}
+
+} // namespace
+
+const std::array<FieldDefinition, FieldCount> &fieldDefinitions()
+{
+    static const std::array<FieldDefinition, FieldCount> definitions = { {
+        { u"AddressID", false, 15 },
+        { u"ObjectID", false, 15 },
+        { u"Type", true, 0 },
+        { u"Name", false, 60 },
+        { u"Street1", false, 30 },
+        { u"Street2", false, 30 },
+        { u"City", false, 30 },
+        { u"Country", false, 30 },
+        { u"State", false, 30 },
+        { u"PostalCode", false, 30 },
+        { u"Phone", false, 30 },
+        { u"FAX", false, 30 },
+        { u"Email", false, 50 },
+        { u"Phone2", false, 30 },
+        { u"Phone3", false, 30 },
+        { u"IsUpdated", false, 1 },
+    } };
+    return definitions;
+}
+
+int fieldPosition(QStringView name)
+{
+    const auto &definitions = fieldDefinitions();
+    for (int field = 0; field < FieldCount; ++field) {
+        if (definitions[field].name.compare(name, Qt::CaseInsensitive) == 0)
+            return field;
+    }
+    return -1;
+}
+
+ContactRecord::ContactRecord() = default;
+
+QStringView ContactRecord::text(int field) const
+{
+    if (field < 0 || field >= FieldCount || isNull(field))
+        return {};
+    const qsizetype from = start(field);
+    const qsizetype length = m_end[field] - from;
+    if (length == 0)
+        return QStringView(emptyText, 0);
+    return QStringView(m_buffer).mid(from, length);
+}
+
+void ContactRecord::setText(int field, QStringView text)
+{
+    Q_ASSERT(field >= 0 && field < FieldCount);
+    if (pointsInto(text, m_buffer)) {
+        // Copying a field of this very record: the buffer is about to change.
+        const QString copy = text.toString();
+        setText(field, copy);
+        return;
+    }
+
+    const qsizetype from = start(field);
+    const qsizetype to = m_end[field];
+    const qsizetype delta = text.size() - (to - from);
+    Q_ASSERT(m_buffer.size() + delta <= 0xFFFF);
+
+    if (to == m_buffer.size()) {
+        // Nothing after this field (always so while a record is filled in
+        // field order): grow in place, keeping any reserved capacity.
+        m_buffer.truncate(from);
+        m_buffer.append(text);
+    } else if (delta != 0) {
+        QString buffer;
+        buffer.reserve(m_buffer.size() + delta);
+        buffer.append(QStringView(m_buffer).left(from));
+        buffer.append(text);
+        buffer.append(QStringView(m_buffer).mid(to));
+        m_buffer = std::move(buffer);
+    } else if (!text.isEmpty()) {
+        std::copy(text.begin(), text.end(), m_buffer.begin() + from);
+    }
+
+    for (int f = field; f < FieldCount; ++f)
+        m_end[f] = static_cast<quint16>(m_end[f] + delta);
+    m_nullMask &= static_cast<quint16>(~(1u << field));
+}
+
+void ContactRecord::setType(qint16 value)
+{
+    m_type = value;
+    m_nullMask &= static_cast<quint16>(~(1u << Type));
+}
+
+void ContactRecord::setNull(int field)
+{
+    Q_ASSERT(field >= 0 && field < FieldCount);
+    if (field == Type)
+        m_type = 0;
+    else
+        setText(field, {});
+    m_nullMask |= static_cast<quint16>(1u << field);
+}
+
+void ContactRecord::reserve(qsizetype size)
+{
+    if (size > 0)
+        m_buffer.reserve(size);
+}
+
+qsizetype ContactRecord::heapBytes() const
+{
+    if (m_buffer.isNull() || m_buffer.capacity() == 0)
+        return 0;
+    // The allocation header of a QString plus the code units and terminator.
+    constexpr qsizetype header = 16;
+    return header + (m_buffer.capacity() + 1) * qsizetype(sizeof(QChar));
+}
+
+} // namespace ZebVendorContact

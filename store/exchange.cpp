@@ -1,0 +1,248 @@
+#include "exchange.h"
+
+#include <ZebVendorContact/error.h>
+
+#include <array>
+#include <limits>
+
+namespace ZebVendorContact {
+
+namespace {
+
+// A table of the load text may hold at most this many records: the counts of
+// the exchange are 16-bit.
+constexpr qsizetype maxRecordsPerTable = std::numeric_limits<qint16>::max();
+
+// Position of the next whole occurrence of `separator` in `text` at or after
+// `from`, or -1. Looks for the first code unit with the vectorised character
+// search and compares the rest only there, so a scan over the whole text stays
+// linear for the short separators of the exchange.
+qsizetype findSeparator(QStringView text, QStringView separator, qsizetype from)
+{
+    const QChar first = separator.front();
+    const QStringView rest = separator.mid(1);
+    const qsizetype lastStart = text.size() - separator.size();
+    while (from <= lastStart) {
+        const qsizetype at = text.indexOf(first, from);
+        if (at < 0 || at > lastStart)
+            return -1;
+        if (rest.isEmpty() || text.mid(at + 1, rest.size()) == rest)
+            return at;
+        from = at + 1;
+    }
+    return -1;
+}
+
+// Calls `onPiece(piece)` for every piece of the split rule, left to right,
+// until it returns false.
+template<typename OnPiece> void forEachPiece(QStringView text, QStringView separator, OnPiece onPiece)
+{
+    if (text.isEmpty())
+        return;
+    if (separator.isEmpty()) {
+        onPiece(text);
+        return;
+    }
+    qsizetype from = 0;
+    for (;;) {
+        const qsizetype at = findSeparator(text, separator, from);
+        if (at < 0) {
+            onPiece(text.mid(from));
+            return;
+        }
+        if (!onPiece(text.mid(from, at - from)))
+            return;
+        from = at + separator.size();
+    }
+}
+
+bool isBlank(QStringView text)
+{
+    for (QChar c : text) {
+        if (c != u' ')
+            return false;
+    }
+    return true;
+}
+
+// Number of records of a table split at the record separator: the piece after
+// the last separator is not a record.
+qsizetype recordCountOf(const QList<QStringView> &pieces)
+{
+    return pieces.isEmpty() ? 0 : pieces.size() - 1;
+}
+
+// The values of one contact record. Stops after the first value too many, so
+// a record with a runaway number of separators costs no more than a valid one.
+struct RecordValues
+{
+    std::array<QStringView, FieldCount + 1> values;
+    int count = 0;
+};
+
+RecordValues splitRecord(QStringView record, QStringView fieldSeparator)
+{
+    RecordValues result;
+    forEachPiece(record, fieldSeparator, [&result](QStringView value) {
+        result.values[result.count++] = value;
+        return result.count < int(result.values.size());
+    });
+    return result;
+}
+
+// Appends one contact record built from `recordText`. The record is filled
+// completely before it is appended, but the outcome is that of appending a
+// null record and writing the values in order: when a value is rejected, the
+// record with the values before it is appended and the failure passed on.
+void appendContactRecord(ContactStore &store, QStringView recordText, QStringView fieldSeparator)
+{
+    const RecordValues record = splitRecord(recordText, fieldSeparator);
+    const int writable = std::min(record.count, int(FieldCount));
+
+    qsizetype textSize = 0;
+    for (int field = 0; field < writable; ++field) {
+        if (field != Type)
+            textSize += std::min(record.values[field].size(), qsizetype(fieldDefinitions()[field].size));
+    }
+
+    ContactRecord built;
+    built.reserve(textSize);
+    try {
+        for (int field = 0; field < writable; ++field)
+            ContactStore::writeTextInto(built, field, record.values[field]);
+        if (record.count > FieldCount) {
+            throw Error(Error::Code::NoSuchField,
+                QStringLiteral("A contact record has more than %1 values.").arg(int(FieldCount)));
+        }
+    } catch (const Error &) {
+        store.appendRecord(std::move(built));
+        throw;
+    }
+    store.appendRecord(std::move(built));
+}
+
+// Step 6: the contacts table.
+void loadContacts(ContactStore &store, QStringView table, QStringView recordSeparator, QStringView fieldSeparator)
+{
+    const QList<QStringView> pieces = splitBySeparator(table, recordSeparator);
+    if (pieces.isEmpty())
+        return; // an empty contacts table: no addresses
+    if (pieces.size() == 1)
+        throw Error(Error::Code::InvalidArgument, QStringLiteral("The contacts table has no record separator."));
+    if (recordCountOf(pieces) > maxRecordsPerTable)
+        throw Error(Error::Code::Overflow, QStringLiteral("The contacts table holds too many records."));
+    for (qsizetype i = 0; i < recordCountOf(pieces); ++i)
+        appendContactRecord(store, pieces[i], fieldSeparator);
+}
+
+// Steps 7 and 8: a lookup table. It is replaced only once its whole text was
+// accepted; a rejected table keeps its previous rows (or stays absent).
+void loadLookupTable(
+    std::optional<LookupTable> &destination, QStringView table, QStringView recordSeparator, QStringView fieldSeparator)
+{
+    const QList<QStringView> pieces = splitBySeparator(table, recordSeparator);
+    if (pieces.size() < 2)
+        throw Error(Error::Code::InvalidArgument, QStringLiteral("A lookup table has no record separator."));
+    if (recordCountOf(pieces) > maxRecordsPerTable)
+        throw Error(Error::Code::Overflow, QStringLiteral("A lookup table holds too many records."));
+
+    LookupTable rows;
+    rows.reserve(recordCountOf(pieces));
+    for (qsizetype i = 0; i < recordCountOf(pieces); ++i) {
+        LookupRow row;
+        forEachPiece(pieces[i], fieldSeparator, [&row](QStringView value) {
+            row.append(value.toString());
+            return true;
+        });
+        rows.append(std::move(row));
+    }
+    destination = std::move(rows);
+}
+
+void appendEntry(QString &result, const ContactRecord &record, QStringView fieldSeparator, QStringView recordSeparator)
+{
+    for (int field = 0; field < IsUpdated; ++field) {
+        if (field > 0)
+            result.append(fieldSeparator);
+        if (field == Type) {
+            if (!record.isNull(Type))
+                result.append(QString::number(record.type()));
+        } else {
+            result.append(record.text(field));
+        }
+    }
+    result.append(recordSeparator);
+}
+
+bool isFlagged(const ContactRecord &record)
+{
+    return !record.isNull(IsUpdated) && !record.text(IsUpdated).isEmpty();
+}
+
+} // namespace
+
+QList<QStringView> splitBySeparator(QStringView text, QStringView separator)
+{
+    QList<QStringView> pieces;
+    forEachPiece(text, separator, [&pieces](QStringView piece) {
+        pieces.append(piece);
+        return true;
+    });
+    return pieces;
+}
+
+LoadOutcome loadContactData(ContactData &data, const QString &contactData, const QString &fieldSeparator,
+    const QString &recordSeparator, const QString &tableSeparator)
+{
+    if (isBlank(contactData))
+        return LoadOutcome::Blank;
+
+    data.fieldSeparator = fieldSeparator;
+    data.recordSeparator = recordSeparator;
+    data.tableSeparator = tableSeparator;
+
+    try {
+        // Emptying record by record from the first leaves exactly what
+        // removeAll() leaves: no records, the position at the end.
+        if (data.store.isOpen())
+            data.store.removeAll();
+        else
+            data.store.open();
+
+        const QList<QStringView> tables = splitBySeparator(contactData, tableSeparator);
+        if (tables.size() != 3)
+            return LoadOutcome::Failed;
+
+        loadContacts(data.store, tables[0], recordSeparator, fieldSeparator);
+        loadLookupTable(data.types, tables[1], recordSeparator, fieldSeparator);
+        loadLookupTable(data.states, tables[2], recordSeparator, fieldSeparator);
+    } catch (const std::exception &) {
+        // The load never reports a failure to the host: it stops where it
+        // failed and keeps what it had done.
+        return LoadOutcome::Failed;
+    }
+    return LoadOutcome::Complete;
+}
+
+QString exportContactData(ContactData &data)
+{
+    if (!data.editAllowed)
+        return QString();
+    // Nothing was ever loaded, so nothing can have changed.
+    if (!data.store.isOpen())
+        return QString();
+
+    ContactStore &store = data.store;
+    if (store.recordCount() == 0)
+        return QString();
+
+    QString result;
+    for (store.moveFirst(); !store.atEnd(); store.moveNext()) {
+        const ContactRecord &record = store.current();
+        if (isFlagged(record))
+            appendEntry(result, record, data.fieldSeparator, data.recordSeparator);
+    }
+    return result;
+}
+
+} // namespace ZebVendorContact

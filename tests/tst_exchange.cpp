@@ -1,0 +1,477 @@
+#include "exchange.h"
+
+#include <ZebVendorContact/error.h>
+
+#include <QtTest/QTest>
+
+using namespace ZebVendorContact;
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+const QString workedExample = u"501|77|3|Main Office|12 Harbour Rd||Springfield|1|14|627-01|555-12-34|555-12-35|||~"
+                              u"502|77|5|Warehouse|4 Dock St|Unit 9|Toronto|2|63|K1A 0B1|555-98-76||||555-98-77|S~^"
+                              u"3|Head office~5|Shipping~^14|1|IL|Illinois~63|2|ON|Ontario~"_s;
+
+const QString workedExport = u"502|77|5|Warehouse|4 Dock St|Unit 9|Toronto|2|63|K1A 0B1|555-98-76||||555-98-77~"_s;
+
+// One record as its sixteen values joined by "|", null shown as "#", trailing
+// nulls left out ("#" alone for a record of nulls only).
+QString describeRecord(const ContactRecord &record)
+{
+    QStringList values;
+    for (int field = 0; field < FieldCount; ++field) {
+        if (record.isNull(field))
+            values.append(u"#"_s);
+        else if (field == Type)
+            values.append(QString::number(record.type()));
+        else
+            values.append(record.text(field).toString());
+    }
+    while (values.size() > 1 && values.constLast() == u"#"_s)
+        values.removeLast();
+    return values.join(u'|');
+}
+
+QStringList describeStore(ContactStore &store)
+{
+    QStringList records;
+    for (store.moveFirst(); !store.atEnd(); store.moveNext())
+        records.append(describeRecord(store.current()));
+    return records;
+}
+
+QString describeTable(const std::optional<LookupTable> &table)
+{
+    if (!table)
+        return u"<absent>"_s;
+    QStringList rows;
+    for (const LookupRow &row : *table)
+        rows.append(row.join(u','));
+    return rows.join(u';');
+}
+
+QString repeated(QStringView piece, int times)
+{
+    QString text;
+    text.reserve(piece.size() * times);
+    for (int i = 0; i < times; ++i)
+        text.append(piece);
+    return text;
+}
+
+void loadWorkedExample(ContactData &data)
+{
+    QCOMPARE(loadContactData(data, workedExample, u"|"_s, u"~"_s, u"^"_s), LoadOutcome::Complete);
+}
+
+} // namespace
+
+class TestExchange : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void split_data();
+    void split();
+    void splitGivesViewsIntoTheText();
+
+    void workedExampleLoad();
+    void workedExampleExport();
+    void exportAfterChangingARecord();
+    void exportWithoutEditing();
+    void exportBeforeAnyLoad();
+    void exportOfUnflaggedRecordsIsEmpty();
+    void exportWritesNullsAsEmptyAndNegativeTypes();
+    void exportKeepsSeparatorsInValues();
+    void exportLeavesPositionAtEndAndRecordsUnchanged();
+    void exportOfEmptiedStore();
+
+    void loadFailureTable_data();
+    void loadFailureTable();
+    void tableSizeLimits_data();
+    void tableSizeLimits();
+    void failedTableStaysAbsentOnFirstLoad();
+    void multiCharacterSeparators();
+    void loadReplacesEverythingAndKeepsCounter();
+    void loadedFlagIsExported();
+};
+
+void TestExchange::split_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("separator");
+    QTest::addColumn<QStringList>("pieces");
+
+    QTest::newRow("empty text") << QString() << u"|"_s << QStringList();
+    QTest::newRow("empty text, empty separator") << QString() << QString() << QStringList();
+    QTest::newRow("empty separator never matches") << u"a|b"_s << QString() << QStringList { u"a|b"_s };
+    QTest::newRow("no occurrence") << u"abc"_s << u"|"_s << QStringList { u"abc"_s };
+    QTest::newRow("two pieces") << u"a|b"_s << u"|"_s << QStringList { u"a"_s, u"b"_s };
+    QTest::newRow("separator only") << u"|"_s << u"|"_s << QStringList { QString(), QString() };
+    QTest::newRow("two in a row") << u"a||b"_s << u"|"_s << QStringList { u"a"_s, QString(), u"b"_s };
+    QTest::newRow("trailing separator") << u"a|b|"_s << u"|"_s << QStringList { u"a"_s, u"b"_s, QString() };
+    QTest::newRow("multi-character, partial start") << u"aab"_s << u"ab"_s << QStringList { u"a"_s, QString() };
+    QTest::newRow("no overlaps") << u"aaa"_s << u"aa"_s << QStringList { QString(), u"a"_s };
+    QTest::newRow("adjacent multi-character")
+        << u"abab"_s << u"ab"_s << QStringList { QString(), QString(), QString() };
+    QTest::newRow("letter case significant") << u"xAbY"_s << u"ab"_s << QStringList { u"xAbY"_s };
+    QTest::newRow("separator longer than text") << u"a"_s << u"abc"_s << QStringList { u"a"_s };
+    QTest::newRow("separator at the very end") << u"xyab"_s << u"ab"_s << QStringList { u"xy"_s, QString() };
+    QTest::newRow("cut short at the end") << u"xya"_s << u"ab"_s << QStringList { u"xya"_s };
+    QTest::newRow("double tilde") << u"a~~b~"_s << u"~~"_s << QStringList { u"a"_s, u"b~"_s };
+    QTest::newRow("spaces are values") << u" | "_s << u"|"_s << QStringList { u" "_s, u" "_s };
+}
+
+void TestExchange::split()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, separator);
+    QFETCH(QStringList, pieces);
+
+    QStringList actual;
+    for (QStringView piece : splitBySeparator(text, separator))
+        actual.append(piece.toString());
+    QCOMPARE(actual, pieces);
+}
+
+void TestExchange::splitGivesViewsIntoTheText()
+{
+    const QString text = u"one~two~"_s;
+    const auto pieces = splitBySeparator(text, u"~");
+    QCOMPARE(pieces.size(), 3);
+    QCOMPARE(pieces[0].data(), text.constData());
+    QCOMPARE(pieces[1].data(), text.constData() + 4);
+}
+
+void TestExchange::workedExampleLoad()
+{
+    ContactData data;
+    loadWorkedExample(data);
+
+    QCOMPARE(describeStore(data.store),
+        (QStringList { u"501|77|3|Main Office|12 Harbour Rd||Springfield|1|14|627-01|555-12-34|555-12-35|||"_s,
+            u"502|77|5|Warehouse|4 Dock St|Unit 9|Toronto|2|63|K1A 0B1|555-98-76||||555-98-77|S"_s }));
+    data.store.moveFirst();
+    QVERIFY(data.store.current().isNull(IsUpdated));
+    QVERIFY(!data.store.current().isNull(Phone3));
+    QCOMPARE(describeTable(data.types), u"3,Head office;5,Shipping"_s);
+    QCOMPARE(describeTable(data.states), u"14,1,IL,Illinois;63,2,ON,Ontario"_s);
+    QCOMPARE(data.fieldSeparator, u"|"_s);
+    QCOMPARE(data.recordSeparator, u"~"_s);
+    QCOMPARE(data.tableSeparator, u"^"_s);
+}
+
+void TestExchange::workedExampleExport()
+{
+    ContactData data;
+    data.editAllowed = true;
+    loadWorkedExample(data);
+    QCOMPARE(exportContactData(data), workedExport);
+}
+
+void TestExchange::exportAfterChangingARecord()
+{
+    ContactData data;
+    data.editAllowed = true;
+    loadWorkedExample(data);
+    data.store.moveFirst();
+    data.store.findAddress(u"501");
+    data.store.write(u"City"_s, u"Shelbyville"_s);
+    data.store.write(u"IsUpdated"_s, u"S"_s);
+
+    QCOMPARE(exportContactData(data),
+        u"501|77|3|Main Office|12 Harbour Rd||Shelbyville|1|14|627-01|555-12-34|555-12-35|||~"_s + workedExport);
+}
+
+void TestExchange::exportWithoutEditing()
+{
+    ContactData data;
+    loadWorkedExample(data);
+    QVERIFY(!data.editAllowed);
+    const QString exported = exportContactData(data);
+    QVERIFY(exported.isEmpty());
+}
+
+void TestExchange::exportBeforeAnyLoad()
+{
+    ContactData data;
+    QVERIFY(exportContactData(data).isEmpty());
+    data.editAllowed = true;
+    QVERIFY(exportContactData(data).isEmpty());
+    // A blank load does not open the store either.
+    QCOMPARE(loadContactData(data, u"  "_s, u"|"_s, u"~"_s, u"^"_s), LoadOutcome::Blank);
+    QVERIFY(exportContactData(data).isEmpty());
+    QVERIFY(!data.store.isOpen());
+}
+
+void TestExchange::exportOfUnflaggedRecordsIsEmpty()
+{
+    ContactData data;
+    data.editAllowed = true;
+    QCOMPARE(loadContactData(
+                 data, u"1|7|3|a|||||||||||~2|7|3|b|||||||||||~^3|T~^1|1|IL|Illinois~"_s, u"|"_s, u"~"_s, u"^"_s),
+        LoadOutcome::Complete);
+    QCOMPARE(data.store.recordCount(), 2);
+    QVERIFY(exportContactData(data).isEmpty());
+
+    // An empty sixteenth value is no flag either.
+    QCOMPARE(loadContactData(data, u"1|7|3|a||||||||||||~^3|T~^1|1|IL|Illinois~"_s, u"|"_s, u"~"_s, u"^"_s),
+        LoadOutcome::Complete);
+    QVERIFY(exportContactData(data).isEmpty());
+}
+
+void TestExchange::exportWritesNullsAsEmptyAndNegativeTypes()
+{
+    ContactData data;
+    data.editAllowed = true;
+    loadWorkedExample(data);
+    data.store.append();
+    data.store.write(IsUpdated, u"N"_s);
+    data.store.append();
+    data.store.write(AddressID, u"9"_s);
+    data.store.write(Type, -12);
+    data.store.write(IsUpdated, u"x"_s);
+
+    QCOMPARE(exportContactData(data), workedExport + u"||||||||||||||~"_s + u"9||-12||||||||||||~"_s);
+}
+
+void TestExchange::exportKeepsSeparatorsInValues()
+{
+    ContactData data;
+    data.editAllowed = true;
+    loadWorkedExample(data);
+    data.store.moveFirst();
+    data.store.write(Name, u"A|B~C"_s);
+    data.store.write(IsUpdated, u"S"_s);
+    QVERIFY(exportContactData(data).startsWith(u"501|77|3|A|B~C|12 Harbour Rd|"_s));
+}
+
+void TestExchange::exportLeavesPositionAtEndAndRecordsUnchanged()
+{
+    ContactData data;
+    data.editAllowed = true;
+    loadWorkedExample(data);
+    const QStringList before = describeStore(data.store);
+    data.store.moveFirst();
+    QCOMPARE(exportContactData(data), workedExport);
+    QVERIFY(data.store.atEnd());
+    QCOMPARE(exportContactData(data), workedExport);
+    QCOMPARE(describeStore(data.store), before);
+}
+
+void TestExchange::exportOfEmptiedStore()
+{
+    ContactData data;
+    data.editAllowed = true;
+    loadWorkedExample(data);
+    for (data.store.moveFirst(); !data.store.atEnd(); data.store.moveNext())
+        data.store.deleteCurrent();
+    QCOMPARE(data.store.recordCount(), 0);
+    QVERIFY(exportContactData(data).isEmpty());
+}
+
+// Every row starts from the worked example loaded with "|", "~" and "^"; the
+// row's text is then loaded with ",", ";" and "#".
+void TestExchange::loadFailureTable_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<LoadOutcome>("outcome");
+    QTest::addColumn<bool>("separatorsReplaced");
+    QTest::addColumn<QStringList>("records");
+    QTest::addColumn<QString>("types");
+    QTest::addColumn<QString>("states");
+
+    const QStringList previousRecords {
+        u"501|77|3|Main Office|12 Harbour Rd||Springfield|1|14|627-01|555-12-34|555-12-35|||"_s,
+        u"502|77|5|Warehouse|4 Dock St|Unit 9|Toronto|2|63|K1A 0B1|555-98-76||||555-98-77|S"_s,
+    };
+    const QString oldTypes = u"3,Head office;5,Shipping"_s;
+    const QString oldStates = u"14,1,IL,Illinois;63,2,ON,Ontario"_s;
+    const QString types = u"7,Seven;8,Eight;"_s;
+    const QString states = u"1,1,AL,Alabama;"_s;
+    const QString newTypes = u"7,Seven;8,Eight"_s;
+    const QString newStates = u"1,1,AL,Alabama"_s;
+    const QString tail = u"#"_s + types + u"#"_s + states;
+
+    QTest::newRow("empty text is blank") << QString() << LoadOutcome::Blank << false << previousRecords << oldTypes
+                                         << oldStates;
+    QTest::newRow("spaces only are blank")
+        << u"     "_s << LoadOutcome::Blank << false << previousRecords << oldTypes << oldStates;
+    QTest::newRow("a tab is not blank") << u" \t "_s << LoadOutcome::Failed << true << QStringList() << oldTypes
+                                        << oldStates;
+    QTest::newRow("line break is not blank")
+        << u"\n"_s << LoadOutcome::Failed << true << QStringList() << oldTypes << oldStates;
+    QTest::newRow("two tables") << u"A,1,1;#"_s + types << LoadOutcome::Failed << true << QStringList() << oldTypes
+                                << oldStates;
+    QTest::newRow("four tables") << u"A,1,1;"_s + tail + u"#"_s << LoadOutcome::Failed << true << QStringList()
+                                 << oldTypes << oldStates;
+    QTest::newRow("one table") << u"A,1,1;"_s << LoadOutcome::Failed << true << QStringList() << oldTypes << oldStates;
+    QTest::newRow("contacts without record separator")
+        << u"A,1,1"_s + tail << LoadOutcome::Failed << true << QStringList() << oldTypes << oldStates;
+    QTest::newRow("seventeen values") << u"A,1,1;B,2,2,n,s1,s2,c,1,14,p,ph,fx,e,p2,p3,N,x;C,3,3;"_s + tail
+                                      << LoadOutcome::Failed << true
+                                      << QStringList { u"A|1|1"_s, u"B|2|2|n|s1|s2|c|1|14|p|ph|fx|e|p2|p3|N"_s }
+                                      << oldTypes << oldStates;
+    QTest::newRow("AddressID of sixteen characters")
+        << u"A,1,1;0123456789abcdef,2,2;"_s + tail << LoadOutcome::Failed << true << QStringList { u"A|1|1"_s, u"#"_s }
+        << oldTypes << oldStates;
+    QTest::newRow("ObjectID too long") << u"A,1,1;B,0123456789abcdef,2;"_s + tail << LoadOutcome::Failed << true
+                                       << QStringList { u"A|1|1"_s, u"B"_s } << oldTypes << oldStates;
+    QTest::newRow("Name of 61 characters") << u"A,1,1,"_s + QString(61, u'n') + u";"_s + tail << LoadOutcome::Failed
+                                           << true << QStringList { u"A|1|1"_s } << oldTypes << oldStates;
+    QTest::newRow("Type x") << u"A,1,x,Name;"_s + tail << LoadOutcome::Failed << true << QStringList { u"A|1"_s }
+                            << oldTypes << oldStates;
+    QTest::newRow("Type empty") << u"A,1,,Name;"_s + tail << LoadOutcome::Failed << true << QStringList { u"A|1"_s }
+                                << oldTypes << oldStates;
+    QTest::newRow("Type out of range") << u"A,1,32768;"_s + tail << LoadOutcome::Failed << true
+                                       << QStringList { u"A|1"_s } << oldTypes << oldStates;
+    QTest::newRow("Type with a blank") << u"A,1, 3;"_s + tail << LoadOutcome::Failed << true << QStringList { u"A|1"_s }
+                                       << oldTypes << oldStates;
+    QTest::newRow("IsUpdated of two characters")
+        << u"A,1,1,n,s1,s2,c,1,14,p,ph,fx,e,p2,p3,SS;"_s + tail << LoadOutcome::Failed << true
+        << QStringList { u"A|1|1|n|s1|s2|c|1|14|p|ph|fx|e|p2|p3"_s } << oldTypes << oldStates;
+    QTest::newRow("types table empty") << u"A,1,1;##"_s + states << LoadOutcome::Failed << true
+                                       << QStringList { u"A|1|1"_s } << oldTypes << oldStates;
+    QTest::newRow("types table without record separator")
+        << u"A,1,1;#7,Seven#"_s + states << LoadOutcome::Failed << true << QStringList { u"A|1|1"_s } << oldTypes
+        << oldStates;
+    QTest::newRow("states table empty") << u"A,1,1;#"_s + types + u"#"_s << LoadOutcome::Failed << true
+                                        << QStringList { u"A|1|1"_s } << newTypes << oldStates;
+    QTest::newRow("states table without record separator")
+        << u"A,1,1;#"_s + types + u"#1,1,AL,Alabama"_s << LoadOutcome::Failed << true << QStringList { u"A|1|1"_s }
+        << newTypes << oldStates;
+
+    QTest::newRow("empty contacts table")
+        << tail << LoadOutcome::Complete << true << QStringList() << newTypes << newStates;
+    QTest::newRow("last record without separator is dropped")
+        << u"A,1,1;B,2,2"_s + tail << LoadOutcome::Complete << true << QStringList { u"A|1|1"_s } << newTypes
+        << newStates;
+    QTest::newRow("empty record piece gives a null record")
+        << u"A,1,1;;B,2,2;"_s + tail << LoadOutcome::Complete << true << QStringList { u"A|1|1"_s, u"#"_s, u"B|2|2"_s }
+        << newTypes << newStates;
+    QTest::newRow("empty values are empty text, not null")
+        << u"A,,1,;"_s + tail << LoadOutcome::Complete << true << QStringList { u"A||1|"_s } << newTypes << newStates;
+    QTest::newRow("sizes at their limits")
+        << u"0123456789abcde,,-32768,"_s + QString(60, u'n') + u";"_s + tail << LoadOutcome::Complete << true
+        << QStringList { u"0123456789abcde||-32768|"_s + QString(60, u'n') } << newTypes << newStates;
+    QTest::newRow("lookup rows of any shape") << u"#;7;8,Eight,extra;#1;"_s << LoadOutcome::Complete << true
+                                              << QStringList() << u";7;8,Eight,extra"_s << u"1"_s;
+}
+
+void TestExchange::loadFailureTable()
+{
+    QFETCH(QString, text);
+    QFETCH(LoadOutcome, outcome);
+    QFETCH(bool, separatorsReplaced);
+    QFETCH(QStringList, records);
+    QFETCH(QString, types);
+    QFETCH(QString, states);
+
+    ContactData data;
+    loadWorkedExample(data);
+    QCOMPARE(loadContactData(data, text, u","_s, u";"_s, u"#"_s), outcome);
+
+    QCOMPARE(data.fieldSeparator, separatorsReplaced ? u","_s : u"|"_s);
+    QCOMPARE(data.recordSeparator, separatorsReplaced ? u";"_s : u"~"_s);
+    QCOMPARE(data.tableSeparator, separatorsReplaced ? u"#"_s : u"^"_s);
+    QVERIFY(data.store.isOpen());
+    QCOMPARE(describeStore(data.store), records);
+    QCOMPARE(data.store.recordCount(), records.size());
+    QCOMPARE(describeTable(data.types), types);
+    QCOMPARE(describeTable(data.states), states);
+}
+
+void TestExchange::tableSizeLimits_data()
+{
+    QTest::addColumn<int>("table");
+    QTest::addColumn<int>("records");
+    QTest::addColumn<LoadOutcome>("outcome");
+    QTest::addColumn<int>("storeCount");
+    QTest::addColumn<int>("typeRows");
+    QTest::addColumn<int>("stateRows");
+
+    // Before each row the tables hold two rows each (the worked example).
+    QTest::newRow("32767 contacts") << 0 << 32767 << LoadOutcome::Complete << 32767 << 1 << 1;
+    QTest::newRow("32768 contacts") << 0 << 32768 << LoadOutcome::Failed << 0 << 2 << 2;
+    QTest::newRow("32767 types") << 1 << 32767 << LoadOutcome::Complete << 1 << 32767 << 1;
+    QTest::newRow("32768 types") << 1 << 32768 << LoadOutcome::Failed << 1 << 2 << 2;
+    QTest::newRow("32767 states") << 2 << 32767 << LoadOutcome::Complete << 1 << 1 << 32767;
+    QTest::newRow("32768 states") << 2 << 32768 << LoadOutcome::Failed << 1 << 1 << 2;
+}
+
+void TestExchange::tableSizeLimits()
+{
+    QFETCH(int, table);
+    QFETCH(int, records);
+    QFETCH(LoadOutcome, outcome);
+    QFETCH(int, storeCount);
+    QFETCH(int, typeRows);
+    QFETCH(int, stateRows);
+
+    QStringList tables { u"A|1|1~"_s, u"1|T~"_s, u"1|1|IL|Illinois~"_s };
+    tables[table] = repeated(tables[table], records);
+
+    ContactData data;
+    loadWorkedExample(data);
+    QCOMPARE(loadContactData(data, tables.join(u'^'), u"|"_s, u"~"_s, u"^"_s), outcome);
+    QCOMPARE(data.store.recordCount(), storeCount);
+    QCOMPARE(data.types->size(), typeRows);
+    QCOMPARE(data.states->size(), stateRows);
+}
+
+void TestExchange::failedTableStaysAbsentOnFirstLoad()
+{
+    ContactData data;
+    QCOMPARE(loadContactData(data, u"A|1|1~^^1|1|IL|Illinois~"_s, u"|"_s, u"~"_s, u"^"_s), LoadOutcome::Failed);
+    QCOMPARE(data.store.recordCount(), 1);
+    QVERIFY(!data.types);
+    QVERIFY(!data.states);
+    QVERIFY_THROWS_EXCEPTION(Error, data.typeTable());
+
+    QCOMPARE(loadContactData(data, u"^1|T~^"_s, u"|"_s, u"~"_s, u"^"_s), LoadOutcome::Failed);
+    QCOMPARE(describeTable(data.types), u"1,T"_s);
+    QVERIFY(!data.states);
+}
+
+void TestExchange::multiCharacterSeparators()
+{
+    ContactData data;
+    data.editAllowed = true;
+    QString text = workedExample;
+    text.replace(u'|', u"<f>"_s).replace(u'~', u"<r>"_s).replace(u'^', u"<t>"_s);
+    QCOMPARE(loadContactData(data, text, u"<f>"_s, u"<r>"_s, u"<t>"_s), LoadOutcome::Complete);
+    QCOMPARE(data.store.recordCount(), 2);
+    QCOMPARE(describeTable(data.states), u"14,1,IL,Illinois;63,2,ON,Ontario"_s);
+    QString expected = workedExport;
+    expected.replace(u'|', u"<f>"_s).replace(u'~', u"<r>"_s);
+    QCOMPARE(exportContactData(data), expected);
+}
+
+void TestExchange::loadReplacesEverythingAndKeepsCounter()
+{
+    ContactData data;
+    data.editAllowed = true;
+    data.vendorID = 77;
+    loadWorkedExample(data);
+    QCOMPARE(data.NewAddressID(), u"000-N"_s);
+    QCOMPARE(data.NewAddressID(), u"001-N"_s);
+
+    QCOMPARE(loadContactData(data, u"9|1|1~^1|T~^1|1|IL|Illinois~"_s, u"|"_s, u"~"_s, u"^"_s), LoadOutcome::Complete);
+    QCOMPARE(describeStore(data.store), QStringList { u"9|1|1"_s });
+    QCOMPARE(data.NewAddressID(), u"002-N"_s);
+    QVERIFY(data.editAllowed);
+    QCOMPARE(data.vendorID, 77);
+}
+
+void TestExchange::loadedFlagIsExported()
+{
+    ContactData data;
+    data.editAllowed = true;
+    QCOMPARE(loadContactData(data, u"1|2|3|||||||||||||Z~^1|T~^1|1|IL|Illinois~"_s, u"|"_s, u"~"_s, u"^"_s),
+        LoadOutcome::Complete);
+    QCOMPARE(exportContactData(data), u"1|2|3||||||||||||~"_s);
+}
+
+QTEST_GUILESS_MAIN(TestExchange)
+#include "tst_exchange.moc"
