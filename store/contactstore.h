@@ -49,7 +49,9 @@ public:
     /// next move (atEnd() stays false, reads fail with NoCurrentRecord).
     void deleteCurrent();
     /// From the current record forward, makes current the first record whose
-    /// AddressID equals `addressId` (letter case significant); at end if none.
+    /// AddressID equals `addressId`; at end if none. The comparison is exact,
+    /// letter case included (ids the panel makes end in "-N" and are matched
+    /// as made), and a null AddressID matches nothing, not even empty text.
     void findAddress(QStringView addressId);
 
     /// Null QVariant for null, QString for text fields, int for Type.
@@ -57,8 +59,11 @@ public:
     QVariant read(QStringView fieldName) const;
     /// Converts to the field's kind: numbers become decimal text in text
     /// fields; text written to Type must be a whole number (see
-    /// parseWholeNumber) in the 16-bit range. A null QVariant makes the field
-    /// null. Too long or not convertible: Error, field unchanged.
+    /// parseWholeNumber16) in the 16-bit range, and a floating-point number
+    /// only when it has no fraction (never rounded). An invalid or null
+    /// QVariant makes the field null; a QVariant holding a null QString is
+    /// empty text (Qt 6 does not call it null). Too long or not convertible:
+    /// Error, field unchanged.
     void write(int field, const QVariant &value);
     void write(QStringView fieldName, const QVariant &value);
     /// Same rules as write() with a text value, without the QVariant.

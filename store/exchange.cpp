@@ -56,6 +56,18 @@ template<typename OnPiece> void forEachPiece(QStringView text, QStringView separ
     }
 }
 
+// Step 4: at most four pieces are collected, enough to tell "three" from
+// anything else however often the table separator occurs.
+QList<QStringView> splitTables(QStringView text, QStringView tableSeparator)
+{
+    QList<QStringView> tables;
+    forEachPiece(text, tableSeparator, [&tables](QStringView table) {
+        tables.append(table);
+        return tables.size() < 4;
+    });
+    return tables;
+}
+
 bool isBlank(QStringView text)
 {
     for (QChar c : text) {
@@ -209,7 +221,7 @@ LoadOutcome loadContactData(ContactData &data, const QString &contactData, const
         else
             data.store.open();
 
-        const QList<QStringView> tables = splitBySeparator(contactData, tableSeparator);
+        const QList<QStringView> tables = splitTables(contactData, tableSeparator);
         if (tables.size() != 3)
             return LoadOutcome::Failed;
 

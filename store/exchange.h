@@ -26,9 +26,14 @@ enum class LoadOutcome {
  * The load of the host's text into `data` (store, tables, separators). Traps
  * every failure itself: what was done before the failing step stays done and
  * the outcome says Failed. Linear in the size of the text.
+ *
+ * A lookup table whose own text is rejected (no record separator, or more
+ * than 32,767 records) keeps the rows it had before the load, or stays absent
+ * if it never had any: a table is replaced only by a table that was accepted
+ * whole.
  */
 LoadOutcome loadContactData(ContactData &data, const QString &contactData, const QString &fieldSeparator,
-                            const QString &recordSeparator, const QString &tableSeparator);
+    const QString &recordSeparator, const QString &tableSeparator);
 
 /*!
  * The export: every record whose IsUpdated is neither null nor empty, in store
