@@ -306,6 +306,8 @@ void TestExchange::loadFailureTable_data()
                                 << oldStates;
     QTest::newRow("four tables") << u"A,1,1;"_s + tail + u"#"_s << LoadOutcome::Failed << true << QStringList()
                                  << oldTypes << oldStates;
+    QTest::newRow("many table separators")
+        << u"##########"_s << LoadOutcome::Failed << true << QStringList() << oldTypes << oldStates;
     QTest::newRow("one table") << u"A,1,1;"_s << LoadOutcome::Failed << true << QStringList() << oldTypes << oldStates;
     QTest::newRow("contacts without record separator")
         << u"A,1,1"_s + tail << LoadOutcome::Failed << true << QStringList() << oldTypes << oldStates;
@@ -471,6 +473,11 @@ void TestExchange::loadedFlagIsExported()
     QCOMPARE(loadContactData(data, u"1|2|3|||||||||||||Z~^1|T~^1|1|IL|Illinois~"_s, u"|"_s, u"~"_s, u"^"_s),
         LoadOutcome::Complete);
     QCOMPARE(exportContactData(data), u"1|2|3||||||||||||~"_s);
+
+    // A record of nulls only (two record separators in a row) has no flag.
+    QCOMPARE(loadContactData(data, u"~~^1|T~^1|1|IL|Illinois~"_s, u"|"_s, u"~"_s, u"^"_s), LoadOutcome::Complete);
+    QCOMPARE(data.store.recordCount(), 2);
+    QVERIFY(exportContactData(data).isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TestExchange)
