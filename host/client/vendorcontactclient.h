@@ -26,7 +26,8 @@ inline constexpr char ClassId[] = "{d8eea40e-eaea-410c-8e51-59002a35ed10}";
 inline constexpr char ProgId[] = "ZebVendorContact.VendorContact";
 
 /// One entry of the per-user registration record.
-struct RegistrationRecord {
+struct RegistrationRecord
+{
     QString classId;
     QString progId;
     QString libraryPath;
@@ -43,12 +44,17 @@ std::optional<RegistrationRecord> findRegistration(const QString &classIdOrProgI
 bool registerLibrary(const QString &libraryFile, QString *errorMessage = nullptr);
 bool unregisterLibrary(const QString &libraryFile, QString *errorMessage = nullptr);
 
-/// Outcome of one dispatch call. `status` is 0 on success; on failure
-/// `errorText` holds the control's error message.
-struct DispatchResult {
+/// Outcome of one dispatch call. `status` is 0 on success and one of the
+/// negative ZVC_E_* codes of <ZebVendorContact/componentruntime.h> on failure;
+/// `errorText` then holds the error message. When the control itself reported
+/// the failure (status ZVC_E_EXCEPTION), `errorCode` is the
+/// ZebVendorContact::Error::Code of it, otherwise 0.
+struct DispatchResult
+{
     int status = 0;
     QVariant value;
     QString errorText;
+    int errorCode = 0;
     bool ok() const { return status == 0; }
 };
 
@@ -60,8 +66,8 @@ class ControlHandle
 public:
     /// Null (with `errorMessage` set) when the class is not registered, the
     /// library cannot be loaded or the factory refuses.
-    static std::unique_ptr<ControlHandle> create(const QString &classIdOrProgId, QWidget *parent,
-                                                 QString *errorMessage = nullptr);
+    static std::unique_ptr<ControlHandle> create(
+        const QString &classIdOrProgId, QWidget *parent, QString *errorMessage = nullptr);
     ~ControlHandle();
 
     QWidget *widget() const;

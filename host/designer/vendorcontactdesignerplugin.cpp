@@ -1,0 +1,121 @@
+#include "vendorcontactdesignerplugin.h"
+
+#include <ZebVendorContact/VendorContact>
+
+#include <QtCore/QtDebug>
+#include <QtGui/QIcon>
+#include <QtGui/QPixmap>
+
+#include <exception>
+
+namespace {
+
+// The toolbox image: 16 by 15 pixels in colours of the 16-colour palette, an
+// address card with a person and lines of text.
+const char *const toolboxImage[] = {
+    "16 15 6 1",
+    "  c None",
+    ". c #000000",
+    "w c #FFFFFF",
+    "b c #000080",
+    "g c #808080",
+    "r c #800000",
+    "                ",
+    "................",
+    ".wwwwwwwwwwwwww.",
+    ".wwwbbwwwwwwwww.",
+    ".wwbbbbwwrrrrrw.",
+    ".wwbbbbwwwwwwww.",
+    ".wwwbbwwwgggggw.",
+    ".wwwwwwwwwwwwww.",
+    ".wbbbbbbwgggggw.",
+    ".wbbbbbbwwwwwww.",
+    ".wbbbbbbwgggwww.",
+    ".wwwwwwwwwwwwww.",
+    ".wwwwwwwwwwwwww.",
+    "................",
+    "                ",
+};
+
+} // namespace
+
+VendorContactDesignerPlugin::VendorContactDesignerPlugin(QObject *parent)
+    : QObject(parent)
+{
+}
+
+QString VendorContactDesignerPlugin::name() const
+{
+    return QStringLiteral("ZebVendorContact::VendorContact");
+}
+
+QString VendorContactDesignerPlugin::group() const
+{
+    return QStringLiteral("ZebVendorContact");
+}
+
+QString VendorContactDesignerPlugin::toolTip() const
+{
+    return QStringLiteral("ZebVendorContact");
+}
+
+QString VendorContactDesignerPlugin::whatsThis() const
+{
+    return QStringLiteral("Shows and edits the contact addresses of one vendor. The host fills it with "
+                          "LetVendorIDNMode and LetContactAddress and reads the changes with GetContactAddress.");
+}
+
+QString VendorContactDesignerPlugin::includeFile() const
+{
+    return QStringLiteral("ZebVendorContact/VendorContact");
+}
+
+QIcon VendorContactDesignerPlugin::icon() const
+{
+    return QIcon(QPixmap(toolboxImage));
+}
+
+bool VendorContactDesignerPlugin::isContainer() const
+{
+    return false;
+}
+
+QWidget *VendorContactDesignerPlugin::createWidget(QWidget *parent)
+{
+    // Designer and QUiLoader call this from their own code, which does not
+    // expect exceptions; a control that cannot start is simply not created.
+    try {
+        return new ZebVendorContact::VendorContact(parent);
+    } catch (const std::exception &failure) {
+        qWarning().noquote() << "ZebVendorContact: the control could not be created:"
+                             << QString::fromLocal8Bit(failure.what());
+    }
+    return nullptr;
+}
+
+bool VendorContactDesignerPlugin::isInitialized() const
+{
+    return m_initialized;
+}
+
+void VendorContactDesignerPlugin::initialize(QDesignerFormEditorInterface *)
+{
+    m_initialized = true;
+}
+
+QString VendorContactDesignerPlugin::domXml() const
+{
+    // The object name is given because Designer cannot derive a valid one
+    // from a class name with a namespace.
+    return QStringLiteral(R"(<ui language="c++">
+ <widget class="ZebVendorContact::VendorContact" name="vendorContact"/>
+ <customwidgets>
+  <customwidget>
+   <class>ZebVendorContact::VendorContact</class>
+   <extends>QWidget</extends>
+   <header location="global">ZebVendorContact/VendorContact</header>
+  </customwidget>
+ </customwidgets>
+</ui>
+)");
+}

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <ZebVendorContact/componentruntime.h>
+
+#include <QtCore/QPointer>
+
+#include <atomic>
+
+namespace ZebVendorContact {
+class VendorContact;
+}
+
+namespace ZebVendorContact::Runtime {
+
+/// A VendorContact handed to a host through the class factory.
+class ControlObject final : public ZvcControl
+{
+public:
+    /// Takes ownership of `widget` unless its parent owns it.
+    explicit ControlObject(VendorContact *widget);
+
+    uint32_t addRef() override;
+    uint32_t release() override;
+    QWidget *widget() override;
+    ZvcStatus idOfName(const QString &name, int32_t *dispId) override;
+    ZvcStatus invoke(int32_t dispId, const QVariantList &arguments, QVariant *result, ZvcErrorInfo *error) override;
+
+private:
+    ~ControlObject();
+    ZvcStatus dispatch(int32_t dispId, const QVariantList &arguments, QVariant *result, ZvcErrorInfo *error);
+
+    std::atomic<uint32_t> m_references { 1 };
+    QPointer<VendorContact> m_widget;
+};
+
+/// ZvcErrorInfo filled in one place; returns `status`.
+ZvcStatus failWith(ZvcErrorInfo *error, ZvcStatus status, const QString &text, int32_t code = 0);
+
+/// Whether widgets may be created and driven from the calling thread.
+bool onUserInterfaceThread();
+
+} // namespace ZebVendorContact::Runtime
