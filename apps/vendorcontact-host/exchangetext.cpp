@@ -1,0 +1,160 @@
+#include "exchangetext.h"
+
+#include <QtCore/QFile>
+
+// Resources of a static library must be registered by name from outside any
+// namespace.
+static void initSampleResource()
+{
+    Q_INIT_RESOURCE(sample);
+}
+
+namespace VendorContactHost {
+
+QStringList exportFieldNames()
+{
+    return { QStringLiteral("AddressID"), QStringLiteral("ObjectID"), QStringLiteral("Type"), QStringLiteral("Name"),
+        QStringLiteral("Street1"), QStringLiteral("Street2"), QStringLiteral("City"), QStringLiteral("Country"),
+        QStringLiteral("State"), QStringLiteral("PostalCode"), QStringLiteral("Phone"), QStringLiteral("FAX"),
+        QStringLiteral("Email"), QStringLiteral("Phone2"), QStringLiteral("Phone3") };
+}
+
+QStringList splitAt(const QString &text, const QString &separator)
+{
+    if (text.isEmpty())
+        return {};
+    // QString::split would cut between every character at an empty separator.
+    if (separator.isEmpty())
+        return { text };
+    QStringList pieces;
+    qsizetype start = 0;
+    for (qsizetype hit = text.indexOf(separator); hit >= 0; hit = text.indexOf(separator, start)) {
+        pieces.append(text.mid(start, hit - start));
+        start = hit + separator.size();
+    }
+    pieces.append(text.mid(start));
+    return pieces;
+}
+
+QList<QStringList> splitRecords(const QString &text, const Separators &separators)
+{
+    QStringList pieces = splitAt(text, separators.record);
+    if (!pieces.isEmpty())
+        pieces.removeLast();
+    QList<QStringList> records;
+    records.reserve(pieces.size());
+    for (const QString &piece : std::as_const(pieces))
+        records.append(splitAt(piece, separators.field));
+    return records;
+}
+
+static bool holdsLineBreak(const QString &text)
+{
+    return text.contains(QLatin1Char('\n')) || text.contains(QLatin1Char('\r'));
+}
+
+static bool layoutLinesApply(const Separators &separators)
+{
+    return !holdsLineBreak(separators.record) && !holdsLineBreak(separators.table);
+}
+
+// Length of the record or table separator starting at `pos` (the longer one
+// when both match there), 0 when neither does.
+static qsizetype separatorAt(const QString &text, qsizetype pos, const Separators &separators)
+{
+    qsizetype length = 0;
+    for (const QString *separator : { &separators.record, &separators.table }) {
+        if (!separator->isEmpty() && separator->size() > length && QStringView(text).mid(pos).startsWith(*separator))
+            length = separator->size();
+    }
+    return length;
+}
+
+QString toReadable(const QString &loadText, const Separators &separators)
+{
+    if (!layoutLinesApply(separators))
+        return loadText;
+    QString result;
+    result.reserve(loadText.size() + loadText.size() / 16);
+    for (qsizetype pos = 0; pos < loadText.size();) {
+        if (const qsizetype length = separatorAt(loadText, pos, separators)) {
+            result += QStringView(loadText).mid(pos, length);
+            result += QLatin1Char('\n');
+            pos += length;
+        } else {
+            result += loadText.at(pos++);
+        }
+    }
+    return result;
+}
+
+QString fromReadable(const QString &readable, const Separators &separators)
+{
+    if (!layoutLinesApply(separators))
+        return readable;
+    QString result;
+    result.reserve(readable.size());
+    for (qsizetype pos = 0; pos < readable.size();) {
+        const qsizetype length = separatorAt(readable, pos, separators);
+        if (length == 0) {
+            result += readable.at(pos++);
+            continue;
+        }
+        result += QStringView(readable).mid(pos, length);
+        pos += length;
+        if (QStringView(readable).mid(pos).startsWith(u"\r\n"))
+            pos += 2;
+        else if (pos < readable.size() && readable.at(pos) == QLatin1Char('\n'))
+            ++pos;
+    }
+    return result;
+}
+
+static QString escaped(QStringView text)
+{
+    QString result;
+    result.reserve(text.size());
+    for (const QChar c : text) {
+        if (c == QLatin1Char('\n'))
+            result += u"\\n";
+        else if (c == QLatin1Char('\r'))
+            result += u"\\r";
+        else if (c == QLatin1Char('\t'))
+            result += u"\\t";
+        else if (c == QLatin1Char('"') || c == QLatin1Char('\\'))
+            result += QLatin1Char('\\') + c;
+        else if (c.category() == QChar::Other_Control)
+            result += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
+        else
+            result += c;
+    }
+    return result;
+}
+
+QString abbreviated(const QString &text, int maxLength)
+{
+    if (text.size() <= maxLength)
+        return QLatin1Char('"') + escaped(text) + QLatin1Char('"');
+    return QLatin1Char('"') + escaped(QStringView(text).left(maxLength)) +
+        QStringLiteral("\u2026\" (%1 characters)").arg(text.size());
+}
+
+QString sampleVendorText()
+{
+    initSampleResource();
+    return readLoadFile(QStringLiteral(":/vendorcontact-host/sample/vendor.txt"), Separators {}, nullptr)
+        .value_or(QString());
+}
+
+std::optional<QString> readLoadFile(const QString &fileName, const Separators &separators, QString *errorMessage)
+{
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly)) {
+        if (errorMessage)
+            *errorMessage = QStringLiteral("Cannot read %1: %2").arg(fileName, file.errorString());
+        return std::nullopt;
+    }
+    return fromReadable(QString::fromUtf8(file.readAll()), separators);
+}
+
+} // namespace VendorContactHost

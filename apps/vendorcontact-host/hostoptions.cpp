@@ -1,0 +1,89 @@
+#include "hostoptions.h"
+
+#include <QtCore/QCommandLineParser>
+
+namespace VendorContactHost {
+
+namespace {
+const QString LoadOption = QStringLiteral("load");
+const QString VendorOption = QStringLiteral("vendor");
+const QString ReadOnlyOption = QStringLiteral("read-only");
+const QString FieldSeparatorOption = QStringLiteral("field-separator");
+const QString RecordSeparatorOption = QStringLiteral("record-separator");
+const QString TableSeparatorOption = QStringLiteral("table-separator");
+const QString LibraryOption = QStringLiteral("library");
+const QString ScreenshotOption = QStringLiteral("screenshot");
+const QString PrintExportOption = QStringLiteral("print-export");
+const QString PrintLogOption = QStringLiteral("print-log");
+} // namespace
+
+void addAppOptions(QCommandLineParser &parser)
+{
+    parser.setApplicationDescription(
+        QStringLiteral("Demo host for the VendorContact control: creates the registered control, "
+                       "loads a vendor and lets you call its three methods."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addOptions({
+        { LoadOption, QStringLiteral("Load text from <file> instead of the sample vendor."), QStringLiteral("file") },
+        { VendorOption, QStringLiteral("Vendor id passed to LetVendorIDNMode (default 1042)."), QStringLiteral("id") },
+        { ReadOnlyOption, QStringLiteral("Call LetVendorIDNMode with editing not allowed.") },
+        { FieldSeparatorOption, QStringLiteral("Field separator (default |)."), QStringLiteral("text") },
+        { RecordSeparatorOption, QStringLiteral("Record separator (default ~)."), QStringLiteral("text") },
+        { TableSeparatorOption, QStringLiteral("Table separator (default ^)."), QStringLiteral("text") },
+        { LibraryOption, QStringLiteral("Register this control library before creating the control."),
+            QStringLiteral("file") },
+        { ScreenshotOption, QStringLiteral("Render the window to a PNG <file> and exit."), QStringLiteral("file") },
+        { PrintExportOption, QStringLiteral("Print GetContactAddress's text to stdout on exit.") },
+        { PrintLogOption, QStringLiteral("Print the call log to stderr on exit.") },
+    });
+}
+
+static std::optional<qint32> parseVendorId(const QString &text)
+{
+    bool ok = false;
+    const qint32 id = text.trimmed().toInt(&ok);
+    if (!ok)
+        return std::nullopt;
+    return id;
+}
+
+std::optional<AppOptions> readAppOptions(const QCommandLineParser &parser, QString *errorMessage)
+{
+    AppOptions options;
+    HostSettings &settings = options.settings;
+    if (parser.isSet(FieldSeparatorOption))
+        settings.separators.field = parser.value(FieldSeparatorOption);
+    if (parser.isSet(RecordSeparatorOption))
+        settings.separators.record = parser.value(RecordSeparatorOption);
+    if (parser.isSet(TableSeparatorOption))
+        settings.separators.table = parser.value(TableSeparatorOption);
+
+    if (parser.isSet(VendorOption)) {
+        const auto id = parseVendorId(parser.value(VendorOption));
+        if (!id) {
+            *errorMessage = QStringLiteral("--vendor needs a whole number from -2147483648 to 2147483647, not \"%1\".")
+                                .arg(parser.value(VendorOption));
+            return std::nullopt;
+        }
+        settings.vendorId = *id;
+    }
+    settings.editAllowed = !parser.isSet(ReadOnlyOption);
+
+    if (parser.isSet(LoadOption)) {
+        const auto text = readLoadFile(parser.value(LoadOption), settings.separators, errorMessage);
+        if (!text)
+            return std::nullopt;
+        settings.loadText = *text;
+    } else {
+        settings.loadText = sampleVendorText();
+    }
+
+    settings.libraryFile = parser.value(LibraryOption);
+    options.screenshotFile = parser.value(ScreenshotOption);
+    options.printExport = parser.isSet(PrintExportOption);
+    options.printLog = parser.isSet(PrintLogOption);
+    return options;
+}
+
+} // namespace VendorContactHost

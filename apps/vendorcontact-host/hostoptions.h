@@ -1,0 +1,39 @@
+#pragma once
+
+#include "exchangetext.h"
+
+#include <QtCore/QString>
+
+#include <optional>
+
+class QCommandLineParser;
+
+namespace VendorContactHost {
+
+/// What the host hands the control at start and shows in its pane.
+struct HostSettings
+{
+    QString loadText; //!< exactly as passed to LetContactAddress
+    Separators separators;
+    qint32 vendorId = 1042; //!< the sample vendor's id
+    bool editAllowed = true;
+    QString libraryFile; //!< register this library first; empty: the one built with the app
+};
+
+/// Everything the command line decides.
+struct AppOptions
+{
+    HostSettings settings;
+    QString screenshotFile; //!< render the window to this PNG and exit
+    bool printExport = false; //!< print GetContactAddress's text to stdout on exit
+    bool printLog = false; //!< print the call log to stderr on exit
+};
+
+/// Declares the application's options on `parser`.
+void addAppOptions(QCommandLineParser &parser);
+
+/// Reads the parsed options (and the --load file). Nothing, with
+/// `errorMessage` set, when an option is unusable.
+std::optional<AppOptions> readAppOptions(const QCommandLineParser &parser, QString *errorMessage);
+
+} // namespace VendorContactHost

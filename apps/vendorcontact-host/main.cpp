@@ -1,0 +1,76 @@
+// vendorcontact-host: a demo host for the VendorContact control.
+
+#include "hostoptions.h"
+#include "mainwindow.h"
+
+#include <ZebVendorContact/version.h>
+
+#include <QtCore/QCommandLineParser>
+#include <QtCore/QTextStream>
+#include <QtGui/QImage>
+#include <QtWidgets/QApplication>
+
+using namespace VendorContactHost;
+
+namespace {
+
+int writeScreenshot(MainWindow &window, const QString &fileName)
+{
+    // Rendered without ever appearing on a screen, also where one exists.
+    window.setAttribute(Qt::WA_DontShowOnScreen);
+    window.show();
+    QCoreApplication::processEvents();
+    const QImage image = window.grab().toImage();
+    if (image.isNull() || !image.save(fileName, "PNG")) {
+        QTextStream(stderr) << "vendorcontact-host: cannot write the screenshot " << fileName << '\n';
+        return 1;
+    }
+    return 0;
+}
+
+void printResults(MainWindow &window, const AppOptions &options)
+{
+    if (options.printExport && window.control())
+        window.callGetContactAddress();
+    if (options.printLog) {
+        QTextStream err(stderr);
+        for (const QString &line : window.callLog())
+            err << line << '\n';
+    }
+    if (options.printExport)
+        QTextStream(stdout) << window.lastExport() << '\n';
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("vendorcontact-host"));
+    QApplication::setApplicationVersion(QStringLiteral(ZEBVENDORCONTACT_VERSION_STRING));
+
+    QCommandLineParser parser;
+    addAppOptions(parser);
+    parser.process(app);
+    QString error;
+    const auto options = readAppOptions(parser, &error);
+    if (!options) {
+        QTextStream(stderr) << "vendorcontact-host: " << error << '\n';
+        return 2;
+    }
+
+    MainWindow window(options->settings);
+    const bool started = window.start();
+    if (!started && !window.callLog().isEmpty())
+        QTextStream(stderr) << "vendorcontact-host: " << window.callLog().constLast() << '\n';
+
+    int status = 0;
+    if (!options->screenshotFile.isEmpty()) {
+        status = writeScreenshot(window, options->screenshotFile);
+    } else {
+        window.show();
+        status = QApplication::exec();
+    }
+    printResults(window, *options);
+    return started ? status : 1;
+}
