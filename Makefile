@@ -23,8 +23,28 @@ build: configure
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
 
-demo:
-	@echo "The demo host application is not built yet."; exit 1
+# The demo host with the sample vendor, editing allowed. With a display it
+# opens the window; without one it renders the window offscreen, writes the
+# screenshot and prints the calls it made and what the control handed back.
+DEMO_HOST = $(BUILD)/bin/vendorcontact-host
+DEMO_SCREENSHOT ?= $(BUILD)/demo-screenshot.png
+
+demo: configure
+	cmake --build $(BUILD) -j$(JOBS) --target vendorcontact-host
+	@if [ -n "$$DISPLAY$$WAYLAND_DISPLAY" ]; then \
+		echo "Opening the demo host with the sample vendor; close the window to quit."; \
+		$(DEMO_HOST) --print-export; \
+	else \
+		echo "No display (neither DISPLAY nor WAYLAND_DISPLAY is set): running the demo host offscreen."; \
+		QT_QPA_PLATFORM=offscreen $(DEMO_HOST) --screenshot $(DEMO_SCREENSHOT) --print-log --print-export \
+			>$(BUILD)/demo-export.txt 2>$(BUILD)/demo-log.txt; status=$$?; \
+		echo; echo "Calls the host made, with their results:"; sed 's/^/  /' $(BUILD)/demo-log.txt; \
+		echo; echo "What the control hands back (GetContactAddress):"; sed 's/^/  /' $(BUILD)/demo-export.txt; \
+		echo; \
+		if [ $$status -eq 0 ]; then echo "Screenshot of the window: $(DEMO_SCREENSHOT)"; \
+		else echo "The demo host failed (exit status $$status)."; fi; \
+		exit $$status; \
+	fi
 
 # libFuzzer harnesses under ASan and UBSan, built with clang; each runs for
 # FUZZ_SECONDS on its seed corpus (fuzz/corpus/<harness>) plus what earlier
