@@ -38,7 +38,9 @@ demo: configure
 		echo "No display (neither DISPLAY nor WAYLAND_DISPLAY is set): running the demo host offscreen."; \
 		QT_QPA_PLATFORM=offscreen $(DEMO_HOST) --screenshot $(DEMO_SCREENSHOT) --print-log --print-export \
 			>$(BUILD)/demo-export.txt 2>$(BUILD)/demo-log.txt; status=$$?; \
-		echo; echo "Calls the host made, with their results:"; sed 's/^/  /' $(BUILD)/demo-log.txt; \
+		echo; echo "Calls the host made, with their results:"; \
+		if [ $$status -eq 0 ]; then grep -E '^[0-9]+  ' $(BUILD)/demo-log.txt | sed 's/^/  /'; \
+		else sed 's/^/  /' $(BUILD)/demo-log.txt; fi; \
 		echo; echo "What the control hands back (GetContactAddress):"; sed 's/^/  /' $(BUILD)/demo-export.txt; \
 		echo; \
 		if [ $$status -eq 0 ]; then echo "Screenshot of the window: $(DEMO_SCREENSHOT)"; \

@@ -12,6 +12,7 @@
 #include <QtTest/QTest>
 #include <QtWidgets/QAbstractItemView>
 #include <QtWidgets/QCheckBox>
+#include <QtWidgets/QLabel>
 #include <QtWidgets/QLineEdit>
 #include <QtWidgets/QPlainTextEdit>
 #include <QtWidgets/QPushButton>
@@ -41,6 +42,13 @@ QString withSeparators(QString text, const Separators &separators)
     text.replace(QLatin1Char('^'), QChar(0xE003));
     text.replace(QChar(0xE001), separators.field).replace(QChar(0xE002), separators.record);
     return text.replace(QChar(0xE003), separators.table);
+}
+
+HostSettings settingsLoading(const QString &loadText)
+{
+    HostSettings settings;
+    settings.loadText = loadText;
+    return settings;
 }
 
 template<typename T> T *child(QWidget *parent, const char *name)
@@ -78,9 +86,11 @@ private Q_SLOTS:
 
     void startsWithTheSampleThroughTheRegistration();
     void secondStartKeepsACurrentRegistration();
+    void editInThePanelComesBackThroughTheHost();
     void roundTripThroughTheHostButtons_data();
     void roundTripThroughTheHostButtons();
-    void exportBeforeAnyLoadIsLoggedAsError();
+    void blankLoadThenALoadThroughTheButtons();
+    void buttonsWithoutAControlLogErrors();
 
     void screenshotIsAPngOfTheWindowSize();
     void printExportGivesTheControlsText_data();
@@ -272,11 +282,12 @@ void TestApps::sampleVendorCoversTheRegions()
 void TestApps::startsWithTheSampleThroughTheRegistration()
 {
     QFile::remove(Client::registrationFilePath());
-    MainWindow window { HostSettings { sampleVendorText() } };
+    MainWindow window { settingsLoading(sampleVendorText()) };
     QVERIFY(window.start());
     QVERIFY(window.control());
     // The real panel, not a stand-in.
     QVERIFY(window.control()->findChild<QAbstractItemView *>(QStringLiteral("lstContacts")));
+    QCOMPARE(window.control()->parentWidget(), child<QWidget>(&window, "grpControl"));
 
     const QString library = registeredLibrary();
     QVERIFY(QFile::exists(Client::registrationFilePath()));
@@ -300,11 +311,42 @@ void TestApps::startsWithTheSampleThroughTheRegistration()
 
 void TestApps::secondStartKeepsACurrentRegistration()
 {
-    MainWindow first { HostSettings { sampleVendorText() } };
+    MainWindow first { settingsLoading(sampleVendorText()) };
     QVERIFY(first.start());
-    MainWindow second { HostSettings { sampleVendorText() } };
+    MainWindow second { settingsLoading(sampleVendorText()) };
     QVERIFY(second.start());
     QVERIFY(second.callLog().at(0).contains(QStringLiteral("ControlHandle::create(")));
+}
+
+void TestApps::editInThePanelComesBackThroughTheHost()
+{
+    MainWindow window { settingsLoading(sampleVendorText()) };
+    QVERIFY(window.start());
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QWidget *panel = window.control();
+
+    // The first row of the first type, clicked as the user would.
+    QVERIFY(window.clickFirstAddress());
+    const QString name = child<QLineEdit>(panel, "txtContact_0")->text();
+    const Separators separators;
+    QStringList record;
+    for (const QStringList &address : splitRecords(splitAt(sampleVendorText(), separators.table).value(0), separators))
+        if (address.value(3) == name)
+            record = address;
+    QVERIFY2(!record.isEmpty(), qPrintable(name));
+
+    QTest::mouseClick(child<QPushButton>(panel, "cmdEdit"), Qt::LeftButton);
+    auto *city = child<QLineEdit>(panel, "txtContact_3");
+    city->selectAll();
+    QTest::keyClicks(city, QStringLiteral("Berkeley"));
+    QTest::mouseClick(child<QPushButton>(panel, "cmdAdd"), Qt::LeftButton);
+
+    QTest::mouseClick(child<QPushButton>(&window, "cmdGetContactAddress"), Qt::LeftButton);
+    record[6] = QStringLiteral("Berkeley");
+    // Store order: the sample's flagged record comes after every Sales address.
+    QCOMPARE(window.lastExport(), record.mid(0, 15).join(QLatin1Char('|')) + QLatin1Char('~') + SampleExport);
+    QCOMPARE(child<QTableWidget>(&window, "tblExport")->rowCount(), 2);
 }
 
 void TestApps::roundTripThroughTheHostButtons_data()
@@ -329,7 +371,7 @@ void TestApps::roundTripThroughTheHostButtons()
     QFETCH(QStringList, separators);
     QFETCH(QString, expected);
 
-    MainWindow window { HostSettings { sampleVendorText() } };
+    MainWindow window { settingsLoading(sampleVendorText()) };
     QVERIFY(window.start());
 
     child<QSpinBox>(&window, "spnVendorID")->setValue(vendorId);
@@ -360,19 +402,36 @@ void TestApps::roundTripThroughTheHostButtons()
     QVERIFY(log.at(log.size() - 2).contains(QStringLiteral("[2 addresses, 2 types, 2 states]")));
 }
 
-void TestApps::exportBeforeAnyLoadIsLoggedAsError()
+void TestApps::blankLoadThenALoadThroughTheButtons()
 {
-    // A blank load leaves the store unopened; asking for the export then
-    // fails in the control, and the host must survive and carry on.
-    MainWindow window { HostSettings { QStringLiteral("   ") } };
+    // A blank load changes nothing in the control; whatever the export says
+    // then, the host carries on and a real load afterwards works.
+    MainWindow window { settingsLoading(QStringLiteral("   ")) };
     QVERIFY(window.start());
-    QVERIFY(window.callLog().constLast().contains(QStringLiteral("GetContactAddress() -> error, status ")));
+    QVERIFY(window.callLog().constLast().contains(QStringLiteral("GetContactAddress() -> ")));
     QVERIFY(window.lastExport().isEmpty());
 
     child<QPlainTextEdit>(&window, "txtLoadText")->setPlainText(ExampleLoad);
     QTest::mouseClick(child<QPushButton>(&window, "cmdLetContactAddress"), Qt::LeftButton);
     QTest::mouseClick(child<QPushButton>(&window, "cmdGetContactAddress"), Qt::LeftButton);
     QCOMPARE(window.lastExport(), ExampleExport);
+}
+
+void TestApps::buttonsWithoutAControlLogErrors()
+{
+    HostSettings settings = settingsLoading(ExampleLoad);
+    settings.libraryFile = m_work.filePath(QStringLiteral("no-such-library.so"));
+    MainWindow window { settings };
+    QVERIFY(!window.start());
+    QVERIFY(!window.control());
+    QVERIFY(child<QLabel>(&window, "lblControlStatus")->text().contains(settings.libraryFile));
+
+    for (const char *button : { "cmdLetVendorIDNMode", "cmdLetContactAddress", "cmdGetContactAddress" }) {
+        QTest::mouseClick(child<QPushButton>(&window, button), Qt::LeftButton);
+        QVERIFY2(window.callLog().constLast().contains(QStringLiteral("-> error, status -1: no control")),
+            qPrintable(window.callLog().constLast()));
+    }
+    QVERIFY(window.lastExport().isEmpty());
 }
 
 void TestApps::screenshotIsAPngOfTheWindowSize()

@@ -20,6 +20,8 @@ int writeScreenshot(MainWindow &window, const QString &fileName)
     window.setAttribute(Qt::WA_DontShowOnScreen);
     window.show();
     QCoreApplication::processEvents();
+    window.clickFirstAddress();
+    QCoreApplication::processEvents();
     const QImage image = window.grab().toImage();
     if (image.isNull() || !image.save(fileName, "PNG")) {
         QTextStream(stderr) << "vendorcontact-host: cannot write the screenshot " << fileName << '\n';

@@ -4,7 +4,10 @@
 
 #include <vendorcontactclient.h>
 
+#include <QtCore/QCoreApplication>
 #include <QtGui/QFontDatabase>
+#include <QtGui/QMouseEvent>
+#include <QtWidgets/QAbstractItemView>
 #include <QtWidgets/QCheckBox>
 #include <QtWidgets/QFormLayout>
 #include <QtWidgets/QGroupBox>
@@ -36,6 +39,7 @@ QLineEdit *separatorEdit(const QString &objectName, const QString &text)
     auto *edit = new QLineEdit(text);
     edit->setObjectName(objectName);
     edit->setMaximumWidth(56);
+    edit->setAlignment(Qt::AlignCenter); // a lone "|" would pass for the cursor
     return edit;
 }
 
@@ -108,8 +112,8 @@ QWidget *MainWindow::createHostPane()
     auto *layout = new QVBoxLayout(pane);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(createVendorGroup(), 0);
-    layout->addWidget(createLoadGroup(), 1);
-    layout->addWidget(createExportGroup(), 1);
+    layout->addWidget(createLoadGroup(), 3);
+    layout->addWidget(createExportGroup(), 2);
     return pane;
 }
 
@@ -209,7 +213,8 @@ QGroupBox *MainWindow::createExportGroup()
 QGroupBox *MainWindow::createLogGroup()
 {
     auto *group = new QGroupBox(QStringLiteral("Calls"));
-    group->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
+    // As wide as the control above it, as high as the window allows.
+    group->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
     auto *layout = new QVBoxLayout(group);
     m_log = new QPlainTextEdit;
     m_log->setObjectName(QStringLiteral("txtLog"));
@@ -287,6 +292,28 @@ bool MainWindow::createControl()
         delete placeholder;
     m_controlLayout->addWidget(widget);
     widget->show();
+    return true;
+}
+
+bool MainWindow::clickFirstAddress()
+{
+    QWidget *panel = control();
+    auto *list = panel ? panel->findChild<QAbstractItemView *>(QStringLiteral("lstContacts")) : nullptr;
+    if (!list || !list->model() || list->model()->rowCount() == 0)
+        return false;
+    // The first columns may be hidden (zero wide): click the first visible cell.
+    QRect cell;
+    for (int column = 0; column < list->model()->columnCount() && cell.isEmpty(); ++column)
+        cell = list->visualRect(list->model()->index(0, column)).intersected(list->viewport()->rect());
+    if (cell.isEmpty())
+        return false;
+    // A real click, so the control handles it exactly as a user's.
+    const QPointF at = cell.center();
+    const QPointF global = list->viewport()->mapToGlobal(at);
+    QMouseEvent press(QEvent::MouseButtonPress, at, global, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QMouseEvent release(QEvent::MouseButtonRelease, at, global, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(list->viewport(), &press);
+    QCoreApplication::sendEvent(list->viewport(), &release);
     return true;
 }
 

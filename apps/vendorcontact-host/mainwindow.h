@@ -46,6 +46,10 @@ public:
     /// no control could be created.
     bool start();
 
+    /// Clicks the first row of the control's address list, as a user would,
+    /// so its details show (for screenshots). False when there is no row.
+    bool clickFirstAddress();
+
     /// The embedded control; null before start() or when creation failed.
     QWidget *control() const;
 
