@@ -1,0 +1,345 @@
+// The load on a real control, then what a user does next: export, click a
+// row, go through the types, add an address typed from the input, edit one,
+// delete one. After every step the list must agree with the store and the
+// export with an independent reading of the store.
+
+#include "checks.h"
+#include "fuzzinput.h"
+
+#include <contactlistmodel.h>
+#include <lookups.h>
+#include <numbers.h>
+#include <vendorcontact_p.h>
+
+#include <QtCore/QCoreApplication>
+#include <QtTest/QTest>
+#include <QtWidgets/QComboBox>
+#include <QtWidgets/QLineEdit>
+#include <QtWidgets/QPushButton>
+#include <QtWidgets/QTreeView>
+
+#include <algorithm>
+#include <vector>
+
+namespace ZebVendorContact::Fuzz {
+namespace {
+
+constexpr int TypeField = 2;
+constexpr int StateField = 8;
+constexpr int FlagField = 15;
+// The detail entries a user types into (4 and 5 lie under the pickers).
+constexpr int TypedEntries[] = { 0, 1, 2, 3, 6, 7, 8, 9, 10, 11 };
+// Store field of each detail entry.
+constexpr int EntryField[12] = { 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14 };
+
+class Choices
+{
+public:
+    explicit Choices(quint32 seed)
+        : m_state(seed | 1u)
+    {
+    }
+    quint32 next()
+    {
+        m_state ^= m_state << 13;
+        m_state ^= m_state >> 17;
+        m_state ^= m_state << 5;
+        return m_state;
+    }
+    int below(int bound) { return bound <= 0 ? 0 : int(next() % quint32(bound)); }
+
+private:
+    quint32 m_state;
+};
+
+/// Answers every box at once: OK, or Yes/No as the input chooses.
+class AnsweringBoxes final : public MessageBoxes
+{
+public:
+    explicit AnsweringBoxes(Choices &choices)
+        : m_choices(choices)
+    {
+    }
+    QMessageBox::StandardButton show(QWidget *, const MessageBoxRequest &request) override
+    {
+        if (request.buttons.testFlag(QMessageBox::Yes))
+            return m_choices.below(2) ? QMessageBox::Yes : QMessageBox::No;
+        return QMessageBox::Ok;
+    }
+
+private:
+    Choices &m_choices;
+};
+
+/// The store field a list column shows; column 3 shows the type's name.
+int fieldOfColumn(int column)
+{
+    return column == 2 ? 3 : column;
+}
+
+QString fieldText(const QVariant &value)
+{
+    return value.isNull() ? QString() : value.toString();
+}
+
+/// The export as the exchange rules build it from the store's records, read
+/// through the store's public operations only.
+QString expectedExport(ContactData &data)
+{
+    if (!data.editAllowed || !data.store.isOpen())
+        return {};
+    QString text;
+    for (data.store.moveFirst(); !data.store.atEnd(); data.store.moveNext()) {
+        if (fieldText(data.store.read(FlagField)).isEmpty())
+            continue;
+        for (int field = 0; field < FlagField; ++field) {
+            if (field > 0)
+                text += data.fieldSeparator;
+            text += fieldText(data.store.read(field));
+        }
+        text += data.recordSeparator;
+    }
+    return text;
+}
+
+std::optional<qint16> lookupTypeId(const ContactData &data, const QString &typeName)
+{
+    if (!data.types)
+        return qint16(0);
+    try {
+        return FindIDByText(*data.types, typeName, 1, 0);
+    } catch (const Error &) {
+        return std::nullopt;
+    }
+}
+
+bool stateMatches(const ContactData &data, QStringView shownName, const QVariant &stored)
+{
+    const auto stateId = parseWholeNumber16(fieldText(stored));
+    if (!stateId || !data.states)
+        return shownName.isEmpty();
+    if (FindTextByID(*data.states, *stateId, 0, 3) == shownName)
+        return true;
+    // A saved row shows the name the user picked; the store keeps the id of
+    // the first state row with that name.
+    try {
+        return FindIDByText(*data.states, shownName.toString(), 3, 0) == *stateId;
+    } catch (const Error &) {
+        return false;
+    }
+}
+
+QString describeRow(VendorContactPrivate *d, int row)
+{
+    ContactData &data = d->contactData();
+    QStringList shown;
+    for (int column = 0; column < ListRow::ColumnCount; ++column)
+        shown << d->listModel()->text(row, column).toString();
+    QString text = QStringLiteral("row: ") + shown.join(u'|');
+    for (data.store.moveFirst(); !data.store.atEnd(); data.store.moveNext()) {
+        if (fieldText(data.store.read(0)) != shown[0])
+            continue;
+        QStringList fields;
+        for (int field = 0; field < 16; ++field)
+            fields << (data.store.read(field).isNull() ? QStringLiteral("<null>") : data.store.read(field).toString());
+        text += QStringLiteral("\nrecord: ") + fields.join(u'|');
+    }
+    return text;
+}
+
+/// Every row shows the chosen type and a record of the store, one record per
+/// row.
+void checkListAgainstStore(VendorContactPrivate *d)
+{
+    ContactData &data = d->contactData();
+    const ContactListModel *model = d->listModel();
+    if (model->rowCount() == 0)
+        return;
+    fuzzCheck(data.store.isOpen(), "rows shown while the store is closed");
+    const QString typeName = d->cboContactType->currentText();
+    const auto typeId = lookupTypeId(data, typeName);
+
+    std::vector<bool> used(std::size_t(data.store.recordCount()), false);
+    for (int row = 0; row < model->rowCount(); ++row) {
+        fuzzCheck(model->text(row, 3) == typeName, "row of another type", model->text(row, 3).toString());
+        bool found = false;
+        std::size_t index = 0;
+        for (data.store.moveFirst(); !data.store.atEnd() && !found; data.store.moveNext(), ++index) {
+            if (used[index])
+                continue;
+            const QVariant type = data.store.read(TypeField);
+            if (type.isNull() || !typeId || type.toInt() != *typeId)
+                continue;
+            bool same = true;
+            for (int column = 0; column < ListRow::ColumnCount && same; ++column) {
+                if (column == 3)
+                    continue;
+                if (column == StateField)
+                    same = stateMatches(data, model->text(row, column), data.store.read(StateField));
+                else
+                    same = model->text(row, column) == fieldText(data.store.read(fieldOfColumn(column)));
+            }
+            if (same)
+                found = used[index] = true;
+        }
+        if (!found)
+            fuzzFailure("row without its record", describeRow(d, row));
+    }
+}
+
+void checkCaptions(VendorContactPrivate *d)
+{
+    const QString add = d->cmdAdd->text();
+    const QString edit = d->cmdEdit->text();
+    switch (d->state()) {
+    case PanelState::Browsing:
+        fuzzCheck(add == u"Add" && edit == u"Edit", "browsing captions", add + u'/' + edit);
+        break;
+    case PanelState::Adding:
+        fuzzCheck(add == u"Save" && edit == u"Cancel", "adding captions", add + u'/' + edit);
+        break;
+    case PanelState::Editing:
+        fuzzCheck(add == u"Update" && edit == u"Cancel", "editing captions", add + u'/' + edit);
+        break;
+    }
+}
+
+void checkTypedValuesHoldNoSeparator(ContactData &data)
+{
+    if (!data.store.isOpen())
+        return;
+    const QString separators[] = { data.fieldSeparator, data.recordSeparator, data.tableSeparator };
+    for (data.store.moveFirst(); !data.store.atEnd(); data.store.moveNext()) {
+        if (fieldText(data.store.read(FlagField)).isEmpty())
+            continue;
+        for (const int entry : TypedEntries) {
+            const QString value = fieldText(data.store.read(EntryField[entry]));
+            for (const QString &separator : separators)
+                fuzzCheck(separator.isEmpty() || !value.contains(separator), "saved value holds a separator", value);
+        }
+    }
+}
+
+void checkAll(VendorContact &control, VendorContactPrivate *d)
+{
+    checkCaptions(d);
+    checkListAgainstStore(d);
+    const QString exported = control.GetContactAddress();
+    const QString expected = expectedExport(d->contactData());
+    fuzzCheck(exported == expected, "export differs from the store", exported + u"\n--- expected ---\n" + expected);
+    checkTypedValuesHoldNoSeparator(d->contactData());
+}
+
+void clickRow(VendorContactPrivate *d, Choices &choices)
+{
+    const int rows = d->listModel()->rowCount();
+    if (rows == 0 || !d->lstContacts->isEnabled())
+        return;
+    // Selecting by program without a mouse button counts as the user's
+    // keyboard choice of a row.
+    d->lstContacts->setCurrentIndex(d->listModel()->index(choices.below(rows), 0));
+}
+
+QString pieceOf(const FuzzInput &input, Choices &choices)
+{
+    if (input.data.isEmpty())
+        return {};
+    const int from = choices.below(int(input.data.size()));
+    const int length = choices.below(24) + 1;
+    QString piece = input.data.mid(from, length);
+    // Now and then a separator right in the text, which a save must refuse.
+    if (choices.below(8) == 0)
+        piece += input.fieldSeparator;
+    return piece;
+}
+
+/// Types printable ASCII key by key; anything else arrives as a paste, which
+/// passes the same typing limit.
+void enterText(QLineEdit *box, const QString &text)
+{
+    const bool typeable = std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c >= u' ' && c <= u'~'; });
+    if (typeable)
+        QTest::keyClicks(box, text);
+    else
+        box->insert(text);
+}
+
+void typeEntries(VendorContactPrivate *d, const FuzzInput &input, Choices &choices)
+{
+    for (const int entry : TypedEntries) {
+        if (choices.below(4) == 0)
+            continue;
+        QLineEdit *box = d->txtContact[std::size_t(entry)];
+        box->clear();
+        enterText(box, pieceOf(input, choices));
+    }
+    d->cboContactCountry->setCurrentIndex(choices.below(4) - 1);
+}
+
+void leaveEditing(VendorContactPrivate *d)
+{
+    if (d->state() != PanelState::Browsing && d->cmdEdit->isEnabled())
+        d->cmdEdit->click();
+}
+
+} // namespace
+
+void checkPanelInput(const std::uint8_t *bytes, std::size_t size)
+{
+    const FuzzInput input = decodeFuzzInput(bytes, size);
+    Choices choices(input.choices);
+    {
+        VendorContact control;
+        VendorContactPrivate *d = VendorContactPrivate::get(&control);
+        d->setMessageBoxes(std::make_unique<AnsweringBoxes>(choices));
+
+        control.LetVendorIDNMode(77, true);
+        control.LetContactAddress(input.data, input.fieldSeparator, input.recordSeparator, input.tableSeparator);
+        checkAll(control, d);
+
+        clickRow(d, choices);
+        checkAll(control, d);
+
+        const int types = std::min(d->cboContactType->count(), 6);
+        for (int type = types - 1; type >= 0; --type) {
+            d->cboContactType->setCurrentIndex(type);
+            clickRow(d, choices);
+            checkAll(control, d);
+        }
+
+        // Add an address typed from the input.
+        if (d->cmdAdd->isEnabled()) {
+            d->cmdAdd->click();
+            typeEntries(d, input, choices);
+            d->cmdAdd->click();
+            checkAll(control, d);
+            leaveEditing(d);
+        }
+
+        // Edit a row.
+        clickRow(d, choices);
+        if (d->cmdEdit->isEnabled()) {
+            d->cmdEdit->click();
+            typeEntries(d, input, choices);
+            if (d->cmdAdd->isEnabled())
+                d->cmdAdd->click();
+            checkAll(control, d);
+            leaveEditing(d);
+        }
+
+        // Delete a row the list lets go.
+        clickRow(d, choices);
+        if (d->cmdDelete->isEnabled()) {
+            d->cmdDelete->click();
+            checkAll(control, d);
+        }
+
+        // The host reads the changes while editing is no longer allowed.
+        control.LetVendorIDNMode(77, false);
+        fuzzCheck(control.GetContactAddress().isEmpty(), "export while editing is not allowed");
+        checkCaptions(d);
+    }
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+} // namespace ZebVendorContact::Fuzz
