@@ -1,0 +1,103 @@
+# Run by CTest (cmake -P): installs the build into a scratch prefix, checks
+# the installed layout, then configures, builds and runs a small host project
+# that finds the library with find_package.
+
+function(fail message)
+    message(FATAL_ERROR "host_package: ${message}")
+endfunction()
+
+function(run_step what)
+    execute_process(COMMAND ${ARGN} RESULT_VARIABLE result OUTPUT_VARIABLE output ERROR_VARIABLE output)
+    if(NOT result EQUAL 0)
+        fail("${what} failed (${result}):\n${output}")
+    endif()
+    set(step_output "${output}" PARENT_SCOPE)
+endfunction()
+
+set(prefix ${ZVC_WORK_DIR}/prefix)
+file(REMOVE_RECURSE ${ZVC_WORK_DIR})
+
+run_step("cmake --install" ${CMAKE_COMMAND} --install ${ZVC_BUILD_DIR} --prefix ${prefix})
+
+# The library with its SONAME links, the headers, the package and the tool.
+set(libdir ${prefix}/${ZVC_LIBDIR})
+foreach(file
+        ${libdir}/libZebVendorContact.so.2.0.2
+        include/ZebVendorContact/VendorContact
+        include/ZebVendorContact/vendorcontact.h
+        include/ZebVendorContact/Error
+        include/ZebVendorContact/error.h
+        include/ZebVendorContact/version.h
+        include/ZebVendorContact/componentruntime.h
+        include/ZebVendorContact/zebvendorcontact_export.h
+        include/ZebVendorContact/vendorcontactclient.h
+        ${ZVC_LIBDIR}/libZebVendorContactClient.a
+        ${ZVC_LIBDIR}/cmake/ZebVendorContact/ZebVendorContactConfig.cmake
+        ${ZVC_LIBDIR}/cmake/ZebVendorContact/ZebVendorContactConfigVersion.cmake
+        bin/zvc-regsvr)
+    if(NOT IS_ABSOLUTE ${file})
+        set(file ${prefix}/${file})
+    endif()
+    if(NOT EXISTS ${file})
+        fail("not installed: ${file}")
+    endif()
+endforeach()
+foreach(link libZebVendorContact.so libZebVendorContact.so.2)
+    if(NOT IS_SYMLINK ${libdir}/${link})
+        fail("${link} is not a symbolic link")
+    endif()
+endforeach()
+file(READ_SYMLINK ${libdir}/libZebVendorContact.so.2 target)
+if(NOT target STREQUAL "libZebVendorContact.so.2.0.2")
+    fail("libZebVendorContact.so.2 points to ${target}")
+endif()
+
+# The Designer plug-in in Qt's layout, finding the library next to the prefix.
+if(ZVC_DESIGNER_PLUGIN)
+    if(IS_ABSOLUTE ${ZVC_DESIGNERDIR})
+        fail("the test expects a designer directory relative to the prefix")
+    endif()
+    file(GLOB plugin ${prefix}/${ZVC_DESIGNERDIR}/*zebvendorcontactdesigner*.so)
+    if(NOT plugin)
+        fail("no Designer plug-in in ${prefix}/${ZVC_DESIGNERDIR}")
+    endif()
+    run_step("ldd on the Designer plug-in" ldd ${plugin})
+    string(REGEX MATCH "libZebVendorContact\\.so\\.2 => ([^ \t\n]+)" found "${step_output}")
+    set(found_path "${CMAKE_MATCH_1}")
+    if(found_path)
+        file(REAL_PATH "${found_path}" found_path)
+    endif()
+    file(REAL_PATH ${libdir}/libZebVendorContact.so.2 installed_path)
+    if(NOT found_path STREQUAL installed_path)
+        fail("the installed Designer plug-in does not find the installed library:\n${step_output}")
+    endif()
+endif()
+
+# The version file: any 2.x request is satisfied, 1.x and 3.x are not.
+set(PACKAGE_FIND_NAME ZebVendorContact)
+foreach(request 2.0:TRUE 2:TRUE 2.0.0.2:TRUE 1.0:FALSE 3.0:FALSE 2.1:FALSE)
+    string(REPLACE ":" ";" request ${request})
+    list(GET request 0 PACKAGE_FIND_VERSION)
+    list(GET request 1 expected)
+    string(REPLACE "." ";" parts "${PACKAGE_FIND_VERSION}.0")
+    list(GET parts 0 PACKAGE_FIND_VERSION_MAJOR)
+    list(GET parts 1 PACKAGE_FIND_VERSION_MINOR)
+    set(PACKAGE_VERSION_COMPATIBLE)
+    include(${libdir}/cmake/ZebVendorContact/ZebVendorContactConfigVersion.cmake)
+    if(PACKAGE_VERSION_COMPATIBLE)
+        set(actual TRUE)
+    else()
+        set(actual FALSE)
+    endif()
+    if(NOT actual STREQUAL expected)
+        fail("version ${PACKAGE_FIND_VERSION} requested: compatible is '${PACKAGE_VERSION_COMPATIBLE}', expected ${expected}")
+    endif()
+endforeach()
+
+# A host project built against the installed package only.
+run_step("configuring the consumer"
+    ${CMAKE_COMMAND} -S ${ZVC_CONSUMER_DIR} -B ${ZVC_WORK_DIR}/consumer -G ${ZVC_GENERATOR}
+    -DCMAKE_CXX_COMPILER=${ZVC_CXX_COMPILER} -DCMAKE_BUILD_TYPE=Release -DCMAKE_PREFIX_PATH=${prefix})
+run_step("building the consumer" ${CMAKE_COMMAND} --build ${ZVC_WORK_DIR}/consumer)
+run_step("running the consumer" ${ZVC_WORK_DIR}/consumer/zvc_consumer)
+message(STATUS "${step_output}")

@@ -1,0 +1,238 @@
+// The host-side helper and the register tool: a host that knows only the
+// class id or name registers the library, creates the control in its own
+// window, drives it by dispatch id and unregisters it.
+
+#include "vendorcontactclient.h"
+
+#include <ZebVendorContact/componentruntime.h>
+
+#include <QtCore/QDir>
+#include <QtCore/QFileInfo>
+#include <QtCore/QLibraryInfo>
+#include <QtCore/QPointer>
+#include <QtCore/QProcess>
+#include <QtCore/QTemporaryDir>
+#include <QtTest/QtTest>
+#include <QtWidgets/QWidget>
+
+#include <memory>
+
+using namespace ZebVendorContact::Client;
+
+namespace {
+
+const QString libraryFile = QStringLiteral(ZVC_LIBRARY_FILE);
+
+} // namespace
+
+class TestHostClient : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<QTemporaryDir> m_dataHome;
+
+    static int runTool(const QStringList &arguments, QString *output = nullptr)
+    {
+        QProcess tool;
+        tool.setProcessChannelMode(QProcess::MergedChannels);
+        tool.start(QStringLiteral(ZVC_REGSVR), arguments);
+        if (!tool.waitForFinished(30000) || tool.exitStatus() != QProcess::NormalExit) {
+            return -1;
+        }
+        if (output) {
+            *output = QString::fromLocal8Bit(tool.readAll());
+        }
+        return tool.exitCode();
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        m_dataHome = std::make_unique<QTemporaryDir>();
+        QVERIFY(m_dataHome->isValid());
+        qputenv("XDG_DATA_HOME", QFile::encodeName(m_dataHome->path()));
+    }
+
+    void registrationFileLocation_data()
+    {
+        QTest::addColumn<QByteArray>("dataHome");
+        QTest::addColumn<QString>("expectedBase");
+        QTest::newRow("XDG_DATA_HOME") << QByteArray("/srv/xdg-data") << QStringLiteral("/srv/xdg-data");
+        QTest::newRow("unset") << QByteArray() << QStringLiteral("<home>/.local/share");
+        QTest::newRow("relative, so ignored") << QByteArray("relative/data") << QStringLiteral("<home>/.local/share");
+    }
+
+    void registrationFileLocation()
+    {
+        QFETCH(QByteArray, dataHome);
+        QFETCH(QString, expectedBase);
+        if (dataHome.isNull()) {
+            qunsetenv("XDG_DATA_HOME");
+        } else {
+            qputenv("XDG_DATA_HOME", dataHome);
+        }
+        expectedBase.replace(QStringLiteral("<home>"), QDir::homePath());
+        QCOMPARE(registrationFilePath(), QString(expectedBase + u"/ZebVendorContact/registry.json"));
+    }
+
+    void registerCreateDriveUnregister()
+    {
+        QVERIFY(!findRegistration(QLatin1StringView(ProgId)));
+        QString error;
+        QVERIFY2(registerLibrary(libraryFile, &error), qPrintable(error));
+
+        const std::optional<RegistrationRecord> record = findRegistration(QLatin1StringView(ProgId));
+        QVERIFY(record);
+        QCOMPARE(record->classId, QLatin1StringView(ClassId));
+        QCOMPARE(record->progId, QLatin1StringView(ProgId));
+        QCOMPARE(record->libraryPath, QFileInfo(libraryFile).absoluteFilePath());
+        QCOMPARE(record->version, QStringLiteral("2.0"));
+
+        QWidget window;
+        std::unique_ptr<ControlHandle> control = ControlHandle::create(QLatin1StringView(ClassId), &window, &error);
+        QVERIFY2(control, qPrintable(error));
+        QPointer<QWidget> widget = control->widget();
+        QVERIFY(widget);
+        QCOMPARE(widget->parentWidget(), &window);
+
+        QVERIFY(control->invoke(DispIdLetVendorIDNMode, { 77, true }).ok());
+        QVERIFY(control
+                    ->invoke(DispIdLetContactAddress,
+                        { QStringLiteral("1|77|3|Office|1 Road||Town|1|14||||||~^3|Head office~^14|1|IL|"
+                                         "Illinois~"),
+                            QStringLiteral("|"), QStringLiteral("~"), QStringLiteral("^") })
+                    .ok());
+        const DispatchResult exported = control->invoke(DispIdGetContactAddress, {});
+        QVERIFY(exported.ok());
+        QCOMPARE(exported.value, QVariant(QString())); // nothing changed yet
+
+        control.reset();
+        QVERIFY2(!widget, "the handle destroys its control");
+
+        QVERIFY2(unregisterLibrary(libraryFile, &error), qPrintable(error));
+        QVERIFY(!findRegistration(QLatin1StringView(ClassId)));
+        QVERIFY(!ControlHandle::create(QLatin1StringView(ProgId), &window));
+    }
+
+    void findRegistrationByAnyForm_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<bool>("found");
+        QTest::newRow("class id") << QStringLiteral("{d8eea40e-eaea-410c-8e51-59002a35ed10}") << true;
+        QTest::newRow("class id without braces, upper case")
+            << QStringLiteral("D8EEA40E-EAEA-410C-8E51-59002A35ED10") << true;
+        QTest::newRow("name") << QStringLiteral("ZebVendorContact.VendorContact") << true;
+        QTest::newRow("name, other letter case") << QStringLiteral("zebvendorcontact.vendorcontact") << true;
+        QTest::newRow("other class id") << QStringLiteral("{11111111-2222-3333-4444-555555555555}") << false;
+        QTest::newRow("other name") << QStringLiteral("ZebVendorContact.Other") << false;
+        QTest::newRow("empty") << QString() << false;
+    }
+
+    void findRegistrationByAnyForm()
+    {
+        QFETCH(QString, key);
+        QFETCH(bool, found);
+        QVERIFY(registerLibrary(libraryFile));
+        const std::optional<RegistrationRecord> record = findRegistration(key);
+        QCOMPARE(record.has_value(), found);
+        if (found) {
+            QCOMPARE(record->classId, QLatin1StringView(ClassId));
+        }
+    }
+
+    void createByNameAndDispatchErrors()
+    {
+        QVERIFY(registerLibrary(libraryFile));
+        QWidget window;
+        QString error;
+        std::unique_ptr<ControlHandle> control = ControlHandle::create(QLatin1StringView(ProgId), &window, &error);
+        QVERIFY2(control, qPrintable(error));
+
+        // A type table whose nameless type has no numeric id: switching to
+        // read-only looks the type up and fails, and the host is told.
+        QVERIFY(control
+                    ->invoke(DispIdLetContactAddress,
+                        { QStringLiteral("^x|~^14|1|IL|Illinois~"), QStringLiteral("|"), QStringLiteral("~"),
+                            QStringLiteral("^") })
+                    .ok());
+        DispatchResult result = control->invoke(DispIdLetVendorIDNMode, { 1, false });
+        QCOMPARE(result.status, int(ZVC_E_EXCEPTION));
+        QVERIFY(!result.errorText.isEmpty());
+        QCOMPARE(result.errorCode, 5); // Error::Code::NotAWholeNumber
+        QVERIFY(!result.value.isValid());
+        QVERIFY(control->invoke(DispIdLetVendorIDNMode, { 1, true }).ok()); // still usable
+
+        result = control->invoke(DispIdLetVendorIDNMode, { QStringLiteral("not a number"), true });
+        QCOMPARE(result.status, int(ZVC_E_TYPEMISMATCH));
+        QCOMPARE(result.errorCode, 0);
+        QVERIFY(result.errorText.contains(QLatin1StringView("plVendorID")));
+
+        result = control->invoke(0x12345678, {});
+        QCOMPARE(result.status, int(ZVC_E_MEMBERNOTFOUND));
+    }
+
+    void createFailsWithReason_data()
+    {
+        QTest::addColumn<QByteArray>("registry");
+        QTest::addColumn<QString>("expectedInMessage");
+        QTest::newRow("not registered") << QByteArray() << QStringLiteral("not registered");
+        QTest::newRow("library file gone") << QByteArray(R"({"classes": {"{d8eea40e-eaea-410c-8e51-59002a35ed10}":
+                              {"library": "/nonexistent/libZebVendorContact.so.2"}}})")
+                                           << QStringLiteral("/nonexistent/libZebVendorContact.so.2");
+        QTest::newRow("corrupt record") << QByteArray("[1, 2") << QStringLiteral("not registered");
+    }
+
+    void createFailsWithReason()
+    {
+        QFETCH(QByteArray, registry);
+        QFETCH(QString, expectedInMessage);
+        if (!registry.isNull()) {
+            QDir().mkpath(QFileInfo(registrationFilePath()).absolutePath());
+            QFile file(registrationFilePath());
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(registry);
+        }
+        QString error;
+        QVERIFY(!ControlHandle::create(QLatin1StringView(ClassId), nullptr, &error));
+        QVERIFY2(error.contains(expectedInMessage), qPrintable(error));
+    }
+
+    void registerRefusesWhatIsNoComponent_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("expectedInMessage");
+        QTest::newRow("missing file") << QStringLiteral("/nonexistent/libNothing.so") << QStringLiteral("no such file");
+        QTest::newRow("library without entry points") << QLibraryInfo::path(QLibraryInfo::LibrariesPath) +
+                u"/libQt6Core.so.6" << QStringLiteral("DllRegisterServer");
+    }
+
+    void registerRefusesWhatIsNoComponent()
+    {
+        QFETCH(QString, file);
+        QFETCH(QString, expectedInMessage);
+        QString error;
+        QVERIFY(!registerLibrary(file, &error));
+        QVERIFY2(error.contains(expectedInMessage), qPrintable(error));
+        QVERIFY(!QFile::exists(registrationFilePath()));
+    }
+
+    void registerTool()
+    {
+        QString output;
+        QCOMPARE(runTool({ libraryFile }, &output), 0);
+        QVERIFY2(output.contains(QLatin1StringView("Registered")), qPrintable(output));
+        QCOMPARE(findRegistration(QLatin1StringView(ProgId))->libraryPath, QFileInfo(libraryFile).absoluteFilePath());
+
+        QCOMPARE(runTool({ QStringLiteral("-u"), QStringLiteral("-s"), libraryFile }, &output), 0);
+        QVERIFY(output.isEmpty());
+        QVERIFY(!findRegistration(QLatin1StringView(ProgId)));
+
+        QCOMPARE(runTool({ QStringLiteral("/nonexistent/libNothing.so") }, &output), 1);
+        QVERIFY2(output.contains(QLatin1StringView("Registering failed")), qPrintable(output));
+        QCOMPARE(runTool({}), 2);
+    }
+};
+
+QTEST_MAIN(TestHostClient)
+#include "tst_host_client.moc"
