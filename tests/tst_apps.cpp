@@ -95,11 +95,13 @@ private Q_SLOTS:
     void screenshotIsAPngOfTheWindowSize();
     void printExportGivesTheControlsText_data();
     void printExportGivesTheControlsText();
+    void headlessMachineWithoutPlatformChoice_data();
+    void headlessMachineWithoutPlatformChoice();
     void badOptionsAreRefused_data();
     void badOptionsAreRefused();
 
 private:
-    AppRun runApp(const QStringList &arguments);
+    AppRun runApp(const QStringList &arguments, bool withoutAnyDisplay = false);
     QString writeFile(const QString &name, const QString &text);
 
     QTemporaryDir m_dataHome;
@@ -116,11 +118,16 @@ void TestApps::initTestCase()
     QVERIFY(Client::registrationFilePath().startsWith(m_dataHome.path()));
 }
 
-AppRun TestApps::runApp(const QStringList &arguments)
+AppRun TestApps::runApp(const QStringList &arguments, bool withoutAnyDisplay)
 {
     QProcess process;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    if (withoutAnyDisplay) {
+        for (const char *name : { "QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY" })
+            env.remove(QLatin1StringView(name));
+    } else {
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    }
     env.insert(QStringLiteral("XDG_DATA_HOME"), m_dataHome.path());
     process.setProcessEnvironment(env);
     process.start(QStringLiteral(ZVC_HOST_APP_FILE), arguments);
@@ -484,6 +491,30 @@ void TestApps::printExportGivesTheControlsText()
     QVERIFY2(run.exitCode == 0, qPrintable(run.err));
     QCOMPARE(run.out, expected + QLatin1Char('\n'));
     QVERIFY2(run.err.contains(QStringLiteral("LetContactAddress(")), qPrintable(run.err));
+}
+
+void TestApps::headlessMachineWithoutPlatformChoice_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("output");
+
+    QTest::newRow("screenshot renders offscreen") << QStringList { QStringLiteral("--print-export"),
+        QStringLiteral("--screenshot=") + m_work.filePath(QStringLiteral("headless.png")) }
+                                                  << 0 << SampleExport;
+    QTest::newRow("help") << QStringList { QStringLiteral("--help") } << 0 << QStringLiteral("--screenshot <file>");
+    QTest::newRow("window without a display") << QStringList() << 1 << QStringLiteral("there is no display");
+}
+
+void TestApps::headlessMachineWithoutPlatformChoice()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, exitCode);
+    QFETCH(QString, output);
+    const AppRun run = runApp(arguments, true);
+    QCOMPARE(run.exitCode, exitCode);
+    const QString printed = run.out + run.err;
+    QVERIFY2(printed.contains(output), qPrintable(printed));
 }
 
 void TestApps::badOptionsAreRefused_data()

@@ -43,10 +43,41 @@ void printResults(MainWindow &window, const AppOptions &options)
         QTextStream(stdout) << window.lastExport() << '\n';
 }
 
+bool hasArgument(int argc, char *argv[], std::initializer_list<const char *> names)
+{
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray argument(argv[i]);
+        for (const char *name : names) {
+            if (argument == name || argument.startsWith(QByteArray(QByteArray(name) + '=')))
+                return true;
+        }
+    }
+    return false;
+}
+
+// Chooses the offscreen platform where no window is shown anyway, so the
+// screenshot, --help and --version work on machines without a display. False
+// when the window is wanted but there is nowhere to show it.
+bool choosePlatform(int argc, char *argv[])
+{
+    if (qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        return true;
+    if (hasArgument(argc, argv, { "--screenshot", "-h", "--help", "--help-all", "-?", "-v", "--version" })) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        return true;
+    }
+    return qEnvironmentVariableIsSet("DISPLAY") || qEnvironmentVariableIsSet("WAYLAND_DISPLAY");
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
+    if (!choosePlatform(argc, argv)) {
+        QTextStream(stderr) << "vendorcontact-host: there is no display (DISPLAY and WAYLAND_DISPLAY are not set).\n"
+                               "Use --screenshot FILE to render the window to a picture instead.\n";
+        return 1;
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("vendorcontact-host"));
     QApplication::setApplicationVersion(QStringLiteral(ZEBVENDORCONTACT_VERSION_STRING));
