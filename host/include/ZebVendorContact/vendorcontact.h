@@ -32,8 +32,13 @@ class VendorContactPrivate;
  * LetContactAddress() never reports a failure: a text it cannot load is
  * loaded as far as it is valid. Callers that reach the methods by name
  * through Qt's meta-object system (QMetaObject::invokeMethod) get the same
- * exception; the component runtime's dispatch entry point turns it into a
- * status code instead (see componentruntime.h).
+ * exception. Hosts that create the control through the component runtime
+ * (DllGetClassObject, see componentruntime.h) call the methods by dispatch id
+ * instead (GetContactAddress 0x60030018, LetContactAddress 0x6003001C,
+ * LetVendorIDNMode 0x60030025) and never see an exception: a failure comes
+ * back as the status ZVC_E_EXCEPTION with the error's code and message in
+ * ZvcErrorInfo, and arguments that do not convert to the method's types give
+ * ZVC_E_TYPEMISMATCH, ZVC_E_OVERFLOW or ZVC_E_BADPARAMCOUNT without calling it.
  *
  * Every method must be called on the thread that created the control.
  */
