@@ -1,0 +1,218 @@
+#include "contactlistmodel.h"
+
+#include <algorithm>
+#include <numeric>
+
+namespace ZebVendorContact {
+
+namespace {
+
+// Names sort the list until the user clicks a header: people look for a
+// contact by its name.
+constexpr int InitialSortColumn = 2;
+
+} // namespace
+
+ListRow::ListRow(const Columns &columns)
+{
+    qsizetype total = 0;
+    for (QStringView column : columns)
+        total += column.size();
+    m_buffer.reserve(total);
+    for (int column = 0; column < ColumnCount; ++column) {
+        m_buffer.append(columns[column]);
+        m_end[column] = quint32(m_buffer.size());
+    }
+}
+
+QStringView ListRow::text(int column) const
+{
+    const qsizetype from = start(column);
+    return QStringView(m_buffer).sliced(from, m_end.at(column) - from);
+}
+
+ListRow::Columns ListRow::columns() const
+{
+    Columns result;
+    for (int column = 0; column < ColumnCount; ++column)
+        result[column] = text(column);
+    return result;
+}
+
+ContactListModel::ContactListModel(const QLocale &locale, QObject *parent)
+    : QAbstractTableModel(parent)
+    , m_sortColumn(InitialSortColumn)
+    , m_collator(locale)
+{
+    m_collator.setNumericMode(true);
+}
+
+const std::array<QString, ListRow::ColumnCount> &ContactListModel::headerTexts()
+{
+    static const std::array<QString, ListRow::ColumnCount> texts {
+        QStringLiteral("AddressID"),
+        QStringLiteral("ObjectID"),
+        QStringLiteral("Contact Name"),
+        QStringLiteral("Type"),
+        QStringLiteral("Street1"),
+        QStringLiteral("Street2"),
+        QStringLiteral("City"),
+        QStringLiteral("Country"),
+        QStringLiteral("State"),
+        QStringLiteral("PostalCode"),
+        QStringLiteral("Phone"),
+        QStringLiteral("FAX"),
+        QStringLiteral("Email"),
+        QStringLiteral("Phone 2"),
+        QStringLiteral("Cell"),
+    };
+    return texts;
+}
+
+int ContactListModel::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : int(m_rows.size());
+}
+
+int ContactListModel::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : ListRow::ColumnCount;
+}
+
+QVariant ContactListModel::data(const QModelIndex &index, int role) const
+{
+    if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
+        return {};
+    if (role == Qt::DisplayRole)
+        return text(index.row(), index.column()).toString();
+    return {};
+}
+
+QVariant ContactListModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 && section < ListRow::ColumnCount)
+        return headerTexts()[std::size_t(section)];
+    return QAbstractTableModel::headerData(section, orientation, role);
+}
+
+int ContactListModel::compareTexts(QStringView a, QStringView b) const
+{
+    return m_collator.compare(a, b);
+}
+
+bool ContactListModel::goesBefore(QStringView key, QStringView other) const
+{
+    const int order = compareTexts(key, other);
+    return m_sortOrder == Qt::AscendingOrder ? order < 0 : order > 0;
+}
+
+int ContactListModel::insertionPoint(QStringView key, int skippedRow) const
+{
+    // Binary search over the rows without `skippedRow`, for the first row the
+    // key goes before: the new place comes after every equal row.
+    const int count = int(m_rows.size()) - (skippedRow >= 0 ? 1 : 0);
+    auto rowAt = [&](int i) { return (skippedRow >= 0 && i >= skippedRow) ? i + 1 : i; };
+    int low = 0;
+    int high = count;
+    while (low < high) {
+        const int middle = low + (high - low) / 2;
+        if (goesBefore(key, m_rows[std::size_t(rowAt(middle))].text(m_sortColumn)))
+            high = middle;
+        else
+            low = middle + 1;
+    }
+    return low;
+}
+
+std::vector<int> ContactListModel::sortedPermutation(const std::vector<ListRow> &rows) const
+{
+    // One sort key per row, so the collation runs once per row, not once per
+    // comparison.
+    std::vector<QCollatorSortKey> keys;
+    keys.reserve(rows.size());
+    for (const ListRow &row : rows)
+        keys.push_back(m_collator.sortKey(row.text(m_sortColumn).toString()));
+
+    std::vector<int> order(rows.size());
+    std::iota(order.begin(), order.end(), 0);
+    const bool ascending = m_sortOrder == Qt::AscendingOrder;
+    std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
+        const int comparison = keys[std::size_t(a)].compare(keys[std::size_t(b)]);
+        return ascending ? comparison < 0 : comparison > 0;
+    });
+    return order;
+}
+
+void ContactListModel::setRows(std::vector<ListRow> rows)
+{
+    beginResetModel();
+    const std::vector<int> order = sortedPermutation(rows);
+    m_rows.clear();
+    m_rows.reserve(rows.size());
+    for (int from : order)
+        m_rows.push_back(std::move(rows[std::size_t(from)]));
+    endResetModel();
+}
+
+int ContactListModel::insertRow(ListRow row)
+{
+    const int position = insertionPoint(row.text(m_sortColumn), -1);
+    beginInsertRows({}, position, position);
+    m_rows.insert(m_rows.begin() + position, std::move(row));
+    endInsertRows();
+    return position;
+}
+
+int ContactListModel::replaceRow(int position, ListRow row)
+{
+    const int target = insertionPoint(row.text(m_sortColumn), position);
+    // beginMoveRows counts the destination before the move.
+    const int destination = target <= position ? target : target + 1;
+    const bool moves = target != position && beginMoveRows({}, position, position, {}, destination);
+    if (moves) {
+        m_rows.erase(m_rows.begin() + position);
+        m_rows.insert(m_rows.begin() + target, std::move(row));
+        endMoveRows();
+    } else {
+        m_rows[std::size_t(position)] = std::move(row);
+    }
+    const int now = moves ? target : position;
+    Q_EMIT dataChanged(index(now, 0), index(now, ListRow::ColumnCount - 1), { Qt::DisplayRole });
+    return now;
+}
+
+void ContactListModel::removeRowAt(int position)
+{
+    beginRemoveRows({}, position, position);
+    m_rows.erase(m_rows.begin() + position);
+    endRemoveRows();
+}
+
+void ContactListModel::setSortState(int column, Qt::SortOrder order)
+{
+    if (column < 0 || column >= ListRow::ColumnCount)
+        return;
+    Q_EMIT layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
+    m_sortColumn = column;
+    m_sortOrder = order;
+
+    const std::vector<int> permutation = sortedPermutation(m_rows);
+    std::vector<int> newPosition(m_rows.size());
+    std::vector<ListRow> sorted;
+    sorted.reserve(m_rows.size());
+    for (std::size_t to = 0; to < permutation.size(); ++to) {
+        newPosition[std::size_t(permutation[to])] = int(to);
+        sorted.push_back(std::move(m_rows[std::size_t(permutation[to])]));
+    }
+    m_rows = std::move(sorted);
+
+    const QModelIndexList before = persistentIndexList();
+    QModelIndexList after;
+    after.reserve(before.size());
+    for (const QModelIndex &index : before)
+        after.append(this->index(newPosition[std::size_t(index.row())], index.column()));
+    changePersistentIndexList(before, after);
+    Q_EMIT layoutChanged({}, QAbstractItemModel::VerticalSortHint);
+}
+
+} // namespace ZebVendorContact

@@ -1,0 +1,356 @@
+// The fixed panel: every widget at its place, start-up's steps, the font and
+// the palette roles of the backgrounds.
+
+#include "vendorcontact_p.h"
+
+#include "bullet.h"
+#include "contactlistmodel.h"
+#include "typinglimit.h"
+
+#include <ZebVendorContact/version.h>
+
+#include <QtGui/QFontMetrics>
+#include <QtGui/QGuiApplication>
+#include <QtWidgets/QComboBox>
+#include <QtWidgets/QFrame>
+#include <QtWidgets/QHeaderView>
+#include <QtWidgets/QLabel>
+#include <QtWidgets/QLineEdit>
+#include <QtWidgets/QPushButton>
+#include <QtWidgets/QTreeView>
+
+#include <cmath>
+
+namespace ZebVendorContact {
+
+namespace {
+
+const char BackgroundRoleProperty[] = "zvcBackgroundRole";
+
+/// A rectangle given in twips, in device-independent pixels (15 twips each).
+QRect twips(int left, int top, int width, int height)
+{
+    auto pixels = [](int value) { return qRound(value / VendorContactPrivate::TwipsPerPixel); };
+    return { pixels(left), pixels(top), pixels(width), pixels(height) };
+}
+
+struct DetailField
+{
+    const char *labelName;
+    const char *caption;
+    int typingLimit;
+    int left;
+    int top;
+    int width;
+    QRect labelTwips;
+};
+
+// txtContact 0 to 11 with the label beside each.
+const DetailField DetailFields[VendorContactPrivate::DetailFieldCount] = {
+    { "lblName", "Name", 60, 1695, 210, 3075, { 255, 210, 825, 255 } },
+    { "lblStreet1", "Street1", 30, 1695, 570, 3075, { 255, 570, 855, 255 } },
+    { "lblStreet2", "Street2", 30, 1695, 930, 3075, { 255, 930, 855, 255 } },
+    { "lblCity", "City", 30, 1695, 1290, 3075, { 255, 1290, 975, 255 } },
+    { "lblCountry", "Country", 30, 1695, 1650, 2055, { 255, 1650, 855, 255 } },
+    { "lblState", "State", 30, 1695, 2010, 2055, { 255, 2010, 375, 195 } },
+    { "lblPostalCode", "Postal Code", 10, 1695, 2370, 3075, { 255, 2370, 1215, 255 } },
+    { "lblPhone", "Phone", 25, 1695, 2760, 1755, { 255, 2730, 1095, 255 } },
+    { "lblFAX", "FAX", 20, 1695, 3090, 1755, { 255, 3090, 1095, 255 } },
+    { "lblEmail", "E-Mail", 50, 1695, 3450, 5115, { 240, 3450, 1095, 255 } },
+    { "lblPhone2", "Phone 2", 25, 5040, 2730, 1755, { 3840, 2760, 1095, 255 } },
+    { "Label2", "Cell", 25, 5040, 3090, 1755, { 3840, 3120, 1095, 255 } },
+};
+// lblState is sized to its text; the others keep their design size.
+constexpr int AutoSizedLabel = 5;
+
+struct Bullet
+{
+    int index;
+    int top;
+};
+const Bullet Bullets[5] = { { 7, 225 }, { 0, 585 }, { 2, 1305 }, { 3, 1665 }, { 4, 2025 } };
+
+// The list's width divided by these gives the visible columns' widths; 0
+// hides a column that still carries its texts.
+constexpr double ColumnDivisors[VendorContactPrivate::ColumnCount] = { 0, 0, 2.1, 3.2, 0, 0, 0, 0, 0, 0, 5, 0, 0, 5,
+    5 };
+
+QString versionCaption()
+{
+    return QStringLiteral("Version number: %1.%2.%3")
+        .arg(ZEBVENDORCONTACT_VERSION_MAJOR)
+        .arg(ZEBVENDORCONTACT_VERSION_MINOR)
+        .arg(ZEBVENDORCONTACT_VERSION_REVISION);
+}
+
+QLabel *makeLabel(QWidget *parent, const QString &name, const QString &caption, const QRect &geometry)
+{
+    auto *label = new QLabel(caption, parent);
+    label->setObjectName(name);
+    label->setGeometry(geometry);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    label->setTextFormat(Qt::PlainText);
+    return label;
+}
+
+QLineEdit *makeTextBox(QWidget *parent, const QString &name, const QRect &geometry)
+{
+    auto *box = new QLineEdit(parent);
+    box->setObjectName(name);
+    box->setGeometry(geometry);
+    box->setReadOnly(true);
+    return box;
+}
+
+QComboBox *makePicker(QWidget *parent, const QString &name, const QRect &geometry)
+{
+    auto *picker = new QComboBox(parent);
+    picker->setObjectName(name);
+    picker->setGeometry(geometry);
+    picker->setEditable(false); // a drop-down list: choose, never type
+    return picker;
+}
+
+QPushButton *makeButton(QWidget *parent, const QString &name, const QString &caption, const QRect &geometry)
+{
+    auto *button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setGeometry(geometry);
+    button->setAutoDefault(false);
+    return button;
+}
+
+} // namespace
+
+void VendorContactPrivate::UserControl_Initialize()
+{
+    buildPanel();
+    connectHandlers();
+
+    // 1. The list's width in whole twips (a half to the even neighbour).
+    m_listWidth = int(qint16(std::nearbyint(lstContacts->width() * TwipsPerPixel)));
+    // 2. The fifteen columns.
+    addListColumns();
+    // 3. The version caption, from the library's one version number.
+    lblVersionNumber->setText(versionCaption());
+    // 4. The store was created with this object: closed and empty.
+    // 5. Country and state are chosen only while adding or editing.
+    cboContactCountry->hide();
+    cboContactState->hide();
+    // 6.
+    cmdDelete->setEnabled(false);
+    cmdEdit->setEnabled(false);
+
+    choosePanelFont();
+}
+
+void VendorContactPrivate::buildPanel()
+{
+    q->resize(q->sizeHint());
+
+    frameVendorContact = new QFrame(q);
+    frameVendorContact->setObjectName(QStringLiteral("frameVendorContact"));
+    frameVendorContact->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    frameVendorContact->setGeometry(twips(0, -90, 7260, 7155));
+
+    lstContacts = new QTreeView(frameVendorContact);
+    lstContacts->setObjectName(QStringLiteral("lstContacts"));
+    lstContacts->setGeometry(twips(60, 165, 7110, 2250));
+    lstContacts->setRootIsDecorated(false);
+    lstContacts->setItemsExpandable(false);
+    lstContacts->setUniformRowHeights(true);
+    lstContacts->setSelectionMode(QAbstractItemView::SingleSelection);
+    lstContacts->setSelectionBehavior(QAbstractItemView::SelectRows);
+    lstContacts->setAllColumnsShowFocus(true);
+    lstContacts->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    lstContacts->setAccessibleName(QStringLiteral("Contacts"));
+    m_listModel = new ContactListModel(q->locale(), q);
+    lstContacts->setModel(m_listModel);
+    setBackground(lstContacts, QPalette::Base);
+
+    lblType =
+        makeLabel(frameVendorContact, QStringLiteral("lblType"), QStringLiteral("Type"), twips(345, 2565, 945, 195));
+    // TxtContactType lies under cboContactType; the picker is drawn on top.
+    TxtContactType = makeTextBox(frameVendorContact, QStringLiteral("TxtContactType"), twips(1920, 2490, 4020, 285));
+    limitTyping(TxtContactType, 40);
+    TxtContactType->setAccessibleName(lblType->text());
+    setBackground(TxtContactType, QPalette::Button);
+    cboContactType = makePicker(frameVendorContact, QStringLiteral("cboContactType"), twips(1920, 2475, 4050, 315));
+    cboContactType->setAccessibleName(lblType->text());
+    setBackground(cboContactType, QPalette::Base);
+    cboContactType->raise();
+
+    frameContactAddress = new QFrame(frameVendorContact);
+    frameContactAddress->setObjectName(QStringLiteral("frameContactAddress"));
+    frameContactAddress->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    frameContactAddress->setGeometry(twips(90, 2790, 7080, 3840));
+    buildDetailArea();
+
+    cmdAdd =
+        makeButton(frameVendorContact, QStringLiteral("cmdAdd"), QStringLiteral("Add"), twips(1950, 6705, 930, 360));
+    cmdAdd->setEnabled(false);
+    cmdEdit =
+        makeButton(frameVendorContact, QStringLiteral("cmdEdit"), QStringLiteral("Edit"), twips(3000, 6705, 930, 360));
+    cmdDelete = makeButton(
+        frameVendorContact, QStringLiteral("cmdDelete"), QStringLiteral("Delete"), twips(4035, 6705, 930, 360));
+
+    lblVersionNumber = makeLabel(
+        frameVendorContact, QStringLiteral("lblVersionNumber"), QStringLiteral("Version"), twips(120, 6780, 1830, 195));
+
+    setTabOrder();
+}
+
+void VendorContactPrivate::buildDetailArea()
+{
+    for (int index = 0; index < DetailFieldCount; ++index) {
+        const DetailField &field = DetailFields[index];
+        const QRect labelTwips = field.labelTwips;
+        QLabel *label =
+            makeLabel(frameContactAddress, QString::fromLatin1(field.labelName), QString::fromLatin1(field.caption),
+                twips(labelTwips.x(), labelTwips.y(), labelTwips.width(), labelTwips.height()));
+        detailLabels[std::size_t(index)] = label;
+
+        QLineEdit *box = makeTextBox(frameContactAddress, QStringLiteral("txtContact_%1").arg(index),
+            twips(field.left, field.top, field.width, 285));
+        limitTyping(box, field.typingLimit);
+        box->setAccessibleName(label->text());
+        setBackground(box, QPalette::Button);
+        txtContact[std::size_t(index)] = box;
+    }
+
+    // The country and state pickers lie over txtContact 4 and 5.
+    cboContactCountry =
+        makePicker(frameContactAddress, QStringLiteral("cboContactCountry"), twips(1695, 1635, 2055, 315));
+    cboContactCountry->setAccessibleName(detailLabels[4]->text());
+    setBackground(cboContactCountry, QPalette::Button);
+    cboContactCountry->raise();
+    cboContactState = makePicker(frameContactAddress, QStringLiteral("cboContactState"), twips(1695, 1995, 2055, 315));
+    cboContactState->setAccessibleName(detailLabels[5]->text());
+    setBackground(cboContactState, QPalette::Button);
+    cboContactState->raise();
+
+    const QPixmap bullet = bulletPixmap(qGuiApp->devicePixelRatio());
+    for (std::size_t i = 0; i < imgBullet.size(); ++i) {
+        auto *image = new QLabel(frameContactAddress);
+        image->setObjectName(QStringLiteral("imgBullet_%1").arg(Bullets[i].index));
+        image->setGeometry(twips(1410, Bullets[i].top, 180, 180));
+        image->setPixmap(bullet);
+        image->setAlignment(Qt::AlignCenter);
+        imgBullet[i] = image;
+    }
+}
+
+void VendorContactPrivate::addListColumns()
+{
+    QHeaderView *header = lstContacts->header();
+    header->setStretchLastSection(false);
+    header->setSectionsMovable(false);
+    header->setSectionsClickable(true);
+    header->setSortIndicatorShown(true);
+    header->setMinimumSectionSize(0);
+
+    for (int column = 0; column < ColumnCount; ++column) {
+        const double divisor = ColumnDivisors[column];
+        const double width = divisor > 0 ? m_listWidth / divisor : 0.0;
+        m_columnWidths[std::size_t(column)] = width;
+        if (width > 0) {
+            header->resizeSection(column, qRound(width / TwipsPerPixel));
+        } else {
+            // Present, carrying the row's copy of its field, but never shown.
+            header->hideSection(column);
+        }
+    }
+    updateSortIndicator();
+}
+
+void VendorContactPrivate::setTabOrder()
+{
+    const QList<QWidget *> order = {
+        lstContacts,
+        cboContactType,
+        txtContact[0],
+        txtContact[1],
+        txtContact[2],
+        txtContact[3],
+        cboContactCountry,
+        cboContactState,
+        txtContact[6],
+        txtContact[7],
+        txtContact[10],
+        txtContact[8],
+        txtContact[11],
+        txtContact[9],
+        cmdAdd,
+        cmdEdit,
+        cmdDelete,
+        txtContact[5],
+        txtContact[4],
+        TxtContactType,
+    };
+    for (qsizetype i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
+}
+
+void VendorContactPrivate::choosePanelFont()
+{
+    // The layout is fixed in pixels, so the font is sized in pixels too: the
+    // largest size up to 11 pixels at which every caption fits its label.
+    QFont font = q->font();
+    for (int pixelSize = 11; pixelSize >= 7; --pixelSize) {
+        font.setPixelSize(pixelSize);
+        const QFontMetrics metrics(font);
+        bool fits = true;
+        const QList<QLabel *> labels = frameVendorContact->findChildren<QLabel *>();
+        for (QLabel *label : labels) {
+            if (label->pixmap().isNull() && label != detailLabels[AutoSizedLabel]) {
+                fits = fits && metrics.horizontalAdvance(label->text()) <= label->width() &&
+                    metrics.height() <= label->height();
+            }
+        }
+        if (fits)
+            break;
+    }
+    q->setFont(font);
+
+    QLabel *autoSized = detailLabels[AutoSizedLabel];
+    const QFontMetrics metrics(font);
+    autoSized->resize(metrics.horizontalAdvance(autoSized->text()) + 1, autoSized->height());
+}
+
+void VendorContactPrivate::setBackground(QWidget *widget, QPalette::ColorRole role)
+{
+    widget->setProperty(BackgroundRoleProperty, int(role));
+    applyBackground(widget);
+}
+
+void VendorContactPrivate::applyBackground(QWidget *widget)
+{
+    // Backgrounds are palette roles of the control, not fixed colours, so the
+    // panel follows the user's theme (dark ones included).
+    const auto role = QPalette::ColorRole(widget->property(BackgroundRoleProperty).toInt());
+    const QPalette source = q->palette();
+    QPalette palette;
+    for (auto group : { QPalette::Active, QPalette::Inactive, QPalette::Disabled }) {
+        palette.setBrush(group, QPalette::Base, source.brush(group, role));
+        // A drop-down list draws its face with the button role.
+        if (qobject_cast<QComboBox *>(widget))
+            palette.setBrush(group, QPalette::Button, source.brush(group, role));
+    }
+    widget->setPalette(palette);
+}
+
+void VendorContactPrivate::reapplyBackgrounds()
+{
+    const QList<QWidget *> widgets = q->findChildren<QWidget *>();
+    for (QWidget *widget : widgets) {
+        if (widget->property(BackgroundRoleProperty).isValid())
+            applyBackground(widget);
+    }
+}
+
+void VendorContactPrivate::updateSortIndicator()
+{
+    lstContacts->header()->setSortIndicator(m_listModel->sortColumn(), m_listModel->sortOrder());
+}
+
+} // namespace ZebVendorContact

@@ -1,0 +1,652 @@
+// The address list and the pickers: rebuilds, row clicks, the Delete id
+// rule, header clicks and sorting, the nested order of change handling, and
+// what a failed load leaves in the list.
+
+#include "tst_panel_support.h"
+
+#include <QtTest/QSignalSpy>
+
+using namespace TestSupport;
+
+namespace {
+
+const QString Types = QStringLiteral("3|Head office~5|Shipping~13|Billing~15|Remit to~");
+const QString States = QStringLiteral("14|1|IL|Illinois~63|2|ON|Ontario~20|1|NY|New York~"
+                                      "70|01|XX|Nowhere~80|0|OT|Other state~");
+
+QString load(const QStringList &records, const QString &types = Types, const QString &states = States)
+{
+    QString contacts;
+    for (const QString &record : records)
+        contacts += record + u'~';
+    return contacts + u'^' + types + u'^' + states;
+}
+
+QString address(const QString &id, int type, const QString &name, const QString &country = QStringLiteral("1"),
+    const QString &state = QStringLiteral("14"))
+{
+    return QStringLiteral("%1|77|%2|%3|1 Street|2 Street|City|%4|%5|PC|P1|F|E|P2|P3")
+        .arg(id, QString::number(type), name, country, state);
+}
+
+} // namespace
+
+class TestPanelList : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
+
+    void loadFillsPickersAndList();
+    void rowTextsOfTheWorkedExample_data();
+    void rowTextsOfTheWorkedExample();
+    void choosingATypeRebuildsTheList();
+    void rowClickShowsTheAddress();
+    void rowClickWithUnknownCountryOrState_data();
+    void rowClickWithUnknownCountryOrState();
+    void keyboardSelectionShowsTheAddress();
+    void deleteFollowsTheIdRule_data();
+    void deleteFollowsTheIdRule();
+    void rowClickWithoutEditPermission();
+    void rebuildButtons_data();
+    void rebuildButtons();
+    void rebuildWithoutEditPermissionKeepsButtons();
+    void rebuildEmptiesEveryDetailField();
+    void emptyStoreRebuildChangesNothingElse();
+    void unknownTypeNameListsTypeZero();
+    void unreadableStateGivesEmptyColumn_data();
+    void unreadableStateGivesEmptyColumn();
+    void headerClicks_data();
+    void headerClicks();
+    void sortingKeepsRowsInOrder();
+    void typeChangeRunsNestedBeforeTheNextStep();
+    void rowClickRefillsStatesBeforeChoosingOne();
+    void countryChoice_data();
+    void countryChoice();
+    void secondLoadReplacesEveryEntry();
+    void typeRowsWithoutNameArePassedOver();
+    void failedLoadLeavesNoStaleRows_data();
+    void failedLoadLeavesNoStaleRows();
+    void blankLoadChangesNothing();
+    void fullSizeList();
+};
+
+void TestPanelList::loadFillsPickersAndList()
+{
+    Panel panel;
+    loadText(*panel.control, workedExample());
+    VendorContactPrivate *d = panel.d;
+
+    QCOMPARE(panel.pickerEntries(d->cboContactType), (texts({ "Head office", "Shipping" })));
+    QCOMPARE(d->cboContactType->currentText(), QStringLiteral("Head office"));
+    QCOMPARE(panel.pickerEntries(d->cboContactCountry), (texts({ "Others", "USA", "Canada" })));
+    QCOMPARE(d->cboContactCountry->currentIndex(), -1);
+    QCOMPARE(d->cboContactState->count(), 0);
+    QCOMPARE(d->cboContactState->currentIndex(), -1);
+
+    QCOMPARE(panel.rows(), 1);
+    QCOMPARE(panel.cell(0, 0), QStringLiteral("501"));
+    // A freshly built list selects no row.
+    QCOMPARE(d->selectedRow(), -1);
+    QVERIFY(panel.detailTexts().join(QString()).isEmpty());
+}
+
+void TestPanelList::rowTextsOfTheWorkedExample_data()
+{
+    QTest::addColumn<int>("column");
+    QTest::addColumn<QString>("text");
+    const char *texts[] = { "501", "77", "Main Office", "Head office", "12 Harbour Rd", "", "Springfield", "1",
+        "Illinois", "627-01", "555-12-34", "555-12-35", "", "", "" };
+    for (int column = 0; column < 15; ++column)
+        QTest::addRow("column %d", column) << column << QString::fromUtf8(texts[column]);
+}
+
+void TestPanelList::rowTextsOfTheWorkedExample()
+{
+    QFETCH(int, column);
+    QFETCH(QString, text);
+    Panel panel;
+    loadText(*panel.control, workedExample());
+    QCOMPARE(panel.cell(0, column), text);
+    QCOMPARE(panel.model()->data(panel.model()->index(0, column)).toString(), text);
+}
+
+void TestPanelList::choosingATypeRebuildsTheList()
+{
+    Panel panel;
+    loadText(*panel.control, workedExample());
+    panel.d->cboContactType->setFocus();
+    QTest::keyClick(panel.d->cboContactType, Qt::Key_Down); // the user picks "Shipping"
+    QCOMPARE(panel.d->cboContactType->currentText(), QStringLiteral("Shipping"));
+    QCOMPARE(panel.rows(), 1);
+    QCOMPARE(panel.cell(0, 0), QStringLiteral("502"));
+    QCOMPARE(panel.cell(0, 3), QStringLiteral("Shipping"));
+    QCOMPARE(panel.cell(0, 8), QStringLiteral("Ontario"));
+}
+
+void TestPanelList::rowClickShowsTheAddress()
+{
+    Panel panel;
+    panel.control->LetVendorIDNMode(77, true);
+    loadText(*panel.control, workedExample());
+    panel.clickRow(0);
+
+    QCOMPARE(panel.detailTexts(),
+        (texts({ "Main Office", "12 Harbour Rd", "", "Springfield", "USA", "Illinois", "627-01", "555-12-34",
+            "555-12-35", "", "", "" })));
+    QCOMPARE(panel.d->cboContactCountry->currentText(), QStringLiteral("USA"));
+    QCOMPARE(panel.pickerEntries(panel.d->cboContactState), texts({ "Illinois" }));
+    QCOMPARE(panel.d->cboContactState->currentText(), QStringLiteral("Illinois"));
+    QVERIFY(panel.d->cmdEdit->isEnabled());
+    QVERIFY(!panel.d->cmdDelete->isEnabled()); // 501 is a plain number
+    QCOMPARE(panel.d->cboContactType->currentText(), QStringLiteral("Head office"));
+}
+
+void TestPanelList::rowClickWithUnknownCountryOrState_data()
+{
+    QTest::addColumn<QString>("country");
+    QTest::addColumn<QString>("state");
+    QTest::addColumn<int>("expectedCountry");
+    QTest::addColumn<QString>("expectedState");
+    QTest::addColumn<QString>("stateColumn");
+
+    QTest::newRow("state id without a row") << "1"
+                                            << "99" << 1 << ""
+                                            << "";
+    QTest::newRow("state of another country") << "2"
+                                              << "14" << 2 << ""
+                                              << "Illinois";
+    QTest::newRow("country 3") << "3"
+                               << "14" << -1 << ""
+                               << "Illinois";
+    QTest::newRow("country -1") << "-1"
+                                << "14" << -1 << ""
+                                << "Illinois";
+    QTest::newRow("country text") << "US"
+                                  << "14" << -1 << ""
+                                  << "Illinois";
+    QTest::newRow("country 0") << "0"
+                               << "80" << 0 << "Other state"
+                               << "Other state";
+}
+
+void TestPanelList::rowClickWithUnknownCountryOrState()
+{
+    QFETCH(QString, country);
+    QFETCH(QString, state);
+    QFETCH(int, expectedCountry);
+    QFETCH(QString, expectedState);
+    QFETCH(QString, stateColumn);
+
+    Panel panel;
+    loadText(*panel.control, load({ address(QStringLiteral("1"), 3, QStringLiteral("A"), country, state) }));
+    QCOMPARE(panel.cell(0, 8), stateColumn);
+    panel.clickRow(0);
+
+    QCOMPARE(panel.d->cboContactCountry->currentIndex(), expectedCountry);
+    QCOMPARE(panel.d->cboContactState->currentText(), expectedState);
+    if (expectedCountry < 0)
+        QCOMPARE(panel.d->cboContactState->count(), 0);
+    QCOMPARE(panel.txt(4)->text(), panel.d->cboContactCountry->currentText());
+    QCOMPARE(panel.txt(5)->text(), stateColumn);
+}
+
+void TestPanelList::keyboardSelectionShowsTheAddress()
+{
+    Panel panel;
+    loadText(*panel.control,
+        load({ address(QStringLiteral("1"), 3, QStringLiteral("Alpha")),
+            address(QStringLiteral("2"), 3, QStringLiteral("Bravo")) }));
+    panel.clickRow(0);
+    QCOMPARE(panel.txt(0)->text(), QStringLiteral("Alpha"));
+    QTest::keyClick(panel.d->lstContacts, Qt::Key_Down);
+    QCOMPARE(panel.d->selectedRow(), 1);
+    QCOMPARE(panel.txt(0)->text(), QStringLiteral("Bravo"));
+}
+
+void TestPanelList::deleteFollowsTheIdRule_data()
+{
+    QTest::addColumn<QString>("id");
+    QTest::addColumn<bool>("deletable");
+
+    QTest::newRow("1234") << "1234" << false;
+    QTest::newRow("0") << "0" << false;
+    QTest::newRow("-7") << "-7" << false;
+    QTest::newRow("000-N") << "000-N" << true;
+    QTest::newRow("0012") << "0012" << true;
+    QTest::newRow("blank between digits") << "12 34" << true;
+    QTest::newRow("+5") << "+5" << true;
+    QTest::newRow("-0") << "-0" << true;
+    QTest::newRow("no number") << "ABC" << true;
+    QTest::newRow("empty") << "" << true;
+    QTest::newRow("12.5") << "12.5" << false;
+    QTest::newRow("12.50") << "12.50" << true;
+    QTest::newRow("1e3") << "1e3" << true;
+    QTest::newRow("fifteen digits") << "999999999999999" << false;
+}
+
+void TestPanelList::deleteFollowsTheIdRule()
+{
+    QFETCH(QString, id);
+    QFETCH(bool, deletable);
+    Panel panel;
+    panel.control->LetVendorIDNMode(77, true);
+    loadText(*panel.control, load({ address(id, 3, QStringLiteral("A")) }));
+    panel.clickRow(0);
+    QVERIFY(panel.d->cmdEdit->isEnabled());
+    QCOMPARE(panel.d->cmdDelete->isEnabled(), deletable);
+}
+
+void TestPanelList::rowClickWithoutEditPermission()
+{
+    Panel panel;
+    loadText(*panel.control, load({ address(QStringLiteral("000-N"), 3, QStringLiteral("A")) }));
+    panel.d->cmdEdit->setEnabled(true);
+    panel.d->cmdDelete->setEnabled(true);
+    panel.clickRow(0);
+    QVERIFY(!panel.d->cmdEdit->isEnabled());
+    QVERIFY(!panel.d->cmdDelete->isEnabled());
+    QCOMPARE(panel.txt(0)->text(), QStringLiteral("A"));
+}
+
+void TestPanelList::rebuildButtons_data()
+{
+    QTest::addColumn<QString>("typeName");
+    QTest::addColumn<int>("addresses");
+    QTest::addColumn<bool>("addEnabled");
+
+    for (const char *type : { "Billing", "Remit to" }) {
+        QTest::addRow("%s, no address", type) << QString::fromLatin1(type) << 0 << true;
+        QTest::addRow("%s, one address", type) << QString::fromLatin1(type) << 1 << false;
+        QTest::addRow("%s, two addresses", type) << QString::fromLatin1(type) << 2 << false;
+    }
+    QTest::newRow("Shipping, no address") << "Shipping" << 0 << true;
+    QTest::newRow("Shipping, two addresses") << "Shipping" << 2 << true;
+}
+
+void TestPanelList::rebuildButtons()
+{
+    QFETCH(QString, typeName);
+    QFETCH(int, addresses);
+    QFETCH(bool, addEnabled);
+
+    const int typeId = typeName == u"Billing" ? 13 : typeName == u"Remit to" ? 15 : 5;
+    QStringList records { address(QStringLiteral("900"), 3, QStringLiteral("Other type")) };
+    for (int i = 0; i < addresses; ++i)
+        records << address(QString::number(i + 1), typeId, QStringLiteral("N%1").arg(i));
+
+    Panel panel;
+    panel.control->LetVendorIDNMode(77, true);
+    loadText(*panel.control, load(records));
+    panel.clickRow(0);
+    QVERIFY(panel.d->cmdEdit->isEnabled());
+
+    panel.d->cboContactType->setCurrentText(typeName);
+    QCOMPARE(panel.rows(), addresses);
+    QCOMPARE(panel.d->cmdAdd->isEnabled(), addEnabled);
+    QVERIFY(!panel.d->cmdEdit->isEnabled());
+    QVERIFY(!panel.d->cmdDelete->isEnabled());
+}
+
+void TestPanelList::rebuildWithoutEditPermissionKeepsButtons()
+{
+    Panel panel;
+    loadText(*panel.control,
+        load({ address(QStringLiteral("1"), 3, QStringLiteral("A")),
+            address(QStringLiteral("2"), 13, QStringLiteral("B")) }));
+    panel.d->cmdAdd->setEnabled(true);
+    panel.d->cmdEdit->setEnabled(true);
+    panel.d->cmdDelete->setEnabled(true);
+    panel.d->cboContactType->setCurrentText(QStringLiteral("Billing"));
+    QCOMPARE(panel.rows(), 1);
+    QVERIFY(panel.d->cmdAdd->isEnabled());
+    QVERIFY(panel.d->cmdEdit->isEnabled());
+    QVERIFY(panel.d->cmdDelete->isEnabled());
+}
+
+void TestPanelList::rebuildEmptiesEveryDetailField()
+{
+    Panel panel;
+    loadText(*panel.control,
+        load({ address(QStringLiteral("1"), 3, QStringLiteral("A")),
+            address(QStringLiteral("2"), 5, QStringLiteral("B")) }));
+    panel.clickRow(0);
+    QCOMPARE(panel.txt(10)->text(), QStringLiteral("P2"));
+    QCOMPARE(panel.txt(11)->text(), QStringLiteral("P3"));
+    panel.d->cboContactType->setCurrentText(QStringLiteral("Shipping"));
+    QCOMPARE(panel.detailTexts(), QStringList(12, QString()));
+}
+
+void TestPanelList::emptyStoreRebuildChangesNothingElse()
+{
+    Panel panel;
+    panel.control->LetVendorIDNMode(77, true);
+    loadText(*panel.control, QStringLiteral("^") + Types + u'^' + States);
+    QCOMPARE(panel.rows(), 0);
+    panel.txt(0)->setText(QStringLiteral("kept"));
+    panel.d->cmdAdd->setEnabled(false);
+    panel.d->cmdEdit->setEnabled(true);
+    panel.d->cboContactType->setCurrentText(QStringLiteral("Shipping"));
+    QCOMPARE(panel.rows(), 0);
+    QCOMPARE(panel.txt(0)->text(), QStringLiteral("kept"));
+    QVERIFY(!panel.d->cmdAdd->isEnabled());
+    QVERIFY(panel.d->cmdEdit->isEnabled());
+}
+
+void TestPanelList::unknownTypeNameListsTypeZero()
+{
+    Panel panel;
+    loadText(*panel.control,
+        load({ address(QStringLiteral("1"), 0, QStringLiteral("Zero")),
+            address(QStringLiteral("2"), 3, QStringLiteral("Three")) }));
+    panel.d->ShowContactsOfType(QStringLiteral("head office")); // letter case differs: not found
+    QCOMPARE(panel.rows(), 1);
+    QCOMPARE(panel.cell(0, 0), QStringLiteral("1"));
+    QCOMPARE(panel.cell(0, 3), QStringLiteral("head office"));
+}
+
+void TestPanelList::unreadableStateGivesEmptyColumn_data()
+{
+    QTest::addColumn<QString>("record");
+    QTest::newRow("state x") << address(
+        QStringLiteral("2"), 3, QStringLiteral("B"), QStringLiteral("1"), QStringLiteral("x"));
+    QTest::newRow("state beyond 16 bits")
+        << address(QStringLiteral("2"), 3, QStringLiteral("B"), QStringLiteral("1"), QStringLiteral("70000"));
+    QTest::newRow("fields missing (null)") << QStringLiteral("2|77|3|B");
+}
+
+void TestPanelList::unreadableStateGivesEmptyColumn()
+{
+    QFETCH(QString, record);
+    Panel panel;
+    // The faulty record sits between two good ones: the rebuild goes on.
+    loadText(*panel.control,
+        load({ address(QStringLiteral("1"), 3, QStringLiteral("A")), record,
+            address(QStringLiteral("3"), 3, QStringLiteral("C")) }));
+    QCOMPARE(panel.rows(), 3);
+    const int faulty = panel.rowOf(QStringLiteral("2"));
+    QVERIFY(faulty >= 0);
+    QCOMPARE(panel.cell(faulty, 8), QString());
+    QCOMPARE(panel.cell(panel.rowOf(QStringLiteral("3")), 8), QStringLiteral("Illinois"));
+}
+
+void TestPanelList::headerClicks_data()
+{
+    QTest::addColumn<QList<int>>("clicks");
+    QTest::addColumn<int>("sortColumn");
+    QTest::addColumn<Qt::SortOrder>("sortOrder");
+    QTest::addColumn<QStringList>("names");
+
+    // Contact names A-C, phones in the reverse order.
+    QTest::newRow("start") << QList<int> {} << 2 << Qt::AscendingOrder << texts({ "Alpha", "bravo", "Charlie" });
+    QTest::newRow("name again flips") << QList<int> { 2 } << 2 << Qt::DescendingOrder
+                                      << texts({ "Charlie", "bravo", "Alpha" });
+    QTest::newRow("name thrice flips back")
+        << QList<int> { 2, 2 } << 2 << Qt::AscendingOrder << texts({ "Alpha", "bravo", "Charlie" });
+    QTest::newRow("phone keeps ascending")
+        << QList<int> { 10 } << 10 << Qt::AscendingOrder << texts({ "Charlie", "bravo", "Alpha" });
+    QTest::newRow("descending carries to phone")
+        << QList<int> { 2, 10 } << 10 << Qt::DescendingOrder << texts({ "Alpha", "bravo", "Charlie" });
+    QTest::newRow("phone then phone") << QList<int> { 10, 10 } << 10 << Qt::DescendingOrder
+                                      << texts({ "Alpha", "bravo", "Charlie" });
+    // Equal texts keep the order they had: by name here.
+    QTest::newRow("type keeps the previous order for equal texts")
+        << QList<int> { 3 } << 3 << Qt::AscendingOrder << texts({ "Alpha", "bravo", "Charlie" });
+}
+
+void TestPanelList::headerClicks()
+{
+    QFETCH(QList<int>, clicks);
+    QFETCH(int, sortColumn);
+    QFETCH(Qt::SortOrder, sortOrder);
+    QFETCH(QStringList, names);
+
+    auto record = [](const char *id, const char *name, const char *phone) {
+        return QStringLiteral("%1|77|3|%2|S1||City|1|14||%3")
+            .arg(QLatin1StringView(id), QLatin1StringView(name), QLatin1StringView(phone));
+    };
+    Panel panel;
+    panel.control->LetVendorIDNMode(77, true);
+    loadText(*panel.control,
+        load({ record("2", "bravo", "555-2"), record("3", "Charlie", "555-1"), record("1", "Alpha", "555-10") }));
+    panel.clickRow(1);
+    const QString selectedId = panel.cell(1, 0);
+    const QStringList details = panel.detailTexts();
+
+    for (int column : clicks)
+        panel.clickHeader(column);
+
+    QCOMPARE(panel.model()->sortColumn(), sortColumn);
+    QCOMPARE(panel.model()->sortOrder(), sortOrder);
+    QCOMPARE(panel.d->lstContacts->header()->sortIndicatorSection(), sortColumn);
+    QCOMPARE(panel.d->lstContacts->header()->sortIndicatorOrder(), sortOrder);
+    QStringList shown;
+    for (int row = 0; row < panel.rows(); ++row)
+        shown << panel.cell(row, 2);
+    QCOMPARE(shown, names);
+    // Only the order changes: the same address stays selected and shown.
+    QCOMPARE(panel.cell(panel.d->selectedRow(), 0), selectedId);
+    QCOMPARE(panel.detailTexts(), details);
+}
+
+void TestPanelList::sortingKeepsRowsInOrder()
+{
+    Panel panel;
+    loadText(*panel.control,
+        load({ address(QStringLiteral("1"), 3, QStringLiteral("Unit 10")),
+            address(QStringLiteral("2"), 3, QStringLiteral("banana")),
+            address(QStringLiteral("3"), 3, QStringLiteral("Unit 9")),
+            address(QStringLiteral("4"), 3, QStringLiteral("Apple")) }));
+    QStringList shown;
+    for (int row = 0; row < panel.rows(); ++row)
+        shown << panel.cell(row, 2);
+    // Locale collation (letter case does not split the alphabet), numbers
+    // compared as numbers.
+    QCOMPARE(shown, (texts({ "Apple", "banana", "Unit 9", "Unit 10" })));
+
+    // The header click on a hidden column (only the program can) sorts too.
+    panel.d->lstContacts_ColumnClick(1);
+    QCOMPARE(panel.model()->sortColumn(), 0);
+    QCOMPARE(panel.cell(0, 0), QStringLiteral("1"));
+    QCOMPARE(panel.cell(3, 0), QStringLiteral("4"));
+}
+
+void TestPanelList::typeChangeRunsNestedBeforeTheNextStep()
+{
+    Panel panel;
+    loadText(*panel.control, workedExample());
+    panel.clickRow(0);
+    QCOMPARE(panel.d->cboContactCountry->currentIndex(), 1);
+
+    // Observed from inside the type picker's change signal, right after the
+    // control's own handling: the list is already rebuilt, while the later
+    // steps of the load (clearing country and state) have not run yet.
+    struct Seen
+    {
+        int typeIndex;
+        int rows;
+        QString firstId;
+        int countries;
+        int country;
+    };
+    QList<Seen> seen;
+    QObject::connect(panel.d->cboContactType, &QComboBox::currentIndexChanged, panel.d->cboContactType, [&](int index) {
+        seen.append({ index, panel.rows(), panel.rows() ? panel.cell(0, 0) : QString(),
+            panel.d->cboContactCountry->count(), panel.d->cboContactCountry->currentIndex() });
+    });
+
+    loadText(*panel.control,
+        QStringLiteral("7|77|5|Seven|S||C|2|63~^5|Shipping~3|Head office~^14|1|IL|Illinois~63|2|ON|Ontario~"));
+    QCOMPARE(seen.size(), 1);
+    QCOMPARE(seen[0].typeIndex, 0);
+    QCOMPARE(seen[0].rows, 1);
+    QCOMPARE(seen[0].firstId, QStringLiteral("7"));
+    QCOMPARE(seen[0].countries, 3); // the country entries came first
+    QCOMPARE(seen[0].country, -1); // cleared with the entries, as the load left it
+
+    // After the load: the first type, its rows; no country, no state.
+    QCOMPARE(panel.d->cboContactType->currentText(), QStringLiteral("Shipping"));
+    QCOMPARE(panel.d->cboContactCountry->currentIndex(), -1);
+    QCOMPARE(panel.d->cboContactState->count(), 0);
+}
+
+void TestPanelList::rowClickRefillsStatesBeforeChoosingOne()
+{
+    Panel panel;
+    loadText(*panel.control,
+        load({ address(QStringLiteral("1"), 3, QStringLiteral("A"), QStringLiteral("1"), QStringLiteral("20")) }));
+
+    QStringList statesWhenCountrySet;
+    QString stateWhenCountrySet;
+    QString countryTextWhenCountrySet;
+    QObject::connect(panel.d->cboContactCountry, &QComboBox::currentIndexChanged, panel.d->cboContactCountry, [&] {
+        statesWhenCountrySet = panel.pickerEntries(panel.d->cboContactState);
+        stateWhenCountrySet = panel.d->cboContactState->currentText();
+        countryTextWhenCountrySet = panel.txt(4)->text();
+    });
+    panel.clickRow(0);
+
+    // The country's handling refilled the states at once and chose the first;
+    // then the row click chose the row's state and wrote the country name.
+    QCOMPARE(statesWhenCountrySet, (texts({ "Illinois", "New York" })));
+    QCOMPARE(stateWhenCountrySet, QStringLiteral("Illinois"));
+    QCOMPARE(countryTextWhenCountrySet, QString());
+    QCOMPARE(panel.d->cboContactState->currentText(), QStringLiteral("New York"));
+    QCOMPARE(panel.txt(4)->text(), QStringLiteral("USA"));
+}
+
+void TestPanelList::countryChoice_data()
+{
+    QTest::addColumn<int>("country");
+    QTest::addColumn<QStringList>("states");
+
+    QTest::newRow("Others") << 0 << texts({ "Other state" });
+    QTest::newRow("USA, in table order, 01 never") << 1 << texts({ "Illinois", "New York" });
+    QTest::newRow("Canada") << 2 << texts({ "Ontario" });
+    QTest::newRow("none") << -1 << texts({});
+}
+
+void TestPanelList::countryChoice()
+{
+    QFETCH(int, country);
+    QFETCH(QStringList, states);
+    Panel panel;
+    panel.control->LetVendorIDNMode(77, true);
+    loadText(*panel.control, load({}));
+    panel.click(panel.d->cmdAdd); // adding shows the country picker
+    QVERIFY(panel.d->cboContactCountry->isVisible());
+
+    panel.d->cboContactCountry->setCurrentIndex(2);
+    panel.d->cboContactCountry->setCurrentIndex(country);
+    QCOMPARE(panel.pickerEntries(panel.d->cboContactState), states);
+    QCOMPARE(panel.d->cboContactState->currentIndex(), states.isEmpty() ? -1 : 0);
+}
+
+void TestPanelList::secondLoadReplacesEveryEntry()
+{
+    Panel panel;
+    loadText(*panel.control, workedExample());
+    panel.clickRow(0);
+    loadText(*panel.control, QStringLiteral("9|1|8|Nine~^8|Remote~^1|2|QC|Quebec~"));
+    QCOMPARE(panel.pickerEntries(panel.d->cboContactType), texts({ "Remote" }));
+    QCOMPARE(panel.pickerEntries(panel.d->cboContactCountry), (texts({ "Others", "USA", "Canada" })));
+    QCOMPARE(panel.d->cboContactCountry->currentIndex(), -1);
+    QCOMPARE(panel.d->cboContactState->count(), 0);
+    QCOMPARE(panel.rows(), 1);
+    QCOMPARE(panel.cell(0, 0), QStringLiteral("9"));
+    panel.d->cboContactCountry->setCurrentIndex(2);
+    QCOMPARE(panel.pickerEntries(panel.d->cboContactState), texts({ "Quebec" }));
+}
+
+void TestPanelList::typeRowsWithoutNameArePassedOver()
+{
+    Panel panel;
+    loadText(*panel.control, workedExample());
+    QCOMPARE(panel.rows(), 1);
+    // A type row without a name column does not stop the refill.
+    loadText(*panel.control, QStringLiteral("9|1|5|Nine~^~7~5|Shipping~^1|2|QC|Quebec~"));
+    QCOMPARE(panel.pickerEntries(panel.d->cboContactType), texts({ "Shipping" }));
+    QCOMPARE(panel.rows(), 1);
+    QCOMPARE(panel.cell(0, 0), QStringLiteral("9"));
+
+    // No named type at all: no address is shown, none of the old ones either.
+    loadText(*panel.control, QStringLiteral("9|1|5|Nine~^7~^1|2|QC|Quebec~"));
+    QCOMPARE(panel.d->cboContactType->count(), 0);
+    QCOMPARE(panel.rows(), 0);
+}
+
+void TestPanelList::failedLoadLeavesNoStaleRows_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QStringList>("ids");
+
+    QTest::newRow("two tables") << QStringLiteral("7|77|3|Seven~^3|Head office~") << texts({});
+    QTest::newRow("contacts without record separator") << QStringLiteral("7|77|3|Seven^3|A~^1|1|X|Y~") << texts({});
+    QTest::newRow("type x in the second record")
+        << QStringLiteral("7|77|3|Seven~8|77|x|Eight~^3|A~^1|1|X|Y~") << texts({ "7" });
+    QTest::newRow("types table without record separator")
+        << QStringLiteral("7|77|3|Seven~8|77|5|Eight~^3|Head office^1|1|X|Y~") << texts({ "7" });
+    QTest::newRow("states table empty") << QStringLiteral("7|77|3|Seven~^3|Head office~^") << texts({ "7" });
+}
+
+void TestPanelList::failedLoadLeavesNoStaleRows()
+{
+    QFETCH(QString, text);
+    QFETCH(QStringList, ids);
+
+    Panel panel;
+    panel.control->LetVendorIDNMode(77, true);
+    loadText(*panel.control, workedExample());
+    panel.clickRow(0);
+    QVERIFY(panel.d->cmdEdit->isEnabled());
+
+    loadText(*panel.control, text);
+    // The pickers keep their entries; the list shows what the store now holds
+    // for the chosen type, and no address that is gone stays on show.
+    QCOMPARE(panel.d->cboContactType->currentText(), QStringLiteral("Head office"));
+    QStringList shown;
+    for (int row = 0; row < panel.rows(); ++row)
+        shown << panel.cell(row, 0);
+    QCOMPARE(shown, ids);
+    QCOMPARE(panel.d->selectedRow(), -1);
+    QCOMPARE(panel.detailTexts(), QStringList(12, QString()));
+    QVERIFY(!panel.d->cmdEdit->isEnabled());
+    QVERIFY(!panel.d->cmdDelete->isEnabled());
+}
+
+void TestPanelList::blankLoadChangesNothing()
+{
+    Panel panel;
+    loadText(*panel.control, workedExample());
+    panel.clickRow(0);
+    loadText(*panel.control, QStringLiteral("   "));
+    QCOMPARE(panel.rows(), 1);
+    QCOMPARE(panel.d->selectedRow(), 0);
+    QCOMPARE(panel.txt(0)->text(), QStringLiteral("Main Office"));
+}
+
+void TestPanelList::fullSizeList()
+{
+    // The most addresses a load takes, all of one type, in reverse name order.
+    constexpr int Count = 32767;
+    QString contacts;
+    contacts.reserve(Count * 40);
+    for (int i = 0; i < Count; ++i)
+        contacts += QStringLiteral("%1|77|3|Name %2|S|||1|14~").arg(i).arg(Count - i);
+    Panel panel;
+    panel.control->LetVendorIDNMode(77, true);
+    loadText(*panel.control, contacts + u'^' + Types + u'^' + States);
+    QCOMPARE(panel.rows(), Count);
+    QCOMPARE(panel.cell(0, 2), QStringLiteral("Name 1"));
+    QCOMPARE(panel.cell(Count - 1, 2), QStringLiteral("Name 32767"));
+
+    panel.clickRow(Count - 1);
+    QCOMPARE(panel.txt(0)->text(), QStringLiteral("Name 32767"));
+    panel.clickHeader(2);
+    QCOMPARE(panel.cell(0, 2), QStringLiteral("Name 32767"));
+    QCOMPARE(panel.d->selectedRow(), 0);
+}
+
+QTEST_MAIN(TestPanelList)
+#include "tst_panel_list.moc"
