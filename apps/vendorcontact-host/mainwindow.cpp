@@ -352,6 +352,12 @@ Client::DispatchResult MainWindow::invoke(qint32 dispId, const QVariantList &arg
 
 QString MainWindow::describeFailure(const Client::DispatchResult &result)
 {
+    // The control's own failures also carry the error's code.
+    if (result.errorCode != 0)
+        return QStringLiteral("error, status %1 (error code %2): %3")
+            .arg(result.status)
+            .arg(result.errorCode)
+            .arg(result.errorText);
     return QStringLiteral("error, status %1: %2").arg(result.status).arg(result.errorText);
 }
 
