@@ -10,23 +10,20 @@ TypingLimitValidator::TypingLimitValidator(int limit, QLineEdit *edit)
     : QValidator(edit)
     , m_edit(edit)
     , m_limit(limit)
+    , m_currentText(edit->text())
 {
-    noteTextChange(edit->text());
-    QObject::connect(edit, &QLineEdit::textChanged, this, &TypingLimitValidator::noteTextChange);
-}
-
-void TypingLimitValidator::noteTextChange(const QString &text)
-{
-    m_currentLength = text.size();
-    // setText() resets the modified state; user edits set it.
-    if (!m_edit->isModified())
-        m_programText = text;
+    QObject::connect(edit, &QLineEdit::textChanged, this, [this](const QString &text) { m_currentText = text; });
 }
 
 QValidator::State TypingLimitValidator::validate(QString &input, int &pos) const
 {
-    const qsizetype allowed = std::max<qsizetype>(m_limit, m_currentLength);
-    if (input.size() <= allowed || input == m_programText)
+    // setText() clears the modified state before it validates; every edit of
+    // the user sets it. Undoing back to what the program set clears it too.
+    if (!m_edit->isModified())
+        return Acceptable;
+
+    const qsizetype allowed = std::max<qsizetype>(m_limit, m_currentText.size());
+    if (input.size() <= allowed)
         return Acceptable;
 
     // The characters just typed or pasted end at the cursor: keep only as
@@ -34,7 +31,11 @@ QValidator::State TypingLimitValidator::validate(QString &input, int &pos) const
     const qsizetype excess = input.size() - allowed;
     if (pos < excess)
         return Invalid;
-    input.remove(pos - excess, excess);
+    QString kept = input;
+    kept.remove(pos - excess, excess);
+    if (kept == m_currentText)
+        return Invalid;
+    input = kept;
     pos -= int(excess);
     return Acceptable;
 }

@@ -9,16 +9,18 @@ namespace ZebVendorContact {
 /*!
  * Limits what the user types into a line edit, and only that.
  *
- * QLineEdit's own maxLength would also cut text that the program sets, so a
+ * QLineEdit's own maxLength also cuts text that the program sets, so a
  * loaded value longer than the typing limit would be shown cut and saved
- * back cut. A validator only judges edits (QLineEdit::setText does not
- * validate), so program-set text is shown whole.
+ * back cut. This validator lets program-set text through whole (QLineEdit
+ * validates setText() too, but with the text unmodified) and judges only the
+ * user's edits.
  *
  * An edit may not make the text longer than the limit, nor longer than it
  * already was when it was over the limit: typing into a long loaded value
- * adds nothing, deleting from it works. Typed or pasted text beyond the limit
- * is cut at the limit, as maxLength would; going back to the text the program
- * set (undo) is always allowed.
+ * adds nothing, deleting from it works, and undoing back to what the program
+ * set is allowed. Typed or pasted text beyond the limit is cut at the limit,
+ * as maxLength would; an edit of which nothing is left is refused, which
+ * keeps the undo history.
  */
 class TypingLimitValidator final : public QValidator
 {
@@ -32,12 +34,9 @@ public:
     State validate(QString &input, int &pos) const override;
 
 private:
-    void noteTextChange(const QString &text);
-
     QLineEdit *m_edit;
     int m_limit;
-    qsizetype m_currentLength = 0;
-    QString m_programText;
+    QString m_currentText;
 };
 
 /// Installs a TypingLimitValidator with `limit` on `edit`; returns it.

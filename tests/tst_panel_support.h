@@ -149,6 +149,35 @@ struct Panel
     }
 
     void click(QPushButton *button) const { QTest::mouseClick(button, Qt::LeftButton); }
+
+    /// Types into a detail field as the user would.
+    void type(int index, const QString &text) const { QTest::keyClicks(txt(index), text); }
+
+    /// Replaces a detail field's text by typing: select all, then type.
+    void retype(int index, const QString &text) const
+    {
+        QTest::keyClick(txt(index), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(txt(index), Qt::Key_Delete);
+        type(index, text);
+    }
+
+    /// Chooses a country (and so its first state) in the country picker.
+    void chooseCountry(int position) const { d->cboContactCountry->setCurrentIndex(position); }
+
+    /// Fills the five required entries: name, street 1, city, country, state.
+    void fillRequired(const QString &name = QStringLiteral("New Name")) const
+    {
+        type(0, name);
+        type(1, QStringLiteral("1 New St"));
+        type(3, QStringLiteral("New City"));
+        chooseCountry(1);
+    }
+
+    /// What the host's export returns now.
+    QString GetChanges() const { return control->GetContactAddress(); }
+
+    QWidget *focused() const { return control->window()->focusWidget(); }
+    QString captions() const { return d->cmdAdd->text() + u'/' + d->cmdEdit->text(); }
 };
 
 } // namespace TestSupport

@@ -1,0 +1,379 @@
+// Deleting an address, the real message boxes, failures at the event
+// boundary, and a full round trip as a host drives it.
+
+#include "tst_panel_support.h"
+
+#include <pickerlink.h>
+
+#include <QtCore/QTimer>
+#include <QtWidgets/QApplication>
+#include <QtWidgets/QMessageBox>
+
+using namespace TestSupport;
+using ZebVendorContact::PanelState;
+
+namespace {
+
+const QString Types = QStringLiteral("3|Head office~5|Shipping~");
+const QString States = QStringLiteral("14|1|IL|Illinois~63|2|ON|Ontario~");
+
+/// Loaded with the worked example, editing allowed, and `added` addresses
+/// added in the panel (000-N, 001-N, ...) of the first type.
+struct PanelWithAdded : Panel
+{
+    explicit PanelWithAdded(int added)
+    {
+        control->LetVendorIDNMode(77, true);
+        loadText(*control, workedExample());
+        for (int i = 0; i < added; ++i) {
+            click(d->cmdAdd);
+            fillRequired(QStringLiteral("Added %1").arg(i));
+            click(d->cmdAdd);
+        }
+    }
+};
+
+const ZebVendorContact::MessageBoxRequest &onlyBox(const Panel &panel)
+{
+    static const ZebVendorContact::MessageBoxRequest none;
+    return panel.boxes->shown.size() == 1 ? panel.boxes->shown.front() : none;
+}
+
+} // namespace
+
+class TestEditingDelete : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
+
+    void deleteAsksFirst();
+    void answerNoChangesNothing();
+    void deletes_data();
+    void deletes();
+    void deletedIdIsNeverMadeAgain();
+    void deleteWhileEditing();
+    void deleteOnlyRowWhileEditingThenUpdate();
+    void deleteWithoutSelectionAsksNothing();
+    void deleteOfVanishedRecordChangesNothing();
+    void realMessageBoxes_data();
+    void realMessageBoxes();
+    void failuresStopAtTheEventBoundary();
+    void hostRoundTrip();
+};
+
+void TestEditingDelete::deleteAsksFirst()
+{
+    PanelWithAdded panel(1);
+    panel.clickRow(panel.rowOf(QStringLiteral("000-N")));
+    QVERIFY(panel.d->cmdDelete->isEnabled());
+    panel.boxes->answers.push_back(QMessageBox::Yes);
+    panel.click(panel.d->cmdDelete);
+
+    const auto &box = onlyBox(panel);
+    QCOMPARE(box.prompt, QStringLiteral("Do you want to delete the selected Address?"));
+    QCOMPARE(box.title, QStringLiteral("Information Validation"));
+    QCOMPARE(box.buttons, QMessageBox::Yes | QMessageBox::No);
+    QCOMPARE(box.icon, QMessageBox::Question);
+    QCOMPARE(box.defaultButton, QMessageBox::Yes);
+    QCOMPARE(panel.rowOf(QStringLiteral("000-N")), -1);
+}
+
+void TestEditingDelete::answerNoChangesNothing()
+{
+    PanelWithAdded panel(1);
+    const int row = panel.rowOf(QStringLiteral("000-N"));
+    panel.clickRow(row);
+    const QStringList details = panel.detailTexts();
+    const QString before = panel.GetChanges();
+    panel.boxes->answers.push_back(QMessageBox::No);
+    panel.click(panel.d->cmdDelete);
+
+    QCOMPARE(panel.rows(), 2);
+    QCOMPARE(panel.d->selectedRow(), row);
+    QCOMPARE(panel.detailTexts(), details);
+    QVERIFY(panel.d->cmdDelete->isEnabled());
+    QVERIFY(panel.d->cmdEdit->isEnabled());
+    QCOMPARE(panel.GetChanges(), before);
+}
+
+void TestEditingDelete::deletes_data()
+{
+    QTest::addColumn<int>("rowsOfType"); // 501 is always one of them
+    QTest::addColumn<bool>("addEnabledBefore");
+    QTest::addColumn<bool>("editEnabledAfter");
+    QTest::addColumn<bool>("addEnabledAfter");
+
+    QTest::newRow("one of several, Add enabled") << 3 << true << true << true;
+    QTest::newRow("one of several, Add disabled") << 3 << false << true << false;
+    QTest::newRow("the only row") << 1 << false << false << true;
+}
+
+void TestEditingDelete::deletes()
+{
+    QFETCH(int, rowsOfType);
+    QFETCH(bool, addEnabledBefore);
+    QFETCH(bool, editEnabledAfter);
+    QFETCH(bool, addEnabledAfter);
+
+    Panel panel;
+    panel.control->LetVendorIDNMode(77, true);
+    QString contacts;
+    for (int i = 0; i < rowsOfType; ++i)
+        contacts +=
+            QStringLiteral("%1|77|3|Name %1|S||C|1|14~").arg(i == 0 ? QStringLiteral("0012") : QString::number(i));
+    loadText(*panel.control, contacts + u'^' + Types + u'^' + States);
+    panel.clickRow(panel.rowOf(QStringLiteral("0012")));
+    QVERIFY(panel.d->cmdDelete->isEnabled());
+    panel.d->cmdAdd->setEnabled(addEnabledBefore);
+    const int typeBefore = panel.d->cboContactType->currentIndex();
+    const int countryBefore = panel.d->cboContactCountry->currentIndex();
+    const QString stateBefore = panel.d->cboContactState->currentText();
+
+    panel.boxes->answers.push_back(QMessageBox::Yes);
+    panel.click(panel.d->cmdDelete);
+
+    QCOMPARE(panel.rows(), rowsOfType - 1);
+    QCOMPARE(panel.rowOf(QStringLiteral("0012")), -1);
+    QCOMPARE(panel.d->contactData().store.recordCount(), rowsOfType - 1);
+    QCOMPARE(panel.detailTexts(), QStringList(12, QString()));
+    QCOMPARE(panel.d->selectedRow(), -1);
+    QVERIFY(!panel.d->cmdDelete->isEnabled());
+    QCOMPARE(panel.d->cmdEdit->isEnabled(), editEnabledAfter);
+    QCOMPARE(panel.d->cmdAdd->isEnabled(), addEnabledAfter);
+    // The pickers keep what they show.
+    QCOMPARE(panel.d->cboContactType->currentIndex(), typeBefore);
+    QCOMPARE(panel.d->cboContactCountry->currentIndex(), countryBefore);
+    QCOMPARE(panel.d->cboContactState->currentText(), stateBefore);
+    QCOMPARE(panel.d->state(), PanelState::Browsing);
+}
+
+void TestEditingDelete::deletedIdIsNeverMadeAgain()
+{
+    PanelWithAdded panel(1);
+    panel.clickRow(panel.rowOf(QStringLiteral("000-N")));
+    panel.click(panel.d->cmdDelete); // the scripted box answers with its default, Yes
+    QVERIFY(!panel.GetChanges().contains(QStringLiteral("000-N")));
+
+    panel.click(panel.d->cmdAdd);
+    panel.fillRequired();
+    panel.click(panel.d->cmdAdd);
+    QVERIFY(panel.rowOf(QStringLiteral("001-N")) >= 0);
+    QCOMPARE(panel.rowOf(QStringLiteral("000-N")), -1);
+}
+
+void TestEditingDelete::deleteWhileEditing()
+{
+    PanelWithAdded panel(1);
+    panel.clickRow(panel.rowOf(QStringLiteral("000-N")));
+    panel.click(panel.d->cmdEdit);
+    QVERIFY(panel.d->cmdDelete->isEnabled());
+    panel.click(panel.d->cmdDelete);
+
+    QCOMPARE(panel.d->state(), PanelState::Editing);
+    QCOMPARE(panel.captions(), QStringLiteral("Update/Cancel"));
+    QVERIFY(!panel.d->lstContacts->isEnabled());
+    QCOMPARE(panel.detailTexts(), QStringList(12, QString()));
+    QCOMPARE(panel.rows(), 1);
+    QVERIFY(panel.d->cmdEdit->isEnabled()); // rows remain: Cancel stays
+    panel.click(panel.d->cmdEdit);
+    QCOMPARE(panel.d->state(), PanelState::Browsing);
+}
+
+void TestEditingDelete::deleteOnlyRowWhileEditingThenUpdate()
+{
+    Panel panel;
+    panel.control->LetVendorIDNMode(77, true);
+    loadText(*panel.control, QStringLiteral("^") + Types + u'^' + States);
+    panel.click(panel.d->cmdAdd);
+    panel.fillRequired(QStringLiteral("Only"));
+    panel.click(panel.d->cmdAdd);
+    panel.clickRow(0);
+    panel.click(panel.d->cmdEdit);
+    panel.click(panel.d->cmdDelete);
+    QCOMPARE(panel.rows(), 0);
+    QCOMPARE(panel.captions(), QStringLiteral("Update/Cancel"));
+    QVERIFY(!panel.d->cmdEdit->isEnabled()); // Cancel disabled
+    QVERIFY(panel.d->cmdAdd->isEnabled()); // Update enabled
+
+    // An Update now finds no selected row: nothing changes, still editing.
+    panel.fillRequired(QStringLiteral("Nowhere"));
+    panel.click(panel.d->cmdAdd);
+    QCOMPARE(panel.d->state(), PanelState::Editing);
+    QCOMPARE(panel.rows(), 0);
+    QCOMPARE(panel.d->contactData().store.recordCount(), 0);
+    QCOMPARE(panel.txt(0)->text(), QStringLiteral("Nowhere"));
+}
+
+void TestEditingDelete::deleteWithoutSelectionAsksNothing()
+{
+    PanelWithAdded panel(1);
+    panel.clickRow(panel.rowOf(QStringLiteral("000-N")));
+    panel.d->lstContacts->selectionModel()->clearSelection();
+    panel.click(panel.d->cmdDelete);
+    QVERIFY(panel.boxes->shown.empty());
+    QCOMPARE(panel.rows(), 2);
+    QCOMPARE(panel.d->contactData().store.recordCount(), 3);
+}
+
+void TestEditingDelete::deleteOfVanishedRecordChangesNothing()
+{
+    PanelWithAdded panel(1);
+    const int row = panel.rowOf(QStringLiteral("000-N"));
+    panel.clickRow(row);
+    // The user answers while the record is already gone from the store.
+    panel.boxes->whileShown = [&] {
+        ZebVendorContact::ContactStore &store = panel.d->contactData().store;
+        store.moveFirst();
+        store.findAddress(u"000-N");
+        store.deleteCurrent();
+    };
+    panel.click(panel.d->cmdDelete);
+    QCOMPARE(panel.rows(), 2);
+    QCOMPARE(panel.d->selectedRow(), row);
+    QCOMPARE(panel.txt(0)->text(), QStringLiteral("Added 0"));
+    QVERIFY(panel.d->cmdDelete->isEnabled());
+}
+
+void TestEditingDelete::realMessageBoxes_data()
+{
+    QTest::addColumn<QMessageBox::StandardButton>("answer");
+    QTest::newRow("Yes deletes") << QMessageBox::Yes;
+    QTest::newRow("No keeps") << QMessageBox::No;
+}
+
+void TestEditingDelete::realMessageBoxes()
+{
+    QFETCH(QMessageBox::StandardButton, answer);
+    PanelWithAdded panel(1);
+    panel.d->setMessageBoxes(nullptr); // back to real QMessageBox
+    panel.clickRow(panel.rowOf(QStringLiteral("000-N")));
+
+    // Answered by a click on the real box's button once it is up.
+    struct Seen
+    {
+        QString text, title;
+        QMessageBox::Icon icon = QMessageBox::NoIcon;
+        QMessageBox::StandardButtons buttons;
+        QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
+    } seen;
+    bool answered = false;
+    std::function<void()> answerBox = [&] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!box) {
+            QTimer::singleShot(10, answerBox);
+            return;
+        }
+        seen = { box->text(), box->windowTitle(), box->icon(), box->standardButtons(),
+            box->defaultButton() ? box->standardButton(box->defaultButton()) : QMessageBox::NoButton };
+        QTest::mouseClick(box->button(answer), Qt::LeftButton);
+        answered = true;
+    };
+    QTimer::singleShot(0, answerBox);
+    panel.click(panel.d->cmdDelete);
+
+    QVERIFY(answered);
+    QCOMPARE(seen.text, QStringLiteral("Do you want to delete the selected Address?"));
+    QCOMPARE(seen.title, QStringLiteral("Information Validation"));
+    QCOMPARE(seen.icon, QMessageBox::Question);
+    QCOMPARE(seen.buttons, QMessageBox::Yes | QMessageBox::No);
+    QCOMPARE(seen.defaultButton, QMessageBox::Yes);
+    QCOMPARE(panel.rowOf(QStringLiteral("000-N")) >= 0, answer == QMessageBox::No);
+
+    // The missing-entry box: OK and the information icon.
+    panel.click(panel.d->cmdAdd);
+    answer = QMessageBox::Ok;
+    answered = false;
+    QTimer::singleShot(0, answerBox);
+    panel.click(panel.d->cmdAdd);
+    QVERIFY(answered);
+    QCOMPARE(seen.text, QStringLiteral("Contact Name has not been provided."));
+    QCOMPARE(seen.title, QStringLiteral("Information Required"));
+    QCOMPARE(seen.icon, QMessageBox::Information);
+    QCOMPARE(seen.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+    QCOMPARE(panel.focused(), panel.txt(0));
+}
+
+void TestEditingDelete::failuresStopAtTheEventBoundary()
+{
+    // A picker's change handling that fails: a user's choice ends there and
+    // the control lives on; a choice set by the program gets the failure.
+    QComboBox picker;
+    int runs = 0;
+    ZebVendorContact::PickerLink link(&picker, [&] {
+        ++runs;
+        throw ZebVendorContact::Error(ZebVendorContact::Error::Code::TableAbsent, QStringLiteral("no table"));
+    });
+    link.append(QStringLiteral("a"));
+    link.append(QStringLiteral("b"));
+    QCOMPARE(picker.currentIndex(), -1); // appending chose nothing
+    QCOMPARE(runs, 0);
+
+    picker.show();
+    picker.setFocus();
+    QTest::keyClick(&picker, Qt::Key_Down); // the user: no exception escapes
+    QCOMPARE(runs, 1);
+    QVERIFY_THROWS_EXCEPTION(ZebVendorContact::Error, link.select(1));
+    QCOMPARE(runs, 2);
+    QCOMPARE(picker.currentIndex(), 1);
+    link.clear();
+    QCOMPARE(runs, 2);
+
+    // In the panel: the Delete button's handling catches what it meets. A
+    // closed store makes the delete fail after the question.
+    PanelWithAdded panel(1);
+    panel.clickRow(panel.rowOf(QStringLiteral("000-N")));
+    panel.boxes->whileShown = [&] { panel.d->contactData().store.close(); };
+    panel.click(panel.d->cmdDelete);
+    QCOMPARE(panel.rows(), 2);
+    panel.boxes->whileShown = nullptr;
+    loadText(*panel.control, workedExample());
+    QCOMPARE(panel.rows(), 1);
+}
+
+void TestEditingDelete::hostRoundTrip()
+{
+    Panel panel;
+    VendorContact &control = *panel.control;
+
+    // The host's calls, in the documented order.
+    QVERIFY(!control.LetVendorIDNMode(77, true).isValid());
+    loadText(control, workedExample());
+
+    // Edit 501: a new city.
+    panel.clickRow(panel.rowOf(QStringLiteral("501")));
+    panel.click(panel.d->cmdEdit);
+    panel.retype(3, QStringLiteral("Capital City"));
+    panel.click(panel.d->cmdAdd);
+
+    // Add one to "Shipping", then delete it again.
+    panel.d->cboContactType->setCurrentText(QStringLiteral("Shipping"));
+    panel.click(panel.d->cmdAdd);
+    panel.fillRequired(QStringLiteral("Temporary"));
+    panel.click(panel.d->cmdAdd);
+    QCOMPARE(panel.rows(), 2);
+    panel.clickRow(panel.rowOf(QStringLiteral("000-N")));
+    panel.boxes->answers.push_back(QMessageBox::Yes);
+    panel.click(panel.d->cmdDelete);
+    QCOMPARE(panel.rows(), 1);
+
+    // Add one that stays.
+    panel.click(panel.d->cmdAdd);
+    panel.fillRequired(QStringLiteral("Dock 2"));
+    panel.type(9, QStringLiteral("dock@example.com"));
+    panel.click(panel.d->cmdAdd);
+
+    QCOMPARE(control.GetContactAddress(),
+        QStringLiteral("501|77|3|Main Office|12 Harbour Rd||Capital City|1|14|627-01|555-12-34|555-12-35|||~"
+                       "502|77|5|Warehouse|4 Dock St|Unit 9|Toronto|2|63|K1A 0B1|555-98-76||||555-98-77~"
+                       "001-N|77|5|Dock 2|1 New St||New City|1|14||||dock@example.com||~"));
+    QCOMPARE(panel.boxes->shown.size(), std::size_t(1));
+
+    // Read-only: the export is empty, whatever changed.
+    control.LetVendorIDNMode(77, false);
+    QCOMPARE(control.GetContactAddress(), QString());
+}
+
+QTEST_MAIN(TestEditingDelete)
+#include "tst_editing_delete.moc"
