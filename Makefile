@@ -48,6 +48,22 @@ demo: configure
 		exit $$status; \
 	fi
 
+# The benchmarks, built in Release: every case's median time with its ratio
+# to the two references (a memchr pass over the load text, the stock
+# QTreeWidget route), then the heap a loaded control holds. Google
+# Benchmark's own report goes to $(BENCH_BUILD)/bench-report.txt; BENCH_ARGS
+# go to it (for instance --benchmark_filter=load).
+BENCH_BUILD ?= build-bench
+BENCH_ARGS ?=
+
+bench: deps
+	cmake -S . -B $(BENCH_BUILD) -DCMAKE_BUILD_TYPE=Release -DZVC_BUILD_BENCH=ON $(CMAKE_FLAGS)
+	cmake --build $(BENCH_BUILD) -j$(JOBS) --target bench_vendorcontact bench_memory
+	@echo "Running the benchmarks (about a minute; details in $(BENCH_BUILD)/bench-report.txt)"
+	QT_QPA_PLATFORM=offscreen $(BENCH_BUILD)/bench/bench_vendorcontact --benchmark_color=false \
+	    --report=$(BENCH_BUILD)/bench-report.txt $(BENCH_ARGS)
+	QT_QPA_PLATFORM=offscreen $(BENCH_BUILD)/bench/bench_memory
+
 # libFuzzer harnesses under ASan and UBSan, built with clang; each runs for
 # FUZZ_SECONDS on its seed corpus (fuzz/corpus/<harness>) plus what earlier
 # runs found (fuzz/corpus-work/<harness>, not in git). Crash files land in

@@ -1,0 +1,551 @@
+// Timings of the control's user actions and host calls at 1, 1,000 and
+// 32,767 addresses, each on a real control shown offscreen, with two
+// references measured in the same run:
+//
+//  - memchr: one memchr pass per separator over the UTF-16 bytes of the same
+//    load text (a hit counts when it is the low byte of a whole code unit):
+//    the floor for anything that must read the text;
+//  - stock: what the stock item widgets give for the same rows: the text
+//    split with QString::split, one QTreeWidgetItem of fifteen columns per
+//    address of the first type in a QTreeWidget, sorted by name.
+//
+// Every case ends when the list is ready on screen: pending events are
+// processed and the list's viewport is painted. Times are the median of the
+// repetitions; the table after the run gives each case's ratio to both
+// references.
+
+#include "benchdata.h"
+
+#include <contactlistmodel.h>
+#include <messageboxes.h>
+#include <vendorcontact_p.h>
+
+#include <ZebVendorContact/vendorcontact.h>
+
+#include <QtCore/QHash>
+#include <QtTest/QTest>
+#include <QtWidgets/QApplication>
+#include <QtWidgets/QComboBox>
+#include <QtWidgets/QHeaderView>
+#include <QtWidgets/QLineEdit>
+#include <QtWidgets/QPushButton>
+#include <QtWidgets/QTreeView>
+#include <QtWidgets/QTreeWidget>
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+using namespace Qt::Literals::StringLiterals;
+using ZebVendorContact::VendorContact;
+using ZebVendorContact::VendorContactPrivate;
+using Clock = std::chrono::steady_clock;
+
+const std::vector<int> Sizes = { 1, 1000, 32767 };
+
+// --- Data ------------------------------------------------------------------
+
+const QString &cachedText(int addresses, bool flagged)
+{
+    static std::map<std::pair<int, bool>, QString> texts;
+    QString &text = texts[{ addresses, flagged }];
+    if (text.isEmpty())
+        text = BenchData::loadText({ addresses, BenchData::Spread::OneType, flagged });
+    return text;
+}
+
+// --- The control -------------------------------------------------------------
+
+/// Message boxes must never come up during a run: a save that does not pass
+/// the check of required entries would measure the wrong thing.
+class NoMessageBoxes final : public ZebVendorContact::MessageBoxes
+{
+public:
+    explicit NoMessageBoxes(int *shown)
+        : m_shown(shown)
+    {
+    }
+    QMessageBox::StandardButton show(QWidget *, const ZebVendorContact::MessageBoxRequest &request) override
+    {
+        ++*m_shown;
+        return request.defaultButton;
+    }
+
+private:
+    int *m_shown;
+};
+
+/// Brings the screen up to date: runs what the widgets postponed (the view's
+/// delayed layout) and paints the list's visible rows now.
+void settle(QTreeView *view)
+{
+    QCoreApplication::processEvents();
+    view->viewport()->repaint();
+}
+
+struct Control
+{
+    std::unique_ptr<VendorContact> control = std::make_unique<VendorContact>();
+    VendorContactPrivate *d = VendorContactPrivate::get(control.get());
+    int messageBoxesShown = 0;
+
+    explicit Control(bool editAllowed)
+    {
+        d->setMessageBoxes(std::make_unique<NoMessageBoxes>(&messageBoxesShown));
+        control->show();
+        control->LetVendorIDNMode(1042, editAllowed);
+        settle(list());
+    }
+
+    QTreeView *list() const { return control->findChild<QTreeView *>(u"lstContacts"_s); }
+    QComboBox *typePicker() const { return control->findChild<QComboBox *>(u"cboContactType"_s); }
+    QPushButton *button(const QString &name) const { return control->findChild<QPushButton *>(name); }
+    int rows() const { return list()->model()->rowCount(); }
+
+    void load(const QString &text)
+    {
+        control->LetContactAddress(
+            text, BenchData::fieldSeparator(), BenchData::recordSeparator(), BenchData::tableSeparator());
+    }
+
+    /// A real left click in the middle of the row's "Contact Name" cell.
+    void clickRow(int row) const
+    {
+        QTreeView *view = list();
+        const QModelIndex index = view->model()->index(row, 2);
+        view->scrollTo(index);
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(index).center());
+    }
+
+    /// A real left click on the "Contact Name" header.
+    void clickNameHeader() const
+    {
+        QHeaderView *header = list()->header();
+        const int x = header->sectionViewportPosition(2) + header->sectionSize(2) / 2;
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, QPoint(x, header->height() / 2));
+    }
+
+    void click(QPushButton *button) const { QTest::mouseClick(button, Qt::LeftButton); }
+};
+
+double secondsSince(Clock::time_point start)
+{
+    return std::chrono::duration<double>(Clock::now() - start).count();
+}
+
+bool checkRows(benchmark::State &state, const Control &panel, int expected)
+{
+    if (panel.rows() == expected)
+        return true;
+    state.SkipWithError(
+        ("the list holds " + std::to_string(panel.rows()) + " rows instead of " + std::to_string(expected)).c_str());
+    return false;
+}
+
+// --- Cases -------------------------------------------------------------------
+
+// LetContactAddress of the whole text into a control that shows the same
+// vendor already (the store and the list are replaced), until the list of
+// the first type is painted.
+void loadCase(benchmark::State &state)
+{
+    const int addresses = int(state.range(0));
+    const QString &text = cachedText(addresses, false);
+    Control panel(true);
+    for (auto _ : state) {
+        const auto start = Clock::now();
+        panel.load(text);
+        settle(panel.list());
+        state.SetIterationTime(secondsSince(start));
+    }
+    checkRows(state, panel, addresses);
+    state.counters["utf16_bytes"] = double(text.size() * 2);
+}
+
+// Choosing the type that holds every address while another (empty) type is
+// shown: the list is rebuilt with all of them.
+void typeSwitchCase(benchmark::State &state)
+{
+    const int addresses = int(state.range(0));
+    Control panel(true);
+    panel.load(cachedText(addresses, false));
+    QComboBox *types = panel.typePicker();
+    for (auto _ : state) {
+        types->setCurrentIndex(1);
+        settle(panel.list());
+        const auto start = Clock::now();
+        types->setCurrentIndex(0);
+        settle(panel.list());
+        state.SetIterationTime(secondsSince(start));
+    }
+    checkRows(state, panel, addresses);
+}
+
+// The way back: choosing an empty type while the full one is shown.
+void typeSwitchAwayCase(benchmark::State &state)
+{
+    const int addresses = int(state.range(0));
+    Control panel(true);
+    panel.load(cachedText(addresses, false));
+    QComboBox *types = panel.typePicker();
+    for (auto _ : state) {
+        types->setCurrentIndex(0);
+        settle(panel.list());
+        const auto start = Clock::now();
+        types->setCurrentIndex(1);
+        settle(panel.list());
+        state.SetIterationTime(secondsSince(start));
+    }
+    checkRows(state, panel, 0);
+}
+
+// One click on the "Contact Name" header; the clicks alternate between
+// descending and ascending, as a user clicking it again would.
+void headerSortCase(benchmark::State &state)
+{
+    const int addresses = int(state.range(0));
+    Control panel(true);
+    panel.load(cachedText(addresses, false));
+    for (auto _ : state) {
+        const auto start = Clock::now();
+        panel.clickNameHeader();
+        settle(panel.list());
+        state.SetIterationTime(secondsSince(start));
+    }
+    if (panel.d->listModel()->sortColumn() != 2)
+        state.SkipWithError("the click did not reach the Contact Name header");
+    checkRows(state, panel, addresses);
+}
+
+// A click on a row (lstContacts_Click): details, country and state pickers,
+// buttons. Alternates between the first two rows so the selection changes.
+void rowClickCase(benchmark::State &state)
+{
+    const int addresses = int(state.range(0));
+    Control panel(true);
+    panel.load(cachedText(addresses, false));
+    int row = 0;
+    for (auto _ : state) {
+        const auto start = Clock::now();
+        panel.clickRow(row);
+        settle(panel.list());
+        state.SetIterationTime(secondsSince(start));
+        row = (row + 1) % std::min(2, addresses);
+    }
+    if (panel.control->findChild<QLineEdit *>(u"txtContact_0"_s)->text().isEmpty())
+        state.SkipWithError("the row click did not show the address");
+}
+
+// Update of one address in a full store: the row is clicked, Edit pressed and
+// the name changed (not timed), then Update is pressed (timed): the record is
+// found and written, and the row moves to its place in the name order.
+void saveCase(benchmark::State &state)
+{
+    const int addresses = int(state.range(0));
+    Control panel(true);
+    panel.load(cachedText(addresses, false));
+    QPushButton *add = panel.button(u"cmdAdd"_s);
+    QPushButton *edit = panel.button(u"cmdEdit"_s);
+    QLineEdit *name = panel.control->findChild<QLineEdit *>(u"txtContact_0"_s);
+    int row = 0;
+    for (auto _ : state) {
+        panel.clickRow(row);
+        panel.click(edit);
+        const QString shown = name->text();
+        name->setText(shown.endsWith(u" Jr."_s) ? shown.chopped(4) : shown + u" Jr."_s);
+        settle(panel.list());
+
+        const auto start = Clock::now();
+        panel.click(add);
+        settle(panel.list());
+        state.SetIterationTime(secondsSince(start));
+        row = (row + 1) % std::min(2, addresses);
+    }
+    if (panel.messageBoxesShown > 0 || add->text() != u"Add"_s)
+        state.SkipWithError("the Update did not go through");
+    checkRows(state, panel, addresses);
+}
+
+// GetContactAddress with every record flagged (loaded with the change flag S).
+void exportCase(benchmark::State &state)
+{
+    const int addresses = int(state.range(0));
+    Control panel(true);
+    panel.load(cachedText(addresses, true));
+    qsizetype exported = 0;
+    for (auto _ : state) {
+        const auto start = Clock::now();
+        const QString text = panel.control->GetContactAddress();
+        state.SetIterationTime(secondsSince(start));
+        exported = text.size();
+        benchmark::DoNotOptimize(text.constData());
+    }
+    if (exported == 0)
+        state.SkipWithError("nothing was exported");
+}
+
+// --- References --------------------------------------------------------------
+
+// Counts the code units equal to `separator` (one code unit, below 256) in
+// UTF-16 data with memchr over its bytes: a hit is a separator when it is the
+// low byte of a code unit whose high byte is zero.
+qsizetype countWithMemchr(const char16_t *data, qsizetype size, char16_t separator)
+{
+    const auto *bytes = reinterpret_cast<const unsigned char *>(data);
+    const std::size_t byteCount = std::size_t(size) * 2;
+    const int low = separator & 0xFF;
+    qsizetype found = 0;
+    std::size_t from = 0;
+    while (from < byteCount) {
+        const void *hit = std::memchr(bytes + from, low, byteCount - from);
+        if (!hit)
+            break;
+        const std::size_t at = std::size_t(static_cast<const unsigned char *>(hit) - bytes);
+        static_assert(Q_BYTE_ORDER == Q_LITTLE_ENDIAN, "the low byte comes first");
+        if (at % 2 == 0 && bytes[at + 1] == 0)
+            ++found;
+        from = at + 1;
+    }
+    return found;
+}
+
+void memchrReference(benchmark::State &state)
+{
+    const QString &text = cachedText(int(state.range(0)), false);
+    const char16_t separators[] = { u'|', u'~', u'^' };
+    const auto *data = reinterpret_cast<const char16_t *>(text.utf16());
+    qsizetype found = 0;
+    for (auto _ : state) {
+        const auto start = Clock::now();
+        found = 0;
+        for (char16_t separator : separators)
+            found += countWithMemchr(data, text.size(), separator);
+        benchmark::DoNotOptimize(found);
+        state.SetIterationTime(secondsSince(start));
+    }
+    state.counters["separators"] = double(found);
+}
+
+// The rows as a Qt developer would put them into the stock item widgets: the
+// text split with QString::split, types and states in hashes, one
+// QTreeWidgetItem per address of the first type, then sorted by name.
+void fillTreeWidget(QTreeWidget &tree, const QString &text)
+{
+    const QString &fieldSeparator = BenchData::fieldSeparator();
+    const QStringList tables = text.split(BenchData::tableSeparator());
+    const QStringList contacts = tables.at(0).split(BenchData::recordSeparator(), Qt::SkipEmptyParts);
+
+    QHash<QString, QString> typeNames;
+    QString firstType;
+    for (const QString &record : tables.at(1).split(BenchData::recordSeparator(), Qt::SkipEmptyParts)) {
+        const QStringList values = record.split(fieldSeparator);
+        typeNames.insert(values.at(0), values.at(1));
+        if (firstType.isEmpty())
+            firstType = values.at(0);
+    }
+    QHash<QString, QString> stateNames;
+    for (const QString &record : tables.at(2).split(BenchData::recordSeparator(), Qt::SkipEmptyParts)) {
+        const QStringList values = record.split(fieldSeparator);
+        stateNames.insert(values.at(0), values.at(3));
+    }
+
+    QList<QTreeWidgetItem *> items;
+    items.reserve(contacts.size());
+    for (const QString &record : contacts) {
+        const QStringList values = record.split(fieldSeparator);
+        if (values.at(2) != firstType)
+            continue;
+        auto *item = new QTreeWidgetItem;
+        item->setText(0, values.at(0));
+        item->setText(1, values.at(1));
+        item->setText(2, values.at(3));
+        item->setText(3, typeNames.value(values.at(2)));
+        for (int column = 4; column < 15; ++column)
+            item->setText(column, column == 8 ? stateNames.value(values.at(8)) : values.value(column));
+        items.append(item);
+    }
+    tree.addTopLevelItems(items);
+    tree.sortItems(2, Qt::AscendingOrder);
+}
+
+void stockReference(benchmark::State &state)
+{
+    const int addresses = int(state.range(0));
+    const QString &text = cachedText(addresses, false);
+    QTreeWidget tree;
+    tree.setColumnCount(15);
+    tree.setHeaderLabels(
+        { u"AddressID"_s, u"ObjectID"_s, u"Contact Name"_s, u"Type"_s, u"Street1"_s, u"Street2"_s, u"City"_s,
+            u"Country"_s, u"State"_s, u"PostalCode"_s, u"Phone"_s, u"FAX"_s, u"Email"_s, u"Phone 2"_s, u"Cell"_s });
+    tree.setRootIsDecorated(false);
+    tree.setUniformRowHeights(true);
+    tree.resize(474, 150);
+    tree.show();
+    for (auto _ : state) {
+        const auto start = Clock::now();
+        tree.clear();
+        fillTreeWidget(tree, text);
+        settle(&tree);
+        state.SetIterationTime(secondsSince(start));
+    }
+    if (tree.topLevelItemCount() != addresses)
+        state.SkipWithError("the tree holds the wrong number of rows");
+}
+
+// --- Registration and the summary table --------------------------------------
+
+struct Case
+{
+    const char *name;
+    const char *title;
+    void (*function)(benchmark::State &);
+};
+
+const Case Cases[] = {
+    { "load", "load (LetContactAddress, list painted)", loadCase },
+    { "type_switch", "type switch (to the type of all rows)", typeSwitchCase },
+    { "type_switch_away", "type switch (to an empty type)", typeSwitchAwayCase },
+    { "header_sort", "header sort (one click on Contact Name)", headerSortCase },
+    { "row_click", "row click (lstContacts_Click)", rowClickCase },
+    { "save", "save (Update of one address)", saveCase },
+    { "export", "export (GetContactAddress, all flagged)", exportCase },
+};
+
+const Case References[] = {
+    { "ref_memchr", "reference: memchr over the load text", memchrReference },
+    { "ref_stock", "reference: stock QTreeWidget route", stockReference },
+};
+
+void registerAll()
+{
+    auto add = [](const Case &c) {
+        auto *benchmark = benchmark::RegisterBenchmark(c.name, c.function);
+        for (int size : Sizes)
+            benchmark->Arg(size);
+        benchmark->UseManualTime()->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+    };
+    for (const Case &c : References)
+        add(c);
+    for (const Case &c : Cases)
+        add(c);
+}
+
+/// The usual console output, plus the medians kept for the table.
+class TableReporter final : public benchmark::ConsoleReporter
+{
+public:
+    void ReportRuns(const std::vector<Run> &runs) override
+    {
+        ConsoleReporter::ReportRuns(runs);
+        for (const Run &run : runs) {
+            if (run.run_type != Run::RT_Aggregate || run.aggregate_name != "median" || run.error_occurred)
+                continue;
+            // Every case reports in milliseconds.
+            medians[{ run.run_name.function_name, std::stoi(run.run_name.args) }] = run.GetAdjustedRealTime();
+        }
+    }
+
+    std::map<std::pair<std::string, int>, double> medians;
+};
+
+std::string formatMilliseconds(double ms)
+{
+    char text[32];
+    if (ms >= 100)
+        std::snprintf(text, sizeof text, "%.0f", ms);
+    else if (ms >= 1)
+        std::snprintf(text, sizeof text, "%.2f", ms);
+    else
+        std::snprintf(text, sizeof text, "%.3f", ms);
+    return text;
+}
+
+std::string formatRatio(double ratio)
+{
+    char text[32];
+    if (ratio >= 100)
+        std::snprintf(text, sizeof text, "%.0fx", ratio);
+    else if (ratio >= 10)
+        std::snprintf(text, sizeof text, "%.1fx", ratio);
+    else
+        std::snprintf(text, sizeof text, "%.2fx", ratio);
+    return text;
+}
+
+void printTable(const TableReporter &reporter)
+{
+    auto median = [&reporter](const char *name, int size) -> double {
+        const auto found = reporter.medians.find({ name, size });
+        return found == reporter.medians.end() ? -1 : found->second;
+    };
+
+    std::printf("\nMedian times in ms. \"memchr x\": the case's time over the memchr pass; "
+                "\"stock / case\": the stock QTreeWidget route's time over the case's.\n\n");
+    std::printf("%-42s %9s %10s %10s %13s\n", "case", "addresses", "median ms", "memchr x", "stock / case");
+    auto row = [&](const Case &c, int size) {
+        const double ms = median(c.name, size);
+        const double floor = median("ref_memchr", size);
+        const double stock = median("ref_stock", size);
+        if (ms < 0) {
+            std::printf("%-42s %9d %10s\n", c.title, size, "failed");
+            return;
+        }
+        std::printf("%-42s %9d %10s %10s %13s\n", c.title, size, formatMilliseconds(ms).c_str(),
+            floor > 0 ? formatRatio(ms / floor).c_str() : "-", stock > 0 ? formatRatio(stock / ms).c_str() : "-");
+    };
+    for (const Case &c : Cases) {
+        for (int size : Sizes)
+            row(c, size);
+    }
+    for (const Case &c : References) {
+        for (int size : Sizes)
+            row(c, size);
+    }
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+
+    // --report=FILE: Google Benchmark's own report goes to FILE, so the
+    // terminal shows only the table.
+    std::ofstream reportFile;
+    for (int i = 1; i < argc; ++i) {
+        const std::string argument = argv[i];
+        if (argument.rfind("--report=", 0) != 0)
+            continue;
+        reportFile.open(argument.substr(std::strlen("--report=")));
+        std::copy(argv + i + 1, argv + argc + 1, argv + i); // argv[argc] is the null pointer
+        --argc;
+        break;
+    }
+
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    registerAll();
+
+    TableReporter reporter;
+    if (reportFile.is_open()) {
+        reporter.SetOutputStream(&reportFile);
+        reporter.SetErrorStream(&reportFile);
+    }
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    printTable(reporter);
+    benchmark::Shutdown();
+    return 0;
+}
