@@ -11,7 +11,13 @@ PickerLink::PickerLink(QComboBox *picker, std::function<void()> changeHandling)
     : m_picker(picker)
     , m_changeHandling(std::move(changeHandling))
 {
-    QObject::connect(picker, &QComboBox::currentIndexChanged, picker, [this] { onSelectionChanged(); });
+    m_connection = QObject::connect(picker, &QComboBox::currentIndexChanged, picker, [this] { onSelectionChanged(); });
+}
+
+PickerLink::~PickerLink()
+{
+    // The picker may outlive the link by a moment (shut-down).
+    QObject::disconnect(m_connection);
 }
 
 void PickerLink::onSelectionChanged()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QtCore/QMetaObject>
 #include <QtCore/QString>
 
 #include <exception>
@@ -28,6 +29,9 @@ class PickerLink
 {
 public:
     PickerLink(QComboBox *picker, std::function<void()> changeHandling);
+    ~PickerLink();
+    PickerLink(const PickerLink &) = delete;
+    PickerLink &operator=(const PickerLink &) = delete;
 
     QComboBox *picker() const { return m_picker; }
 
@@ -50,6 +54,7 @@ private:
 
     QComboBox *m_picker;
     std::function<void()> m_changeHandling;
+    QMetaObject::Connection m_connection;
     int m_programSetting = 0;
     std::exception_ptr m_failure;
     bool m_detached = false;
