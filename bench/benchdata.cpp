@@ -83,31 +83,72 @@ const std::array<QString, 24> FirstNames = {
     u"Élodie"_s,
 };
 
-const std::array<QString, 24> LastNames = {
-    u"Whitfield"_s,
-    u"Tremblay"_s,
-    u"Garza"_s,
-    u"Okafor"_s,
-    u"Raman"_s,
-    u"Kowalski"_s,
-    u"Tanaka"_s,
-    u"Adeyemi"_s,
-    u"O'Neil"_s,
-    u"Lindqvist"_s,
-    u"Müller"_s,
-    u"Duarte"_s,
-    u"Chen"_s,
-    u"Berg"_s,
-    u"Haddad"_s,
-    u"Walsh"_s,
-    u"Lefèvre"_s,
-    u"Petrov"_s,
-    u"Rossi"_s,
-    u"Mensah"_s,
-    u"Schmidt"_s,
-    u"Álvarez"_s,
-    u"Quinn"_s,
-    u"Dubois"_s,
+// Surnames are made of two parts, so that the 32,767 names are mostly
+// distinct, as a vendor's contacts are: sorting may not profit from repeats.
+const std::array<QString, 30> SurnameStarts = {
+    u"Whit"_s,
+    u"Trem"_s,
+    u"Gar"_s,
+    u"Oka"_s,
+    u"Ra"_s,
+    u"Kowal"_s,
+    u"Tana"_s,
+    u"Ade"_s,
+    u"Lind"_s,
+    u"Mül"_s,
+    u"Duar"_s,
+    u"Ber"_s,
+    u"Had"_s,
+    u"Wal"_s,
+    u"Lefè"_s,
+    u"Pet"_s,
+    u"Ros"_s,
+    u"Men"_s,
+    u"Schmi"_s,
+    u"Álva"_s,
+    u"Qui"_s,
+    u"Du"_s,
+    u"Hol"_s,
+    u"Fitz"_s,
+    u"Mac"_s,
+    u"O'Bri"_s,
+    u"Van "_s,
+    u"Ng"_s,
+    u"Sato"_s,
+    u"Ivan"_s,
+};
+
+const std::array<QString, 30> SurnameEnds = {
+    u"field"_s,
+    u"blay"_s,
+    u"za"_s,
+    u"for"_s,
+    u"man"_s,
+    u"ski"_s,
+    u"ka"_s,
+    u"yemi"_s,
+    u"qvist"_s,
+    u"ler"_s,
+    u"te"_s,
+    u"g"_s,
+    u"dad"_s,
+    u"sh"_s,
+    u"vre"_s,
+    u"rov"_s,
+    u"si"_s,
+    u"sah"_s,
+    u"dt"_s,
+    u"rez"_s,
+    u"nn"_s,
+    u"bois"_s,
+    u"mes"_s,
+    u"gerald"_s,
+    u"donald"_s,
+    u"en"_s,
+    u"dyke"_s,
+    u"uyen"_s,
+    u"moto"_s,
+    u"ova"_s,
 };
 
 const std::array<QString, 16> StreetNames = {
@@ -190,7 +231,7 @@ void appendAddress(QString &text, Generator &random, int index, const Options &o
     const int state = random.below(StateCount);
     const int country = countryOfState(state);
     const QString &first = random.pick(FirstNames);
-    const QString &last = random.pick(LastNames);
+    const QString last = random.pick(SurnameStarts) + random.pick(SurnameEnds);
     const bool hasSuite = random.below(3) == 0;
     const bool hasPhones = random.below(2) == 0;
 
