@@ -208,8 +208,10 @@ QVariant VendorContactPrivate::LetVendorIDNMode(qint32 plVendorID, bool tbMode)
     if (tbMode) {
         cmdAdd->setEnabled(m_listModel->rowCount() == 0);
     } else {
-        SetEditMode(false, false);
+        // Add first: should the switch to browsing fail (it reports a bad
+        // type table to the host), Add must not stay enabled.
         cmdAdd->setEnabled(false);
+        SetEditMode(false, false);
     }
     lstContacts_Click();
     return {};

@@ -141,11 +141,6 @@ void VendorContactPrivate::SetEditMode(bool editing, bool isNew)
     cmdEdit->setText(QStringLiteral("Edit"));
     cmdDelete->setEnabled(false);
     cmdEdit->setEnabled(false);
-    // Only ever disables Add: the last adding or editing may have given a
-    // single-address type its address.
-    const qint16 typeId = typeIdForBrowsing(TxtContactType->text());
-    if ((typeId == 15 || typeId == 13) && m_listModel->rowCount() > 0)
-        cmdAdd->setEnabled(false);
     setBackground(cboContactCountry, QPalette::Button);
     setBackground(cboContactState, QPalette::Button);
     cboContactCountry->hide();
@@ -153,6 +148,12 @@ void VendorContactPrivate::SetEditMode(bool editing, bool isNew)
     cboContactType->show();
     lstContacts->setEnabled(true);
     setBackground(lstContacts, QPalette::Base);
+    // Only ever disables Add: the last adding or editing may have given a
+    // single-address type its address. Last, because the look-up fails on a
+    // type table whose id is not a number: the panel is browsing whole by then.
+    const qint16 typeId = typeIdForBrowsing(TxtContactType->text());
+    if ((typeId == 15 || typeId == 13) && m_listModel->rowCount() > 0)
+        cmdAdd->setEnabled(false);
 }
 
 void VendorContactPrivate::cmdAdd_Click()
@@ -280,9 +281,22 @@ void VendorContactPrivate::SaveContact(bool isNew)
         const qint16 typeId = FindIDByText(m_data.typeTable(), typeName, 1, 0);
         const QString addressId = m_data.NewAddressID();
         const QString vendorId = QString::number(m_data.vendorID);
+        // The list shows the records of the chosen type, and a host's reload
+        // while adding may have chosen another type: the new row joins the
+        // list only if the address is of the list's type.
+        const QString listType = cboContactType->currentText();
+        bool joinsList = listType == typeName;
+        if (!joinsList) {
+            try {
+                joinsList = FindIDByText(m_data.typeTable(), listType, 1, 0) == typeId;
+            } catch (const Error &) {
+            }
+        }
         appendNewAddress(m_data.store, addressId, m_data.vendorID, typeId, address);
+        if (!joinsList)
+            return;
         const QuietList quiet(this);
-        m_listModel->insertRow(rowFrom(reading, addressId, vendorId, typeName));
+        m_listModel->insertRow(rowFrom(reading, addressId, vendorId, listType));
         return;
     }
 
@@ -321,7 +335,9 @@ void VendorContactPrivate::cmdDelete_Click()
     clearListSelection();
 
     setDetailTexts({});
-    if (m_listModel->rowCount() == 0) {
+    // While editing, Edit shows "Cancel", the only way back once the edited
+    // address is gone: it stays as it is.
+    if (m_listModel->rowCount() == 0 && m_state == PanelState::Browsing) {
         cmdEdit->setEnabled(false);
         cmdAdd->setEnabled(true);
     }

@@ -115,8 +115,13 @@ void VendorContactPrivate::ShowContactsOfType(const QString &typeName)
 
         setDetailTexts({});
         if (m_data.editAllowed) {
-            applyAddRuleForType(typeId);
-            cmdEdit->setEnabled(false);
+            // A host's reload while the user adds or edits must not take
+            // Save, Update or Cancel (the way back) away: those follow the
+            // browsing rules only while browsing.
+            if (m_state == PanelState::Browsing) {
+                applyAddRuleForType(typeId);
+                cmdEdit->setEnabled(false);
+            }
             cmdDelete->setEnabled(false);
         }
     } catch (...) {

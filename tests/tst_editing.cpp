@@ -106,6 +106,7 @@ private Q_SLOTS:
     void hostForbidsBeforeAnyLoad();
     void hostGetsLookupFailures();
     void editOnPanelAddressEnablesDelete();
+    void hostLoadWhileEditingKeepsCancel();
 };
 
 void TestEditing::transitions_data()
@@ -778,6 +779,21 @@ void TestEditing::editOnPanelAddressEnablesDelete()
     QCOMPARE(panel.d->state(), PanelState::Editing);
     QVERIFY(panel.d->cmdDelete->isEnabled());
     QCOMPARE(panel.captions(), QStringLiteral("Update/Cancel"));
+}
+
+void TestEditing::hostLoadWhileEditingKeepsCancel()
+{
+    LoadedPanel panel;
+    panel.click(panel.d->cmdEdit);
+    // The host reloads: the list is rebuilt for the first type, a type with
+    // a single address (13) that now has one.
+    loadText(*panel.control, QStringLiteral("1|77|13|A|S||C|1|14~^13|Billing~^14|1|IL|Illinois~"));
+    QCOMPARE(panel.d->state(), PanelState::Editing);
+    QCOMPARE(panel.detailTexts(), QStringList(12, QString()));
+    QVERIFY(panel.d->cmdAdd->isEnabled()); // Update stays as it was
+    QVERIFY(panel.d->cmdEdit->isEnabled()); // and so does Cancel
+    panel.click(panel.d->cmdEdit);
+    QCOMPARE(panel.d->state(), PanelState::Browsing);
 }
 
 QTEST_MAIN(TestEditing)

@@ -194,7 +194,7 @@ void TestEditingDelete::deleteOnlyRowWhileEditingThenUpdate()
     panel.click(panel.d->cmdDelete);
     QCOMPARE(panel.rows(), 0);
     QCOMPARE(panel.captions(), QStringLiteral("Update/Cancel"));
-    QVERIFY(!panel.d->cmdEdit->isEnabled()); // Cancel disabled
+    QVERIFY(panel.d->cmdEdit->isEnabled()); // Cancel stays: the only way back
     QVERIFY(panel.d->cmdAdd->isEnabled()); // Update enabled
 
     // An Update now finds no selected row: nothing changes, still editing.
@@ -204,6 +204,8 @@ void TestEditingDelete::deleteOnlyRowWhileEditingThenUpdate()
     QCOMPARE(panel.rows(), 0);
     QCOMPARE(panel.d->contactData().store.recordCount(), 0);
     QCOMPARE(panel.txt(0)->text(), QStringLiteral("Nowhere"));
+    panel.click(panel.d->cmdEdit);
+    QCOMPARE(panel.d->state(), PanelState::Browsing);
 }
 
 void TestEditingDelete::deleteWithoutSelectionAsksNothing()
