@@ -125,6 +125,32 @@ void ContactRecord::reserve(qsizetype size)
         m_buffer.reserve(size);
 }
 
+void ContactRecord::fillTexts(const QStringView *values, int count)
+{
+    Q_ASSERT(m_nullMask == 0xFFFF && m_buffer.isEmpty());
+    Q_ASSERT(count >= 0 && count <= FieldCount);
+    qsizetype total = 0;
+    for (int field = 0; field < count; ++field) {
+        if (field != Type)
+            total += values[field].size();
+    }
+    Q_ASSERT(total <= 0xFFFF);
+    if (total > 0)
+        m_buffer.resize(total);
+
+    QChar *out = m_buffer.data();
+    qsizetype end = 0;
+    for (int field = 0; field < FieldCount; ++field) {
+        if (field < count && field != Type) {
+            const QStringView value = values[field];
+            std::copy(value.begin(), value.end(), out + end);
+            end += value.size();
+            m_nullMask &= static_cast<quint16>(~(1u << field));
+        }
+        m_end[field] = static_cast<quint16>(end);
+    }
+}
+
 qsizetype ContactRecord::heapBytes() const
 {
     if (m_buffer.isNull() || m_buffer.capacity() == 0)

@@ -74,6 +74,12 @@ public:
     /// in field order (the load) allocates once and exactly.
     void reserve(qsizetype size);
 
+    /// Sets the text fields among the first `count` fields to `values` at the
+    /// same positions, all at once: one allocation, one copy per value. For a
+    /// record whose fields are all null (a new one); `Type` is left to
+    /// setType(), its value in `values` is not read.
+    void fillTexts(const QStringView *values, int count);
+
     /// Bytes this record holds on the heap beyond sizeof(ContactRecord).
     qsizetype heapBytes() const;
 

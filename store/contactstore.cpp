@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <optional>
 
 namespace ZebVendorContact {
 
@@ -88,6 +89,17 @@ qint16 typeValueOf(const QVariant &value)
     if (!number)
         throwNotAWholeNumber(text);
     return *number;
+}
+
+void checkTextFits(int field, QStringView text)
+{
+    const FieldDefinition &definition = fieldDefinitions()[field];
+    if (text.size() > definition.size) {
+        throw Error(Error::Code::ValueTooLong,
+            u"The field %1 holds at most %2 characters; the value has %3."_s.arg(definition.name)
+                .arg(definition.size)
+                .arg(text.size()));
+    }
 }
 
 QString textValueOf(const QVariant &value, int field)
@@ -245,13 +257,37 @@ void ContactStore::writeTextInto(ContactRecord &record, int field, QStringView t
         record.setType(*number);
         return;
     }
-    if (text.size() > definition.size) {
-        throw Error(Error::Code::ValueTooLong,
-            u"The field %1 holds at most %2 characters; the value has %3."_s.arg(definition.name)
-                .arg(definition.size)
-                .arg(text.size()));
-    }
+    checkTextFits(field, text);
     record.setText(field, text);
+}
+
+void ContactStore::fillNewRecord(ContactRecord &record, const QStringView *values, int count)
+{
+    Q_ASSERT(count >= 0 && count <= FieldCount);
+    // Check every value before any is written; what was accepted before a
+    // rejected value is written all the same.
+    std::optional<qint16> type;
+    int accepted = 0;
+    try {
+        for (; accepted < count; ++accepted) {
+            const QStringView text = values[accepted];
+            if (accepted == Type) {
+                type = parseWholeNumber16(text);
+                if (!type)
+                    throwNotAWholeNumber(text);
+            } else {
+                checkTextFits(accepted, text);
+            }
+        }
+    } catch (const Error &) {
+        record.fillTexts(values, accepted);
+        if (type)
+            record.setType(*type);
+        throw;
+    }
+    record.fillTexts(values, count);
+    if (type)
+        record.setType(*type);
 }
 
 const ContactRecord &ContactStore::current() const

@@ -72,6 +72,12 @@ public:
     /// The rules of writeText() applied to a record outside the store, so a
     /// record can be built completely before it is appended.
     static void writeTextInto(ContactRecord &record, int field, QStringView text);
+    /// writeTextInto() of values[0] to values[count - 1] into fields 0 to
+    /// count - 1 of a new record, in field order, but with one allocation for
+    /// all of them. When a value is rejected, the record holds the values
+    /// before it (as writing them one by one would leave it) and the Error is
+    /// thrown.
+    static void fillNewRecord(ContactRecord &record, const QStringView *values, int count);
 
     /// The current record, for fast read-only access. Throws like read().
     const ContactRecord &current() const;

@@ -2,8 +2,10 @@
 
 #include <ZebVendorContact/error.h>
 
+#include <algorithm>
 #include <array>
 #include <limits>
+#include <optional>
 
 namespace ZebVendorContact {
 
@@ -19,6 +21,18 @@ constexpr qsizetype maxRecordsPerTable = std::numeric_limits<qint16>::max();
 // linear for the short separators of the exchange.
 qsizetype findSeparator(QStringView text, QStringView separator, qsizetype from)
 {
+    if (separator.size() == 1) {
+        // Most values are short: a plain look at the next few code units
+        // costs less than setting up the vectorised search for each of them.
+        const char16_t wanted = separator.front().unicode();
+        const char16_t *units = text.utf16();
+        const qsizetype nearEnd = std::min(text.size(), from + 32);
+        for (qsizetype at = from; at < nearEnd; ++at) {
+            if (units[at] == wanted)
+                return at;
+        }
+        return nearEnd < text.size() ? text.indexOf(separator.front(), nearEnd) : -1;
+    }
     const QChar first = separator.front();
     const QStringView rest = separator.mid(1);
     const qsizetype lastStart = text.size() - separator.size();
@@ -111,17 +125,9 @@ void appendContactRecord(ContactStore &store, QStringView recordText, QStringVie
     const RecordValues record = splitRecord(recordText, fieldSeparator);
     const int writable = std::min(record.count, int(FieldCount));
 
-    qsizetype textSize = 0;
-    for (int field = 0; field < writable; ++field) {
-        if (field != Type)
-            textSize += std::min(record.values[field].size(), qsizetype(fieldDefinitions()[field].size));
-    }
-
     ContactRecord built;
-    built.reserve(textSize);
     try {
-        for (int field = 0; field < writable; ++field)
-            ContactStore::writeTextInto(built, field, record.values[field]);
+        ContactStore::fillNewRecord(built, record.values.data(), writable);
         if (record.count > FieldCount) {
             throw Error(Error::Code::NoSuchField,
                 QStringLiteral("A contact record has more than %1 values.").arg(int(FieldCount)));
@@ -171,19 +177,64 @@ void loadLookupTable(
     destination = std::move(rows);
 }
 
-void appendEntry(QString &result, const ContactRecord &record, QStringView fieldSeparator, QStringView recordSeparator)
+// Decimal text of a Type value: at most six code units ("-32768").
+struct TypeText
 {
+    std::array<char16_t, 6> units {};
+    int size = 0;
+
+    explicit TypeText(qint16 value)
+    {
+        std::array<char16_t, 6> reversed {};
+        int count = 0;
+        int magnitude = value < 0 ? -int(value) : int(value);
+        do {
+            reversed[std::size_t(count++)] = char16_t(u'0' + magnitude % 10);
+            magnitude /= 10;
+        } while (magnitude > 0);
+        if (value < 0)
+            units[std::size_t(size++)] = u'-';
+        while (count > 0)
+            units[std::size_t(size++)] = reversed[std::size_t(--count)];
+    }
+
+    QStringView view() const { return QStringView(units.data(), size); }
+};
+
+// The value of `field` as the export writes it.
+QStringView exportedValue(const ContactRecord &record, int field, std::optional<TypeText> &typeText)
+{
+    if (field != Type)
+        return record.text(field);
+    if (record.isNull(Type))
+        return {};
+    typeText.emplace(record.type());
+    return typeText->view();
+}
+
+qsizetype entrySize(const ContactRecord &record, QStringView fieldSeparator, QStringView recordSeparator)
+{
+    qsizetype size = (IsUpdated - 1) * fieldSeparator.size() + recordSeparator.size();
+    std::optional<TypeText> typeText;
+    for (int field = 0; field < IsUpdated; ++field)
+        size += exportedValue(record, field, typeText).size();
+    return size;
+}
+
+QChar *writeText(QChar *out, QStringView text)
+{
+    return std::copy(text.begin(), text.end(), out);
+}
+
+QChar *writeEntry(QChar *out, const ContactRecord &record, QStringView fieldSeparator, QStringView recordSeparator)
+{
+    std::optional<TypeText> typeText;
     for (int field = 0; field < IsUpdated; ++field) {
         if (field > 0)
-            result.append(fieldSeparator);
-        if (field == Type) {
-            if (!record.isNull(Type))
-                result.append(QString::number(record.type()));
-        } else {
-            result.append(record.text(field));
-        }
+            out = writeText(out, fieldSeparator);
+        out = writeText(out, exportedValue(record, field, typeText));
     }
-    result.append(recordSeparator);
+    return writeText(out, recordSeparator);
 }
 
 bool isFlagged(const ContactRecord &record)
@@ -248,12 +299,27 @@ QString exportContactData(ContactData &data)
     if (store.recordCount() == 0)
         return QString();
 
-    QString result;
+    // Two passes over the flagged records: the exact size first, so the text
+    // is allocated once and written in place.
+    const QStringView fieldSeparator = data.fieldSeparator;
+    const QStringView recordSeparator = data.recordSeparator;
+    qsizetype size = 0;
     for (store.moveFirst(); !store.atEnd(); store.moveNext()) {
         const ContactRecord &record = store.current();
         if (isFlagged(record))
-            appendEntry(result, record, data.fieldSeparator, data.recordSeparator);
+            size += entrySize(record, fieldSeparator, recordSeparator);
     }
+    if (size == 0)
+        return QString();
+
+    QString result(size, Qt::Uninitialized);
+    QChar *out = result.data();
+    for (store.moveFirst(); !store.atEnd(); store.moveNext()) {
+        const ContactRecord &record = store.current();
+        if (isFlagged(record))
+            out = writeEntry(out, record, fieldSeparator, recordSeparator);
+    }
+    Q_ASSERT(out == result.constData() + result.size());
     return result;
 }
 
