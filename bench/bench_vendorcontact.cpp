@@ -534,7 +534,11 @@ public:
     {
         ConsoleReporter::ReportRuns(runs);
         for (const Run &run : runs) {
-            if (run.run_type != Run::RT_Aggregate || run.aggregate_name != "median" || run.error_occurred)
+            if (run.error_occurred) {
+                errors[{ run.run_name.function_name, std::stoi(run.run_name.args) }] = run.error_message;
+                continue;
+            }
+            if (run.run_type != Run::RT_Aggregate || run.aggregate_name != "median")
                 continue;
             Median &median = medians[{ run.run_name.function_name, std::stoi(run.run_name.args) }];
             median.ms = run.GetAdjustedRealTime(); // every case reports in milliseconds
@@ -549,8 +553,16 @@ public:
         return found == medians.end() ? Median() : found->second;
     }
 
+    /// Why the case failed, or empty.
+    std::string error(const std::string &name, int size) const
+    {
+        const auto found = errors.find({ name, size });
+        return found == errors.end() ? std::string() : found->second;
+    }
+
 private:
     std::map<std::pair<std::string, int>, Median> medians;
+    std::map<std::pair<std::string, int>, std::string> errors;
 };
 
 std::string formatMilliseconds(double ms)
@@ -591,10 +603,12 @@ void printTable(const TableReporter &reporter)
         const TableReporter::Median median = reporter.median(c.name, size);
         const double floor = reporter.median("ref_memchr", size).ms;
         const double stock = reporter.median("ref_stock", size).ms;
-        if (median.ms < 0) {
-            std::printf("%-40s %9d %9s\n", c.title, size, "failed");
+        if (const std::string error = reporter.error(c.name, size); !error.empty()) {
+            std::printf("%-40s %9d   failed: %s\n", c.title, size, error.c_str());
             return;
         }
+        if (median.ms < 0)
+            return; // not run (--benchmark_filter)
         std::printf("%-40s %9d %9s %8s %9s %12s\n", c.title, size, formatMilliseconds(median.ms).c_str(),
             formatMilliseconds(median.paintMs).c_str(), floor > 0 ? formatRatio(median.ms / floor).c_str() : "-",
             stock > 0 ? formatRatio(stock / median.ms).c_str() : "-");
