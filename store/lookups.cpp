@@ -53,4 +53,23 @@ QString FindTextByID(const LookupTable &table, qint16 id, qint16 searchColumn, q
     return QString();
 }
 
+TextByIdIndex::TextByIdIndex(const LookupTable &table, qint16 searchColumn, qint16 resultColumn)
+{
+    for (const LookupRow &row : table) {
+        const QString *field = fieldAt(row, searchColumn);
+        const auto rowId = field ? parseWholeNumber16(*field) : std::nullopt;
+        // The first row with an id wins, even when it lacks the result column.
+        if (!rowId || m_texts.contains(*rowId))
+            continue;
+        const QString *result = fieldAt(row, resultColumn);
+        m_texts.insert(*rowId, result ? *result : QString());
+    }
+}
+
+QStringView TextByIdIndex::find(qint16 id) const
+{
+    const auto found = m_texts.constFind(id);
+    return found == m_texts.cend() ? QStringView() : QStringView(*found);
+}
+
 } // namespace ZebVendorContact

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QtCore/QHash>
 #include <QtCore/QList>
 #include <QtCore/QStringList>
 
@@ -27,5 +28,27 @@ qint16 FindIDByText(const LookupTable &table, QStringView text, qint16 searchCol
  * result column).
  */
 QString FindTextByID(const LookupTable &table, qint16 id, qint16 searchColumn, qint16 resultColumn);
+
+/*!
+ * FindTextByID over one table for many ids: the table is read once, then
+ * each find() answers as FindTextByID(table, id, searchColumn, resultColumn)
+ * would, by a hash lookup instead of a scan. A rebuild of the address list
+ * looks up the state of every address in it.
+ *
+ * Holds its own (shared) copies of the texts: the table may change or go
+ * afterwards, the index keeps answering for the table as it was.
+ */
+class TextByIdIndex
+{
+public:
+    TextByIdIndex(const LookupTable &table, qint16 searchColumn, qint16 resultColumn);
+
+    /// Empty for an id that no row has (or whose winning row has no result
+    /// column). The view stays valid while the index lives.
+    QStringView find(qint16 id) const;
+
+private:
+    QHash<qint16, QString> m_texts;
+};
 
 } // namespace ZebVendorContact

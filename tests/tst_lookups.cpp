@@ -133,6 +133,9 @@ void TestLookups::findTextByID()
     QFETCH(QString, text);
     QCOMPARE(FindTextByID(states, qint16(id), qint16(searchColumn), qint16(resultColumn)), text);
     QCOMPARE(FindTextByID(LookupTable(), qint16(id), qint16(searchColumn), qint16(resultColumn)), QString());
+    // The index the list rebuild uses answers the same.
+    QCOMPARE(TextByIdIndex(states, qint16(searchColumn), qint16(resultColumn)).find(qint16(id)).toString(), text);
+    QVERIFY(TextByIdIndex(LookupTable(), qint16(searchColumn), qint16(resultColumn)).find(qint16(id)).isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TestLookups)
