@@ -15,13 +15,20 @@ constexpr int InitialSortColumn = 2;
 
 ListRow::ListRow(const Columns &columns)
 {
+    // One allocation of the exact size, each text copied once: a rebuild
+    // makes a row for every address of the type.
     qsizetype total = 0;
     for (QStringView column : columns)
         total += column.size();
-    m_buffer.reserve(total);
+    if (total == 0)
+        return; // all columns empty: no buffer at all
+    m_buffer.resize(total);
+    QChar *out = m_buffer.data();
+    qsizetype end = 0;
     for (int column = 0; column < ColumnCount; ++column) {
-        m_buffer.append(columns[column]);
-        m_end[column] = quint32(m_buffer.size());
+        std::copy(columns[column].begin(), columns[column].end(), out + end);
+        end += columns[column].size();
+        m_end[column] = quint32(end);
     }
 }
 

@@ -51,15 +51,15 @@ void VendorContactPrivate::applyAddRuleForType(qint16 typeId)
     cmdAdd->setEnabled(!isSingleAddressType(typeId) || m_listModel->rowCount() == 0);
 }
 
-ListRow VendorContactPrivate::rowFromCurrentRecord(const QString &typeName)
+ListRow VendorContactPrivate::rowFromCurrentRecord(const QString &typeName, const TextByIdIndex &stateNames)
 {
     const ContactRecord &record = m_data.store.current();
 
     // A State that is not a whole number names no state, like an id that no
     // state row has: the column stays empty and the list goes on.
-    QString stateName;
+    QStringView stateName;
     if (const std::optional<qint16> stateId = parseWholeNumber16(record.text(State)))
-        stateName = FindTextByID(m_data.stateTable(), *stateId, 0, 3);
+        stateName = stateNames.find(*stateId);
 
     // A null field shows as empty text.
     return ListRow({
@@ -94,6 +94,9 @@ void VendorContactPrivate::ShowContactsOfType(const QString &typeName)
             return;
 
         const qint16 typeId = FindIDByText(m_data.typeTable(), typeName, 1, 0);
+        // The state column of every row: the state table is read once, not
+        // once per address.
+        const TextByIdIndex stateNames(m_data.stateTable(), 0, 3);
 
         std::vector<ListRow> rows;
         auto showRows = [&] {
@@ -105,7 +108,7 @@ void VendorContactPrivate::ShowContactsOfType(const QString &typeName)
                 const ContactRecord &record = store.current();
                 // A null Type equals no type id.
                 if (!record.isNull(Type) && record.type() == typeId)
-                    rows.push_back(rowFromCurrentRecord(typeName));
+                    rows.push_back(rowFromCurrentRecord(typeName, stateNames));
             }
         } catch (...) {
             showRows();

@@ -28,6 +28,7 @@ namespace ZebVendorContact {
 
 class ContactListModel;
 class ListRow;
+class TextByIdIndex;
 
 /// The three states of the panel; the captions of cmdAdd and cmdEdit show it.
 enum class PanelState { Browsing, Adding, Editing };
@@ -122,7 +123,7 @@ private:
     void connectHandlers();
     void setDetailTexts(const QString &text);
     void showRowInDetails(const ListRow &row);
-    ListRow rowFromCurrentRecord(const QString &typeName);
+    ListRow rowFromCurrentRecord(const QString &typeName, const TextByIdIndex &stateNames);
     void refreshListAfterFailedLoad();
     qint16 typeIdForBrowsing(const QString &typeName) const;
     bool refuseSeparators();

@@ -135,16 +135,19 @@ void ContactRecord::fillTexts(const QStringView *values, int count)
             total += values[field].size();
     }
     Q_ASSERT(total <= 0xFFFF);
-    if (total > 0)
+    QChar *out = nullptr;
+    if (total > 0) {
         m_buffer.resize(total);
-
-    QChar *out = m_buffer.data();
+        out = m_buffer.data();
+    }
     qsizetype end = 0;
     for (int field = 0; field < FieldCount; ++field) {
         if (field < count && field != Type) {
             const QStringView value = values[field];
-            std::copy(value.begin(), value.end(), out + end);
-            end += value.size();
+            if (!value.isEmpty()) {
+                std::copy(value.begin(), value.end(), out + end);
+                end += value.size();
+            }
             m_nullMask &= static_cast<quint16>(~(1u << field));
         }
         m_end[field] = static_cast<quint16>(end);
