@@ -104,6 +104,9 @@ QVariant ContactListModel::headerData(int section, Qt::Orientation orientation, 
 
 int ContactListModel::compareTexts(QStringView a, QStringView b) const
 {
+    // The same text collates equal; no need to ask the collator.
+    if (a == b)
+        return 0;
     return m_collator.compare(a, b);
 }
 
@@ -135,10 +138,14 @@ std::vector<int> ContactListModel::sortedPermutation(const std::vector<ListRow> 
 {
     // One sort key per row, so the collation runs once per row, not once per
     // comparison.
+    // The collator takes a QString; one that only points at the row's text
+    // spares a copy of every text.
     std::vector<QCollatorSortKey> keys;
     keys.reserve(rows.size());
-    for (const ListRow &row : rows)
-        keys.push_back(m_collator.sortKey(row.text(m_sortColumn).toString()));
+    for (const ListRow &row : rows) {
+        const QStringView text = row.text(m_sortColumn);
+        keys.push_back(m_collator.sortKey(QString::fromRawData(text.data(), text.size())));
+    }
 
     std::vector<int> order(rows.size());
     std::iota(order.begin(), order.end(), 0);
@@ -147,6 +154,26 @@ std::vector<int> ContactListModel::sortedPermutation(const std::vector<ListRow> 
         const int comparison = keys[std::size_t(a)].compare(keys[std::size_t(b)]);
         return ascending ? comparison < 0 : comparison > 0;
     });
+    return order;
+}
+
+std::vector<int> ContactListModel::reversedPermutation() const
+{
+    // The rows are in order by the sort column. Stable order the other way
+    // round is the runs of equal texts in reverse, each run keeping the order
+    // of its rows: no sort, only a comparison of neighbours.
+    const int count = int(m_rows.size());
+    std::vector<int> order;
+    order.reserve(m_rows.size());
+    int end = count;
+    while (end > 0) {
+        int start = end - 1;
+        while (start > 0 && compareTexts(text(start - 1, m_sortColumn), text(start, m_sortColumn)) == 0)
+            --start;
+        for (int row = start; row < end; ++row)
+            order.push_back(row);
+        end = start;
+    }
     return order;
 }
 
@@ -173,19 +200,38 @@ int ContactListModel::insertRow(ListRow row)
 int ContactListModel::replaceRow(int position, ListRow row)
 {
     const int target = insertionPoint(row.text(m_sortColumn), position);
-    // beginMoveRows counts the destination before the move.
-    const int destination = target <= position ? target : target + 1;
-    const bool moves = target != position && beginMoveRows({}, position, position, {}, destination);
-    if (moves) {
-        m_rows.erase(m_rows.begin() + position);
-        m_rows.insert(m_rows.begin() + target, std::move(row));
-        endMoveRows();
-    } else {
-        m_rows[std::size_t(position)] = std::move(row);
+    m_rows[std::size_t(position)] = std::move(row);
+    if (target == position) {
+        Q_EMIT dataChanged(index(position, 0), index(position, ListRow::ColumnCount - 1), { Qt::DisplayRole });
+        return position;
     }
-    const int now = moves ? target : position;
-    Q_EMIT dataChanged(index(now, 0), index(now, ListRow::ColumnCount - 1), { Qt::DisplayRole });
-    return now;
+
+    // The row moves to its new place and the rows between shift by one. Told
+    // as changed texts of those rows, with the persistent indexes (the
+    // selection) following their rows, not as a move of a row: the tree view
+    // answers a move by laying out every row again, 32,767 of them at most,
+    // for what is one saved address.
+    const int first = std::min(position, target);
+    const int last = std::max(position, target);
+    if (target < position)
+        std::rotate(m_rows.begin() + target, m_rows.begin() + position, m_rows.begin() + position + 1);
+    else
+        std::rotate(m_rows.begin() + position, m_rows.begin() + position + 1, m_rows.begin() + target + 1);
+
+    const QModelIndexList before = persistentIndexList();
+    QModelIndexList after;
+    after.reserve(before.size());
+    for (const QModelIndex &index : before) {
+        int moved = index.row();
+        if (moved == position)
+            moved = target;
+        else if (moved >= first && moved <= last)
+            moved += target < position ? 1 : -1;
+        after.append(this->index(moved, index.column()));
+    }
+    changePersistentIndexList(before, after);
+    Q_EMIT dataChanged(index(first, 0), index(last, ListRow::ColumnCount - 1), { Qt::DisplayRole });
+    return target;
 }
 
 void ContactListModel::removeRowAt(int position)
@@ -200,10 +246,12 @@ void ContactListModel::setSortState(int column, Qt::SortOrder order)
     if (column < 0 || column >= ListRow::ColumnCount)
         return;
     Q_EMIT layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
+    // The header of the sort column clicked again only turns the order round.
+    const bool reverseOnly = column == m_sortColumn && order != m_sortOrder;
     m_sortColumn = column;
     m_sortOrder = order;
 
-    const std::vector<int> permutation = sortedPermutation(m_rows);
+    const std::vector<int> permutation = reverseOnly ? reversedPermutation() : sortedPermutation(m_rows);
     std::vector<int> newPosition(m_rows.size());
     std::vector<ListRow> sorted;
     sorted.reserve(m_rows.size());

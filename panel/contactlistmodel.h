@@ -89,6 +89,9 @@ private:
     bool goesBefore(QStringView key, QStringView other) const;
     int insertionPoint(QStringView key, int skippedRow) const;
     std::vector<int> sortedPermutation(const std::vector<ListRow> &rows) const;
+    /// The order of the rows sorted the other way round, from their current
+    /// order, without sorting.
+    std::vector<int> reversedPermutation() const;
 
     std::vector<ListRow> m_rows;
     int m_sortColumn;

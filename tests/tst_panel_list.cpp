@@ -7,6 +7,7 @@
 #include <QtTest/QSignalSpy>
 
 using namespace TestSupport;
+using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
@@ -60,6 +61,10 @@ private Q_SLOTS:
     void headerClicks_data();
     void headerClicks();
     void sortingKeepsRowsInOrder();
+    void changedRowGoesToItsPlace_data();
+    void changedRowGoesToItsPlace();
+    void clickingTheSortHeaderAgainReversesStably();
+    void updateKeepsTheMovedAddressSelected();
     void typeChangeRunsNestedBeforeTheNextStep();
     void rowClickRefillsStatesBeforeChoosingOne();
     void countryChoice_data();
@@ -450,6 +455,106 @@ void TestPanelList::sortingKeepsRowsInOrder()
     QCOMPARE(panel.model()->sortColumn(), 0);
     QCOMPARE(panel.cell(0, 0), QStringLiteral("1"));
     QCOMPARE(panel.cell(3, 0), QStringLiteral("4"));
+}
+
+namespace {
+
+ZebVendorContact::ListRow listRow(const QString &id, const QString &name)
+{
+    ZebVendorContact::ListRow::Columns columns;
+    columns[0] = id;
+    columns[2] = name;
+    return ZebVendorContact::ListRow(columns);
+}
+
+QStringList idsOf(const ZebVendorContact::ContactListModel &model)
+{
+    QStringList ids;
+    for (int row = 0; row < model.rowCount(); ++row)
+        ids << model.text(row, 0).toString();
+    return ids;
+}
+
+} // namespace
+
+void TestPanelList::changedRowGoesToItsPlace_data()
+{
+    QTest::addColumn<int>("position");
+    QTest::addColumn<QString>("newName");
+    QTest::addColumn<QStringList>("ids");
+
+    // Sorted by name: 1 Alpha, 2 Bravo, 3 Bravo, 4 Delta, 5 Echo.
+    QTest::newRow("stays") << 2 << u"Charlie"_s << texts({ "1", "2", "3", "4", "5" });
+    QTest::newRow("up to the top") << 3 << u"Aaron"_s << texts({ "4", "1", "2", "3", "5" });
+    QTest::newRow("down to the end") << 0 << u"Zulu"_s << texts({ "2", "3", "4", "5", "1" });
+    QTest::newRow("down among others") << 0 << u"Charlie"_s << texts({ "2", "3", "1", "4", "5" });
+    QTest::newRow("after its equals") << 4 << u"Bravo"_s << texts({ "1", "2", "3", "5", "4" });
+    QTest::newRow("its own text, after its equals") << 1 << u"Bravo"_s << texts({ "1", "3", "2", "4", "5" });
+}
+
+void TestPanelList::changedRowGoesToItsPlace()
+{
+    QFETCH(int, position);
+    QFETCH(QString, newName);
+    QFETCH(QStringList, ids);
+
+    ZebVendorContact::ContactListModel model(QLocale(QLocale::English, QLocale::UnitedStates));
+    std::vector<ZebVendorContact::ListRow> rows;
+    for (const auto &[id, name] :
+        { std::pair { "4", "Delta" }, { "2", "Bravo" }, { "1", "Alpha" }, std::pair { "5", "Echo" }, { "3", "Bravo" } })
+        rows.push_back(listRow(QString::fromLatin1(id), QString::fromLatin1(name)));
+    model.setRows(std::move(rows));
+    QCOMPARE(idsOf(model), texts({ "1", "2", "3", "4", "5" }));
+
+    // Indexes held on every row (a selection does) follow their rows.
+    std::vector<QPersistentModelIndex> held;
+    for (int row = 0; row < model.rowCount(); ++row)
+        held.emplace_back(model.index(row, 3));
+    const QString changedId = model.text(position, 0).toString();
+
+    const int now = model.replaceRow(position, listRow(changedId, newName));
+    QCOMPARE(idsOf(model), ids);
+    QCOMPARE(now, ids.indexOf(changedId));
+    QCOMPARE(model.text(now, 2).toString(), newName);
+    for (int row = 0; row < int(held.size()); ++row) {
+        QCOMPARE(held[std::size_t(row)].column(), 3);
+        QCOMPARE(model.text(held[std::size_t(row)].row(), 0).toString(), QString::number(row + 1));
+    }
+}
+
+void TestPanelList::clickingTheSortHeaderAgainReversesStably()
+{
+    // Runs of equal names keep their order both ways, as a stable sort the
+    // other way round would leave them.
+    ZebVendorContact::ContactListModel model(QLocale(QLocale::English, QLocale::UnitedStates));
+    std::vector<ZebVendorContact::ListRow> rows;
+    for (const auto &[id, name] :
+        { std::pair { "1", "b" }, { "2", "a" }, { "3", "B" }, { "4", "a" }, { "5", "c" }, { "6", "b" } })
+        rows.push_back(listRow(QString::fromLatin1(id), QString::fromLatin1(name)));
+    model.setRows(std::move(rows));
+    QCOMPARE(idsOf(model), texts({ "2", "4", "1", "6", "3", "5" }));
+
+    model.setSortState(2, Qt::DescendingOrder);
+    QCOMPARE(idsOf(model), texts({ "5", "3", "1", "6", "2", "4" }));
+    model.setSortState(2, Qt::AscendingOrder);
+    QCOMPARE(idsOf(model), texts({ "2", "4", "1", "6", "3", "5" }));
+}
+
+void TestPanelList::updateKeepsTheMovedAddressSelected()
+{
+    Panel panel;
+    panel.control->LetVendorIDNMode(77, true);
+    loadText(*panel.control,
+        load({ address(u"1"_s, 3, u"Alpha"_s), address(u"2"_s, 3, u"Bravo"_s), address(u"3"_s, 3, u"Charlie"_s) }));
+    panel.clickRow(0);
+    panel.click(panel.d->cmdEdit);
+    panel.retype(0, u"Delta"_s);
+    panel.click(panel.d->cmdAdd);
+
+    QCOMPARE(panel.cell(2, 0), u"1"_s);
+    QCOMPARE(panel.cell(2, 2), u"Delta"_s);
+    QCOMPARE(panel.cell(0, 0), u"2"_s);
+    QCOMPARE(panel.d->selectedRow(), 2);
 }
 
 void TestPanelList::typeChangeRunsNestedBeforeTheNextStep()
