@@ -65,9 +65,12 @@ inline FuzzInput decodeFuzzInput(const std::uint8_t *bytes, std::size_t size)
     return input;
 }
 
-/// Reports a broken invariant and aborts, which libFuzzer records as a crash
-/// (and a test run as a failure).
+/// Reports a broken invariant and aborts, which libFuzzer records as a crash.
+/// A test that replays inputs sets a hook that throws instead.
 [[noreturn]] void fuzzFailure(const char *what, const QString &detail = QString());
+
+using FuzzFailureHook = void (*)(const QString &message);
+void setFuzzFailureHook(FuzzFailureHook hook);
 
 inline void fuzzCheck(bool condition, const char *what, const QString &detail = QString())
 {

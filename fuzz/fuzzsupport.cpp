@@ -5,8 +5,19 @@
 
 namespace ZebVendorContact::Fuzz {
 
+namespace {
+FuzzFailureHook failureHook = nullptr;
+}
+
+void setFuzzFailureHook(FuzzFailureHook hook)
+{
+    failureHook = hook;
+}
+
 void fuzzFailure(const char *what, const QString &detail)
 {
+    if (failureHook)
+        failureHook(QString::fromUtf8(what) + u'\n' + detail);
     std::fprintf(stderr, "\n*** invariant broken: %s\n%s\n", what, detail.toUtf8().constData());
     std::fflush(stderr);
     std::abort();

@@ -187,20 +187,37 @@ void checkListAgainstStore(VendorContactPrivate *d)
     }
 }
 
-void checkCaptions(VendorContactPrivate *d)
+/// Captions, enabled buttons and look agree with one state of the panel.
+void checkPanelState(VendorContactPrivate *d)
 {
     const QString add = d->cmdAdd->text();
     const QString edit = d->cmdEdit->text();
+    const QString buttons = QStringLiteral("%1/%2 %3%4%5")
+                                .arg(add, edit)
+                                .arg(int(d->cmdAdd->isEnabled()))
+                                .arg(int(d->cmdEdit->isEnabled()))
+                                .arg(int(d->cmdDelete->isEnabled()));
+    const bool browsingLook = d->lstContacts->isEnabled() && d->cboContactCountry->isHidden() &&
+        d->cboContactState->isHidden() && !d->cboContactType->isHidden();
+    const bool editingLook = !d->lstContacts->isEnabled() && !d->cboContactCountry->isHidden() &&
+        !d->cboContactState->isHidden() && d->cboContactType->isHidden();
     switch (d->state()) {
     case PanelState::Browsing:
-        fuzzCheck(add == u"Add" && edit == u"Edit", "browsing captions", add + u'/' + edit);
+        fuzzCheck(add == u"Add" && edit == u"Edit", "browsing captions", buttons);
+        fuzzCheck(browsingLook, "browsing without the browsing look", buttons);
         break;
     case PanelState::Adding:
-        fuzzCheck(add == u"Save" && edit == u"Cancel", "adding captions", add + u'/' + edit);
-        break;
     case PanelState::Editing:
-        fuzzCheck(add == u"Update" && edit == u"Cancel", "editing captions", add + u'/' + edit);
+        fuzzCheck(add == (d->state() == PanelState::Adding ? u"Save" : u"Update") && edit == u"Cancel",
+            "adding or editing captions", buttons);
+        fuzzCheck(editingLook, "adding or editing without the editing look", buttons);
+        fuzzCheck(d->cmdEdit->isEnabled(), "no way back to browsing (Cancel disabled)", buttons);
         break;
+    }
+    if (!d->contactData().editAllowed) {
+        fuzzCheck(d->state() == PanelState::Browsing, "editing while not allowed", buttons);
+        fuzzCheck(!d->cmdAdd->isEnabled() && !d->cmdEdit->isEnabled() && !d->cmdDelete->isEnabled(),
+            "a button enabled while editing is not allowed", buttons);
     }
 }
 
@@ -222,12 +239,22 @@ void checkTypedValuesHoldNoSeparator(ContactData &data)
 
 void checkAll(VendorContact &control, VendorContactPrivate *d)
 {
-    checkCaptions(d);
+    checkPanelState(d);
     checkListAgainstStore(d);
     const QString exported = control.GetContactAddress();
     const QString expected = expectedExport(d->contactData());
     fuzzCheck(exported == expected, "export differs from the store", exported + u"\n--- expected ---\n" + expected);
     checkTypedValuesHoldNoSeparator(d->contactData());
+}
+
+/// LetVendorIDNMode reports failures to the host as Error (a type table whose
+/// id is not a number); the panel must be whole afterwards all the same.
+void setMode(VendorContact &control, bool mode)
+{
+    try {
+        control.LetVendorIDNMode(77, mode);
+    } catch (const Error &) {
+    }
 }
 
 void clickRow(VendorContactPrivate *d, Choices &choices)
@@ -293,7 +320,7 @@ void checkPanelInput(const std::uint8_t *bytes, std::size_t size)
         VendorContactPrivate *d = VendorContactPrivate::get(&control);
         d->setMessageBoxes(std::make_unique<AnsweringBoxes>(choices));
 
-        control.LetVendorIDNMode(77, true);
+        setMode(control, true);
         control.LetContactAddress(input.data, input.fieldSeparator, input.recordSeparator, input.tableSeparator);
         checkAll(control, d);
 
@@ -334,10 +361,12 @@ void checkPanelInput(const std::uint8_t *bytes, std::size_t size)
             checkAll(control, d);
         }
 
-        // The host reads the changes while editing is no longer allowed.
-        control.LetVendorIDNMode(77, false);
+        // The host takes the right to edit away in the middle of an edit.
+        if (d->cmdAdd->isEnabled() && d->state() == PanelState::Browsing)
+            d->cmdAdd->click();
+        setMode(control, false);
         fuzzCheck(control.GetContactAddress().isEmpty(), "export while editing is not allowed");
-        checkCaptions(d);
+        checkPanelState(d);
     }
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
