@@ -51,7 +51,6 @@ ContactListModel::ContactListModel(const QLocale &locale, QObject *parent)
     , m_sortColumn(InitialSortColumn)
     , m_collator(locale)
 {
-    m_collator.setNumericMode(true);
 }
 
 const std::array<QString, ListRow::ColumnCount> &ContactListModel::headerTexts()
@@ -138,20 +137,17 @@ std::vector<int> ContactListModel::sortedPermutation(const std::vector<ListRow> 
 {
     // One sort key per row, so the collation runs once per row, not once per
     // comparison.
-    // The collator takes a QString; one that only points at the row's text
-    // spares a copy of every text.
-    std::vector<QCollatorSortKey> keys;
-    keys.reserve(rows.size());
-    for (const ListRow &row : rows) {
-        const QStringView text = row.text(m_sortColumn);
-        keys.push_back(m_collator.sortKey(QString::fromRawData(text.data(), text.size())));
-    }
+    std::vector<QStringView> texts;
+    texts.reserve(rows.size());
+    for (const ListRow &row : rows)
+        texts.push_back(row.text(m_sortColumn));
+    const ListCollator::SortKeys keys = m_collator.sortKeys(texts);
 
     std::vector<int> order(rows.size());
     std::iota(order.begin(), order.end(), 0);
     const bool ascending = m_sortOrder == Qt::AscendingOrder;
     std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
-        const int comparison = keys[std::size_t(a)].compare(keys[std::size_t(b)]);
+        const int comparison = keys.compare(std::size_t(a), std::size_t(b));
         return ascending ? comparison < 0 : comparison > 0;
     });
     return order;

@@ -1,7 +1,8 @@
 #pragma once
 
+#include "listcollator.h"
+
 #include <QtCore/QAbstractTableModel>
-#include <QtCore/QCollator>
 #include <QtCore/QString>
 
 #include <array>
@@ -96,7 +97,7 @@ private:
     std::vector<ListRow> m_rows;
     int m_sortColumn;
     Qt::SortOrder m_sortOrder = Qt::AscendingOrder;
-    QCollator m_collator;
+    ListCollator m_collator;
 };
 
 } // namespace ZebVendorContact

@@ -10,6 +10,7 @@ packages=(
     libgl-dev libvulkan-dev libxkbcommon-dev
     fonts-dejavu-core
     libbenchmark-dev
+    libicu-dev
     clang libclang-rt-14-dev
 )
 

@@ -64,6 +64,8 @@ private Q_SLOTS:
     void changedRowGoesToItsPlace_data();
     void changedRowGoesToItsPlace();
     void clickingTheSortHeaderAgainReversesStably();
+    void listCollationIsTheLocales_data();
+    void listCollationIsTheLocales();
     void updateKeepsTheMovedAddressSelected();
     void typeChangeRunsNestedBeforeTheNextStep();
     void rowClickRefillsStatesBeforeChoosingOne();
@@ -538,6 +540,39 @@ void TestPanelList::clickingTheSortHeaderAgainReversesStably()
     QCOMPARE(idsOf(model), texts({ "5", "3", "1", "6", "2", "4" }));
     model.setSortState(2, Qt::AscendingOrder);
     QCOMPARE(idsOf(model), texts({ "2", "4", "1", "6", "3", "5" }));
+}
+
+void TestPanelList::listCollationIsTheLocales_data()
+{
+    QTest::addColumn<QLocale>("locale");
+    QTest::addRow("en_US") << QLocale(QLocale::English, QLocale::UnitedStates);
+    QTest::addRow("sv_SE") << QLocale(QLocale::Swedish, QLocale::Sweden);
+    QTest::addRow("de_DE") << QLocale(QLocale::German, QLocale::Germany);
+    QTest::addRow("C") << QLocale::c();
+}
+
+void TestPanelList::listCollationIsTheLocales()
+{
+    // The list's own collation (and its sort keys) orders texts exactly as
+    // QCollator does for the locale, numbers compared as numbers.
+    QFETCH(QLocale, locale);
+    QCollator reference(locale);
+    reference.setNumericMode(true);
+    const ZebVendorContact::ListCollator collator(locale);
+
+    const QStringList samples = texts({ "", " ", "a", "A", "b", "B", "ä", "Ä", "z", "å", "ö", "o", "Åse", "Aase",
+        "Unit 9", "Unit 10", "unit 10", "Unit 010", "O'Neil", "ONeil", "Marc-André", "Marc Andre", "éclair", "eclair",
+        "Zoë", "Zoe", "10", "9", "-1", "x\u0301", "\u00e1" });
+    std::vector<QStringView> views(samples.cbegin(), samples.cend());
+    const ZebVendorContact::ListCollator::SortKeys keys = collator.sortKeys(views);
+    auto sign = [](int value) { return (value > 0) - (value < 0); };
+    for (qsizetype a = 0; a < samples.size(); ++a) {
+        for (qsizetype b = 0; b < samples.size(); ++b) {
+            const int expected = sign(reference.compare(samples[a], samples[b]));
+            QCOMPARE(sign(collator.compare(samples[a], samples[b])), expected);
+            QCOMPARE(sign(keys.compare(std::size_t(a), std::size_t(b))), expected);
+        }
+    }
 }
 
 void TestPanelList::updateKeepsTheMovedAddressSelected()
