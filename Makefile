@@ -94,7 +94,8 @@ fuzz: deps
 	@for h in $(FUZZERS); do \
 	    mkdir -p fuzz/corpus-work/$$h; \
 	    echo "== $$h: $(FUZZ_SECONDS) s, log in $(FUZZ_BUILD)/$$h.log"; \
-	    QT_QPA_PLATFORM=offscreen $(FUZZ_BUILD)/fuzz/$$h -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
+	    QT_QPA_PLATFORM=offscreen LSAN_OPTIONS=suppressions=$(CURDIR)/tests/sanitizers/lsan.supp \
+	    $(FUZZ_BUILD)/fuzz/$$h -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
 	        -dict=fuzz/exchange.dict -artifact_prefix=fuzz/corpus-work/$$h- \
 	        fuzz/corpus-work/$$h fuzz/corpus/$$h > $(FUZZ_BUILD)/$$h.log 2>&1 \
 	        || { tail -n 60 $(FUZZ_BUILD)/$$h.log; exit 1; }; \
