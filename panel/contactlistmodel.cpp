@@ -22,7 +22,7 @@ ListRow::ListRow(const Columns &columns)
         total += column.size();
     if (total == 0)
         return; // all columns empty: no buffer at all
-    m_buffer.resize(total);
+    m_buffer = QString(total, Qt::Uninitialized);
     QChar *out = m_buffer.data();
     qsizetype end = 0;
     for (int column = 0; column < ColumnCount; ++column) {
@@ -135,6 +135,23 @@ int ContactListModel::insertionPoint(QStringView key, int skippedRow) const
 
 std::vector<int> ContactListModel::sortedPermutation(const std::vector<ListRow> &rows) const
 {
+    std::vector<int> order(rows.size());
+    std::iota(order.begin(), order.end(), 0);
+    const bool ascending = m_sortOrder == Qt::AscendingOrder;
+
+    // Hosts often hand the addresses over in order already (by name, say):
+    // checking neighbours costs one comparison per row, a sort key several
+    // times that. Rows out of order are usually met within the first few.
+    auto inOrder = [&](std::size_t second) {
+        const int comparison = compareTexts(rows[second - 1].text(m_sortColumn), rows[second].text(m_sortColumn));
+        return ascending ? comparison <= 0 : comparison >= 0;
+    };
+    std::size_t checked = 1;
+    while (checked < rows.size() && inOrder(checked))
+        ++checked;
+    if (checked >= rows.size())
+        return order; // a stable sort would leave every row where it is
+
     // One sort key per row, so the collation runs once per row, not once per
     // comparison.
     std::vector<QStringView> texts;
@@ -142,10 +159,6 @@ std::vector<int> ContactListModel::sortedPermutation(const std::vector<ListRow> 
     for (const ListRow &row : rows)
         texts.push_back(row.text(m_sortColumn));
     const ListCollator::SortKeys keys = m_collator.sortKeys(texts);
-
-    std::vector<int> order(rows.size());
-    std::iota(order.begin(), order.end(), 0);
-    const bool ascending = m_sortOrder == Qt::AscendingOrder;
     std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
         const int comparison = keys.compare(std::size_t(a), std::size_t(b));
         return ascending ? comparison < 0 : comparison > 0;

@@ -137,7 +137,7 @@ void ContactRecord::fillTexts(const QStringView *values, int count)
     Q_ASSERT(total <= 0xFFFF);
     QChar *out = nullptr;
     if (total > 0) {
-        m_buffer.resize(total);
+        m_buffer = QString(total, Qt::Uninitialized);
         out = m_buffer.data();
     }
     qsizetype end = 0;

@@ -109,6 +109,24 @@ struct RecordValues
 RecordValues splitRecord(QStringView record, QStringView fieldSeparator)
 {
     RecordValues result;
+    if (fieldSeparator.size() == 1 && !record.isEmpty()) {
+        // The usual one-character separator: one pass over the record,
+        // instead of a search per value.
+        const char16_t separator = fieldSeparator.front().unicode();
+        const char16_t *units = record.utf16();
+        const qsizetype size = record.size();
+        qsizetype from = 0;
+        for (qsizetype at = 0; at < size; ++at) {
+            if (units[at] != separator)
+                continue;
+            result.values[std::size_t(result.count++)] = record.sliced(from, at - from);
+            from = at + 1;
+            if (result.count == int(result.values.size()))
+                return result;
+        }
+        result.values[std::size_t(result.count++)] = record.sliced(from);
+        return result;
+    }
     forEachPiece(record, fieldSeparator, [&result](QStringView value) {
         result.values[result.count++] = value;
         return result.count < int(result.values.size());

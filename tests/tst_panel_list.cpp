@@ -61,6 +61,8 @@ private Q_SLOTS:
     void headerClicks_data();
     void headerClicks();
     void sortingKeepsRowsInOrder();
+    void newRowsAreSortedStably_data();
+    void newRowsAreSortedStably();
     void changedRowGoesToItsPlace_data();
     void changedRowGoesToItsPlace();
     void clickingTheSortHeaderAgainReversesStably();
@@ -478,6 +480,40 @@ QStringList idsOf(const ZebVendorContact::ContactListModel &model)
 }
 
 } // namespace
+
+void TestPanelList::newRowsAreSortedStably_data()
+{
+    QTest::addColumn<QStringList>("names");
+    QTest::addColumn<Qt::SortOrder>("order");
+    QTest::addColumn<QStringList>("ids");
+
+    // The ids are the positions the rows come in, from 1.
+    QTest::newRow("in order already, equals kept") << texts({ "a", "b", "b", "c", "Unit 9", "Unit 10" })
+                                                   << Qt::AscendingOrder << texts({ "1", "2", "3", "4", "5", "6" });
+    QTest::newRow("in order but the last")
+        << texts({ "a", "b", "c", "d", "B" }) << Qt::AscendingOrder << texts({ "1", "2", "5", "3", "4" });
+    QTest::newRow("reversed, equals kept")
+        << texts({ "c", "b", "b", "a" }) << Qt::AscendingOrder << texts({ "4", "2", "3", "1" });
+    QTest::newRow("descending, in order already")
+        << texts({ "c", "b", "b", "a" }) << Qt::DescendingOrder << texts({ "1", "2", "3", "4" });
+    QTest::newRow("descending, out of order at the start")
+        << texts({ "a", "c", "b", "a" }) << Qt::DescendingOrder << texts({ "2", "3", "1", "4" });
+}
+
+void TestPanelList::newRowsAreSortedStably()
+{
+    QFETCH(QStringList, names);
+    QFETCH(Qt::SortOrder, order);
+    QFETCH(QStringList, ids);
+
+    ZebVendorContact::ContactListModel model(QLocale(QLocale::English, QLocale::UnitedStates));
+    model.setSortState(2, order);
+    std::vector<ZebVendorContact::ListRow> rows;
+    for (qsizetype i = 0; i < names.size(); ++i)
+        rows.push_back(listRow(QString::number(i + 1), names[i]));
+    model.setRows(std::move(rows));
+    QCOMPARE(idsOf(model), ids);
+}
 
 void TestPanelList::changedRowGoesToItsPlace_data()
 {
