@@ -1,7 +1,5 @@
 #include "listcollator.h"
 
-#include <cstring>
-
 #ifdef ZVC_HAVE_ICU
 #include <unicode/ucol.h>
 #include <unicode/uloc.h>
@@ -131,13 +129,6 @@ ListCollator::SortKeys ListCollator::sortKeys(const std::vector<QStringView> &te
     for (QStringView text : texts)
         keys.m_qtKeys.push_back(m_qtCollator.sortKey(QString::fromRawData(text.data(), text.size())));
     return keys;
-}
-
-int ListCollator::SortKeys::compare(std::size_t a, std::size_t b) const
-{
-    if (!m_qtKeys.empty())
-        return m_qtKeys[a].compare(m_qtKeys[b]);
-    return std::strcmp(m_bytes.data() + m_starts[a], m_bytes.data() + m_starts[b]);
 }
 
 } // namespace ZebVendorContact

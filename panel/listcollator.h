@@ -4,6 +4,7 @@
 #include <QtCore/QLocale>
 #include <QtCore/QStringView>
 
+#include <cstring>
 #include <memory>
 #include <vector>
 
@@ -36,7 +37,12 @@ public:
     public:
         /// Negative, zero or positive as the text at `a` collates before,
         /// equal to or after the text at `b`.
-        int compare(std::size_t a, std::size_t b) const;
+        int compare(std::size_t a, std::size_t b) const
+        {
+            if (!m_qtKeys.empty())
+                return m_qtKeys[a].compare(m_qtKeys[b]);
+            return std::strcmp(m_bytes.data() + m_starts[a], m_bytes.data() + m_starts[b]);
+        }
 
     private:
         friend class ListCollator;

@@ -7,9 +7,6 @@ namespace ZebVendorContact {
 
 namespace {
 
-// A view that is empty but not null, for fields that hold the empty text.
-constexpr char16_t emptyText[] = u"";
-
 bool pointsInto(QStringView text, const QString &buffer)
 {
     if (buffer.isNull() || text.isEmpty())
@@ -55,17 +52,6 @@ int fieldPosition(QStringView name)
 }
 
 ContactRecord::ContactRecord() = default;
-
-QStringView ContactRecord::text(int field) const
-{
-    if (field < 0 || field >= FieldCount || isNull(field))
-        return {};
-    const qsizetype from = start(field);
-    const qsizetype length = m_end[field] - from;
-    if (length == 0)
-        return QStringView(emptyText, 0);
-    return QStringView(m_buffer).mid(from, length);
-}
 
 void ContactRecord::setText(int field, QStringView text)
 {

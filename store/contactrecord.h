@@ -61,8 +61,18 @@ public:
     ContactRecord();
 
     bool isNull(int field) const { return (m_nullMask >> field) & 1u; }
-    /// Text of a text field; an empty view for null (and for `Type`).
-    QStringView text(int field) const;
+    /// Text of a text field; an empty view for null (and for `Type`). Inline:
+    /// the list rebuild and the export read every field of every record.
+    QStringView text(int field) const
+    {
+        if (field < 0 || field >= FieldCount || isNull(field))
+            return {};
+        const qsizetype from = start(field);
+        const qsizetype length = m_end[std::size_t(field)] - from;
+        if (length == 0)
+            return QStringView(u"", 0); // empty, but not null
+        return QStringView(m_buffer.constData() + from, length);
+    }
     /// Value of `Type`; 0 while null.
     qint16 type() const { return m_type; }
 

@@ -266,6 +266,7 @@ void ContactStore::fillNewRecord(ContactRecord &record, const QStringView *value
     Q_ASSERT(count >= 0 && count <= FieldCount);
     // Check every value before any is written; what was accepted before a
     // rejected value is written all the same.
+    const auto &definitions = fieldDefinitions();
     std::optional<qint16> type;
     int accepted = 0;
     try {
@@ -275,8 +276,8 @@ void ContactStore::fillNewRecord(ContactRecord &record, const QStringView *value
                 type = parseWholeNumber16(text);
                 if (!type)
                     throwNotAWholeNumber(text);
-            } else {
-                checkTextFits(accepted, text);
+            } else if (text.size() > definitions[std::size_t(accepted)].size) {
+                checkTextFits(accepted, text); // throws
             }
         }
     } catch (const Error &) {
