@@ -43,10 +43,10 @@ constexpr int DefaultSteps = 1000;
 #if __has_feature(address_sanitizer)
 constexpr int DefaultSteps = 1000;
 #else
-constexpr int DefaultSteps = 3000;
+constexpr int DefaultSteps = 5000;
 #endif
 #else
-constexpr int DefaultSteps = 3000;
+constexpr int DefaultSteps = 5000;
 #endif
 
 constexpr int TypeField = 2;
