@@ -1,6 +1,10 @@
 #include "benchdata.h"
 
+#include <QtCore/QCollator>
 #include <QtCore/QStringList>
+
+#include <algorithm>
+#include <vector>
 
 #include <array>
 #include <cstdint>
@@ -224,7 +228,13 @@ QString postalCode(Generator &random, int country)
     return digits(random, 5);
 }
 
-void appendAddress(QString &text, Generator &random, int index, const Options &options)
+struct Address
+{
+    QString name;
+    QString record;
+};
+
+Address makeAddress(Generator &random, int index, const Options &options)
 {
     const QString &sep = fieldSeparator();
     const int typeIndex = options.spread == Spread::OneType ? 0 : index % TypeCount;
@@ -252,12 +262,14 @@ void appendAddress(QString &text, Generator &random, int index, const Options &o
         hasPhones ? phone(random) : QString(),
         hasPhones ? phone(random) : QString(),
     };
+    QString text;
     for (const QString &value : values)
         text += value + sep;
     text.chop(sep.size());
     if (options.flagged)
         text += sep + u"S"_s;
     text += recordSeparator();
+    return { values[3], text };
 }
 
 } // namespace
@@ -278,8 +290,18 @@ QString loadText(const Options &options)
     QString text;
     text.reserve(qsizetype(options.addresses) * 160 + 8192);
 
+    std::vector<Address> addresses;
+    addresses.reserve(std::size_t(options.addresses));
     for (int index = 0; index < options.addresses; ++index)
-        appendAddress(text, random, index, options);
+        addresses.push_back(makeAddress(random, index, options));
+    if (options.byName) {
+        QCollator collator(QLocale(QLocale::English, QLocale::UnitedStates));
+        collator.setNumericMode(true);
+        std::stable_sort(addresses.begin(), addresses.end(),
+            [&collator](const Address &a, const Address &b) { return collator.compare(a.name, b.name) < 0; });
+    }
+    for (const Address &address : addresses)
+        text += address.record;
 
     text += tableSeparator();
     for (int index = 0; index < TypeCount; ++index)

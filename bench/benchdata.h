@@ -17,6 +17,10 @@ struct Options
     /// Every address carries the change flag S (sixteenth value), so the
     /// export writes all of them.
     bool flagged = false;
+    /// The addresses come in the order of their names (the United States'
+    /// collation), as a host that sorts its query by name sends them;
+    /// otherwise in the order they were made.
+    bool byName = false;
 };
 
 constexpr int TypeCount = 10;
