@@ -1,5 +1,7 @@
 #include "contactrecord.h"
 
+#include <QtCore/QHashFunctions>
+
 #include <algorithm>
 #include <functional>
 
@@ -87,6 +89,8 @@ void ContactRecord::setText(int field, QStringView text)
     for (int f = field; f < FieldCount; ++f)
         m_end[f] = static_cast<quint16>(m_end[f] + delta);
     m_nullMask &= static_cast<quint16>(~(1u << field));
+    if (field == AddressID)
+        rehashAddressId();
 }
 
 void ContactRecord::setType(qint16 value)
@@ -103,6 +107,18 @@ void ContactRecord::setNull(int field)
     else
         setText(field, {});
     m_nullMask |= static_cast<quint16>(1u << field);
+    if (field == AddressID)
+        rehashAddressId();
+}
+
+quint32 ContactRecord::hashAddressId(QStringView id)
+{
+    return quint32(qHash(id));
+}
+
+void ContactRecord::rehashAddressId()
+{
+    m_addressIdHash = isNull(AddressID) ? 0 : hashAddressId(text(AddressID));
 }
 
 void ContactRecord::reserve(qsizetype size)
@@ -138,6 +154,7 @@ void ContactRecord::fillTexts(const QStringView *values, int count)
         }
         m_end[field] = static_cast<quint16>(end);
     }
+    rehashAddressId();
 }
 
 qsizetype ContactRecord::heapBytes() const

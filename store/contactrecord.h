@@ -75,6 +75,11 @@ public:
     }
     /// Value of `Type`; 0 while null.
     qint16 type() const { return m_type; }
+    /// hashAddressId() of AddressID, kept with every change of it (0 while
+    /// null): a search by id passes over the records whose hash differs
+    /// without reading their text, which lives elsewhere in memory.
+    quint32 addressIdHash() const { return m_addressIdHash; }
+    static quint32 hashAddressId(QStringView id);
 
     void setText(int field, QStringView text);
     void setType(qint16 value);
@@ -96,10 +101,13 @@ public:
 private:
     qsizetype start(int field) const { return field == 0 ? 0 : m_end[field - 1]; }
 
+    void rehashAddressId();
+
     QString m_buffer;
     std::array<quint16, FieldCount> m_end {};
     quint16 m_nullMask = 0xFFFF;
     qint16 m_type = 0;
+    quint32 m_addressIdHash = 0;
 };
 
 } // namespace ZebVendorContact

@@ -189,9 +189,12 @@ void ContactStore::deleteCurrent()
 void ContactStore::findAddress(QStringView addressId)
 {
     ensureOpen();
+    const quint32 hash = ContactRecord::hashAddressId(addressId);
     for (; m_position < m_slots.size(); ++m_position) {
         const Slot &slot = m_slots[m_position];
-        if (!slot.deleted && !slot.record.isNull(AddressID) && slot.record.text(AddressID) == addressId)
+        if (slot.record.addressIdHash() != hash || slot.deleted || slot.record.isNull(AddressID))
+            continue;
+        if (slot.record.text(AddressID) == addressId)
             return;
     }
 }

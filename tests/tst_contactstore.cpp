@@ -75,6 +75,7 @@ private Q_SLOTS:
     void findDuplicateIds();
     void findComparesLetterCase();
     void findNeverMatchesNullId();
+    void findFollowsChangedIds();
     void appendAfterDeletesKeepsOrder();
     void removeAll();
 
@@ -457,6 +458,44 @@ void TestContactStore::findNeverMatchesNullId()
     store.findAddress(u"");
     QVERIFY(!store.atEnd());
     QVERIFY(store.read(AddressID).isValid());
+}
+
+void TestContactStore::findFollowsChangedIds()
+{
+    // The search passes over records by a hash of their id: every way an id
+    // changes must be seen by it.
+    ContactStore store;
+    fillWithIds(store, { u"1"_s, u"2"_s, u"3"_s });
+    store.moveFirst();
+    store.moveNext();
+    store.writeText(AddressID, u"20"_s);
+    store.moveNext();
+    store.write(AddressID, QVariant());
+    store.moveFirst();
+    store.write(AddressID, 30);
+
+    auto found = [&store](QStringView id) {
+        store.moveFirst();
+        store.findAddress(id);
+        return store.atEnd() ? QString() : store.read(AddressID).toString();
+    };
+    QCOMPARE(found(u"2"), QString());
+    QCOMPARE(found(u"20"), u"20"_s);
+    QCOMPARE(found(u"3"), QString());
+    QCOMPARE(found(u"1"), QString());
+    QCOMPARE(found(u"30"), u"30"_s);
+
+    // A value written into the id field of a loaded record, and the record
+    // filled whole by the load.
+    ContactRecord record;
+    const QStringView values[] = { u"77", u"1042" };
+    ContactStore::fillNewRecord(record, values, 2);
+    store.appendRecord(record);
+    QCOMPARE(found(u"77"), u"77"_s);
+    store.findAddress(u"77");
+    store.writeText(AddressID, u"78"_s);
+    QCOMPARE(found(u"77"), QString());
+    QCOMPARE(found(u"78"), u"78"_s);
 }
 
 void TestContactStore::appendAfterDeletesKeepsOrder()
