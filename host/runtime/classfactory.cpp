@@ -13,30 +13,6 @@
 
 namespace ZebVendorContact::Runtime {
 
-ClassFactory::ClassFactory()
-{
-    objectCreated();
-}
-
-ClassFactory::~ClassFactory()
-{
-    objectDestroyed();
-}
-
-uint32_t ClassFactory::addRef()
-{
-    return ++m_references;
-}
-
-uint32_t ClassFactory::release()
-{
-    const uint32_t left = --m_references;
-    if (left == 0) {
-        delete this;
-    }
-    return left;
-}
-
 ZvcStatus ClassFactory::createInstance(QWidget *parent, ZvcControl **control, ZvcErrorInfo *error)
 {
     if (!control) {

@@ -1,27 +1,23 @@
 #pragma once
 
-#include <ZebVendorContact/componentruntime.h>
+#include "liveobjects.h"
 
-#include <atomic>
+#include <ZebVendorContact/componentruntime.h>
 
 namespace ZebVendorContact::Runtime {
 
 /// The class factory of VendorContact; DllGetClassObject hands out a new one
 /// per call.
-class ClassFactory final : public ZvcClassFactory
+class ClassFactory final : public LiveObject<ZvcClassFactory>
 {
 public:
-    ClassFactory();
+    ClassFactory() = default;
 
-    uint32_t addRef() override;
-    uint32_t release() override;
     ZvcStatus createInstance(QWidget *parent, ZvcControl **control, ZvcErrorInfo *error) override;
     ZvcStatus lockServer(bool lock) override;
 
 private:
-    ~ClassFactory();
-
-    std::atomic<uint32_t> m_references { 1 };
+    ~ClassFactory() override = default;
 };
 
 } // namespace ZebVendorContact::Runtime

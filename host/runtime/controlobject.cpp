@@ -131,7 +131,6 @@ bool onUserInterfaceThread()
 ControlObject::ControlObject(VendorContact *widget)
     : m_widget(widget)
 {
-    objectCreated();
 }
 
 ControlObject::~ControlObject()
@@ -139,21 +138,6 @@ ControlObject::~ControlObject()
     // Deleted at once, not later: once the last object is gone the host may
     // unload the library, and a deferred delete would run unloaded code.
     delete m_widget.data();
-    objectDestroyed();
-}
-
-uint32_t ControlObject::addRef()
-{
-    return ++m_references;
-}
-
-uint32_t ControlObject::release()
-{
-    const uint32_t left = --m_references;
-    if (left == 0) {
-        delete this;
-    }
-    return left;
 }
 
 QWidget *ControlObject::widget()

@@ -1,10 +1,10 @@
 #pragma once
 
+#include "liveobjects.h"
+
 #include <ZebVendorContact/componentruntime.h>
 
 #include <QtCore/QPointer>
-
-#include <atomic>
 
 namespace ZebVendorContact {
 class VendorContact;
@@ -13,23 +13,20 @@ class VendorContact;
 namespace ZebVendorContact::Runtime {
 
 /// A VendorContact handed to a host through the class factory.
-class ControlObject final : public ZvcControl
+class ControlObject final : public LiveObject<ZvcControl>
 {
 public:
     /// Takes ownership of `widget` unless its parent owns it.
     explicit ControlObject(VendorContact *widget);
 
-    uint32_t addRef() override;
-    uint32_t release() override;
     QWidget *widget() override;
     ZvcStatus idOfName(const QString &name, int32_t *dispId) override;
     ZvcStatus invoke(int32_t dispId, const QVariantList &arguments, QVariant *result, ZvcErrorInfo *error) override;
 
 private:
-    ~ControlObject();
+    ~ControlObject() override;
     ZvcStatus dispatch(int32_t dispId, const QVariantList &arguments, QVariant *result, ZvcErrorInfo *error);
 
-    std::atomic<uint32_t> m_references { 1 };
     QPointer<VendorContact> m_widget;
 };
 
