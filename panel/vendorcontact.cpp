@@ -5,7 +5,6 @@
 #include <exchange.h>
 
 #include <QtCore/QEvent>
-#include <QtGui/QGuiApplication>
 #include <QtWidgets/QComboBox>
 #include <QtWidgets/QFrame>
 #include <QtWidgets/QHeaderView>
@@ -133,11 +132,12 @@ void VendorContactPrivate::onListSelectionChanged()
 {
     if (m_shuttingDown || m_quietList > 0)
         return;
-    // A mouse press selects before the click arrives; the click shows the
-    // row then. What is left are the user's keyboard moves, which count as
-    // choosing a row just as a click does.
-    if (QGuiApplication::mouseButtons() != Qt::NoButton)
-        return;
+    // Every choice of a row by the user counts as a row click: the keyboard's
+    // moves, and a press released on another row, which selects that row
+    // without any click. Were the row not shown then, the details and Delete
+    // would go on following the row shown before (a host's address could be
+    // deleted under the id rule of an address added here). A plain click shows
+    // the row here and again on the click, with the same outcome.
     atEventBoundary([this] { lstContacts_Click(); });
 }
 

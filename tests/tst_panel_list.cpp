@@ -47,6 +47,7 @@ private Q_SLOTS:
     void rowClickWithUnknownCountryOrState_data();
     void rowClickWithUnknownCountryOrState();
     void keyboardSelectionShowsTheAddress();
+    void dragToAnotherRowShowsIt();
     void deleteFollowsTheIdRule_data();
     void deleteFollowsTheIdRule();
     void rowClickWithoutEditPermission();
@@ -212,6 +213,33 @@ void TestPanelList::keyboardSelectionShowsTheAddress()
     QTest::keyClick(panel.d->lstContacts, Qt::Key_Down);
     QCOMPARE(panel.d->selectedRow(), 1);
     QCOMPARE(panel.txt(0)->text(), QStringLiteral("Bravo"));
+}
+
+void TestPanelList::dragToAnotherRowShowsIt()
+{
+    // A press on one row released on another selects the second without a
+    // click: the panel must still show (and offer Delete for) the selected
+    // row, never the one clicked before.
+    Panel panel;
+    panel.control->LetVendorIDNMode(77, true);
+    loadText(*panel.control,
+        load({ address(QStringLiteral("000-N"), 3, QStringLiteral("Alpha")),
+            address(QStringLiteral("1234"), 3, QStringLiteral("Bravo")),
+            address(QStringLiteral("1235"), 3, QStringLiteral("Charlie")) }));
+    panel.clickRow(0);
+    QVERIFY(panel.d->cmdDelete->isEnabled());
+
+    QTreeView *view = panel.d->lstContacts;
+    const QPoint from = view->visualRect(panel.model()->index(1, 2)).center();
+    const QPoint to = view->visualRect(panel.model()->index(2, 2)).center();
+    QTest::mousePress(view->viewport(), Qt::LeftButton, {}, from);
+    QTest::mouseMove(view->viewport(), to);
+    QTest::mouseRelease(view->viewport(), Qt::LeftButton, {}, to);
+
+    const int selected = panel.d->selectedRow();
+    QVERIFY(selected > 0);
+    QCOMPARE(panel.txt(0)->text(), panel.cell(selected, 2));
+    QVERIFY(!panel.d->cmdDelete->isEnabled());
 }
 
 void TestPanelList::deleteFollowsTheIdRule_data()
