@@ -47,7 +47,8 @@ private Q_SLOTS:
     void rowClickWithUnknownCountryOrState_data();
     void rowClickWithUnknownCountryOrState();
     void keyboardSelectionShowsTheAddress();
-    void dragToAnotherRowShowsIt();
+    void rowChosenWithoutAClickIsShown_data();
+    void rowChosenWithoutAClickIsShown();
     void deleteFollowsTheIdRule_data();
     void deleteFollowsTheIdRule();
     void rowClickWithoutEditPermission();
@@ -215,11 +216,21 @@ void TestPanelList::keyboardSelectionShowsTheAddress()
     QCOMPARE(panel.txt(0)->text(), QStringLiteral("Bravo"));
 }
 
-void TestPanelList::dragToAnotherRowShowsIt()
+void TestPanelList::rowChosenWithoutAClickIsShown_data()
 {
-    // A press on one row released on another selects the second without a
-    // click: the panel must still show (and offer Delete for) the selected
-    // row, never the one clicked before.
+    QTest::addColumn<Qt::MouseButton>("button");
+    QTest::addColumn<int>("releaseRow");
+
+    QTest::newRow("press released on another row") << Qt::LeftButton << 2;
+    QTest::newRow("right button") << Qt::RightButton << 1;
+}
+
+void TestPanelList::rowChosenWithoutAClickIsShown()
+{
+    // Both select a row without any click: the panel must still show (and
+    // offer Delete for) the selected row, never the one clicked before.
+    QFETCH(Qt::MouseButton, button);
+    QFETCH(int, releaseRow);
     Panel panel;
     panel.control->LetVendorIDNMode(77, true);
     loadText(*panel.control,
@@ -231,10 +242,10 @@ void TestPanelList::dragToAnotherRowShowsIt()
 
     QTreeView *view = panel.d->lstContacts;
     const QPoint from = view->visualRect(panel.model()->index(1, 2)).center();
-    const QPoint to = view->visualRect(panel.model()->index(2, 2)).center();
-    QTest::mousePress(view->viewport(), Qt::LeftButton, {}, from);
+    const QPoint to = view->visualRect(panel.model()->index(releaseRow, 2)).center();
+    QTest::mousePress(view->viewport(), button, {}, from);
     QTest::mouseMove(view->viewport(), to);
-    QTest::mouseRelease(view->viewport(), Qt::LeftButton, {}, to);
+    QTest::mouseRelease(view->viewport(), button, {}, to);
 
     const int selected = panel.d->selectedRow();
     QVERIFY(selected > 0);
