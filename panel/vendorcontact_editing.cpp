@@ -335,10 +335,11 @@ void VendorContactPrivate::cmdDelete_Click()
     clearListSelection();
 
     setDetailTexts({});
-    // While editing, Edit shows "Cancel", the only way back once the edited
-    // address is gone: it stays as it is.
-    if (m_listModel->rowCount() == 0 && m_state == PanelState::Browsing) {
-        cmdEdit->setEnabled(false);
+    if (m_listModel->rowCount() == 0) {
+        // While adding or editing, Edit shows "Cancel", the only way back once
+        // the list is empty: it stays as it is.
+        if (m_state == PanelState::Browsing)
+            cmdEdit->setEnabled(false);
         cmdAdd->setEnabled(true);
     }
     cmdDelete->setEnabled(false);

@@ -55,6 +55,7 @@ private Q_SLOTS:
     void deletedIdIsNeverMadeAgain();
     void deleteWhileEditing();
     void deleteOnlyRowWhileEditingThenUpdate();
+    void deleteOnlyRowWhileAddingEnablesSave();
     void deleteWithoutSelectionAsksNothing();
     void deleteOfVanishedRecordChangesNothing();
     void realMessageBoxes_data();
@@ -206,6 +207,35 @@ void TestEditingDelete::deleteOnlyRowWhileEditingThenUpdate()
     QCOMPARE(panel.txt(0)->text(), QStringLiteral("Nowhere"));
     panel.click(panel.d->cmdEdit);
     QCOMPARE(panel.d->state(), PanelState::Browsing);
+}
+
+void TestEditingDelete::deleteOnlyRowWhileAddingEnablesSave()
+{
+    // While adding, the host allows editing again: Save goes off because the
+    // list has a row, and the row click offers Delete for the selected 000-N.
+    // Deleting it empties the list, so Save comes back on, Cancel stays.
+    Panel panel;
+    panel.control->LetVendorIDNMode(77, true);
+    loadText(*panel.control, QStringLiteral("^") + Types + u'^' + States);
+    panel.click(panel.d->cmdAdd);
+    panel.fillRequired(QStringLiteral("Only"));
+    panel.click(panel.d->cmdAdd);
+    panel.clickRow(0);
+    panel.click(panel.d->cmdAdd);
+    panel.control->LetVendorIDNMode(77, true);
+    QVERIFY(!panel.d->cmdAdd->isEnabled());
+    QVERIFY(panel.d->cmdDelete->isEnabled());
+
+    panel.click(panel.d->cmdDelete);
+    QCOMPARE(panel.rows(), 0);
+    QCOMPARE(panel.captions(), QStringLiteral("Save/Cancel"));
+    QVERIFY(panel.d->cmdAdd->isEnabled());
+    QVERIFY(panel.d->cmdEdit->isEnabled());
+
+    panel.fillRequired(QStringLiteral("Second"));
+    panel.click(panel.d->cmdAdd);
+    QCOMPARE(panel.d->state(), PanelState::Browsing);
+    QCOMPARE(panel.rowOf(QStringLiteral("001-N")), 0);
 }
 
 void TestEditingDelete::deleteWithoutSelectionAsksNothing()
