@@ -267,26 +267,6 @@ void compareExport(ContactData &data, const ReferenceState &reference)
     }
 }
 
-class Choices
-{
-public:
-    explicit Choices(quint32 seed)
-        : m_state(seed | 1u)
-    {
-    }
-    quint32 next()
-    {
-        // xorshift32
-        m_state ^= m_state << 13;
-        m_state ^= m_state >> 17;
-        m_state ^= m_state << 5;
-        return m_state;
-    }
-
-private:
-    quint32 m_state;
-};
-
 // Flags, unflags and deletes records through the store's own operations, the
 // way saving and deleting do, and mirrors that in the reference.
 void editStore(ContactData &data, ReferenceState &reference, Choices &choices)

@@ -65,6 +65,28 @@ inline FuzzInput decodeFuzzInput(const std::uint8_t *bytes, std::size_t size)
     return input;
 }
 
+/// The harness's own choices, drawn from FuzzInput::choices (xorshift32), so
+/// that one input always makes the same ones.
+class Choices
+{
+public:
+    explicit Choices(quint32 seed)
+        : m_state(seed | 1u)
+    {
+    }
+    quint32 next()
+    {
+        m_state ^= m_state << 13;
+        m_state ^= m_state >> 17;
+        m_state ^= m_state << 5;
+        return m_state;
+    }
+    int below(int bound) { return bound <= 0 ? 0 : int(next() % quint32(bound)); }
+
+private:
+    quint32 m_state;
+};
+
 /// Reports a broken invariant and aborts, which libFuzzer records as a crash.
 /// A test that replays inputs sets a hook that throws instead.
 [[noreturn]] void fuzzFailure(const char *what, const QString &detail = QString());

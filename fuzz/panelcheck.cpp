@@ -5,10 +5,9 @@
 
 #include "checks.h"
 #include "fuzzinput.h"
+#include "panelconsistency.h"
 
 #include <contactlistmodel.h>
-#include <lookups.h>
-#include <numbers.h>
 #include <vendorcontact_p.h>
 
 #include <QtCore/QCoreApplication>
@@ -25,33 +24,13 @@
 namespace ZebVendorContact::Fuzz {
 namespace {
 
-constexpr int TypeField = 2;
-constexpr int StateField = 8;
-constexpr int FlagField = 15;
+using Consistency::enterText;
+using Consistency::fieldText;
+using Consistency::FlagField;
 // The detail entries a user types into (4 and 5 lie under the pickers).
 constexpr int TypedEntries[] = { 0, 1, 2, 3, 6, 7, 8, 9, 10, 11 };
 // Store field of each detail entry.
 constexpr int EntryField[12] = { 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14 };
-
-class Choices
-{
-public:
-    explicit Choices(quint32 seed)
-        : m_state(seed | 1u)
-    {
-    }
-    quint32 next()
-    {
-        m_state ^= m_state << 13;
-        m_state ^= m_state >> 17;
-        m_state ^= m_state << 5;
-        return m_state;
-    }
-    int below(int bound) { return bound <= 0 ? 0 : int(next() % quint32(bound)); }
-
-private:
-    quint32 m_state;
-};
 
 /// Answers every box at once: OK, or Yes/No as the input chooses.
 class AnsweringBoxes final : public MessageBoxes
@@ -71,64 +50,6 @@ public:
 private:
     Choices &m_choices;
 };
-
-/// The store field a list column shows; column 3 shows the type's name.
-int fieldOfColumn(int column)
-{
-    return column == 2 ? 3 : column;
-}
-
-QString fieldText(const QVariant &value)
-{
-    return value.isNull() ? QString() : value.toString();
-}
-
-/// The export as the exchange rules build it from the store's records, read
-/// through the store's public operations only.
-QString expectedExport(ContactData &data)
-{
-    if (!data.editAllowed || !data.store.isOpen())
-        return {};
-    QString text;
-    for (data.store.moveFirst(); !data.store.atEnd(); data.store.moveNext()) {
-        if (fieldText(data.store.read(FlagField)).isEmpty())
-            continue;
-        for (int field = 0; field < FlagField; ++field) {
-            if (field > 0)
-                text += data.fieldSeparator;
-            text += fieldText(data.store.read(field));
-        }
-        text += data.recordSeparator;
-    }
-    return text;
-}
-
-std::optional<qint16> lookupTypeId(const ContactData &data, const QString &typeName)
-{
-    if (!data.types)
-        return qint16(0);
-    try {
-        return FindIDByText(*data.types, typeName, 1, 0);
-    } catch (const Error &) {
-        return std::nullopt;
-    }
-}
-
-bool stateMatches(const ContactData &data, QStringView shownName, const QVariant &stored)
-{
-    const auto stateId = parseWholeNumber16(fieldText(stored));
-    if (!stateId || !data.states)
-        return shownName.isEmpty();
-    if (FindTextByID(*data.states, *stateId, 0, 3) == shownName)
-        return true;
-    // A saved row shows the name the user picked; the store keeps the id of
-    // the first state row with that name.
-    try {
-        return FindIDByText(*data.states, shownName.toString(), 3, 0) == *stateId;
-    } catch (const Error &) {
-        return false;
-    }
-}
 
 QString describeRow(VendorContactPrivate *d, int row)
 {
@@ -175,7 +96,7 @@ void checkListAgainstStore(VendorContactPrivate *d, bool actedOnDuplicateId)
         return;
     fuzzCheck(data.store.isOpen(), "rows shown while the store is closed");
     const QString typeName = d->cboContactType->currentText();
-    const auto typeId = lookupTypeId(data, typeName);
+    const auto typeId = Consistency::typeIdOfName(data, typeName);
     if (actedOnDuplicateId) {
         for (int row = 0; row < model->rowCount(); ++row)
             fuzzCheck(model->text(row, 3) == typeName, "row of another type", model->text(row, 3).toString());
@@ -185,27 +106,7 @@ void checkListAgainstStore(VendorContactPrivate *d, bool actedOnDuplicateId)
     std::vector<bool> used(std::size_t(data.store.recordCount()), false);
     for (int row = 0; row < model->rowCount(); ++row) {
         fuzzCheck(model->text(row, 3) == typeName, "row of another type", model->text(row, 3).toString());
-        bool found = false;
-        std::size_t index = 0;
-        for (data.store.moveFirst(); !data.store.atEnd() && !found; data.store.moveNext(), ++index) {
-            if (used[index])
-                continue;
-            const QVariant type = data.store.read(TypeField);
-            if (type.isNull() || !typeId || type.toInt() != *typeId)
-                continue;
-            bool same = true;
-            for (int column = 0; column < ListRow::ColumnCount && same; ++column) {
-                if (column == 3)
-                    continue;
-                if (column == StateField)
-                    same = stateMatches(data, model->text(row, column), data.store.read(StateField));
-                else
-                    same = model->text(row, column) == fieldText(data.store.read(fieldOfColumn(column)));
-            }
-            if (same)
-                found = used[index] = true;
-        }
-        if (!found)
+        if (!Consistency::claimRecordOfRow(data, *model, row, typeId, used))
             fuzzFailure("row without its record", describeRow(d, row));
     }
 }
@@ -265,7 +166,7 @@ void checkAll(VendorContact &control, VendorContactPrivate *d, bool actedOnDupli
     checkPanelState(d);
     checkListAgainstStore(d, actedOnDuplicateId);
     const QString exported = control.GetContactAddress();
-    const QString expected = expectedExport(d->contactData());
+    const QString expected = Consistency::expectedExport(d->contactData(), d->contactData().editAllowed);
     fuzzCheck(exported == expected, "export differs from the store", exported + u"\n--- expected ---\n" + expected);
     checkTypedValuesHoldNoSeparator(d->contactData());
 }
@@ -301,17 +202,6 @@ QString pieceOf(const FuzzInput &input, Choices &choices)
     if (choices.below(8) == 0)
         piece += input.fieldSeparator;
     return piece;
-}
-
-/// Types printable ASCII key by key; anything else arrives as a paste, which
-/// passes the same typing limit.
-void enterText(QLineEdit *box, const QString &text)
-{
-    const bool typeable = std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c >= u' ' && c <= u'~'; });
-    if (typeable)
-        QTest::keyClicks(box, text);
-    else
-        box->insert(text);
 }
 
 void typeEntries(VendorContactPrivate *d, const FuzzInput &input, Choices &choices)

@@ -10,14 +10,24 @@ if(EXISTS ${PROJECT_SOURCE_DIR}/panel/vendorcontact_p.h)
         endif()
     endforeach()
 
+    # The list and export checks the randomized sessions share with the panel
+    # fuzz harness (whose checks the regressions compile as well).
+    set(_zvc_consistency
+        ${CMAKE_CURRENT_SOURCE_DIR}/support/panelconsistency.cpp
+        ${CMAKE_CURRENT_SOURCE_DIR}/support/panelconsistency.h)
+    if(TARGET tst_randomsession)
+        target_sources(tst_randomsession PRIVATE ${_zvc_consistency})
+    endif()
+
     # The regressions replay every fuzz seed (crash inputs included) through
     # the harnesses' own checks, without libFuzzer.
     if(TARGET tst_regressions)
         target_sources(tst_regressions PRIVATE
             ${PROJECT_SOURCE_DIR}/fuzz/exchangecheck.cpp
             ${PROJECT_SOURCE_DIR}/fuzz/panelcheck.cpp
-            ${PROJECT_SOURCE_DIR}/fuzz/fuzzsupport.cpp)
-        target_include_directories(tst_regressions PRIVATE ${PROJECT_SOURCE_DIR}/fuzz)
+            ${PROJECT_SOURCE_DIR}/fuzz/fuzzsupport.cpp
+            ${_zvc_consistency})
+        target_include_directories(tst_regressions PRIVATE ${PROJECT_SOURCE_DIR}/fuzz ${CMAKE_CURRENT_SOURCE_DIR}/support)
         target_compile_definitions(tst_regressions PRIVATE ZVC_FUZZ_CORPUS_DIR="${PROJECT_SOURCE_DIR}/fuzz/corpus")
     endif()
 endif()

@@ -7,10 +7,10 @@
 // Replay a failure with ZVC_SEED=<seed> (printed in the failure message);
 // ZVC_SESSION_STEPS sets the number of steps per seed.
 
+#include "support/panelconsistency.h"
+
 #include <contactlistmodel.h>
-#include <lookups.h>
 #include <messageboxes.h>
-#include <numbers.h>
 #include <vendorcontact_p.h>
 
 #include <ZebVendorContact/vendorcontact.h>
@@ -33,6 +33,7 @@
 #include <vector>
 
 using namespace ZebVendorContact;
+using namespace ZebVendorContact::Consistency;
 
 namespace {
 
@@ -49,9 +50,6 @@ constexpr int DefaultSteps = 5000;
 constexpr int DefaultSteps = 5000;
 #endif
 
-constexpr int TypeField = 2;
-constexpr int StateField = 8;
-constexpr int FlagField = 15;
 constexpr int TraceLength = 40;
 
 const QString AddCaption = QStringLiteral("Add");
@@ -106,17 +104,6 @@ const QStringList AllowedRequiredMessages = {
     QStringLiteral("Contact Country has not been provided."),
     QStringLiteral("Contact State has not been provided."),
 };
-
-QString fieldText(const QVariant &value)
-{
-    return value.isNull() ? QString() : value.toString();
-}
-
-/// The store field a list column shows; column 3 shows the type's name.
-int fieldOfColumn(int column)
-{
-    return column == 2 ? 3 : column;
-}
 
 /// The text a user can see as a number id: Delete is never offered for it.
 bool looksLikePlainNumber(const QString &id)
@@ -528,15 +515,6 @@ private:
         return text;
     }
 
-    static void enterText(QLineEdit *box, const QString &text)
-    {
-        const bool typeable = std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c >= u' ' && c <= u'~'; });
-        if (typeable)
-            QTest::keyClicks(box, text);
-        else
-            box->insert(text); // pasted
-    }
-
     void typeIntoEntry()
     {
         // Mostly the entries a user sees; now and then one under a picker,
@@ -594,7 +572,8 @@ private:
     Snapshot snapshot()
     {
         ContactStore &store = d->contactData().store;
-        return { d->state(), expectedExport(), d->listModel()->rowCount(), store.isOpen() ? store.recordCount() : -1 };
+        return { d->state(), expectedExport(d->contactData(), m_editAllowed), d->listModel()->rowCount(),
+            store.isOpen() ? store.recordCount() : -1 };
     }
 
     void clickButton(bool enabledOnly)
@@ -642,27 +621,6 @@ private:
     }
 
     // -- the checks -----------------------------------------------------------
-
-    /// The export as the exchange rules build it, from the store's records
-    /// read through its public operations.
-    QString expectedExport()
-    {
-        ContactData &data = d->contactData();
-        if (!m_editAllowed || !data.store.isOpen())
-            return {};
-        QString text;
-        for (data.store.moveFirst(); !data.store.atEnd(); data.store.moveNext()) {
-            if (fieldText(data.store.read(FlagField)).isEmpty())
-                continue;
-            for (int field = 0; field < FlagField; ++field) {
-                if (field > 0)
-                    text += data.fieldSeparator;
-                text += fieldText(data.store.read(field));
-            }
-            text += data.recordSeparator;
-        }
-        return text;
-    }
 
     void checkEverything()
     {
@@ -731,63 +689,20 @@ private:
         }
     }
 
-    std::optional<qint16> chosenTypeId(const QString &typeName)
-    {
-        const ContactData &data = d->contactData();
-        if (!data.types)
-            return qint16(0);
-        try {
-            return FindIDByText(*data.types, typeName, 1, 0);
-        } catch (const Error &) {
-            return std::nullopt;
-        }
-    }
-
-    bool stateMatches(QStringView shownName, const QVariant &stored)
-    {
-        const ContactData &data = d->contactData();
-        const auto stateId = parseWholeNumber16(fieldText(stored));
-        if (!stateId || !data.states)
-            return shownName.isEmpty();
-        if (FindTextByID(*data.states, *stateId, 0, 3) == shownName)
-            return true;
-        // A saved row shows the name the user picked; the store keeps the id
-        // of the first state row of that name.
-        try {
-            return FindIDByText(*data.states, shownName.toString(), 3, 0) == *stateId;
-        } catch (const Error &) {
-            return false;
-        }
-    }
-
-    bool rowShowsRecord(int row)
-    {
-        ContactStore &store = d->contactData().store;
-        for (int column = 0; column < ListRow::ColumnCount; ++column) {
-            if (column == 3)
-                continue;
-            const QStringView shown = d->listModel()->text(row, column);
-            const bool same = column == StateField ? stateMatches(shown, store.read(StateField))
-                                                   : shown == fieldText(store.read(fieldOfColumn(column)));
-            if (!same)
-                return false;
-        }
-        return true;
-    }
-
     /// Every row shows the chosen type and its own record of the store; every
     /// record of that type has its row.
     void checkListAgainstStore()
     {
         const ContactListModel *model = d->listModel();
-        ContactStore &store = d->contactData().store;
+        ContactData &data = d->contactData();
+        ContactStore &store = data.store;
         const QString typeName = d->cboContactType->currentText();
         if (!store.isOpen()) {
             if (model->rowCount() > 0)
                 m_problems << QStringLiteral("rows shown while the store is closed");
             return;
         }
-        const auto typeId = chosenTypeId(typeName);
+        const auto typeId = typeIdOfName(data, typeName);
 
         std::vector<bool> used(std::size_t(store.recordCount()), false);
         for (int row = 0; row < model->rowCount(); ++row) {
@@ -796,16 +711,7 @@ private:
                                   .arg(model->text(row, 0), model->text(row, 3), typeName);
                 return;
             }
-            bool found = false;
-            std::size_t index = 0;
-            for (store.moveFirst(); !store.atEnd() && !found; store.moveNext(), ++index) {
-                const QVariant type = store.read(TypeField);
-                if (used[index] || type.isNull() || !typeId || type.toInt() != *typeId)
-                    continue;
-                if (rowShowsRecord(row))
-                    found = used[index] = true;
-            }
-            if (!found) {
+            if (!claimRecordOfRow(data, *model, row, typeId, used)) {
                 m_problems << QStringLiteral("row %1 (%2) has no record of the chosen type in the store")
                                   .arg(row)
                                   .arg(model->text(row, 0));
@@ -829,7 +735,7 @@ private:
     void checkExport()
     {
         const QString exported = m_control->GetContactAddress();
-        const QString expected = expectedExport();
+        const QString expected = expectedExport(d->contactData(), m_editAllowed);
         if (exported != expected)
             m_problems << QStringLiteral("export \"%1\", the flagged records are \"%2\"").arg(exported, expected);
     }
