@@ -33,6 +33,21 @@ struct PanelWithAdded : Panel
     }
 };
 
+/// No address from the host; one added in the panel ("Only", 000-N), its row
+/// chosen, editing allowed.
+struct PanelWithOnlyAddedRow : Panel
+{
+    PanelWithOnlyAddedRow()
+    {
+        control->LetVendorIDNMode(77, true);
+        loadText(*control, QStringLiteral("^") + Types + u'^' + States);
+        click(d->cmdAdd);
+        fillRequired(QStringLiteral("Only"));
+        click(d->cmdAdd);
+        clickRow(0);
+    }
+};
+
 const ZebVendorContact::MessageBoxRequest &onlyBox(const Panel &panel)
 {
     static const ZebVendorContact::MessageBoxRequest none;
@@ -184,13 +199,7 @@ void TestEditingDelete::deleteWhileEditing()
 
 void TestEditingDelete::deleteOnlyRowWhileEditingThenUpdate()
 {
-    Panel panel;
-    panel.control->LetVendorIDNMode(77, true);
-    loadText(*panel.control, QStringLiteral("^") + Types + u'^' + States);
-    panel.click(panel.d->cmdAdd);
-    panel.fillRequired(QStringLiteral("Only"));
-    panel.click(panel.d->cmdAdd);
-    panel.clickRow(0);
+    PanelWithOnlyAddedRow panel;
     panel.click(panel.d->cmdEdit);
     panel.click(panel.d->cmdDelete);
     QCOMPARE(panel.rows(), 0);
@@ -214,13 +223,7 @@ void TestEditingDelete::deleteOnlyRowWhileAddingEnablesSave()
     // While adding, the host allows editing again: Save goes off because the
     // list has a row, and the row click offers Delete for the selected 000-N.
     // Deleting it empties the list, so Save comes back on, Cancel stays.
-    Panel panel;
-    panel.control->LetVendorIDNMode(77, true);
-    loadText(*panel.control, QStringLiteral("^") + Types + u'^' + States);
-    panel.click(panel.d->cmdAdd);
-    panel.fillRequired(QStringLiteral("Only"));
-    panel.click(panel.d->cmdAdd);
-    panel.clickRow(0);
+    PanelWithOnlyAddedRow panel;
     panel.click(panel.d->cmdAdd);
     panel.control->LetVendorIDNMode(77, true);
     QVERIFY(!panel.d->cmdAdd->isEnabled());
