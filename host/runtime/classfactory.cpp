@@ -8,7 +8,6 @@
 #include <QtCore/QThread>
 #include <QtWidgets/QWidget>
 
-#include <exception>
 #include <memory>
 
 namespace ZebVendorContact::Runtime {
@@ -32,12 +31,8 @@ ZvcStatus ClassFactory::createInstance(QWidget *parent, ZvcControl **control, Zv
         auto widget = std::make_unique<VendorContact>(parent);
         *control = new ControlObject(widget.release());
         return ZVC_S_OK;
-    } catch (const Error &failure) {
-        return failWith(error, ZVC_E_EXCEPTION, failure.message(), static_cast<int32_t>(failure.code()));
-    } catch (const std::exception &failure) {
-        return failWith(error, ZVC_E_FAIL, QString::fromLocal8Bit(failure.what()));
     } catch (...) {
-        return failWith(error, ZVC_E_FAIL, QStringLiteral("unexpected failure"));
+        return failWithCurrentException(error);
     }
 }
 

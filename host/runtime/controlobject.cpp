@@ -121,6 +121,19 @@ ZvcStatus failWith(ZvcErrorInfo *error, ZvcStatus status, const QString &text, i
     return status;
 }
 
+ZvcStatus failWithCurrentException(ZvcErrorInfo *error)
+{
+    try {
+        throw;
+    } catch (const Error &failure) {
+        return failWith(error, ZVC_E_EXCEPTION, failure.message(), static_cast<int32_t>(failure.code()));
+    } catch (const std::exception &failure) {
+        return failWith(error, ZVC_E_FAIL, QString::fromLocal8Bit(failure.what()));
+    } catch (...) {
+        return failWith(error, ZVC_E_FAIL, QStringLiteral("unexpected failure"));
+    }
+}
+
 bool onUserInterfaceThread()
 {
     // Creating a widget anywhere else aborts the process; refuse instead.
@@ -172,12 +185,8 @@ ZvcStatus ControlObject::invoke(int32_t dispId, const QVariantList &arguments, Q
             *result = QVariant();
         }
         return dispatch(dispId, arguments, result ? result : &localResult, errorOut);
-    } catch (const Error &failure) {
-        return failWith(error, ZVC_E_EXCEPTION, failure.message(), static_cast<int32_t>(failure.code()));
-    } catch (const std::exception &failure) {
-        return failWith(error, ZVC_E_FAIL, QString::fromLocal8Bit(failure.what()));
     } catch (...) {
-        return failWith(error, ZVC_E_FAIL, QStringLiteral("unexpected failure"));
+        return failWithCurrentException(error);
     }
 }
 

@@ -33,6 +33,11 @@ private:
 /// ZvcErrorInfo filled in one place; returns `status`.
 ZvcStatus failWith(ZvcErrorInfo *error, ZvcStatus status, const QString &text, int32_t code = 0);
 
+/// Inside a catch block only: the exception being handled as the call's
+/// status and ZvcErrorInfo, so that no exception crosses into the host. An
+/// Error keeps its code; anything else is a plain failure.
+ZvcStatus failWithCurrentException(ZvcErrorInfo *error);
+
 /// Whether widgets may be created and driven from the calling thread.
 bool onUserInterfaceThread();
 
