@@ -105,6 +105,20 @@ bool entryNamesLibrary(const QJsonValue &entry, const QString &library)
     return Registration::sameLibraryFile(entry.toObject().value(u"library").toString(), library);
 }
 
+/// Puts the three tables back into the record and writes it.
+ZvcStatus writeTables(
+    QJsonObject root, const QJsonObject &classes, const QJsonObject &progIds, const QJsonObject &typeLibraries)
+{
+    root.insert(Registration::ClassesKey, classes);
+    root.insert(Registration::ProgIdsKey, progIds);
+    root.insert(Registration::TypeLibrariesKey, typeLibraries);
+    QString error;
+    if (!Registration::writeRecord(root, &error)) {
+        return registrationFailed(error);
+    }
+    return ZVC_S_OK;
+}
+
 ZvcStatus registerServer()
 {
     const QString library = libraryFilePath();
@@ -123,13 +137,7 @@ ZvcStatus registerServer()
     progIds.insert(QStringLiteral(ZVC_PROGID_VENDORCONTACT), classId());
     typeLibraries.insert(QStringLiteral(ZVC_LIBID_ZEBVENDORCONTACT), typeLibraryEntry(library));
     root.insert(Registration::FormatVersionKey, Registration::FormatVersion);
-    root.insert(Registration::ClassesKey, classes);
-    root.insert(Registration::ProgIdsKey, progIds);
-    root.insert(Registration::TypeLibrariesKey, typeLibraries);
-    if (!Registration::writeRecord(root, &error)) {
-        return registrationFailed(error);
-    }
-    return ZVC_S_OK;
+    return writeTables(root, classes, progIds, typeLibraries);
 }
 
 ZvcStatus unregisterServer()
@@ -159,13 +167,7 @@ ZvcStatus unregisterServer()
     QJsonObject typeLibraries = root.value(Registration::TypeLibrariesKey).toObject();
     removeMembersIf(
         &typeLibraries, [&](const QString &, const QJsonValue &entry) { return entryNamesLibrary(entry, library); });
-    root.insert(Registration::ClassesKey, classes);
-    root.insert(Registration::ProgIdsKey, progIds);
-    root.insert(Registration::TypeLibrariesKey, typeLibraries);
-    if (!Registration::writeRecord(root, &error)) {
-        return registrationFailed(error);
-    }
-    return ZVC_S_OK;
+    return writeTables(root, classes, progIds, typeLibraries);
 }
 
 template<typename Function> ZvcStatus guarded(Function function)
