@@ -7,6 +7,9 @@ set -euo pipefail
 packages=(
     build-essential cmake pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-tools-dev-tools
+    # Qt6UiTools' CMake package needs Qt6OpenGLWidgets, which qt6-tools-dev
+    # only recommends; recommendations are not installed here.
+    libqt6opengl6-dev
     libgl-dev libvulkan-dev libxkbcommon-dev
     fonts-dejavu-core
     libbenchmark-dev
