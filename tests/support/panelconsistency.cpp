@@ -14,14 +14,53 @@
 
 namespace ZebVendorContact::Consistency {
 
-QString fieldText(const QVariant &value)
-{
-    return value.isNull() ? QString() : value.toString();
-}
+namespace {
 
+constexpr int StateField = 8;
+
+/// The store field a list column shows; column 3 shows the type's name.
 int fieldOfColumn(int column)
 {
     return column == 2 ? 3 : column;
+}
+
+/// Whether a row's shown state name stands for the state id in the store.
+bool stateMatches(const ContactData &data, QStringView shownName, const QVariant &stored)
+{
+    const auto stateId = parseWholeNumber16(fieldText(stored));
+    if (!stateId || !data.states)
+        return shownName.isEmpty();
+    if (FindTextByID(*data.states, *stateId, 0, 3) == shownName)
+        return true;
+    // A saved row shows the name the user picked; the store keeps the id of
+    // the first state row with that name.
+    try {
+        return FindIDByText(*data.states, shownName.toString(), 3, 0) == *stateId;
+    } catch (const Error &) {
+        return false;
+    }
+}
+
+/// Whether the row shows the store's current record (the type column aside).
+bool rowShowsCurrentRecord(ContactData &data, const ContactListModel &model, int row)
+{
+    for (int column = 0; column < ListRow::ColumnCount; ++column) {
+        if (column == 3)
+            continue;
+        const QStringView shown = model.text(row, column);
+        const bool same = column == StateField ? stateMatches(data, shown, data.store.read(StateField))
+                                               : shown == fieldText(data.store.read(fieldOfColumn(column)));
+        if (!same)
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+QString fieldText(const QVariant &value)
+{
+    return value.isNull() ? QString() : value.toString();
 }
 
 QString expectedExport(ContactData &data, bool editAllowed)
@@ -51,36 +90,6 @@ std::optional<qint16> typeIdOfName(const ContactData &data, const QString &typeN
     } catch (const Error &) {
         return std::nullopt;
     }
-}
-
-bool stateMatches(const ContactData &data, QStringView shownName, const QVariant &stored)
-{
-    const auto stateId = parseWholeNumber16(fieldText(stored));
-    if (!stateId || !data.states)
-        return shownName.isEmpty();
-    if (FindTextByID(*data.states, *stateId, 0, 3) == shownName)
-        return true;
-    // A saved row shows the name the user picked; the store keeps the id of
-    // the first state row with that name.
-    try {
-        return FindIDByText(*data.states, shownName.toString(), 3, 0) == *stateId;
-    } catch (const Error &) {
-        return false;
-    }
-}
-
-bool rowShowsCurrentRecord(ContactData &data, const ContactListModel &model, int row)
-{
-    for (int column = 0; column < ListRow::ColumnCount; ++column) {
-        if (column == 3)
-            continue;
-        const QStringView shown = model.text(row, column);
-        const bool same = column == StateField ? stateMatches(data, shown, data.store.read(StateField))
-                                               : shown == fieldText(data.store.read(fieldOfColumn(column)));
-        if (!same)
-            return false;
-    }
-    return true;
 }
 
 bool claimRecordOfRow(

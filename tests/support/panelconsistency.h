@@ -8,7 +8,6 @@
 // its own kind of failure (a collected problem, an aborting check).
 
 #include <QtCore/QString>
-#include <QtCore/QStringView>
 #include <QtCore/QVariant>
 
 #include <optional>
@@ -24,14 +23,10 @@ class ContactListModel;
 namespace Consistency {
 
 inline constexpr int TypeField = 2;
-inline constexpr int StateField = 8;
 inline constexpr int FlagField = 15;
 
 /// A store value as the list and the export show it: null reads as empty.
 QString fieldText(const QVariant &value);
-
-/// The store field a list column shows; column 3 shows the type's name.
-int fieldOfColumn(int column);
 
 /// The export as the exchange rules build it from the store's flagged
 /// records; empty while editing is not allowed or the store is closed.
@@ -40,12 +35,6 @@ QString expectedExport(ContactData &data, bool editAllowed);
 /// The id of the type named in the type picker; 0 before any type table,
 /// nullopt when the table does not name it.
 std::optional<qint16> typeIdOfName(const ContactData &data, const QString &typeName);
-
-/// Whether a row's shown state name stands for the state id in the store.
-bool stateMatches(const ContactData &data, QStringView shownName, const QVariant &stored);
-
-/// Whether the row shows the store's current record (the type column aside).
-bool rowShowsCurrentRecord(ContactData &data, const ContactListModel &model, int row);
 
 /**
  * Finds the first record of the type, not yet in `used`, that the row shows
