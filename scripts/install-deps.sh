@@ -15,6 +15,16 @@ packages=(
     libbenchmark-dev
     libicu-dev
     clang libclang-rt-14-dev
+    # Translations: lupdate/lrelease for Qt's LinguistTools CMake functions.
+    qt6-l10n-tools
+    # The demo host's databases: Qt's SQLite and PostgreSQL drivers, and a
+    # PostgreSQL server the database tests start as a throwaway cluster.
+    libqt6sql6-sqlite libqt6sql6-psql postgresql
+    # The accessibility check reads the control as a screen reader does: a
+    # real X server, a session bus with the accessibility bus, pyatspi.
+    xvfb xauth dbus dbus-x11 at-spi2-core python3-pyatspi gir1.2-atspi-2.0
+    # make bench draws its time-against-size picture with gnuplot.
+    gnuplot-nox
 )
 
 missing=()

@@ -1,7 +1,7 @@
 # Host integration: the component runtime through the library's C entry
 # points, the client helper and register tool, the Designer plug-in, and the
 # installed CMake package.
-set(_zvc_host_includes ${PROJECT_SOURCE_DIR}/host/include ${ZVC_GENERATED_INCLUDE_DIR})
+set(_zvc_host_includes ${PROJECT_SOURCE_DIR}/include ${ZVC_GENERATED_INCLUDE_DIR})
 
 # The runtime suite loads the library with QLibrary, as a host would, so it
 # does not link it: it also proves that the entry points are exported.
