@@ -103,6 +103,7 @@ void VendorContactPrivate::updateButtons()
 
     // Only addresses whose id is not a plain number can be deleted: in
     // practice the ones added in the panel.
+    cmdDelete->setText(QStringLiteral("Delete"));
     cmdDelete->setEnabled(allowed && rowShown && !isPlainNumberId(m_listModel->text(row, AddressIdColumn)));
 }
 
@@ -126,34 +127,41 @@ void VendorContactPrivate::UserControl_Terminate()
 
 void VendorContactPrivate::connectHandlers()
 {
-    // The user's own events. cmdAdd_Click, cmdEdit_Click and the header click
-    // trap their failures themselves; the others end here at a failure. The
-    // pickers' signals reach only the user's choices: the program sets them
-    // with their signals blocked and calls the change handling itself.
-    auto userEvent = [this](const char *handling, auto run) {
-        return [this, handling, run] {
+    // The user's own events; each ends with the buttons brought up to date.
+    // cmdAdd_Click, cmdEdit_Click and the header click trap their failures
+    // themselves; the handlings without a trap of their own end at a failure
+    // here, at the boundary of the event. The pickers' signals carry only
+    // the user's choices: the program sets a picker with its signals blocked
+    // and calls the change handling itself.
+    auto event = [this](auto handling) {
+        return [this, handling] {
             if (m_shuttingDown)
                 return;
-            endQuietlyOnFailure(handling, [this, &run] { run(); });
+            handling();
             updateButtons();
         };
     };
-    QObject::connect(cmdAdd, &QPushButton::clicked, this, userEvent("cmdAdd_Click", [this] { cmdAdd_Click(); }));
-    QObject::connect(cmdEdit, &QPushButton::clicked, this, userEvent("cmdEdit_Click", [this] { cmdEdit_Click(); }));
-    QObject::connect(
-        cmdDelete, &QPushButton::clicked, this, userEvent("cmdDelete_Click", [this] { cmdDelete_Click(); }));
-    QObject::connect(
-        lstContacts, &QTreeView::clicked, this, userEvent("lstContacts_Click", [this] { lstContacts_Click(); }));
-    QObject::connect(lstContacts->selectionModel(), &QItemSelectionModel::selectionChanged, this,
-        userEvent("lstContacts_Click", [this] { onListSelectionChanged(); }));
+    auto untrapped = [this](const char *name, void (VendorContactPrivate::*handling)()) {
+        return [this, name, handling] { endQuietlyOnFailure(name, [this, handling] { (this->*handling)(); }); };
+    };
+    QObject::connect(cmdAdd, &QPushButton::clicked, this, event([this] { cmdAdd_Click(); }));
+    QObject::connect(cmdEdit, &QPushButton::clicked, this, event([this] { cmdEdit_Click(); }));
     QObject::connect(lstContacts->header(), &QHeaderView::sectionClicked, this, [this](int section) {
-        if (!m_shuttingDown)
-            lstContacts_ColumnClick(section + 1);
+        if (m_shuttingDown)
+            return;
+        lstContacts_ColumnClick(section + 1);
+        updateButtons();
     });
+    QObject::connect(cmdDelete, &QPushButton::clicked, this,
+        event(untrapped("cmdDelete_Click", &VendorContactPrivate::cmdDelete_Click)));
+    QObject::connect(lstContacts, &QTreeView::clicked, this,
+        event(untrapped("lstContacts_Click", &VendorContactPrivate::lstContacts_Click)));
+    QObject::connect(lstContacts->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+        event(untrapped("lstContacts_Click", &VendorContactPrivate::onListSelectionChanged)));
     QObject::connect(cboContactType, &QComboBox::currentIndexChanged, this,
-        userEvent("cboContactType_Click", [this] { cboContactType_Click(); }));
+        event(untrapped("cboContactType_Click", &VendorContactPrivate::cboContactType_Click)));
     QObject::connect(cboContactCountry, &QComboBox::currentIndexChanged, this,
-        userEvent("cboContactCountry_Click", [this] { cboContactCountry_Click(); }));
+        event(untrapped("cboContactCountry_Click", &VendorContactPrivate::cboContactCountry_Click)));
     // The state picker has no change handling of its own.
 
     q->installEventFilter(this);

@@ -166,7 +166,6 @@ void VendorContactPrivate::buildPanel()
     cmdAdd = makeButton(frameVendorContact, QStringLiteral("cmdAdd"), twips(1950, 6705, 930, 360));
     cmdEdit = makeButton(frameVendorContact, QStringLiteral("cmdEdit"), twips(3000, 6705, 930, 360));
     cmdDelete = makeButton(frameVendorContact, QStringLiteral("cmdDelete"), twips(4035, 6705, 930, 360));
-    cmdDelete->setText(QStringLiteral("Delete"));
 
     lblVersionNumber = makeLabel(
         frameVendorContact, QStringLiteral("lblVersionNumber"), QStringLiteral("Version"), twips(120, 6780, 1830, 195));
