@@ -854,6 +854,9 @@ void TestEditing::hostLoadWhileEditing()
     panel.click(adding ? panel.d->cmdAdd : panel.d->cmdEdit);
     panel.retype(0, QStringLiteral("typed"));
     // The reload ends the entry as Cancel would: browsing, nothing written.
+    // (Kept adding or editing, Cancel was once disabled by the rebuild, and
+    // an entry begun for one type could be saved while the list showed
+    // another.)
     loadText(*panel.control, reload);
     checkLook(panel, PanelState::Browsing);
     QCOMPARE(panel.detailTexts(), QStringList(12, QString()));
