@@ -1,7 +1,10 @@
 #include "contactlistmodel.h"
 
+#include <QtCore/QScopeGuard>
+
 #include <algorithm>
 #include <numeric>
+#include <utility>
 
 namespace ZebVendorContact {
 
@@ -186,97 +189,144 @@ std::vector<int> ContactListModel::reversedPermutation() const
     return order;
 }
 
-void ContactListModel::setRows(std::vector<ListRow> rows)
+template<typename Change> int ContactListModel::runChange(Change &&change)
 {
-    beginResetModel();
-    const std::vector<int> order = sortedPermutation(rows);
-    m_rows.clear();
-    m_rows.reserve(rows.size());
-    for (int from : order)
-        m_rows.push_back(std::move(rows[std::size_t(from)]));
-    endResetModel();
+    int result = 0;
+    {
+        ++m_changeDepth;
+        const auto leave = qScopeGuard([this] { --m_changeDepth; });
+        result = change();
+    }
+    if (m_changeDepth > 0 || (!m_pendingRows && m_idleTasks.empty()))
+        return result;
+    // In the order they were asked for; each may ask for more.
+    while (m_pendingRows || !m_idleTasks.empty()) {
+        if (m_pendingRows) {
+            std::vector<ListRow> rows = std::move(*m_pendingRows);
+            m_pendingRows.reset();
+            resetRows(std::move(rows));
+        }
+        std::vector<std::function<void()>> tasks = std::move(m_idleTasks);
+        m_idleTasks.clear();
+        for (const std::function<void()> &task : tasks)
+            task();
+    }
+    return -1;
 }
 
-int ContactListModel::insertRow(ListRow row)
+void ContactListModel::runWhenIdle(std::function<void()> task)
 {
-    const int position = insertionPoint(row.text(m_sortColumn), -1);
-    beginInsertRows({}, position, position);
-    m_rows.insert(m_rows.begin() + position, std::move(row));
-    endInsertRows();
-    return position;
+    if (m_changeDepth > 0)
+        m_idleTasks.push_back(std::move(task));
+    else
+        task();
+}
+
+void ContactListModel::setRows(std::vector<ListRow> rows)
+{
+    if (m_changeDepth > 0) {
+        m_pendingRows = std::move(rows);
+        return;
+    }
+    resetRows(std::move(rows));
+}
+
+void ContactListModel::resetRows(std::vector<ListRow> rows)
+{
+    runChange([&] {
+        beginResetModel();
+        const std::vector<int> order = sortedPermutation(rows);
+        m_rows.clear();
+        m_rows.reserve(rows.size());
+        for (int from : order)
+            m_rows.push_back(std::move(rows[std::size_t(from)]));
+        endResetModel();
+        return 0;
+    });
+}
+
+int ContactListModel::insertListRow(ListRow row)
+{
+    return runChange([&] {
+        const int position = insertionPoint(row.text(m_sortColumn), -1);
+        beginInsertRows({}, position, position);
+        m_rows.insert(m_rows.begin() + position, std::move(row));
+        endInsertRows();
+        return position;
+    });
 }
 
 int ContactListModel::replaceRow(int position, ListRow row)
 {
-    const int target = insertionPoint(row.text(m_sortColumn), position);
-    m_rows[std::size_t(position)] = std::move(row);
-    if (target == position) {
-        Q_EMIT dataChanged(index(position, 0), index(position, ListRow::ColumnCount - 1), { Qt::DisplayRole });
-        return position;
-    }
-
-    // The row moves to its new place and the rows between shift by one. Told
-    // as changed texts of those rows, with the persistent indexes (the
-    // selection) following their rows, not as a move of a row: the tree view
-    // answers a move by laying out every row again, 32,767 of them at most,
-    // for what is one saved address.
-    const int first = std::min(position, target);
-    const int last = std::max(position, target);
-    if (target < position)
-        std::rotate(m_rows.begin() + target, m_rows.begin() + position, m_rows.begin() + position + 1);
-    else
-        std::rotate(m_rows.begin() + position, m_rows.begin() + position + 1, m_rows.begin() + target + 1);
-
-    const QModelIndexList before = persistentIndexList();
-    QModelIndexList after;
-    after.reserve(before.size());
-    for (const QModelIndex &index : before) {
-        int moved = index.row();
-        if (moved == position)
-            moved = target;
-        else if (moved >= first && moved <= last)
-            moved += target < position ? 1 : -1;
-        after.append(this->index(moved, index.column()));
-    }
-    changePersistentIndexList(before, after);
-    Q_EMIT dataChanged(index(first, 0), index(last, ListRow::ColumnCount - 1), { Qt::DisplayRole });
-    return target;
+    return runChange([&] {
+        const int target = insertionPoint(row.text(m_sortColumn), position);
+        if (target != position) {
+            // Qt's destination is the row the moved one goes before, counted
+            // before the move.
+            beginMoveRows({}, position, position, {}, target > position ? target + 1 : target);
+            if (target < position)
+                std::rotate(m_rows.begin() + target, m_rows.begin() + position, m_rows.begin() + position + 1);
+            else
+                std::rotate(m_rows.begin() + position, m_rows.begin() + position + 1, m_rows.begin() + target + 1);
+            m_rows[std::size_t(target)] = std::move(row);
+            endMoveRows();
+        } else {
+            m_rows[std::size_t(position)] = std::move(row);
+        }
+        Q_EMIT dataChanged(index(target, 0), index(target, ListRow::ColumnCount - 1), { Qt::DisplayRole });
+        return target;
+    });
 }
 
 void ContactListModel::removeRowAt(int position)
 {
-    beginRemoveRows({}, position, position);
-    m_rows.erase(m_rows.begin() + position);
-    endRemoveRows();
+    runChange([&] {
+        beginRemoveRows({}, position, position);
+        m_rows.erase(m_rows.begin() + position);
+        endRemoveRows();
+        return 0;
+    });
 }
 
 void ContactListModel::setSortState(int column, Qt::SortOrder order)
 {
     if (column < 0 || column >= ListRow::ColumnCount)
         return;
-    Q_EMIT layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
-    // The header of the sort column clicked again only turns the order round.
-    const bool reverseOnly = column == m_sortColumn && order != m_sortOrder;
-    m_sortColumn = column;
-    m_sortOrder = order;
+    runChange([&] {
+        // The header of the sort column clicked again only turns the order
+        // round. The new order is worked out before the layout change is
+        // announced: a failure leaves the sort state and the rows as they were.
+        const bool reverseOnly = column == m_sortColumn && order != m_sortOrder;
+        const int oldColumn = std::exchange(m_sortColumn, column);
+        const Qt::SortOrder oldOrder = std::exchange(m_sortOrder, order);
+        std::vector<int> permutation;
+        try {
+            permutation = reverseOnly ? reversedPermutation() : sortedPermutation(m_rows);
+        } catch (...) {
+            m_sortColumn = oldColumn;
+            m_sortOrder = oldOrder;
+            throw;
+        }
 
-    const std::vector<int> permutation = reverseOnly ? reversedPermutation() : sortedPermutation(m_rows);
-    std::vector<int> newPosition(m_rows.size());
-    std::vector<ListRow> sorted;
-    sorted.reserve(m_rows.size());
-    for (std::size_t to = 0; to < permutation.size(); ++to) {
-        newPosition[std::size_t(permutation[to])] = int(to);
-        sorted.push_back(std::move(m_rows[std::size_t(permutation[to])]));
-    }
-    m_rows = std::move(sorted);
+        Q_EMIT layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
+        std::vector<int> newPosition(m_rows.size());
+        std::vector<ListRow> sorted;
+        sorted.reserve(m_rows.size());
+        for (std::size_t to = 0; to < permutation.size(); ++to) {
+            newPosition[std::size_t(permutation[to])] = int(to);
+            sorted.push_back(std::move(m_rows[std::size_t(permutation[to])]));
+        }
+        m_rows = std::move(sorted);
 
-    const QModelIndexList before = persistentIndexList();
-    QModelIndexList after;
-    after.reserve(before.size());
-    for (const QModelIndex &index : before)
-        after.append(this->index(newPosition[std::size_t(index.row())], index.column()));
-    changePersistentIndexList(before, after);
-    Q_EMIT layoutChanged({}, QAbstractItemModel::VerticalSortHint);
+        const QModelIndexList before = persistentIndexList();
+        QModelIndexList after;
+        after.reserve(before.size());
+        for (const QModelIndex &index : before)
+            after.append(this->index(newPosition[std::size_t(index.row())], index.column()));
+        changePersistentIndexList(before, after);
+        Q_EMIT layoutChanged({}, QAbstractItemModel::VerticalSortHint);
+        return 0;
+    });
 }
 
 } // namespace ZebVendorContact

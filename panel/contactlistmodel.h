@@ -6,6 +6,8 @@
 #include <QtCore/QString>
 
 #include <array>
+#include <functional>
+#include <optional>
 #include <vector>
 
 namespace ZebVendorContact {
@@ -68,16 +70,27 @@ public:
     const ListRow &row(int row) const { return m_rows.at(std::size_t(row)); }
     QStringView text(int row, int column) const { return this->row(row).text(column); }
 
-    /// Replaces every row; the new rows are put in sort order.
+    /// Replaces every row; the new rows are put in sort order. Called from a
+    /// slot connected to one of this model's own signals while another change
+    /// is under way, the replacement waits until that change has ended (see
+    /// ChangeScope).
     void setRows(std::vector<ListRow> rows);
     void clear() { setRows({}); }
     /// Adds a row at its place in the sort order (after rows with an equal
-    /// sort text); returns its position.
-    int insertRow(ListRow row);
+    /// sort text); returns its position, or -1 when a replacement of every
+    /// row asked for during the insertion has already taken its place.
+    int insertListRow(ListRow row);
     /// Replaces the texts of a row and moves it to its place in the sort
-    /// order; returns its new position.
+    /// order; returns its new position (-1 as for insertListRow()).
     int replaceRow(int position, ListRow row);
     void removeRowAt(int position);
+
+    /// Whether a change of the rows is under way (its signals are being sent).
+    bool isChanging() const { return m_changeDepth > 0; }
+    /// Runs `task` now, or, while a change is under way, right after the
+    /// outermost change has ended: for work that would change the rows from
+    /// a slot connected to the model's own signals.
+    void runWhenIdle(std::function<void()> task);
 
     int sortColumn() const { return m_sortColumn; }
     Qt::SortOrder sortOrder() const { return m_sortOrder; }
@@ -86,6 +99,19 @@ public:
     void setSortState(int column, Qt::SortOrder order);
 
 private:
+    /*!
+     * Runs `change`, a change of the rows from its first signal to its last,
+     * and returns what it returns. Slots connected to the model's signals may
+     * call back into the control (a host reloading from
+     * rowsAboutToBeInserted, say); a replacement of every row that arrives
+     * that way, and the tasks of runWhenIdle(), wait until the outermost
+     * change has ended, so no change ever runs inside another and no
+     * position computed before a signal is used after the rows changed under
+     * it. The result is then -1: the position it named may be gone.
+     */
+    template<typename Change> int runChange(Change &&change);
+    void resetRows(std::vector<ListRow> rows);
+
     int compareTexts(QStringView a, QStringView b) const;
     bool goesBefore(QStringView key, QStringView other) const;
     int insertionPoint(QStringView key, int skippedRow) const;
@@ -98,6 +124,9 @@ private:
     int m_sortColumn;
     Qt::SortOrder m_sortOrder = Qt::AscendingOrder;
     ListCollator m_collator;
+    int m_changeDepth = 0;
+    std::optional<std::vector<ListRow>> m_pendingRows;
+    std::vector<std::function<void()>> m_idleTasks;
 };
 
 } // namespace ZebVendorContact

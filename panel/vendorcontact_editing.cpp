@@ -296,7 +296,7 @@ void VendorContactPrivate::SaveContact(bool isNew)
         if (!joinsList)
             return;
         const QuietList quiet(this);
-        m_listModel->insertRow(rowFrom(reading, addressId, vendorId, listType));
+        m_listModel->insertListRow(rowFrom(reading, addressId, vendorId, listType));
         return;
     }
 

@@ -85,10 +85,25 @@ void VendorContactPrivate::ShowContactsOfType(const QString &typeName)
 {
     // Any failure ends the rebuild silently; the rows found so far stay.
     try {
+        const quint64 rebuild = ++m_listRebuilds;
+        if (m_listModel->isChanging()) {
+            // Asked for from a slot on the list model's own signals (a host
+            // reloading there): the rebuild runs once the model's change has
+            // ended, unless a newer one was asked for by then; the counter
+            // also tells any rebuild under way to stop.
+            m_listModel->runWhenIdle([this, typeName, rebuild] {
+                if (rebuild == m_listRebuilds)
+                    ShowContactsOfType(typeName);
+            });
+            return;
+        }
+        auto overtaken = [this, rebuild] { return rebuild != m_listRebuilds; };
         {
             const QuietList quiet(this);
             m_listModel->clear();
         }
+        if (overtaken())
+            return;
         ContactStore &store = m_data.store;
         if (store.recordCount() == 0)
             return;
@@ -115,6 +130,8 @@ void VendorContactPrivate::ShowContactsOfType(const QString &typeName)
             throw;
         }
         showRows();
+        if (overtaken())
+            return;
 
         setDetailTexts({});
         if (m_data.editAllowed) {

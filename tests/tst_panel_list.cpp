@@ -81,6 +81,8 @@ private Q_SLOTS:
     void failedLoadLeavesNoStaleRows();
     void blankLoadChangesNothing();
     void fullSizeList();
+    void hostReloadFromListSignals_data();
+    void hostReloadFromListSignals();
 };
 
 void TestPanelList::loadFillsPickersAndList()
@@ -546,6 +548,7 @@ void TestPanelList::newRowsAreSortedStably()
     QFETCH(QStringList, ids);
 
     ZebVendorContact::ContactListModel model(QLocale(QLocale::English, QLocale::UnitedStates));
+    const QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::Fatal);
     model.setSortState(2, order);
     std::vector<ZebVendorContact::ListRow> rows;
     for (qsizetype i = 0; i < names.size(); ++i)
@@ -576,6 +579,7 @@ void TestPanelList::changedRowGoesToItsPlace()
     QFETCH(QStringList, ids);
 
     ZebVendorContact::ContactListModel model(QLocale(QLocale::English, QLocale::UnitedStates));
+    const QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::Fatal);
     std::vector<ZebVendorContact::ListRow> rows;
     for (const auto &[id, name] :
         { std::pair { "4", "Delta" }, { "2", "Bravo" }, { "1", "Alpha" }, std::pair { "5", "Echo" }, { "3", "Bravo" } })
@@ -604,6 +608,7 @@ void TestPanelList::clickingTheSortHeaderAgainReversesStably()
     // Runs of equal names keep their order both ways, as a stable sort the
     // other way round would leave them.
     ZebVendorContact::ContactListModel model(QLocale(QLocale::English, QLocale::UnitedStates));
+    const QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::Fatal);
     std::vector<ZebVendorContact::ListRow> rows;
     for (const auto &[id, name] :
         { std::pair { "1", "b" }, { "2", "a" }, { "3", "B" }, { "4", "a" }, { "5", "c" }, { "6", "b" } })
@@ -861,6 +866,61 @@ void TestPanelList::fullSizeList()
     panel.clickHeader(2);
     QCOMPARE(panel.cell(0, 2), QStringLiteral("Name 32767"));
     QCOMPARE(panel.d->selectedRow(), 0);
+}
+
+void TestPanelList::hostReloadFromListSignals_data()
+{
+    QTest::addColumn<QString>("signal");
+    QTest::addColumn<bool>("saveNew"); // or else choose the type "Shipping"
+
+    QTest::newRow("rowsAboutToBeInserted, Save of a new address") << u"rowsAboutToBeInserted"_s << true;
+    QTest::newRow("modelAboutToBeReset, type switch") << u"modelAboutToBeReset"_s << false;
+    QTest::newRow("modelReset, type switch") << u"modelReset"_s << false;
+}
+
+void TestPanelList::hostReloadFromListSignals()
+{
+    // A host that found the list model reloads from a slot on one of its
+    // signals while the control is changing the list. The newer load wins:
+    // its first type in the picker, exactly its rows in the list.
+    QFETCH(QString, signal);
+    QFETCH(bool, saveNew);
+
+    QStringList many;
+    for (int i = 0; i < 30; ++i)
+        many << address(QString::number(100 + i), 3, u"Name %1"_s.arg(i));
+    many << address(u"200"_s, 5, u"Ship"_s);
+    Panel panel;
+    panel.control->LetVendorIDNMode(77, true);
+    loadText(*panel.control, load(many));
+
+    bool armed = true;
+    auto reload = [&] {
+        if (std::exchange(armed, false))
+            loadText(*panel.control,
+                load({ address(u"300"_s, 13, u"Bill"_s), address(u"301"_s, 5, u"Ship 2"_s) },
+                    u"13|Billing~5|Shipping~3|Head office~"_s));
+    };
+    ZebVendorContact::ContactListModel *model = panel.model();
+    if (signal == u"rowsAboutToBeInserted")
+        QObject::connect(model, &QAbstractItemModel::rowsAboutToBeInserted, model, reload);
+    else if (signal == u"modelAboutToBeReset")
+        QObject::connect(model, &QAbstractItemModel::modelAboutToBeReset, model, reload);
+    else
+        QObject::connect(model, &QAbstractItemModel::modelReset, model, reload);
+
+    if (saveNew) {
+        panel.click(panel.d->cmdAdd);
+        panel.fillRequired();
+        panel.click(panel.d->cmdAdd);
+    } else {
+        panel.d->cboContactType->setCurrentIndex(1);
+    }
+    QVERIFY(!armed);
+    QCOMPARE(panel.d->cboContactType->currentText(), u"Billing"_s);
+    QCOMPARE(panel.rows(), 1);
+    QCOMPARE(panel.cell(0, 0), u"300"_s);
+    QCOMPARE(panel.cell(0, 3), u"Billing"_s);
 }
 
 QTEST_MAIN(TestPanelList)
