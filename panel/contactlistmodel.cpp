@@ -16,36 +16,68 @@ constexpr int InitialSortColumn = 2;
 
 } // namespace
 
+namespace {
+
+// The record field shown in each list column; the type and state columns
+// show names from the lookup tables instead.
+constexpr int TypeColumn = 3;
+constexpr int StateColumn = 8;
+constexpr std::array<int, ListRow::ColumnCount> FieldOfColumn = {
+    AddressID,
+    ObjectID,
+    Name,
+    Type,
+    Street1,
+    Street2,
+    City,
+    Country,
+    State,
+    PostalCode,
+    Phone,
+    FAX,
+    Email,
+    Phone2,
+    Phone3,
+};
+
+} // namespace
+
 ListRow::ListRow(const Columns &columns)
+    : m_typeName(columns[TypeColumn].toString())
+    , m_stateName(columns[StateColumn].toString())
 {
-    // One allocation of the exact size, each text copied once: a rebuild
-    // makes a row for every address of the type.
-    qsizetype total = 0;
-    for (QStringView column : columns)
-        total += column.size();
-    if (total == 0)
-        return; // all columns empty: no buffer at all
-    m_buffer = QString(total, Qt::Uninitialized);
-    QChar *out = m_buffer.data();
-    qsizetype end = 0;
+    std::array<QStringView, IsUpdated> values;
     for (int column = 0; column < ColumnCount; ++column) {
-        std::copy(columns[column].begin(), columns[column].end(), out + end);
-        end += columns[column].size();
-        m_end[column] = quint32(end);
+        if (column != TypeColumn && column != StateColumn)
+            values[std::size_t(FieldOfColumn[std::size_t(column)])] = columns[std::size_t(column)];
     }
+    m_record.fillTexts(values.data(), int(values.size()));
+}
+
+ListRow::ListRow(const ContactRecord &record, const QString &typeName, const QString &stateName)
+    : m_record(record)
+    , m_typeName(typeName)
+    , m_stateName(stateName)
+{
 }
 
 QStringView ListRow::text(int column) const
 {
-    const qsizetype from = start(column);
-    return QStringView(m_buffer).sliced(from, m_end.at(column) - from);
+    switch (column) {
+    case TypeColumn:
+        return m_typeName;
+    case StateColumn:
+        return m_stateName;
+    default:
+        return m_record.text(FieldOfColumn.at(std::size_t(column)));
+    }
 }
 
 ListRow::Columns ListRow::columns() const
 {
     Columns result;
     for (int column = 0; column < ColumnCount; ++column)
-        result[column] = text(column);
+        result[std::size_t(column)] = text(column);
     return result;
 }
 

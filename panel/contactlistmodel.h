@@ -2,6 +2,8 @@
 
 #include "listcollator.h"
 
+#include <contactrecord.h>
+
 #include <QtCore/QAbstractTableModel>
 #include <QtCore/QString>
 
@@ -14,9 +16,14 @@ namespace ZebVendorContact {
 
 /*!
  * The texts of one row of the address list: column 0 (the address id) and
- * the fourteen further columns. The list keeps its own copy of every shown
- * address, so the row is stored compactly: one buffer and fifteen end
- * offsets, instead of fifteen separately allocated strings.
+ * the fourteen further columns.
+ *
+ * A row made from a stored record shares that record's text buffer (an
+ * implicitly shared QString) and only points at its fields; the type and
+ * state names are shared copies of the lookup tables' strings. Nothing is
+ * copied per row, and the cell texts are cut from the buffer only when the
+ * view asks for them. A later change of the record gives the record a
+ * buffer of its own and leaves the row as it was.
  */
 class ListRow
 {
@@ -25,21 +32,21 @@ public:
     using Columns = std::array<QStringView, ColumnCount>;
 
     ListRow() = default;
+    /// A row with its own copy of the texts.
     explicit ListRow(const Columns &columns);
+    /// A row showing `record`, its Type as `typeName` and its State as
+    /// `stateName`.
+    ListRow(const ContactRecord &record, const QString &typeName, const QString &stateName);
 
     QStringView text(int column) const;
     Columns columns() const;
 
-    friend bool operator==(const ListRow &a, const ListRow &b)
-    {
-        return a.m_end == b.m_end && a.m_buffer == b.m_buffer;
-    }
+    friend bool operator==(const ListRow &a, const ListRow &b) { return a.columns() == b.columns(); }
 
 private:
-    qsizetype start(int column) const { return column == 0 ? 0 : m_end[column - 1]; }
-
-    QString m_buffer;
-    std::array<quint32, ColumnCount> m_end {};
+    ContactRecord m_record;
+    QString m_typeName;
+    QString m_stateName;
 };
 
 /*!

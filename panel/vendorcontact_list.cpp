@@ -56,29 +56,12 @@ ListRow VendorContactPrivate::rowFromCurrentRecord(const QString &typeName, cons
     const ContactRecord &record = m_data.store.current();
 
     // A State that is not a whole number names no state, like an id that no
-    // state row has: the column stays empty and the list goes on.
-    QStringView stateName;
+    // state row has: the column stays empty and the list goes on. A null
+    // field shows as empty text.
+    QString stateName;
     if (const std::optional<qint16> stateId = parseWholeNumber16(record.text(State)))
-        stateName = stateNames.find(*stateId);
-
-    // A null field shows as empty text.
-    return ListRow({
-        record.text(AddressID),
-        record.text(ObjectID),
-        record.text(Name),
-        typeName,
-        record.text(Street1),
-        record.text(Street2),
-        record.text(City),
-        record.text(Country),
-        stateName,
-        record.text(PostalCode),
-        record.text(Phone),
-        record.text(FAX),
-        record.text(Email),
-        record.text(Phone2),
-        record.text(Phone3),
-    });
+        stateName = stateNames.findText(*stateId);
+    return ListRow(record, typeName, stateName);
 }
 
 void VendorContactPrivate::ShowContactsOfType(const QString &typeName)

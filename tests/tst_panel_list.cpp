@@ -6,6 +6,8 @@
 
 #include <QtTest/QSignalSpy>
 
+#include <numeric>
+
 using namespace TestSupport;
 using namespace Qt::Literals::StringLiterals;
 
@@ -70,6 +72,8 @@ private Q_SLOTS:
     void clickingTheSortHeaderAgainReversesStably();
     void listCollationIsTheLocales_data();
     void listCollationIsTheLocales();
+    void largeSortIsTheCollators_data();
+    void largeSortIsTheCollators();
     void updateKeepsTheMovedAddressSelected();
     void typeChangeRunsNestedBeforeTheNextStep();
     void rowClickRefillsStatesBeforeChoosingOne();
@@ -653,6 +657,64 @@ void TestPanelList::listCollationIsTheLocales()
             QCOMPARE(sign(keys.compare(std::size_t(a), std::size_t(b))), expected);
         }
     }
+}
+
+void TestPanelList::largeSortIsTheCollators_data()
+{
+    QTest::addColumn<QLocale>("locale");
+    QTest::addRow("en_US") << QLocale(QLocale::English, QLocale::UnitedStates);
+    QTest::addRow("sv_SE") << QLocale(QLocale::Swedish, QLocale::Sweden);
+    QTest::addRow("de_DE") << QLocale(QLocale::German, QLocale::Germany);
+}
+
+void TestPanelList::largeSortIsTheCollators()
+{
+    // A sort large enough for the list's fast path (keys made on two
+    // threads) gives exactly the order of a stable sort by QCollator, on
+    // names made to trip up shortcuts: long equal prefixes, numbers inside,
+    // accents, case, empty and very long names, duplicates.
+    QFETCH(QLocale, locale);
+    const QStringList stems = texts({ "Whitlock Holdings International", "Whitlock Holdings Internationale", "",
+        "unit 9", "Unit 9", "Unit 10", "Unit 010", "Ünit 9", "éclair", "Eclair", "ECLAIR", "Åse", "Aase", "Zoë", "Zoe",
+        "O'Brien", "OBrien", "Marc-André", "Marc Andre", "straße", "strasse", "10", "9", "-1" });
+    const QString longName = QString(500, u'x');
+    QStringList names;
+    for (int i = 0; names.size() < 10000; ++i) {
+        const QString stem = stems[i % stems.size()];
+        switch ((i / int(stems.size())) % 5) {
+        case 0:
+            names << stem;
+            break;
+        case 1:
+            names << stem + u' ' + QString::number(i % 997);
+            break;
+        case 2:
+            names << QString::number(i % 113) + u' ' + stem;
+            break;
+        case 3:
+            names << longName + stem;
+            break;
+        default:
+            names << stem.toUpper() + QString::number(i % 7);
+            break;
+        }
+    }
+    QList<int> expected(names.size());
+    std::iota(expected.begin(), expected.end(), 0);
+    QCollator collator(locale);
+    collator.setNumericMode(true);
+    std::stable_sort(
+        expected.begin(), expected.end(), [&](int a, int b) { return collator.compare(names[a], names[b]) < 0; });
+
+    ZebVendorContact::ContactListModel model(locale);
+    std::vector<ZebVendorContact::ListRow> rows;
+    for (qsizetype i = 0; i < names.size(); ++i)
+        rows.push_back(listRow(QString::number(i), names[i]));
+    model.setRows(std::move(rows));
+    QList<int> sorted;
+    for (int row = 0; row < model.rowCount(); ++row)
+        sorted << model.text(row, 0).toInt();
+    QCOMPARE(sorted, expected);
 }
 
 void TestPanelList::updateKeepsTheMovedAddressSelected()
