@@ -264,34 +264,65 @@ void ContactStore::writeTextInto(ContactRecord &record, int field, QStringView t
     record.setText(field, text);
 }
 
+namespace {
+
+// The values of a new record up to the first rejected one, and the Type
+// among them.
+struct AcceptedValues
+{
+    int count = 0;
+    std::optional<qint16> type;
+};
+
+AcceptedValues acceptValues(const QStringView *values, int count, std::optional<Error> &rejection)
+{
+    const auto &definitions = fieldDefinitions();
+    AcceptedValues accepted;
+    try {
+        for (; accepted.count < count; ++accepted.count) {
+            const QStringView text = values[accepted.count];
+            if (accepted.count == Type) {
+                accepted.type = parseWholeNumber16(text);
+                if (!accepted.type)
+                    throwNotAWholeNumber(text);
+            } else if (text.size() > definitions[std::size_t(accepted.count)].size) {
+                checkTextFits(accepted.count, text); // throws
+            }
+        }
+    } catch (const Error &error) {
+        rejection = error;
+    }
+    return accepted;
+}
+
+} // namespace
+
 void ContactStore::fillNewRecord(ContactRecord &record, const QStringView *values, int count)
 {
     Q_ASSERT(count >= 0 && count <= FieldCount);
     // Check every value before any is written; what was accepted before a
     // rejected value is written all the same.
-    const auto &definitions = fieldDefinitions();
-    std::optional<qint16> type;
-    int accepted = 0;
-    try {
-        for (; accepted < count; ++accepted) {
-            const QStringView text = values[accepted];
-            if (accepted == Type) {
-                type = parseWholeNumber16(text);
-                if (!type)
-                    throwNotAWholeNumber(text);
-            } else if (text.size() > definitions[std::size_t(accepted)].size) {
-                checkTextFits(accepted, text); // throws
-            }
-        }
-    } catch (const Error &) {
-        record.fillTexts(values, accepted);
-        if (type)
-            record.setType(*type);
-        throw;
-    }
-    record.fillTexts(values, count);
-    if (type)
-        record.setType(*type);
+    std::optional<Error> rejection;
+    const AcceptedValues accepted = acceptValues(values, count, rejection);
+    record.fillTexts(values, accepted.count);
+    if (accepted.type)
+        record.setType(*accepted.type);
+    if (rejection)
+        throw *rejection;
+}
+
+void ContactStore::fillNewRecord(
+    ContactRecord &record, const QString &source, const QStringView *values, int count, qsizetype gap)
+{
+    Q_ASSERT(count >= 0 && count <= FieldCount);
+    std::optional<Error> rejection;
+    const AcceptedValues accepted = acceptValues(values, count, rejection);
+    if (accepted.count == 0 || !record.viewTexts(source, values, accepted.count, gap))
+        record.fillTexts(values, accepted.count);
+    if (accepted.type)
+        record.setType(*accepted.type);
+    if (rejection)
+        throw *rejection;
 }
 
 const ContactRecord &ContactStore::current() const

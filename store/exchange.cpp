@@ -153,14 +153,15 @@ RecordValues splitRecord(QStringView record, QStringView fieldSeparator)
 // completely before it is appended, but the outcome is that of appending a
 // null record and writing the values in order: when a value is rejected, the
 // record with the values before it is appended and the failure passed on.
-void appendContactRecord(ContactStore &store, QStringView recordText, QStringView fieldSeparator)
+void appendContactRecord(ContactStore &store, const QString &source, QStringView recordText, QStringView fieldSeparator)
 {
     const RecordValues record = splitRecord(recordText, fieldSeparator);
     const int writable = std::min(record.count, int(FieldCount));
 
     ContactRecord built;
     try {
-        ContactStore::fillNewRecord(built, record.values.data(), writable);
+        // The record points into the load text: nothing is copied.
+        ContactStore::fillNewRecord(built, source, record.values.data(), writable, fieldSeparator.size());
         if (record.count > FieldCount) {
             throw Error(Error::Code::NoSuchField,
                 QStringLiteral("A contact record has more than %1 values.").arg(int(FieldCount)));
@@ -173,7 +174,8 @@ void appendContactRecord(ContactStore &store, QStringView recordText, QStringVie
 }
 
 // Step 6: the contacts table.
-void loadContacts(ContactStore &store, QStringView table, QStringView recordSeparator, QStringView fieldSeparator)
+void loadContacts(ContactStore &store, const QString &source, QStringView table, QStringView recordSeparator,
+    QStringView fieldSeparator)
 {
     const QList<QStringView> pieces = splitBySeparator(table, recordSeparator);
     if (pieces.isEmpty())
@@ -183,7 +185,7 @@ void loadContacts(ContactStore &store, QStringView table, QStringView recordSepa
     if (recordCountOf(pieces) > maxRecordsPerTable)
         throw Error(Error::Code::Overflow, QStringLiteral("The contacts table holds too many records."));
     for (qsizetype i = 0; i < recordCountOf(pieces); ++i)
-        appendContactRecord(store, pieces[i], fieldSeparator);
+        appendContactRecord(store, source, pieces[i], fieldSeparator);
 }
 
 // Steps 7 and 8: a lookup table. It is replaced only once its whole text was
@@ -305,11 +307,16 @@ LoadOutcome loadContactData(ContactData &data, const QString &contactData, const
         else
             data.store.open();
 
-        const QList<QStringView> tables = splitTables(contactData, tableSeparator);
+        // The records point into the load text, a shared copy of the host's
+        // string. Text the host only lent (QString::fromRawData) may go away
+        // after the call: that is copied first.
+        const QString source =
+            contactData.data_ptr().isMutable() ? contactData : QString(contactData.constData(), contactData.size());
+        const QList<QStringView> tables = splitTables(source, tableSeparator);
         if (tables.size() != 3)
             return LoadOutcome::Failed;
 
-        loadContacts(data.store, tables[0], recordSeparator, fieldSeparator);
+        loadContacts(data.store, source, tables[0], recordSeparator, fieldSeparator);
         loadLookupTable(data.types, tables[1], recordSeparator, fieldSeparator);
         loadLookupTable(data.states, tables[2], recordSeparator, fieldSeparator);
     } catch (const std::exception &) {

@@ -95,6 +95,7 @@ private Q_SLOTS:
     void multiCharacterSeparators();
     void loadReplacesEverythingAndKeepsCounter();
     void loadedFlagIsExported();
+    void loadedRecordsOutliveTheHostsText();
 };
 
 void TestExchange::split_data()
@@ -478,6 +479,36 @@ void TestExchange::loadedFlagIsExported()
     QCOMPARE(loadContactData(data, u"~~^1|T~^1|1|IL|Illinois~"_s, u"|"_s, u"~"_s, u"^"_s), LoadOutcome::Complete);
     QCOMPARE(data.store.recordCount(), 2);
     QVERIFY(exportContactData(data).isEmpty());
+}
+
+void TestExchange::loadedRecordsOutliveTheHostsText()
+{
+    // Text the host only lent (fromRawData) and a string of its own that it
+    // overwrites after the load: the records keep what was loaded, and a
+    // record changed afterwards keeps its other values.
+    ContactData reference;
+    loadWorkedExample(reference);
+    const QStringList expected = describeStore(reference.store);
+
+    std::u16string lentBuffer = workedExample.toStdU16String();
+    QString owned = workedExample;
+    owned.detach();
+    ContactData lent;
+    ContactData own;
+    QCOMPARE(loadContactData(lent,
+                 QString::fromRawData(reinterpret_cast<const QChar *>(lentBuffer.data()), qsizetype(lentBuffer.size())),
+                 u"|"_s, u"~"_s, u"^"_s),
+        LoadOutcome::Complete);
+    QCOMPARE(loadContactData(own, owned, u"|"_s, u"~"_s, u"^"_s), LoadOutcome::Complete);
+    std::fill(lentBuffer.begin(), lentBuffer.end(), u'x');
+    owned.fill(u'x');
+    QCOMPARE(describeStore(lent.store), expected);
+    QCOMPARE(describeStore(own.store), expected);
+
+    own.store.moveFirst();
+    own.store.write(u"Street2"_s, u"Rear"_s);
+    QCOMPARE(describeRecord(own.store.current()),
+        u"501|77|3|Main Office|12 Harbour Rd|Rear|Springfield|1|14|627-01|555-12-34|555-12-35|||"_s);
 }
 
 QTEST_GUILESS_MAIN(TestExchange)
