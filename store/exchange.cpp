@@ -8,6 +8,7 @@
 #include <array>
 #include <limits>
 #include <optional>
+#include <vector>
 
 #if defined(__SSE2__)
 #include <emmintrin.h>
@@ -43,41 +44,85 @@ qsizetype findUnit(const char16_t *units, qsizetype from, qsizetype size, char16
     return -1;
 }
 
-// Position of the next whole occurrence of `separator` in `text` at or after
-// `from`, or -1. Looks for the first code unit with the vectorised character
-// search and compares the rest only there, so a scan over the whole text stays
-// linear for the short separators of the exchange.
-qsizetype findSeparator(QStringView text, QStringView separator, qsizetype from)
+/*!
+ * Finds a separator in texts, left to right. Time is linear in the text
+ * whatever the separator and the text (Knuth-Morris-Pratt): a long separator
+ * over text that nearly matches it everywhere costs no more than a short one.
+ * Outside a partial match the search jumps to the next occurrence of the
+ * separator's first code unit with the vectorised character search, so the
+ * usual short separators cost about a character search.
+ */
+class SeparatorSearch
 {
-    if (separator.size() == 1)
-        return findUnit(text.utf16(), from, text.size(), separator.front().unicode());
-    const QChar first = separator.front();
-    const QStringView rest = separator.mid(1);
-    const qsizetype lastStart = text.size() - separator.size();
-    while (from <= lastStart) {
-        const qsizetype at = text.indexOf(first, from);
-        if (at < 0 || at > lastStart)
-            return -1;
-        if (rest.isEmpty() || text.mid(at + 1, rest.size()) == rest)
-            return at;
-        from = at + 1;
+public:
+    explicit SeparatorSearch(QStringView separator)
+        : m_separator(separator)
+        , m_fallback(std::size_t(separator.size()), 0)
+    {
+        // m_fallback[k]: the length of the longest proper prefix of the
+        // separator's first k + 1 code units that also ends them.
+        qsizetype length = 0;
+        for (qsizetype k = 1; k < separator.size(); ++k) {
+            while (length > 0 && separator[k] != separator[length])
+                length = m_fallback[std::size_t(length - 1)];
+            if (separator[k] == separator[length])
+                ++length;
+            m_fallback[std::size_t(k)] = length;
+        }
     }
-    return -1;
-}
+
+    QStringView separator() const { return m_separator; }
+
+    /// Position of the next whole occurrence at or after `from`, or -1.
+    qsizetype find(QStringView text, qsizetype from) const
+    {
+        const char16_t *units = text.utf16();
+        const char16_t *wanted = m_separator.utf16();
+        const qsizetype size = text.size();
+        const qsizetype length = m_separator.size();
+        if (length == 1)
+            return findUnit(units, from, size, wanted[0]);
+        qsizetype matched = 0;
+        qsizetype at = from;
+        while (at < size) {
+            if (matched == 0) {
+                at = findUnit(units, at, size, wanted[0]);
+                if (at < 0)
+                    return -1;
+                matched = 1;
+                ++at;
+            } else if (units[at] == wanted[matched]) {
+                ++matched;
+                ++at;
+            } else {
+                matched = m_fallback[std::size_t(matched - 1)];
+                continue;
+            }
+            if (matched == length)
+                return at - length;
+        }
+        return -1;
+    }
+
+private:
+    QStringView m_separator;
+    std::vector<qsizetype> m_fallback;
+};
 
 // Calls `onPiece(piece)` for every piece of the split rule, left to right,
 // until it returns false.
-template<typename OnPiece> void forEachPiece(QStringView text, QStringView separator, OnPiece onPiece)
+template<typename OnPiece> void forEachPiece(QStringView text, const SeparatorSearch &search, OnPiece onPiece)
 {
     if (text.isEmpty())
         return;
+    const QStringView separator = search.separator();
     if (separator.isEmpty()) {
         onPiece(text);
         return;
     }
     qsizetype from = 0;
     for (;;) {
-        const qsizetype at = findSeparator(text, separator, from);
+        const qsizetype at = search.find(text, from);
         if (at < 0) {
             onPiece(text.mid(from));
             return;
@@ -86,6 +131,11 @@ template<typename OnPiece> void forEachPiece(QStringView text, QStringView separ
             return;
         from = at + separator.size();
     }
+}
+
+template<typename OnPiece> void forEachPiece(QStringView text, QStringView separator, OnPiece onPiece)
+{
+    forEachPiece(text, SeparatorSearch(separator), onPiece);
 }
 
 // Step 4: at most four pieces are collected, enough to tell "three" from
@@ -124,9 +174,10 @@ struct RecordValues
     int count = 0;
 };
 
-RecordValues splitRecord(QStringView record, QStringView fieldSeparator)
+RecordValues splitRecord(QStringView record, const SeparatorSearch &fields)
 {
     RecordValues result;
+    const QStringView fieldSeparator = fields.separator();
     if (fieldSeparator.size() == 1 && !record.isEmpty()) {
         // The usual one-character separator: one pass over the record,
         // instead of a search per value.
@@ -142,7 +193,7 @@ RecordValues splitRecord(QStringView record, QStringView fieldSeparator)
         result.values[std::size_t(result.count++)] = record.sliced(from);
         return result;
     }
-    forEachPiece(record, fieldSeparator, [&result](QStringView value) {
+    forEachPiece(record, fields, [&result](QStringView value) {
         result.values[result.count++] = value;
         return result.count < int(result.values.size());
     });
@@ -153,15 +204,16 @@ RecordValues splitRecord(QStringView record, QStringView fieldSeparator)
 // completely before it is appended, but the outcome is that of appending a
 // null record and writing the values in order: when a value is rejected, the
 // record with the values before it is appended and the failure passed on.
-void appendContactRecord(ContactStore &store, const QString &source, QStringView recordText, QStringView fieldSeparator)
+void appendContactRecord(
+    ContactStore &store, const QString &source, QStringView recordText, const SeparatorSearch &fields)
 {
-    const RecordValues record = splitRecord(recordText, fieldSeparator);
+    const RecordValues record = splitRecord(recordText, fields);
     const int writable = std::min(record.count, int(FieldCount));
 
     ContactRecord built;
     try {
         // The record points into the load text: nothing is copied.
-        ContactStore::fillNewRecord(built, source, record.values.data(), writable, fieldSeparator.size());
+        ContactStore::fillNewRecord(built, source, record.values.data(), writable, fields.separator().size());
         if (record.count > FieldCount) {
             throw Error(Error::Code::NoSuchField,
                 QStringLiteral("A contact record has more than %1 values.").arg(int(FieldCount)));
@@ -184,8 +236,9 @@ void loadContacts(ContactStore &store, const QString &source, QStringView table,
         throw Error(Error::Code::InvalidArgument, QStringLiteral("The contacts table has no record separator."));
     if (recordCountOf(pieces) > maxRecordsPerTable)
         throw Error(Error::Code::Overflow, QStringLiteral("The contacts table holds too many records."));
+    const SeparatorSearch fields(fieldSeparator);
     for (qsizetype i = 0; i < recordCountOf(pieces); ++i)
-        appendContactRecord(store, source, pieces[i], fieldSeparator);
+        appendContactRecord(store, source, pieces[i], fields);
 }
 
 // Steps 7 and 8: a lookup table. It is replaced only once its whole text was
@@ -201,9 +254,10 @@ void loadLookupTable(
 
     LookupTable rows;
     rows.reserve(recordCountOf(pieces));
+    const SeparatorSearch fields(fieldSeparator);
     for (qsizetype i = 0; i < recordCountOf(pieces); ++i) {
         LookupRow row;
-        forEachPiece(pieces[i], fieldSeparator, [&row](QStringView value) {
+        forEachPiece(pieces[i], fields, [&row](QStringView value) {
             row.append(value.toString());
             return true;
         });

@@ -121,6 +121,9 @@ void TestExchange::split_data()
     QTest::newRow("separator at the very end") << u"xyab"_s << u"ab"_s << QStringList { u"xy"_s, QString() };
     QTest::newRow("cut short at the end") << u"xya"_s << u"ab"_s << QStringList { u"xya"_s };
     QTest::newRow("double tilde") << u"a~~b~"_s << u"~~"_s << QStringList { u"a"_s, u"b~"_s };
+    QTest::newRow("match found again inside a failed one")
+        << u"abababc|x"_s << u"ababc"_s << QStringList { u"ab"_s, u"|x"_s };
+    QTest::newRow("near misses before the match") << u"aaaaab"_s << u"aab"_s << QStringList { u"aaa"_s, QString() };
     QTest::newRow("spaces are values") << u" | "_s << u"|"_s << QStringList { u" "_s, u" "_s };
 }
 
