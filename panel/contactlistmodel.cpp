@@ -40,6 +40,22 @@ constexpr std::array<int, ListRow::ColumnCount> FieldOfColumn = {
     Phone3,
 };
 
+// The most code units of a text the list hands to its view. Far more than a
+// column can show, and the view elides what does not fit; but a view
+// measures and lays out all of the text it gets, and a host may send a type
+// or state name of millions of characters. The row keeps the whole text.
+constexpr qsizetype MaxShownLength = 1024;
+
+QString shownText(QStringView text)
+{
+    if (text.size() <= MaxShownLength)
+        return text.toString();
+    QStringView shown = text.first(MaxShownLength);
+    if (shown.back().isHighSurrogate())
+        shown.chop(1); // never half a character
+    return shown + QChar(0x2026); // the horizontal ellipsis
+}
+
 } // namespace
 
 ListRow::ListRow(const Columns &columns)
@@ -125,7 +141,7 @@ QVariant ContactListModel::data(const QModelIndex &index, int role) const
     if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
         return {};
     if (role == Qt::DisplayRole)
-        return text(index.row(), index.column()).toString();
+        return shownText(text(index.row(), index.column()));
     return {};
 }
 

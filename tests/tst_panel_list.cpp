@@ -85,6 +85,7 @@ private Q_SLOTS:
     void failedLoadLeavesNoStaleRows();
     void blankLoadChangesNothing();
     void fullSizeList();
+    void longNamesAreShownFromABoundedPrefix();
     void hostReloadFromListSignals_data();
     void hostReloadFromListSignals();
 };
@@ -928,6 +929,24 @@ void TestPanelList::fullSizeList()
     panel.clickHeader(2);
     QCOMPARE(panel.cell(0, 2), QStringLiteral("Name 32767"));
     QCOMPARE(panel.d->selectedRow(), 0);
+}
+
+void TestPanelList::longNamesAreShownFromABoundedPrefix()
+{
+    // The view gets at most a bounded start of a huge type or state name
+    // (never half a character) and elides it; the row keeps the whole name.
+    const QString type = QString(200000, u'T');
+    const QString state = QString(1023, u'S') + u"\U0001F600"_s + QString(200000, u's');
+    Panel panel;
+    loadText(
+        *panel.control, load({ address(u"1"_s, 3, u"Name"_s) }, u"3|"_s + type + u'~', u"14|1|IL|"_s + state + u'~'));
+    QCOMPARE(panel.rows(), 1);
+    QCOMPARE(panel.cell(0, 3), type);
+    QCOMPARE(panel.cell(0, 8), state);
+    const QString shownType = panel.model()->index(0, 3).data().toString();
+    const QString shownState = panel.model()->index(0, 8).data().toString();
+    QCOMPARE(shownType, type.left(1024) + QChar(0x2026));
+    QCOMPARE(shownState, state.left(1023) + QChar(0x2026));
 }
 
 void TestPanelList::hostReloadFromListSignals_data()
