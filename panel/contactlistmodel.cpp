@@ -209,12 +209,7 @@ std::vector<int> ContactListModel::sortedPermutation(const std::vector<ListRow> 
     texts.reserve(rows.size());
     for (const ListRow &row : rows)
         texts.push_back(row.text(m_sortColumn));
-    const ListCollator::SortKeys keys = m_collator.sortKeys(texts);
-    std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
-        const int comparison = keys.compare(std::size_t(a), std::size_t(b));
-        return ascending ? comparison < 0 : comparison > 0;
-    });
-    return order;
+    return m_collator.sortKeys(texts).sortedOrder(ascending);
 }
 
 std::vector<int> ContactListModel::reversedPermutation() const

@@ -6,7 +6,9 @@
 #include <unicode/uvernum.h>
 #endif
 
+#include <algorithm>
 #include <exception>
+#include <numeric>
 #include <thread>
 
 namespace ZebVendorContact {
@@ -150,6 +152,57 @@ int ListCollator::compare(QStringView a, QStringView b) const
     }
 #endif
     return m_qtCollator.compare(a, b);
+}
+
+std::vector<int> ListCollator::SortKeys::sortedOrder(bool ascending) const
+{
+    const std::size_t count = m_qtKeys.empty() ? m_keys.size() : m_qtKeys.size();
+    if (!m_qtKeys.empty()) {
+        std::vector<int> order(count);
+        std::iota(order.begin(), order.end(), 0);
+        std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
+            const int comparison = compare(std::size_t(a), std::size_t(b));
+            return ascending ? comparison < 0 : comparison > 0;
+        });
+        return order;
+    }
+
+    // Each key's first eight bytes beside it as one number: most comparisons
+    // end there, without following the pointer to the key. A key has no zero
+    // byte before its end, so equal numbers with a zero last byte mean equal
+    // keys. The position breaks ties, which makes the sort stable.
+    struct Entry
+    {
+        quint64 prefix;
+        const char *key;
+        int position;
+    };
+    std::vector<Entry> entries(count);
+    for (std::size_t i = 0; i < count; ++i) {
+        const char *key = m_keys[i];
+        quint64 prefix = 0;
+        int length = 0;
+        while (length < 8 && key[length] != 0) {
+            prefix |= quint64(quint8(key[length])) << (56 - 8 * length);
+            ++length;
+        }
+        entries[i] = { prefix, key, int(i) };
+    }
+    auto keyOrder = [](const Entry &a, const Entry &b) {
+        if (a.prefix != b.prefix)
+            return a.prefix < b.prefix ? -1 : 1;
+        if ((a.prefix & 0xFF) == 0)
+            return 0;
+        return std::strcmp(a.key + 8, b.key + 8);
+    };
+    std::sort(entries.begin(), entries.end(), [&](const Entry &a, const Entry &b) {
+        const int comparison = ascending ? keyOrder(a, b) : keyOrder(b, a);
+        return comparison != 0 ? comparison < 0 : a.position < b.position;
+    });
+    std::vector<int> order(count);
+    for (std::size_t i = 0; i < count; ++i)
+        order[i] = entries[i].position;
+    return order;
 }
 
 ListCollator::SortKeys ListCollator::sortKeys(const std::vector<QStringView> &texts) const

@@ -44,6 +44,10 @@ public:
             return std::strcmp(m_keys[a], m_keys[b]);
         }
 
+        /// The positions in the order of their texts, equal texts in the
+        /// order of their positions (a stable sort), ascending or descending.
+        std::vector<int> sortedOrder(bool ascending) const;
+
     private:
         friend class ListCollator;
         // Keys of the ICU collator, each ended by a zero byte, one after the

@@ -200,20 +200,18 @@ RecordValues splitRecord(QStringView record, const SeparatorSearch &fields)
     return result;
 }
 
-// Appends one contact record built from `recordText`. The record is filled
+// Appends one contact record built from `record`'s values, pieces of
+// `source` `gap` code units apart (the field separator). The record is filled
 // completely before it is appended, but the outcome is that of appending a
 // null record and writing the values in order: when a value is rejected, the
 // record with the values before it is appended and the failure passed on.
-void appendContactRecord(
-    ContactStore &store, const QString &source, QStringView recordText, const SeparatorSearch &fields)
+void appendContactRecord(ContactStore &store, const QString &source, const RecordValues &record, qsizetype gap)
 {
-    const RecordValues record = splitRecord(recordText, fields);
     const int writable = std::min(record.count, int(FieldCount));
-
     ContactRecord built;
     try {
         // The record points into the load text: nothing is copied.
-        ContactStore::fillNewRecord(built, source, record.values.data(), writable, fields.separator().size());
+        ContactStore::fillNewRecord(built, source, record.values.data(), writable, gap);
         if (record.count > FieldCount) {
             throw Error(Error::Code::NoSuchField,
                 QStringLiteral("A contact record has more than %1 values.").arg(int(FieldCount)));
@@ -225,10 +223,87 @@ void appendContactRecord(
     store.appendRecord(std::move(built));
 }
 
+// Calls `onHit(position, isFirst)` for every code unit of `units[0, size)`
+// that is `first` or `second`, left to right: one vectorised pass for both.
+template<typename OnHit>
+void forEachOfTwoUnits(const char16_t *units, qsizetype size, char16_t first, char16_t second, OnHit onHit)
+{
+    qsizetype from = 0;
+#if defined(__SSE2__)
+    const __m128i firstPattern = _mm_set1_epi16(static_cast<short>(first));
+    const __m128i secondPattern = _mm_set1_epi16(static_cast<short>(second));
+    for (; from + 8 <= size; from += 8) {
+        const __m128i chunk = _mm_loadu_si128(reinterpret_cast<const __m128i *>(units + from));
+        // Two mask bits per code unit; the lower one is enough.
+        uint hits = uint(_mm_movemask_epi8(
+                        _mm_or_si128(_mm_cmpeq_epi16(chunk, firstPattern), _mm_cmpeq_epi16(chunk, secondPattern)))) &
+            0x5555u;
+        while (hits != 0) {
+            const qsizetype at = from + qCountTrailingZeroBits(hits) / 2;
+            onHit(at, units[at] == first);
+            hits &= hits - 1;
+        }
+    }
+#endif
+    for (; from < size; ++from) {
+        if (units[from] == first || units[from] == second)
+            onHit(from, units[from] == first);
+    }
+}
+
+// The contacts table when both separators are single code units (the usual
+// case): one pass over the table finds the record and field separators alike,
+// and each record is appended as soon as its separator is found. The outcome
+// is that of splitting the table into records first: a table with too many
+// records leaves no record behind, and a rejected value ends the appending
+// (after the record that holds it) without hiding a count too high.
+void loadContactsInOnePass(
+    ContactStore &store, const QString &source, QStringView table, char16_t recordSeparator, char16_t fieldSeparator)
+{
+    RecordValues record;
+    qsizetype valueStart = 0;
+    qsizetype records = 0;
+    std::optional<Error> rejection;
+    forEachOfTwoUnits(table.utf16(), table.size(), recordSeparator, fieldSeparator, [&](qsizetype at, bool endsRecord) {
+        // An empty record has no values at all, not one empty value.
+        const bool emptyRecord = endsRecord && record.count == 0 && at == valueStart;
+        if (!emptyRecord && record.count < int(record.values.size()))
+            record.values[std::size_t(record.count++)] = table.sliced(valueStart, at - valueStart);
+        valueStart = at + 1;
+        if (!endsRecord)
+            return;
+        if (!rejection && records < maxRecordsPerTable) {
+            try {
+                appendContactRecord(store, source, record, 1);
+            } catch (const Error &error) {
+                rejection = error;
+            }
+        }
+        ++records;
+        record.count = 0;
+    });
+    if (records == 0) {
+        if (table.isEmpty())
+            return; // an empty contacts table: no addresses
+        throw Error(Error::Code::InvalidArgument, QStringLiteral("The contacts table has no record separator."));
+    }
+    if (records > maxRecordsPerTable) {
+        store.removeAll();
+        throw Error(Error::Code::Overflow, QStringLiteral("The contacts table holds too many records."));
+    }
+    if (rejection)
+        throw *rejection;
+}
+
 // Step 6: the contacts table.
 void loadContacts(ContactStore &store, const QString &source, QStringView table, QStringView recordSeparator,
     QStringView fieldSeparator)
 {
+    if (recordSeparator.size() == 1 && fieldSeparator.size() == 1 && recordSeparator != fieldSeparator) {
+        loadContactsInOnePass(
+            store, source, table, recordSeparator.front().unicode(), fieldSeparator.front().unicode());
+        return;
+    }
     const QList<QStringView> pieces = splitBySeparator(table, recordSeparator);
     if (pieces.isEmpty())
         return; // an empty contacts table: no addresses
@@ -238,7 +313,7 @@ void loadContacts(ContactStore &store, const QString &source, QStringView table,
         throw Error(Error::Code::Overflow, QStringLiteral("The contacts table holds too many records."));
     const SeparatorSearch fields(fieldSeparator);
     for (qsizetype i = 0; i < recordCountOf(pieces); ++i)
-        appendContactRecord(store, source, pieces[i], fields);
+        appendContactRecord(store, source, splitRecord(pieces[i], fields), fieldSeparator.size());
 }
 
 // Steps 7 and 8: a lookup table. It is replaced only once its whole text was
