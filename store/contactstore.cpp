@@ -7,6 +7,7 @@
 #include <QtCore/QMetaType>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <limits>
 #include <optional>
@@ -274,24 +275,35 @@ struct AcceptedValues
     std::optional<qint16> type;
 };
 
+// The most code units of each field, in a plain array: the load checks every
+// value of every record against it.
+std::array<qsizetype, FieldCount> fieldSizes()
+{
+    std::array<qsizetype, FieldCount> sizes {};
+    for (int field = 0; field < FieldCount; ++field)
+        sizes[std::size_t(field)] = fieldDefinitions()[std::size_t(field)].size;
+    return sizes;
+}
+
 AcceptedValues acceptValues(const QStringView *values, int count, std::optional<Error> &rejection)
 {
-    const auto &definitions = fieldDefinitions();
+    static const std::array<qsizetype, FieldCount> sizes = fieldSizes();
     AcceptedValues accepted;
+    int field = 0;
     try {
-        for (; accepted.count < count; ++accepted.count) {
-            const QStringView text = values[accepted.count];
-            if (accepted.count == Type) {
-                accepted.type = parseWholeNumber16(text);
+        for (; field < count; ++field) {
+            if (field == Type) {
+                accepted.type = parseWholeNumber16(values[field]);
                 if (!accepted.type)
-                    throwNotAWholeNumber(text);
-            } else if (text.size() > definitions[std::size_t(accepted.count)].size) {
-                checkTextFits(accepted.count, text); // throws
+                    throwNotAWholeNumber(values[field]);
+            } else if (values[field].size() > sizes[std::size_t(field)]) {
+                checkTextFits(field, values[field]); // throws
             }
         }
     } catch (const Error &error) {
         rejection = error;
     }
+    accepted.count = field;
     return accepted;
 }
 
