@@ -76,7 +76,7 @@ public:
 
 private:
     friend class VendorContactPrivate;
-    std::unique_ptr<VendorContactPrivate> d;
+    const std::unique_ptr<VendorContactPrivate> d;
 };
 
 } // namespace ZebVendorContact
