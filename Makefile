@@ -41,22 +41,28 @@ asan: deps
 	cmake --build $(ASAN_BUILD) -j$(JOBS)
 	cd $(ASAN_BUILD) && $(ASAN_ENV) ctest --output-on-failure -j$(JOBS)
 
-# The demo host with the sample vendor, editing allowed. With a display it
-# opens the window; without one it renders the window offscreen, writes the
-# screenshot and prints the calls it made and what the control handed back.
+# The demo host: a vendor address book on SQLite. With a display it opens
+# the window on the default database ($XDG_DATA_HOME/ZebVendorContact/
+# vendors.sqlite, created with the sample vendors on first run), which keeps
+# what you save between runs. Without one it renders the window offscreen on a
+# fresh database in $(BUILD), writes the screenshot and prints what it loaded
+# and what the control hands back.
 DEMO_HOST = $(BUILD)/bin/vendorcontact-host
 DEMO_SCREENSHOT ?= $(BUILD)/demo-screenshot.png
+DEMO_DATABASE ?= $(BUILD)/demo-vendors.sqlite
 
 demo: configure
 	cmake --build $(BUILD) -j$(JOBS) --target vendorcontact-host
 	@if [ -n "$$DISPLAY$$WAYLAND_DISPLAY" ]; then \
-		echo "Opening the demo host with the sample vendor; close the window to quit."; \
-		$(DEMO_HOST) --print-export; \
+		echo "Opening the vendor address book; edit an address, Save, close, and run make demo again."; \
+		$(DEMO_HOST); \
 	else \
 		echo "No display (neither DISPLAY nor WAYLAND_DISPLAY is set): running the demo host offscreen."; \
-		QT_QPA_PLATFORM=offscreen $(DEMO_HOST) --screenshot $(DEMO_SCREENSHOT) --print-log --print-export \
+		rm -f $(DEMO_DATABASE) $(DEMO_DATABASE)-wal $(DEMO_DATABASE)-shm; \
+		QT_QPA_PLATFORM=offscreen $(DEMO_HOST) --database sqlite:$(DEMO_DATABASE) \
+			--screenshot $(DEMO_SCREENSHOT) --print-log --print-export \
 			>$(BUILD)/demo-export.txt 2>$(BUILD)/demo-log.txt; status=$$?; \
-		echo; echo "Calls the host made, with their results:"; \
+		echo; echo "What the host did (database, vendors, addresses), with the results:"; \
 		if [ $$status -eq 0 ]; then grep -E '^[0-9]+  ' $(BUILD)/demo-log.txt | sed 's/^/  /'; \
 		else sed 's/^/  /' $(BUILD)/demo-log.txt; fi; \
 		echo; echo "What the control hands back (GetContactAddress):"; sed 's/^/  /' $(BUILD)/demo-export.txt; \

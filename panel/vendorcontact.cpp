@@ -3,6 +3,7 @@
 #include "contactlistmodel.h"
 
 #include <exchange.h>
+#include <logging.h>
 
 #include <QtCore/QEvent>
 #include <QtWidgets/QComboBox>
@@ -11,6 +12,8 @@
 #include <QtWidgets/QLineEdit>
 #include <QtWidgets/QPushButton>
 #include <QtWidgets/QTreeView>
+
+#include <utility>
 
 namespace ZebVendorContact {
 
@@ -21,12 +24,17 @@ constexpr QSize PanelSize(484, 471);
 
 /// Runs a user event's handling; nothing may leave a Qt event handler, so a
 /// failure that no trap took ends the handling here and the control lives on.
-template<typename Handling> void atEventBoundary(Handling &&handling) noexcept
+/// Then the host hears what the event changed.
+template<typename Handling> void atEventBoundary(VendorContactPrivate *d, Handling &&handling) noexcept
 {
     try {
         handling();
+    } catch (const std::exception &e) {
+        qCWarning(lcVendorContact, "A user action ended early: %s", e.what());
     } catch (...) {
+        qCWarning(lcVendorContact, "A user action ended early on an unknown failure");
     }
+    d->notifyChanges();
 }
 
 } // namespace
@@ -48,6 +56,7 @@ VendorContact::~VendorContact()
 
 QString VendorContact::GetContactAddress()
 {
+    // Reads only: nothing to notify.
     return d->GetContactAddress();
 }
 
@@ -55,11 +64,41 @@ void VendorContact::LetContactAddress(const QString &ptContactData, const QStrin
     const QString &ptRecordSeparator, const QString &ptTableSeparator)
 {
     d->LetContactAddress(ptContactData, ptFieldSeparator, ptRecordSeparator, ptTableSeparator);
+    d->notifyChanges();
 }
 
 QVariant VendorContact::LetVendorIDNMode(qint32 plVendorID, bool tbMode)
 {
-    return d->LetVendorIDNMode(plVendorID, tbMode);
+    // A failure still leaves the settings changed: the host hears of them.
+    try {
+        QVariant result = d->LetVendorIDNMode(plVendorID, tbMode);
+        d->notifyChanges();
+        return result;
+    } catch (...) {
+        d->notifyChanges();
+        throw;
+    }
+}
+
+bool VendorContact::isModified() const
+{
+    const ContactData &data = d->contactData();
+    return data.editAllowed && data.store.isOpen() && data.store.hasFlaggedRecord();
+}
+
+bool VendorContact::isEditing() const
+{
+    return d->state() != PanelState::Browsing;
+}
+
+qint32 VendorContact::vendorId() const
+{
+    return d->contactData().vendorID;
+}
+
+bool VendorContact::editAllowed() const
+{
+    return d->contactData().editAllowed;
 }
 
 QSize VendorContact::sizeHint() const
@@ -107,18 +146,20 @@ void VendorContactPrivate::UserControl_Terminate()
 
 void VendorContactPrivate::connectHandlers()
 {
-    QObject::connect(cmdAdd, &QPushButton::clicked, this, [this] { atEventBoundary([this] { cmdAdd_Click(); }); });
-    QObject::connect(cmdEdit, &QPushButton::clicked, this, [this] { atEventBoundary([this] { cmdEdit_Click(); }); });
     QObject::connect(
-        cmdDelete, &QPushButton::clicked, this, [this] { atEventBoundary([this] { cmdDelete_Click(); }); });
+        cmdAdd, &QPushButton::clicked, this, [this] { atEventBoundary(this, [this] { cmdAdd_Click(); }); });
+    QObject::connect(
+        cmdEdit, &QPushButton::clicked, this, [this] { atEventBoundary(this, [this] { cmdEdit_Click(); }); });
+    QObject::connect(
+        cmdDelete, &QPushButton::clicked, this, [this] { atEventBoundary(this, [this] { cmdDelete_Click(); }); });
     QObject::connect(lstContacts, &QTreeView::clicked, this, [this] {
         if (!m_shuttingDown)
-            atEventBoundary([this] { lstContacts_Click(); });
+            atEventBoundary(this, [this] { lstContacts_Click(); });
     });
     QObject::connect(lstContacts->selectionModel(), &QItemSelectionModel::selectionChanged, this,
         [this] { onListSelectionChanged(); });
     QObject::connect(lstContacts->header(), &QHeaderView::sectionClicked, this,
-        [this](int section) { atEventBoundary([this, section] { lstContacts_ColumnClick(section + 1); }); });
+        [this](int section) { atEventBoundary(this, [this, section] { lstContacts_ColumnClick(section + 1); }); });
 
     m_typePicker.emplace(cboContactType, [this] { cboContactType_Click(); });
     m_countryPicker.emplace(cboContactCountry, [this] { cboContactCountry_Click(); });
@@ -126,6 +167,29 @@ void VendorContactPrivate::connectHandlers()
     m_statePicker.emplace(cboContactState, [] {});
 
     q->installEventFilter(this);
+}
+
+void VendorContactPrivate::notifyChanges()
+{
+    if (m_shuttingDown)
+        return;
+    const bool modified = q->isModified();
+    const bool editing = m_state != PanelState::Browsing;
+    const bool modifiedChanged = std::exchange(m_notifiedModified, modified) != modified;
+    const bool editingChanged = std::exchange(m_notifiedEditing, editing) != editing;
+    const bool contactsChanged = std::exchange(m_contactsTouched, false);
+
+    // A host's slot may reload the control, or even delete it: every member
+    // was read above, and each signal goes out only while the control lives.
+    // contactsChanged comes last, so a slot that reloads on it does so after
+    // the host has heard the state of the user's change.
+    const QPointer<VendorContact> control(q);
+    if (editingChanged)
+        Q_EMIT control->editingChanged(editing);
+    if (modifiedChanged && control)
+        Q_EMIT control->modifiedChanged(modified);
+    if (contactsChanged && control)
+        Q_EMIT control->contactsChanged();
 }
 
 void VendorContactPrivate::onListSelectionChanged()
@@ -138,7 +202,7 @@ void VendorContactPrivate::onListSelectionChanged()
     // would go on following the row shown before (a host's address could be
     // deleted under the id rule of an address added here). A plain click shows
     // the row here and again on the click, with the same outcome.
-    atEventBoundary([this] { lstContacts_Click(); });
+    atEventBoundary(this, [this] { lstContacts_Click(); });
 }
 
 bool VendorContactPrivate::eventFilter(QObject *watched, QEvent *event)

@@ -293,6 +293,7 @@ void VendorContactPrivate::SaveContact(bool isNew)
             }
         }
         appendNewAddress(m_data.store, addressId, m_data.vendorID, typeId, address);
+        m_contactsTouched = true;
         if (!joinsList)
             return;
         const QuietList quiet(this);
@@ -306,6 +307,7 @@ void VendorContactPrivate::SaveContact(bool isNew)
     const ListRow saved = m_listModel->row(row);
     if (!updateAddress(m_data.store, saved.text(0), address))
         return;
+    m_contactsTouched = true;
     const QuietList quiet(this);
     m_listModel->replaceRow(row, rowFrom(reading, saved.text(0), saved.text(1), saved.text(3)));
 }
@@ -328,6 +330,7 @@ void VendorContactPrivate::cmdDelete_Click()
         return;
     if (!deleteAddress(m_data.store, m_listModel->text(row, 0)))
         return;
+    m_contactsTouched = true;
     {
         const QuietList quiet(this);
         m_listModel->removeRowAt(row);

@@ -88,6 +88,10 @@ public:
         const QString &ptRecordSeparator, const QString &ptTableSeparator);
     QVariant LetVendorIDNMode(qint32 plVendorID, bool tbMode);
 
+    /// Emits the control's change signals for whatever changed since the last
+    /// call; run at the end of every host call and user event.
+    void notifyChanges();
+
     // Widgets, owned by the control through Qt's parent ownership.
     QFrame *frameVendorContact = nullptr;
     QTreeView *lstContacts = nullptr;
@@ -149,6 +153,11 @@ private:
     // user's own selection changes count as a row click.
     int m_quietList = 0;
     bool m_shuttingDown = false;
+    // What the host was last told, so a signal fires only on a real change.
+    bool m_notifiedModified = false;
+    bool m_notifiedEditing = false;
+    // Set when the user's save or delete reached the store.
+    bool m_contactsTouched = false;
 };
 
 /// Marks changes of the list's rows or selection made by the program.
