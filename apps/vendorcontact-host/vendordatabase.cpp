@@ -47,12 +47,22 @@ QSqlQuery run(const QSqlDatabase &db, const QString &sql, const QVariantList &va
 {
     QSqlQuery query(db);
     query.setForwardOnly(true);
+    auto fail = [&] {
+        return failure(u"%1 failed: %2"_s.arg(purpose.isEmpty() ? sql : purpose, query.lastError().text()));
+    };
+    // PostgreSQL cannot prepare statements such as CREATE TABLE: only
+    // statements with values go through prepare.
+    if (values.isEmpty()) {
+        if (!query.exec(sql))
+            throw fail();
+        return query;
+    }
     if (!query.prepare(sql))
-        throw failure(u"%1 failed: %2"_s.arg(purpose.isEmpty() ? sql : purpose, query.lastError().text()));
+        throw fail();
     for (const QVariant &value : values)
         query.addBindValue(value);
     if (!query.exec())
-        throw failure(u"%1 failed: %2"_s.arg(purpose.isEmpty() ? sql : purpose, query.lastError().text()));
+        throw fail();
     return query;
 }
 
