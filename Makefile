@@ -82,11 +82,13 @@ BENCH_ARGS ?=
 
 bench: deps
 	cmake -S . -B $(BENCH_BUILD) -DCMAKE_BUILD_TYPE=Release -DZVC_BUILD_BENCH=ON $(CMAKE_FLAGS)
-	cmake --build $(BENCH_BUILD) -j$(JOBS) --target bench_vendorcontact bench_memory
+	cmake --build $(BENCH_BUILD) -j$(JOBS) --target bench_vendorcontact bench_memory bench_addressbook
 	@echo "Running the benchmarks (about a minute; details in $(BENCH_BUILD)/bench-report.txt)"
 	QT_QPA_PLATFORM=offscreen $(BENCH_BUILD)/bench/bench_vendorcontact --benchmark_color=false \
 	    --report=$(BENCH_BUILD)/bench-report.txt $(BENCH_ARGS)
 	QT_QPA_PLATFORM=offscreen $(BENCH_BUILD)/bench/bench_memory
+	@echo "The address book on SQLite (targets: open 150 ms, save 100 ms):"
+	QT_QPA_PLATFORM=offscreen $(BENCH_BUILD)/bench/bench_addressbook --benchmark_color=false
 
 # libFuzzer harnesses under ASan and UBSan, built with clang; each runs for
 # FUZZ_SECONDS on its seed corpus (fuzz/corpus/<harness>) plus what earlier
