@@ -6,6 +6,7 @@
 #include "numbers.h"
 
 #include <array>
+#include <cstdlib>
 #include <functional>
 
 namespace ZebVendorContact {
@@ -57,22 +58,6 @@ QStringList valuesOf(const ContactAddress &address)
     return values;
 }
 
-void checkSizes(const QList<ContactAddress> &addresses, const QList<QStringList> &records)
-{
-    const auto &fields = fieldDefinitions();
-    for (qsizetype r = 0; r < records.size(); ++r) {
-        const QStringList &values = records.at(r);
-        for (int f = 0; f < values.size(); ++f) {
-            const FieldDefinition &field = fields.at(std::size_t(f));
-            if (!field.isInteger && values.at(f).size() > field.size)
-                throw refusal(u"Contact address %1 (AddressID %2), field %3: %4 is longer than the %5 characters "
-                              u"the field holds."_s.arg(r + 1)
-                                  .arg(quoted(addresses.at(r).addressId), field.name.toString(), quoted(values.at(f)))
-                                  .arg(field.size));
-        }
-    }
-}
-
 QString joined(const QList<QStringList> &records, const ExchangeSeparators &separators)
 {
     QString text;
@@ -111,11 +96,22 @@ void checkReadsBack(
             for (qsizetype f = 0; f < values.size(); ++f) {
                 const bool same = f < read.size() && read.at(f) == values.at(f);
                 // Surplus pieces mean the last value was cut.
-                if (!same || (f == values.size() - 1 && read.size() != values.size()))
-                    throw refusal(u"%1, field %2: the value %3 would not read back as written with the separators "
-                                  u"%4, %5 and %6 (it holds one of them, or runs into one with the next value)."_s.arg(
-                                      table.describeRecord(int(r)), table.fieldNames.at(f), quoted(values.at(f)),
-                                      quoted(separators.field), quoted(separators.record), quoted(separators.table)));
+                if (same && (f < values.size() - 1 || read.size() == values.size()))
+                    continue;
+                // A separator inside a value shows only further on (a table
+                // separator ends the whole table early): blame the value
+                // that holds one, if any does.
+                for (qsizetype g = 0; g < values.size(); ++g) {
+                    if (values.at(g).contains(separators.field) || values.at(g).contains(separators.record) ||
+                        values.at(g).contains(separators.table)) {
+                        f = g;
+                        break;
+                    }
+                }
+                throw refusal(u"%1, field %2: the value %3 would not read back as written with the separators "
+                              u"%4, %5 and %6 (it holds one of them, or runs into one with the next value)."_s.arg(
+                                  table.describeRecord(int(r)), table.fieldNames.at(f), quoted(values.at(f)),
+                                  quoted(separators.field), quoted(separators.record), quoted(separators.table)));
             }
         }
         if (pieces.size() != table.records.size() || !tailEmpty || tables.size() != 3)
@@ -123,6 +119,132 @@ void checkReadsBack(
                           u"holds another one."_s.arg(table.recordKind, quoted(separators.field),
                               quoted(separators.record), quoted(separators.table)));
     }
+}
+
+/// Decimal text of a small number without allocating; empty for none.
+class NumberText
+{
+public:
+    explicit NumberText(std::optional<qint16> number)
+    {
+        if (!number)
+            return;
+        int value = *number;
+        const bool negative = value < 0;
+        char16_t digits[6];
+        int count = 0;
+        do {
+            digits[count++] = char16_t(u'0' + std::abs(value % 10));
+            value /= 10;
+        } while (value != 0);
+        if (negative)
+            m_units[m_size++] = u'-';
+        while (count > 0)
+            m_units[m_size++] = digits[--count];
+    }
+    QStringView view() const { return QStringView(m_units.data(), m_size); }
+
+private:
+    std::array<char16_t, 7> m_units {};
+    qsizetype m_size = 0;
+};
+
+/*!
+ * Writes the load text and checks on the way that the control's split (table,
+ * record, then field separator; first occurrence, left to right) cuts it
+ * exactly where it was joined: the first occurrence of a separator after the
+ * start of a piece must be the one written at its end, and none may lie in
+ * the last piece. Linear in the text; nothing is copied but the values.
+ */
+class LoadTextWriter
+{
+public:
+    explicit LoadTextWriter(const ExchangeSeparators &separators)
+        : m_separators(separators)
+    {
+    }
+    void reserve(qsizetype size) { m_text.reserve(size); }
+
+    void value(QStringView value)
+    {
+        if (m_count > 0)
+            m_text += m_separators.field;
+        m_starts[std::size_t(m_count++)] = m_text.size();
+        m_text += value;
+    }
+
+    /// False when the record would not read back as its values.
+    bool endRecord()
+    {
+        const qsizetype recordStart = m_count > 0 ? m_starts[0] : m_text.size();
+        const qsizetype recordEnd = m_text.size();
+        m_text += m_separators.record;
+        const QStringView text(m_text);
+        const QStringView record = text.mid(recordStart, recordEnd - recordStart);
+        const qsizetype fieldSeparator = m_separators.field.size();
+        bool ok = text.indexOf(m_separators.record, recordStart) == recordEnd;
+        for (int f = 0; f < m_count && ok; ++f) {
+            const qsizetype end = f + 1 < m_count ? m_starts[std::size_t(f + 1)] - fieldSeparator - recordStart : -1;
+            ok = record.indexOf(m_separators.field, m_starts[std::size_t(f)] - recordStart) == end;
+        }
+        m_count = 0;
+        return ok;
+    }
+
+    /// False when the table separator would cut the table elsewhere.
+    bool endTable(bool last)
+    {
+        const qsizetype tableEnd = m_text.size();
+        if (!last)
+            m_text += m_separators.table;
+        const bool ok = QStringView(m_text).indexOf(m_separators.table, m_tableStart) == (last ? -1 : tableEnd);
+        m_tableStart = m_text.size();
+        return ok;
+    }
+
+    QString take() { return std::move(m_text); }
+
+private:
+    const ExchangeSeparators &m_separators;
+    QString m_text;
+    std::array<qsizetype, FieldCount> m_starts {};
+    int m_count = 0;
+    qsizetype m_tableStart = 0;
+};
+
+// The slow way, for a text the writer found faulty: every record as its
+// values, the text split as the control splits it, the first difference
+// named. Throws.
+[[noreturn]] void explainRefusal(const QList<ContactAddress> &addresses, const QList<ContactType> &types,
+    const QList<ContactState> &states, const ExchangeSeparators &separators)
+{
+    std::array<IntendedTable, 3> intended;
+    intended[0].recordKind = u"contact addresses"_s;
+    intended[0].records.reserve(addresses.size());
+    for (const ContactAddress &address : addresses)
+        intended[0].records.append(valuesOf(address));
+    intended[0].describeRecord = [&](int r) {
+        return u"Contact address %1 (AddressID %2)"_s.arg(r + 1).arg(quoted(addresses.at(r).addressId));
+    };
+    for (const FieldDefinition &field : fieldDefinitions())
+        intended[0].fieldNames.append(field.name.toString());
+    intended[1].recordKind = u"contact types"_s;
+    for (const ContactType &type : types)
+        intended[1].records.append({ QString::number(type.id), type.name });
+    intended[1].describeRecord = [&](int r) { return u"Contact type %1 (id %2)"_s.arg(r + 1).arg(types.at(r).id); };
+    intended[1].fieldNames = QStringList { u"id"_s, u"name"_s };
+    intended[2].recordKind = u"states"_s;
+    for (const ContactState &state : states)
+        intended[2].records.append(
+            { QString::number(state.id), QString::number(state.country), state.code, state.name });
+    intended[2].describeRecord = [&](int r) { return u"State %1 (id %2)"_s.arg(r + 1).arg(states.at(r).id); };
+    intended[2].fieldNames = QStringList { u"id"_s, u"country"_s, u"code"_s, u"name"_s };
+
+    const QString text = joined(intended[0].records, separators) + separators.table +
+        joined(intended[1].records, separators) + separators.table + joined(intended[2].records, separators);
+    checkReadsBack(text, intended, separators);
+    throw refusal(u"The load text would not read back as written with the separators %1, %2 and %3."_s.arg(
+        quoted(separators.field), quoted(separators.record), quoted(separators.table)));
 }
 
 } // namespace
@@ -151,32 +273,49 @@ QString buildLoadText(const QList<ContactAddress> &addresses, const QList<Contac
             throw refusal(u"A table of the load holds %1 records; the control takes at most 32767."_s.arg(count));
     }
 
-    std::array<IntendedTable, 3> intended;
-    intended[0].recordKind = u"contact addresses"_s;
-    intended[0].records.reserve(addresses.size());
-    for (const ContactAddress &address : addresses)
-        intended[0].records.append(valuesOf(address));
-    intended[0].describeRecord = [&](int r) {
-        return u"Contact address %1 (AddressID %2)"_s.arg(r + 1).arg(quoted(addresses.at(r).addressId));
-    };
-    for (const FieldDefinition &field : fieldDefinitions())
-        intended[0].fieldNames.append(field.name.toString());
-    intended[1].recordKind = u"contact types"_s;
-    for (const ContactType &type : types)
-        intended[1].records.append({ QString::number(type.id), type.name });
-    intended[1].describeRecord = [&](int r) { return u"Contact type %1 (id %2)"_s.arg(r + 1).arg(types.at(r).id); };
-    intended[1].fieldNames = QStringList { u"id"_s, u"name"_s };
-    intended[2].recordKind = u"states"_s;
-    for (const ContactState &state : states)
-        intended[2].records.append(
-            { QString::number(state.id), QString::number(state.country), state.code, state.name });
-    intended[2].describeRecord = [&](int r) { return u"State %1 (id %2)"_s.arg(r + 1).arg(states.at(r).id); };
-    intended[2].fieldNames = QStringList { u"id"_s, u"country"_s, u"code"_s, u"name"_s };
-
-    checkSizes(addresses, intended[0].records);
-    const QString text = joined(intended[0].records, separators) + separators.table +
-        joined(intended[1].records, separators) + separators.table + joined(intended[2].records, separators);
-    checkReadsBack(text, intended, separators);
+    LoadTextWriter writer(separators);
+    writer.reserve(addresses.size() * 160 + types.size() * 24 + states.size() * 40);
+    bool readsBack = true;
+    const auto &fields = fieldDefinitions();
+    for (qsizetype r = 0; r < addresses.size(); ++r) {
+        const ContactAddress &a = addresses.at(r);
+        const NumberText type(a.typeId);
+        const NumberText country(a.country);
+        const NumberText state(a.stateId);
+        const QStringView values[] = { a.addressId, a.vendorId, type.view(), a.name, a.street1, a.street2, a.city,
+            country.view(), state.view(), a.postalCode, a.phone, a.fax, a.email, a.phone2, a.cell, a.changeFlag };
+        // Without a flag the record stops at fifteen values, so IsUpdated
+        // stays null, exactly as a record the host never changed.
+        const int count = a.changeFlag.isEmpty() ? FieldCount - 1 : FieldCount;
+        for (int f = 0; f < count; ++f) {
+            const FieldDefinition &field = fields.at(std::size_t(f));
+            if (!field.isInteger && values[f].size() > field.size)
+                throw refusal(u"Contact address %1 (AddressID %2), field %3: %4 is longer than the %5 characters "
+                              u"the field holds."_s.arg(r + 1)
+                                  .arg(quoted(a.addressId), field.name.toString(), quoted(values[f]))
+                                  .arg(field.size));
+            writer.value(values[f]);
+        }
+        readsBack = writer.endRecord() && readsBack;
+    }
+    readsBack = writer.endTable(false) && readsBack;
+    for (const ContactType &type : types) {
+        writer.value(NumberText(type.id).view());
+        writer.value(type.name);
+        readsBack = writer.endRecord() && readsBack;
+    }
+    readsBack = writer.endTable(false) && readsBack;
+    for (const ContactState &state : states) {
+        writer.value(NumberText(state.id).view());
+        writer.value(NumberText(state.country).view());
+        writer.value(state.code);
+        writer.value(state.name);
+        readsBack = writer.endRecord() && readsBack;
+    }
+    readsBack = writer.endTable(true) && readsBack;
+    if (!readsBack)
+        explainRefusal(addresses, types, states, separators);
+    QString text = writer.take();
     // The control ignores a text of spaces only.
     if (text.count(u' ') == text.size())
         throw refusal(u"The load text would consist of spaces only, which the control ignores."_s);

@@ -552,6 +552,8 @@ void TestExchange::helperRefusals_data()
     const QStringList usual { u"|"_s, u"~"_s, u"^"_s };
     QTest::newRow("field separator in a value")
         << usual << u"A|B"_s << QString() << u"Contact address 2 (AddressID \"502\"), field Name"_s;
+    QTest::newRow("table separator in a value") << usual << u"A^B"_s << QString()
+                                                << u"Contact address 2 (AddressID \"502\"), field Name"_s;
     // "Cab" holds no "aba", but written before "aba" it is cut after "C".
     QTest::newRow("value runs into the separator")
         << QStringList { u"aba"_s, u"~"_s, u"^"_s } << u"Cab"_s << QString() << u"field Name: the value \"Cab\""_s;

@@ -69,7 +69,7 @@ MainWindow::MainWindow(const HostSettings &settings, QWidget *parent)
     , m_exportSeparators(settings.separators)
 {
     setObjectName(QStringLiteral("VendorContactHost"));
-    setWindowTitle(tr("Vendor address book"));
+    setWindowTitle(tr("Vendor address book[*]"));
 
     auto *central = new QWidget;
     auto *columns = new QHBoxLayout(central);
@@ -489,6 +489,11 @@ bool MainWindow::isControlModified() const
     return control() && control()->property("modified").toBool();
 }
 
+bool MainWindow::isControlEditing() const
+{
+    return control() && control()->property("editing").toBool();
+}
+
 void MainWindow::onControlModifiedChanged()
 {
     updateBookActions();
@@ -505,6 +510,17 @@ void MainWindow::updateBookActions()
 
 void MainWindow::setEditAllowed(bool allowed)
 {
+    // While editing is not allowed the control hands nothing back: changes
+    // not saved first could never be saved.
+    if (!allowed && m_database && m_snapshot) {
+        if (!confirmLeavingVendor()) {
+            const QSignalBlocker blocker(m_allowEditing);
+            m_allowEditing->setChecked(true);
+            return;
+        }
+        if (isControlModified() || isControlEditing())
+            loadVendor(m_snapshot->vendorId); // the user chose to discard them
+    }
     m_editAllowed->setChecked(allowed);
     if (control())
         callLetVendorIDNMode();
@@ -520,6 +536,14 @@ bool MainWindow::saveWith(bool overwrite)
 {
     if (!m_database || !m_snapshot)
         return false;
+    // What is typed into the panel reaches the control's store only with its
+    // own Save or Update; the reload after saving would drop it unasked.
+    if (isControlEditing()) {
+        tellFailure(tr("Cannot save"),
+            tr("You are still adding or editing an address: press Save or Update in the panel to keep it, or "
+               "Cancel to drop it, then save."));
+        return false;
+    }
     const auto result = invoke(Client::DispIdGetContactAddress, {});
     if (!result.ok()) {
         tellFailure(tr("Cannot save"), describeFailure(result));
@@ -611,7 +635,20 @@ void MainWindow::revert()
 
 bool MainWindow::confirmLeavingVendor()
 {
-    if (!m_snapshot || !isControlModified())
+    if (!m_snapshot)
+        return true;
+    if (isControlEditing()) {
+        Question typing;
+        typing.title = tr("Unsaved changes");
+        typing.text =
+            tr("You are still adding or editing an address of %1. Drop what you typed there%2?")
+                .arg(m_snapshot->vendorName, isControlModified() ? tr(", and every other unsaved change") : QString());
+        typing.icon = QMessageBox::Warning;
+        typing.buttons = QMessageBox::Discard | QMessageBox::Cancel;
+        typing.defaultButton = QMessageBox::Cancel;
+        return ask(typing) == QMessageBox::Discard;
+    }
+    if (!isControlModified())
         return true;
     Question question;
     question.title = tr("Unsaved changes");

@@ -126,6 +126,7 @@ private:
     bool resolveConflicts(const SaveOutcome &outcome);
     bool confirmLeavingVendor();
     bool isControlModified() const;
+    bool isControlEditing() const;
     void updateBookActions();
     void setEditAllowed(bool allowed);
     QMessageBox::StandardButton ask(const Question &question);

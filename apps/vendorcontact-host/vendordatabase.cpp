@@ -85,21 +85,23 @@ QVariantList addressValues(qint32 vendorId, const ContactAddress &a)
         text(a.cell) };
 }
 
-/// Reads a whole number the control can hold; NULL or anything else is bad data.
-qint16 smallNumber(const QVariant &value, const QString &where)
+/// Reads a whole number the control can hold; NULL or anything else is bad
+/// data. `where()` names the value, and is called only then: a large vendor
+/// has half a million values.
+template<typename Where> qint16 smallNumber(const QVariant &value, Where &&where)
 {
     bool ok = false;
     const int number = value.toInt(&ok);
     if (value.isNull() || !ok || number < -32768 || number > 32767)
         throw failure(u"%1 is %2 where a whole number from -32768 to 32767 is expected."_s.arg(
-            where, value.isNull() ? u"NULL"_s : u"\"%1\""_s.arg(value.toString())));
+            where(), value.isNull() ? u"NULL"_s : u"\"%1\""_s.arg(value.toString())));
     return qint16(number);
 }
 
-QString textValue(const QVariant &value, const QString &where)
+template<typename Where> QString textValue(const QVariant &value, Where &&where)
 {
     if (value.isNull())
-        throw failure(u"%1 is NULL where text is expected; correct it in the database first."_s.arg(where));
+        throw failure(u"%1 is NULL where text is expected; correct it in the database first."_s.arg(where()));
     return value.toString();
 }
 
@@ -254,7 +256,7 @@ QList<VendorSummary> VendorDatabase::vendors() const
     QList<VendorSummary> result;
     while (query.next())
         result.append({ query.value(0).toInt(),
-            textValue(query.value(1), u"The name of vendor %1"_s.arg(query.value(0).toString())),
+            textValue(query.value(1), [&] { return u"The name of vendor %1"_s.arg(query.value(0).toString()); }),
             query.value(2).toInt() });
     return result;
 }
@@ -268,26 +270,33 @@ VendorSnapshot VendorDatabase::loadVendor(qint32 vendorId) const
         QSqlQuery query = run(db, u"SELECT name FROM vendors WHERE id = ?"_s, { vendorId }, u"Reading the vendor"_s);
         if (!query.next())
             throw failure(u"There is no vendor %1 in the %2."_s.arg(vendorId).arg(m_description));
-        snapshot.vendorName = textValue(query.value(0), u"The name of vendor %1"_s.arg(vendorId));
+        snapshot.vendorName = textValue(query.value(0), [&] { return u"The name of vendor %1"_s.arg(vendorId); });
     }
     {
         QSqlQuery query =
             run(db, u"SELECT id, name FROM contact_types ORDER BY id"_s, {}, u"Reading the contact types"_s);
         while (query.next()) {
-            const QString where = u"Contact type %1"_s.arg(query.value(0).toString());
-            snapshot.types.append({ smallNumber(query.value(0), where + u", column id"_s),
-                textValue(query.value(1), where + u", column name"_s) });
+            auto where = [&](const char16_t *column) {
+                return [&query, column] {
+                    return u"Contact type %1, column %2"_s.arg(query.value(0).toString(), QString::fromUtf16(column));
+                };
+            };
+            snapshot.types.append(
+                { smallNumber(query.value(0), where(u"id")), textValue(query.value(1), where(u"name")) });
         }
     }
     {
         QSqlQuery query =
             run(db, u"SELECT id, country, code, name FROM states ORDER BY id"_s, {}, u"Reading the states"_s);
         while (query.next()) {
-            const QString where = u"State %1"_s.arg(query.value(0).toString());
-            snapshot.states.append({ smallNumber(query.value(0), where + u", column id"_s),
-                smallNumber(query.value(1), where + u", column country"_s),
-                textValue(query.value(2), where + u", column code"_s),
-                textValue(query.value(3), where + u", column name"_s) });
+            auto where = [&](const char16_t *column) {
+                return [&query, column] {
+                    return u"State %1, column %2"_s.arg(query.value(0).toString(), QString::fromUtf16(column));
+                };
+            };
+            snapshot.states.append(
+                { smallNumber(query.value(0), where(u"id")), smallNumber(query.value(1), where(u"country")),
+                    textValue(query.value(2), where(u"code")), textValue(query.value(3), where(u"name")) });
         }
     }
     QSqlQuery query =
@@ -298,9 +307,10 @@ VendorSnapshot VendorDatabase::loadVendor(qint32 vendorId) const
         ContactAddress a;
         a.addressId = query.value(0).toString();
         a.vendorId = vendorText;
-        const QString where = u"Address %1"_s.arg(a.addressId);
-        auto column = [&](int index) -> QString {
-            return where + u", column "_s + QString::fromUtf16(AddressColumns[index]);
+        auto column = [&a](int index) {
+            return [&a, index] {
+                return u"Address %1, column %2"_s.arg(a.addressId, QString::fromUtf16(AddressColumns[index]));
+            };
         };
         auto textAt = [&](int index) { return textValue(query.value(index + 2), column(index)); };
         auto optionalAt = [&](int index) -> std::optional<qint16> {
