@@ -299,6 +299,15 @@ VendorSnapshot VendorDatabase::loadVendor(qint32 vendorId) const
                     textValue(query.value(2), where(u"code")), textValue(query.value(3), where(u"name")) });
         }
     }
+    {
+        // A large vendor grows its lists and the version index by tens of
+        // thousands of entries: size them once.
+        QSqlQuery count =
+            run(db, u"SELECT COUNT(*) FROM addresses WHERE vendor_id = ?"_s, { vendorId }, u"Counting the addresses"_s);
+        const qsizetype expected = count.next() ? count.value(0).toLongLong() : 0;
+        snapshot.addresses.reserve(expected);
+        snapshot.rowVersions.reserve(expected);
+    }
     QSqlQuery query =
         run(db, u"SELECT id, row_version, "_s + columnList() + u" FROM addresses WHERE vendor_id = ? ORDER BY id"_s,
             { vendorId }, u"Reading the addresses"_s);
