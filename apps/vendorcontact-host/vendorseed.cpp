@@ -132,7 +132,8 @@ void insertGenerated(QSqlQuery &insert, qint32 vendorId, int count)
         const QString last = QString::fromUtf16(LastNames[(i / std::size(FirstNames)) % std::size(LastNames)]);
         const QString phone = u"%1 555-01%2"_s.arg(QString::fromUtf16(place.areaCode)).arg(i % 100, 2, 10, QChar(u'0'));
         bindAll(insert,
-            { vendorId, int(ManyAddressTypes[i % std::size(ManyAddressTypes)]), QString(first + u' ' + last),
+            { vendorId, int(ManyAddressTypes[i % std::size(ManyAddressTypes)]),
+                u"%1 %2. %3"_s.arg(first, QChar(u'A' + (i / 7) % 26), last),
                 u"%1 %2"_s.arg(100 + (i * 37) % 9800).arg(QString::fromUtf16(Streets[i % std::size(Streets)])),
                 i % 3 == 0 ? u"Suite %1"_s.arg(100 + i % 900) : u""_s, QString::fromUtf16(place.city), place.country,
                 place.stateId, QString::fromUtf16(place.postalCode), phone, u""_s,
