@@ -65,7 +65,9 @@ demo: configure
 		echo; echo "What the host did (database, vendors, addresses), with the results:"; \
 		if [ $$status -eq 0 ]; then grep -E '^[0-9]+  ' $(BUILD)/demo-log.txt | sed 's/^/  /'; \
 		else sed 's/^/  /' $(BUILD)/demo-log.txt; fi; \
-		echo; echo "What the control hands back (GetContactAddress):"; sed 's/^/  /' $(BUILD)/demo-export.txt; \
+		echo; echo "What the control hands back (GetContactAddress):"; \
+		if grep -q . $(BUILD)/demo-export.txt; then sed 's/^/  /' $(BUILD)/demo-export.txt; \
+		else echo "  nothing: no address was added or changed"; fi; \
 		echo; \
 		if [ $$status -eq 0 ]; then echo "Screenshot of the window: $(DEMO_SCREENSHOT)"; \
 		else echo "The demo host failed (exit status $$status)."; fi; \
