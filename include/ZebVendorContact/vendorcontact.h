@@ -100,7 +100,7 @@ Q_SIGNALS:
 
 private:
     friend class VendorContactPrivate;
-    std::unique_ptr<VendorContactPrivate> d;
+    const std::unique_ptr<VendorContactPrivate> d;
 };
 
 } // namespace ZebVendorContact
