@@ -28,9 +28,9 @@ struct IntendedTable
     QStringList fieldNames;
 };
 
-Error refusal(const QString &message)
+Error refusal(const QString &message, Error::Code code = Error::Code::InvalidArgument)
 {
-    return Error(Error::Code::InvalidArgument, message);
+    return Error(code, message);
 }
 
 QString quoted(QStringView text)
@@ -111,13 +111,15 @@ void checkReadsBack(
                 throw refusal(u"%1, field %2: the value %3 would not read back as written with the separators "
                               u"%4, %5 and %6 (it holds one of them, or runs into one with the next value)."_s.arg(
                                   table.describeRecord(int(r)), table.fieldNames.at(f), quoted(values.at(f)),
-                                  quoted(separators.field), quoted(separators.record), quoted(separators.table)));
+                                  quoted(separators.field), quoted(separators.record), quoted(separators.table)),
+                    Error::Code::SeparatorClash);
             }
         }
         if (pieces.size() != table.records.size() || !tailEmpty || tables.size() != 3)
             throw refusal(u"The %1 would not read back as written with the separators %2, %3 and %4: a separator "
                           u"holds another one."_s.arg(table.recordKind, quoted(separators.field),
-                              quoted(separators.record), quoted(separators.table)));
+                              quoted(separators.record), quoted(separators.table)),
+                Error::Code::SeparatorClash);
     }
 }
 
@@ -244,7 +246,8 @@ private:
         joined(intended[1].records, separators) + separators.table + joined(intended[2].records, separators);
     checkReadsBack(text, intended, separators);
     throw refusal(u"The load text would not read back as written with the separators %1, %2 and %3."_s.arg(
-        quoted(separators.field), quoted(separators.record), quoted(separators.table)));
+                      quoted(separators.field), quoted(separators.record), quoted(separators.table)),
+        Error::Code::SeparatorClash);
 }
 
 } // namespace
@@ -270,7 +273,8 @@ QString buildLoadText(const QList<ContactAddress> &addresses, const QList<Contac
         throw refusal(u"The load needs at least one contact type and one state."_s);
     for (const qsizetype count : { addresses.size(), types.size(), states.size() }) {
         if (count > MaxRecordsPerTable)
-            throw refusal(u"A table of the load holds %1 records; the control takes at most 32767."_s.arg(count));
+            throw refusal(u"A table of the load holds %1 records; the control takes at most 32767."_s.arg(count),
+                Error::Code::Overflow);
     }
 
     LoadTextWriter writer(separators);
@@ -293,7 +297,8 @@ QString buildLoadText(const QList<ContactAddress> &addresses, const QList<Contac
                 throw refusal(u"Contact address %1 (AddressID %2), field %3: %4 is longer than the %5 characters "
                               u"the field holds."_s.arg(r + 1)
                                   .arg(quoted(a.addressId), field.name.toString(), quoted(values[f]))
-                                  .arg(field.size));
+                                  .arg(field.size),
+                    Error::Code::ValueTooLong);
             writer.value(values[f]);
         }
         readsBack = writer.endRecord() && readsBack;
@@ -352,7 +357,8 @@ QList<ContactAddress> parseExport(const QString &exportText, const ExchangeSepar
                 throw refusal(u"Entry %1 of the export (AddressID %2), field %3: %4 is not a whole number from "
                               u"-32768 to 32767."_s.arg(e + 1)
                                   .arg(quoted(values.at(AddressID)),
-                                      fieldDefinitions().at(std::size_t(field)).name.toString(), quoted(text)));
+                                      fieldDefinitions().at(std::size_t(field)).name.toString(), quoted(text)),
+                    Error::Code::NotAWholeNumber);
             return value;
         };
         ContactAddress address;

@@ -89,14 +89,14 @@ struct ZEBVENDORCONTACT_EXPORT ContactState
 };
 
 /*!
- * The load text for VendorContact::LetContactAddress(). Throws Error
- * (InvalidArgument) naming the record and the field when a value would not
- * read back exactly as written under the load's split rule (it contains a
- * separator, or joins its neighbour into one), when a value is longer than
- * its field holds, when there is no type or no state (the load needs at
- * least one of each) or a table holds more than 32,767 records. Nothing is
- * returned then: a host never hands the control a text that loads otherwise
- * than it meant.
+ * The load text for VendorContact::LetContactAddress(). Throws Error naming
+ * the record and the field when a value would not read back exactly as
+ * written under the load's split rule, because it holds a separator or runs
+ * into one with its neighbour (SeparatorClash), or is longer than its field
+ * holds (ValueTooLong); when a table holds more than 32,767 records
+ * (Overflow); when there is no type or no state, which the load needs, or a
+ * separator is empty (InvalidArgument). Nothing is returned then: a host
+ * never hands the control a text that loads otherwise than it meant.
  */
 ZEBVENDORCONTACT_EXPORT QString buildLoadText(const QList<ContactAddress> &addresses, const QList<ContactType> &types,
     const QList<ContactState> &states, const ExchangeSeparators &separators = ExchangeSeparators());
@@ -105,8 +105,8 @@ ZEBVENDORCONTACT_EXPORT QString buildLoadText(const QList<ContactAddress> &addre
  * The addresses of an export of VendorContact::GetContactAddress(), in
  * export order. Every entry must hold exactly fifteen values and end with the
  * record separator; the type must be a whole number, country and state whole
- * numbers or empty. Throws Error (InvalidArgument) naming the entry
- * otherwise. The empty text gives no addresses.
+ * numbers or empty. Throws Error naming the entry otherwise (InvalidArgument,
+ * or NotAWholeNumber for a number field). The empty text gives no addresses.
  */
 ZEBVENDORCONTACT_EXPORT QList<ContactAddress> parseExport(
     const QString &exportText, const ExchangeSeparators &separators = ExchangeSeparators());
