@@ -4,6 +4,7 @@
 
 #include <addressid.h>
 #include <exchange.h>
+#include <logging.h>
 
 #include <QtCore/QEvent>
 #include <QtCore/QScopeGuard>
@@ -13,6 +14,8 @@
 #include <QtWidgets/QLineEdit>
 #include <QtWidgets/QPushButton>
 #include <QtWidgets/QTreeView>
+
+#include <utility>
 
 namespace ZebVendorContact {
 
@@ -40,6 +43,7 @@ VendorContact::~VendorContact()
 
 QString VendorContact::GetContactAddress()
 {
+    // Reads only: nothing to notify.
     return d->GetContactAddress();
 }
 
@@ -47,11 +51,41 @@ void VendorContact::LetContactAddress(const QString &ptContactData, const QStrin
     const QString &ptRecordSeparator, const QString &ptTableSeparator)
 {
     d->LetContactAddress(ptContactData, ptFieldSeparator, ptRecordSeparator, ptTableSeparator);
+    d->notifyChanges();
 }
 
 QVariant VendorContact::LetVendorIDNMode(qint32 plVendorID, bool tbMode)
 {
-    return d->LetVendorIDNMode(plVendorID, tbMode);
+    // A failure still leaves the settings changed: the host hears of them.
+    try {
+        QVariant result = d->LetVendorIDNMode(plVendorID, tbMode);
+        d->notifyChanges();
+        return result;
+    } catch (...) {
+        d->notifyChanges();
+        throw;
+    }
+}
+
+bool VendorContact::isModified() const
+{
+    const ContactData &data = d->contactData();
+    return data.editAllowed && data.store.isOpen() && data.store.hasFlaggedRecord();
+}
+
+bool VendorContact::isEditing() const
+{
+    return d->state() != PanelState::Browsing;
+}
+
+qint32 VendorContact::vendorId() const
+{
+    return d->contactData().vendorID;
+}
+
+bool VendorContact::editAllowed() const
+{
+    return d->contactData().editAllowed;
 }
 
 QSize VendorContact::sizeHint() const
@@ -139,6 +173,7 @@ void VendorContactPrivate::connectHandlers()
                 return;
             handling();
             updateButtons();
+            notifyChanges();
         };
     };
     auto untrapped = [this](const char *name, void (VendorContactPrivate::*handling)()) {
@@ -151,6 +186,7 @@ void VendorContactPrivate::connectHandlers()
             return;
         lstContacts_ColumnClick(section + 1);
         updateButtons();
+        notifyChanges();
     });
     QObject::connect(cmdDelete, &QPushButton::clicked, this,
         event(untrapped("cmdDelete_Click", &VendorContactPrivate::cmdDelete_Click)));
@@ -165,6 +201,29 @@ void VendorContactPrivate::connectHandlers()
     // The state picker has no change handling of its own.
 
     q->installEventFilter(this);
+}
+
+void VendorContactPrivate::notifyChanges()
+{
+    if (m_shuttingDown)
+        return;
+    const bool modified = q->isModified();
+    const bool editing = m_state != PanelState::Browsing;
+    const bool modifiedChanged = std::exchange(m_notifiedModified, modified) != modified;
+    const bool editingChanged = std::exchange(m_notifiedEditing, editing) != editing;
+    const bool contactsChanged = std::exchange(m_contactsTouched, false);
+
+    // A host's slot may reload the control, or even delete it: every member
+    // was read above, and each signal goes out only while the control lives.
+    // contactsChanged comes last, so a slot that reloads on it does so after
+    // the host has heard the state of the user's change.
+    const QPointer<VendorContact> control(q);
+    if (editingChanged)
+        Q_EMIT control->editingChanged(editing);
+    if (modifiedChanged && control)
+        Q_EMIT control->modifiedChanged(modified);
+    if (contactsChanged && control)
+        Q_EMIT control->contactsChanged();
 }
 
 void VendorContactPrivate::onListSelectionChanged()

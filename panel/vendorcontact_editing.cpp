@@ -394,6 +394,7 @@ void VendorContactPrivate::SaveContact(bool isNew)
         const QString addressId = m_data.NewAddressID();
         const QString vendorId = QString::number(m_data.vendorID);
         appendNewAddress(m_data.store, addressId, m_data.vendorID, typeId, address);
+        m_contactsTouched = true;
         // The list shows the addresses of the type the entry was begun for
         // (a reload, the one way to change the list's type meanwhile, ends
         // the entry); the check only guards that agreement.
@@ -413,6 +414,7 @@ void VendorContactPrivate::SaveContact(bool isNew)
     const ListRow saved = m_listModel->row(row);
     if (!updateAddress(m_data.store, saved.text(AddressIdColumn), address))
         return;
+    m_contactsTouched = true;
     const QuietList quiet(this);
     m_listModel->replaceRow(
         row, rowFrom(reading, saved.text(AddressIdColumn), saved.text(VendorIdColumn), saved.text(TypeNameColumn)));
@@ -436,6 +438,7 @@ void VendorContactPrivate::cmdDelete_Click()
         return;
     if (!deleteAddress(m_data.store, m_listModel->text(row, AddressIdColumn)))
         return;
+    m_contactsTouched = true;
     {
         const QuietList quiet(this);
         m_listModel->removeRowAt(row);

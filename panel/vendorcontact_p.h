@@ -108,6 +108,10 @@ public:
         const QString &ptRecordSeparator, const QString &ptTableSeparator);
     QVariant LetVendorIDNMode(qint32 plVendorID, bool tbMode);
 
+    /// Emits the control's change signals for whatever changed since the last
+    /// call; run at the end of every host call and user event.
+    void notifyChanges();
+
     // Widgets, owned by the control through Qt's parent ownership.
     QFrame *frameVendorContact = nullptr;
     QTreeView *lstContacts = nullptr;
@@ -177,6 +181,11 @@ private:
     // matches the type picker.
     quint64 m_listRebuilds = 0;
     bool m_shuttingDown = false;
+    // What the host was last told, so a signal fires only on a real change.
+    bool m_notifiedModified = false;
+    bool m_notifiedEditing = false;
+    // Set when the user's save or delete reached the store.
+    bool m_contactsTouched = false;
 
     // What the buttons are derived from besides the state, the host's mode
     // and the list (see updateButtons()).

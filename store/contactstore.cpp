@@ -353,6 +353,13 @@ void ContactStore::removeAll()
     m_liveCount = 0;
 }
 
+bool ContactStore::hasFlaggedRecord() const
+{
+    return std::any_of(m_slots.cbegin(), m_slots.cend(), [](const Slot &slot) {
+        return !slot.deleted && !slot.record.isNull(IsUpdated) && !slot.record.text(IsUpdated).isEmpty();
+    });
+}
+
 qsizetype ContactStore::heapBytes() const
 {
     qsizetype bytes = qsizetype(m_slots.capacity() * sizeof(Slot));

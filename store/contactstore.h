@@ -92,6 +92,10 @@ public:
     /// first); the position is at the end.
     void removeAll();
 
+    /// True when a live record's IsUpdated is neither null nor empty (one the
+    /// export would write). Leaves the position alone.
+    bool hasFlaggedRecord() const;
+
     /// Approximate heap bytes held by the records (for memory benchmarks).
     qsizetype heapBytes() const;
 

@@ -6,3 +6,11 @@ if(ZVC_BUILD_APPS)
     target_compile_definitions(tst_apps PRIVATE ZVC_HOST_APP_FILE="$<TARGET_FILE:vendorcontact-host>")
     add_dependencies(tst_apps vendorcontact-host)
 endif()
+
+# The address book on real databases: SQLite, and a PostgreSQL cluster the
+# suite starts itself (initdb and pg_ctl of Debian's postgresql package).
+if(TARGET zvc_hostapp)
+    zvc_add_test(tst_vendorbook ${CMAKE_CURRENT_SOURCE_DIR}/tst_vendorbook.cpp)
+    target_link_libraries(tst_vendorbook PRIVATE zvc_hostapp)
+    set_tests_properties(tst_vendorbook PROPERTIES TIMEOUT 600)
+endif()

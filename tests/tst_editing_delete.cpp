@@ -6,10 +6,15 @@
 #include <QtCore/QLoggingCategory>
 #include <QtCore/QRegularExpression>
 #include <QtCore/QTimer>
+#include <QtTest/QSignalSpy>
 #include <QtWidgets/QApplication>
 #include <QtWidgets/QMessageBox>
 
+#include <functional>
+#include <map>
+
 using namespace TestSupport;
+using namespace Qt::Literals::StringLiterals;
 using ZebVendorContact::PanelState;
 
 namespace {
@@ -77,6 +82,8 @@ private Q_SLOTS:
     void realMessageBoxes();
     void failuresStopAtTheEventBoundary();
     void hostRoundTrip();
+    void hostNotifications_data();
+    void hostNotifications();
 };
 
 void TestEditingDelete::deleteAsksFirst()
@@ -404,6 +411,66 @@ void TestEditingDelete::hostRoundTrip()
     // Read-only: the export is empty, whatever changed.
     control.LetVendorIDNMode(77, false);
     QCOMPARE(control.GetContactAddress(), QString());
+}
+
+void TestEditingDelete::hostNotifications_data()
+{
+    // Steps of one session after a load without change flags: add, save,
+    // edit (first row), update, cancel, del (the added row), reload (host),
+    // flagged (host loads a text with a flag), readonly (host forbids).
+    QTest::addColumn<QString>("steps");
+    QTest::addColumn<bool>("modified");
+    QTest::addColumn<bool>("editing");
+    QTest::addColumn<QList<int>>("signalCounts"); // modifiedChanged, editingChanged, contactsChanged
+
+    QTest::newRow("adding") << u"add"_s << false << true << QList<int> { 0, 1, 0 };
+    QTest::newRow("add then cancel") << u"add cancel"_s << false << false << QList<int> { 0, 2, 0 };
+    QTest::newRow("added") << u"add save"_s << true << false << QList<int> { 1, 2, 1 };
+    QTest::newRow("updated") << u"edit update"_s << true << false << QList<int> { 1, 2, 1 };
+    QTest::newRow("added then deleted") << u"add save del"_s << false << false << QList<int> { 2, 2, 2 };
+    QTest::newRow("host reload drops it") << u"add save reload"_s << false << false << QList<int> { 2, 2, 1 };
+    QTest::newRow("flagged load") << u"flagged"_s << true << false << QList<int> { 1, 0, 0 };
+    QTest::newRow("editing forbidden") << u"add save readonly"_s << false << false << QList<int> { 2, 2, 1 };
+    QTest::newRow("forbidden while adding") << u"add readonly"_s << false << false << QList<int> { 0, 2, 0 };
+}
+
+void TestEditingDelete::hostNotifications()
+{
+    QFETCH(QString, steps);
+    const QString clean =
+        QStringLiteral("501|77|3|Main Office|12 Harbour Rd||Springfield|1|14|627-01|||||~^") + Types + u'^' + States;
+    Panel panel;
+    VendorContact &control = *panel.control;
+    control.LetVendorIDNMode(77, true);
+    loadText(control, clean);
+    QSignalSpy modifiedSpy(&control, &VendorContact::modifiedChanged);
+    QSignalSpy editingSpy(&control, &VendorContact::editingChanged);
+    QSignalSpy contactsSpy(&control, &VendorContact::contactsChanged);
+
+    const std::map<QString, std::function<void()>> actions {
+        { u"add"_s, [&] { panel.click(panel.d->cmdAdd); } },
+        { u"save"_s, [&] { panel.fillRequired(), panel.click(panel.d->cmdAdd); } },
+        { u"edit"_s, [&] { panel.clickRow(0), panel.click(panel.d->cmdEdit); } },
+        { u"update"_s, [&] { panel.click(panel.d->cmdAdd); } },
+        { u"cancel"_s, [&] { panel.click(panel.d->cmdEdit); } },
+        { u"del"_s, [&] { panel.clickRow(panel.rowOf(u"000-N"_s)), panel.click(panel.d->cmdDelete); } },
+        { u"reload"_s, [&] { loadText(control, clean); } },
+        { u"flagged"_s, [&] { loadText(control, workedExample()); } },
+        { u"readonly"_s, [&] { control.LetVendorIDNMode(78, false); } },
+    };
+    for (const QString &step : steps.split(u' '))
+        actions.at(step)();
+
+    QTEST(control.isModified(), "modified");
+    QTEST(control.property("editing").toBool(), "editing");
+    QTEST(QList<int>({ int(modifiedSpy.size()), int(editingSpy.size()), int(contactsSpy.size()) }), "signalCounts");
+    // The property is what the export says, and each signal carried the value.
+    QCOMPARE(control.property("modified").toBool(), !control.GetContactAddress().isEmpty());
+    if (!modifiedSpy.isEmpty())
+        QCOMPARE(modifiedSpy.constLast().constFirst().toBool(), control.isModified());
+    const bool forbidden = steps.endsWith(u"readonly");
+    QCOMPARE(control.property("vendorId").toInt(), forbidden ? 78 : 77);
+    QCOMPARE(control.property("editAllowed").toBool(), !forbidden);
 }
 
 QTEST_MAIN(TestEditingDelete)

@@ -1,6 +1,7 @@
 #include "exchange.h"
 #include "support/workedexample.h"
 
+#include <ZebVendorContact/contactexchange.h>
 #include <ZebVendorContact/error.h>
 
 #include <QtTest/QTest>
@@ -95,6 +96,11 @@ private Q_SLOTS:
     void loadReplacesEverythingAndKeepsCounter();
     void loadedFlagIsExported();
     void loadedRecordsOutliveTheHostsText();
+
+    void helperRoundTrip_data();
+    void helperRoundTrip();
+    void helperRefusals_data();
+    void helperRefusals();
 };
 
 void TestExchange::split_data()
@@ -577,6 +583,107 @@ void TestExchange::loadedRecordsOutliveTheHostsText()
     own.store.write(u"Street2"_s, u"Rear"_s);
     QCOMPARE(describeRecord(own.store.current()),
         u"501|77|3|Main Office|12 Harbour Rd|Rear|Springfield|1|14|627-01|555-12-34|555-12-35|||"_s);
+}
+
+namespace {
+
+ContactAddress helperAddress(const QString &id, const QString &name)
+{
+    ContactAddress a;
+    a.addressId = id;
+    a.vendorId = u"77"_s;
+    a.typeId = 3;
+    a.name = name;
+    a.street1 = u"12 Harbour Rd"_s;
+    a.city = u"Springfield"_s;
+    a.country = 1;
+    a.stateId = 14;
+    a.cell = u"555-12-34"_s;
+    return a;
+}
+
+const QList<ContactType> helperTypes { { 3, u"Head office"_s }, { 5, u"Shipping"_s } };
+const QList<ContactState> helperStates { { 14, 1, u"IL"_s, u"Illinois"_s }, { 63, 2, u"ON"_s, u"Ontario"_s } };
+
+} // namespace
+
+void TestExchange::helperRoundTrip_data()
+{
+    QTest::addColumn<QStringList>("separators");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("plain") << QStringList { u"|"_s, u"~"_s, u"^"_s } << u"Main Office"_s;
+    QTest::newRow("parts of separators in values") << QStringList { u"<f>"_s, u"<r>"_s, u"<t>"_s } << u"a<f b> <r"_s;
+    QTest::newRow("one separator inside another") << QStringList { u"|"_s, u"||~"_s, u"^"_s } << u"O'Hare"_s;
+}
+
+void TestExchange::helperRoundTrip()
+{
+    // Through the control's own load and export, back into the same records.
+    QFETCH(QStringList, separators);
+    QFETCH(QString, name);
+    const ExchangeSeparators chosen { separators[0], separators[1], separators[2] };
+    ContactAddress changed = helperAddress(u"502"_s, name);
+    changed.changeFlag = u"S"_s;
+    changed.stateId.reset();
+    const QString text =
+        buildLoadText({ helperAddress(u"501"_s, u"Other"_s), changed }, helperTypes, helperStates, chosen);
+
+    ContactData data;
+    data.editAllowed = true;
+    QCOMPARE(loadContactData(data, text, chosen.field, chosen.record, chosen.table), LoadOutcome::Complete);
+    QCOMPARE(data.store.recordCount(), 2);
+    QCOMPARE(describeTable(data.states), u"14,1,IL,Illinois;63,2,ON,Ontario"_s);
+    const QList<ContactAddress> back = parseExport(exportContactData(data), chosen);
+    changed.changeFlag.clear(); // the export never carries it
+    QCOMPARE(back, QList<ContactAddress> { changed });
+    QVERIFY(!back.constFirst().isAddedInPanel());
+    QVERIFY(helperAddress(u"000-N"_s, name).isAddedInPanel());
+}
+
+void TestExchange::helperRefusals_data()
+{
+    // Building from `name` (or parsing `exportText` when given) must fail
+    // with a message naming the culprit.
+    QTest::addColumn<QStringList>("separators");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("exportText");
+    QTest::addColumn<QString>("message");
+    const QStringList usual { u"|"_s, u"~"_s, u"^"_s };
+    QTest::newRow("field separator in a value")
+        << usual << u"A|B"_s << QString() << u"Contact address 2 (AddressID \"502\"), field Name"_s;
+    QTest::newRow("table separator in a value") << usual << u"A^B"_s << QString()
+                                                << u"Contact address 2 (AddressID \"502\"), field Name"_s;
+    // "Cab" holds no "aba", but written before "aba" it is cut after "C".
+    QTest::newRow("value runs into the separator")
+        << QStringList { u"aba"_s, u"~"_s, u"^"_s } << u"Cab"_s << QString() << u"field Name: the value \"Cab\""_s;
+    QTest::newRow("record separator made of field separators")
+        << QStringList { u"|"_s, u"||"_s, u"^"_s } << u"X"_s << QString() << u"Contact address 1 (AddressID \"501\"), field Street2"_s;
+    QTest::newRow("value too long") << usual << QString(61, u'n') << QString() << u"than the 60 characters"_s;
+    QTest::newRow("export entry short of a value")
+        << usual << QString() << u"1|77|3|N|S||C|1|14|||||~"_s << u"Entry 1 of the export holds 14 values"_s;
+    QTest::newRow("export without its last record separator")
+        << usual << QString() << u"1|77|3|N|S||C|1|14||||||~2|77"_s << u"Entry 2 of the export does not end"_s;
+    QTest::newRow("export type not a number")
+        << usual << QString() << u"1|77|x|N|S||C|1|14||||||~"_s << u"(AddressID \"1\"), field Type"_s;
+}
+
+void TestExchange::helperRefusals()
+{
+    QFETCH(QStringList, separators);
+    QFETCH(QString, name);
+    QFETCH(QString, exportText);
+    QFETCH(QString, message);
+    const ExchangeSeparators chosen { separators[0], separators[1], separators[2] };
+    try {
+        if (exportText.isEmpty())
+            buildLoadText({ helperAddress(u"501"_s, u"Fine"_s), helperAddress(u"502"_s, name) }, helperTypes,
+                helperStates, chosen);
+        else
+            parseExport(exportText, chosen);
+        QFAIL("accepted");
+    } catch (const Error &error) {
+        QVERIFY2(error.message().contains(message), qPrintable(error.message()));
+    }
 }
 
 QTEST_GUILESS_MAIN(TestExchange)

@@ -1,6 +1,7 @@
 #include "exchangetext.h"
 
 #include <QtCore/QFile>
+#include <QtCore/QFileInfo>
 
 // Resources of a static library must be registered by name from outside any
 // namespace.
@@ -148,13 +149,31 @@ QString sampleVendorText()
 
 std::optional<QString> readLoadFile(const QString &fileName, const Separators &separators, QString *errorMessage)
 {
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly)) {
+    auto refuse = [errorMessage](const QString &message) -> std::optional<QString> {
         if (errorMessage)
-            *errorMessage = QStringLiteral("Cannot read %1: %2").arg(fileName, file.errorString());
+            *errorMessage = message;
         return std::nullopt;
-    }
-    return fromReadable(QString::fromUtf8(file.readAll()), separators);
+    };
+    // A device or pipe (/dev/zero, a FIFO) never ends or may block forever;
+    // only a regular file (symbolic links followed) has a size to check.
+    const QFileInfo info(fileName);
+    if (info.exists() && !info.isFile())
+        return refuse(QStringLiteral("Cannot read %1: it is not a regular file.").arg(fileName));
+    if (info.size() > MaxLoadFileBytes)
+        return refuse(QStringLiteral("Cannot read %1: it holds %2 bytes, more than the %3 MB a load file may hold.")
+                          .arg(fileName)
+                          .arg(info.size())
+                          .arg(MaxLoadFileBytes / (1024 * 1024)));
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly))
+        return refuse(QStringLiteral("Cannot read %1: %2").arg(fileName, file.errorString()));
+    // The file may have grown since it was measured.
+    const QByteArray bytes = file.read(MaxLoadFileBytes + 1);
+    if (bytes.size() > MaxLoadFileBytes)
+        return refuse(QStringLiteral("Cannot read %1: it grew beyond the %2 MB a load file may hold.")
+                          .arg(fileName)
+                          .arg(MaxLoadFileBytes / (1024 * 1024)));
+    return fromReadable(QString::fromUtf8(bytes), separators);
 }
 
 } // namespace VendorContactHost

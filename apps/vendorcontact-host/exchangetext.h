@@ -46,8 +46,13 @@ QString abbreviated(const QString &text, int maxLength = 40);
 /// The sample vendor shipped with the application, as load text.
 QString sampleVendorText();
 
+/// The largest load file read: 256 MB, far above the largest text the
+/// control can take in whole (three tables of 32,767 records).
+constexpr qint64 MaxLoadFileBytes = 256LL * 1024 * 1024;
+
 /// Reads a load text from a file (UTF-8, readable form accepted). Nothing,
-/// with `errorMessage` set, when the file cannot be read.
+/// with `errorMessage` set, when the file cannot be read, is not a regular
+/// file or is larger than MaxLoadFileBytes.
 std::optional<QString> readLoadFile(const QString &fileName, const Separators &separators, QString *errorMessage);
 
 } // namespace VendorContactHost

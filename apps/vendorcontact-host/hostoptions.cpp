@@ -15,19 +15,33 @@ const QString LibraryOption = QStringLiteral("library");
 const QString ScreenshotOption = QStringLiteral("screenshot");
 const QString PrintExportOption = QStringLiteral("print-export");
 const QString PrintLogOption = QStringLiteral("print-log");
+const QString DatabaseOption = QStringLiteral("database");
+const QString DeveloperOption = QStringLiteral("developer");
 } // namespace
 
 void addAppOptions(QCommandLineParser &parser)
 {
     parser.setApplicationDescription(
-        QStringLiteral("Demo host for the VendorContact control: creates the registered control, "
-                       "loads a vendor and lets you call its three methods."));
+        QStringLiteral("A small vendor address book around the VendorContact control: choose a vendor, edit "
+                       "its addresses in the control, Save. The vendors live in an SQLite file (by default "
+                       "$XDG_DATA_HOME/ZebVendorContact/vendors.sqlite, created with sample vendors) or a "
+                       "PostgreSQL database."));
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addOptions({
-        { LoadOption, QStringLiteral("Load text from <file> instead of the sample vendor."), QStringLiteral("file") },
-        { VendorOption, QStringLiteral("Vendor id passed to LetVendorIDNMode (default 1042)."), QStringLiteral("id") },
-        { ReadOnlyOption, QStringLiteral("Call LetVendorIDNMode with editing not allowed.") },
+        { DatabaseOption,
+            QStringLiteral("Where the vendors live: sqlite:PATH, or postgresql://user@host[:port]/dbname "
+                           "(password from PGPASSWORD or ~/.pgpass). The tables are created when missing."),
+            QStringLiteral("url") },
+        { LoadOption,
+            QStringLiteral("Show the load text in <file> (a regular file of at most 256 MB) instead of a "
+                           "vendor from the database; nothing can be saved then."),
+            QStringLiteral("file") },
+        { VendorOption, QStringLiteral("The vendor shown first (default 1042, the sample vendor)."),
+            QStringLiteral("id") },
+        { ReadOnlyOption, QStringLiteral("Start with editing not allowed.") },
+        { DeveloperOption,
+            QStringLiteral("Show the Developer panel: the call log, the load text and the export (Ctrl+Shift+D).") },
         { FieldSeparatorOption, QStringLiteral("Field separator (default |)."), QStringLiteral("text") },
         { RecordSeparatorOption, QStringLiteral("Record separator (default ~)."), QStringLiteral("text") },
         { TableSeparatorOption, QStringLiteral("Table separator (default ^)."), QStringLiteral("text") },
@@ -75,9 +89,9 @@ std::optional<AppOptions> readAppOptions(const QCommandLineParser &parser, QStri
         if (!text)
             return std::nullopt;
         settings.loadText = *text;
-    } else {
-        settings.loadText = sampleVendorText();
     }
+    settings.database = parser.value(DatabaseOption);
+    settings.developer = parser.isSet(DeveloperOption);
 
     settings.libraryFile = parser.value(LibraryOption);
     options.screenshotFile = parser.value(ScreenshotOption);

@@ -18,6 +18,10 @@ struct HostSettings
     qint32 vendorId = 1042; //!< the sample vendor's id
     bool editAllowed = true;
     QString libraryFile; //!< register this library first; empty: the one built with the app
+    /// Where the vendors live (see VendorDatabase); empty: the default file.
+    /// Not used when loadText is given: the window then works on that text.
+    QString database;
+    bool developer = false; //!< show the Developer dock from the start
 };
 
 /// Everything the command line decides.

@@ -93,6 +93,13 @@ int main(int argc, char *argv[])
     }
 
     MainWindow window(options->settings);
+    if (!options->screenshotFile.isEmpty()) {
+        // Nobody can answer a question offscreen: say it and take the default.
+        window.setQuestionHandler([](const Question &question) {
+            QTextStream(stderr) << "vendorcontact-host: " << question.title << ": " << question.text << '\n';
+            return question.defaultButton;
+        });
+    }
     const bool started = window.start();
     if (!started && !window.callLog().isEmpty())
         QTextStream(stderr) << "vendorcontact-host: " << window.callLog().constLast() << '\n';

@@ -1,31 +1,38 @@
 #include "mainwindow.h"
 
 #include "controlloader.h"
+#include "exporttablemodel.h"
 
 #include <vendorcontactclient.h>
 
 #include <QtCore/QCoreApplication>
+#include <QtCore/QSortFilterProxyModel>
+#include <QtGui/QCloseEvent>
 #include <QtGui/QFontDatabase>
 #include <QtGui/QMouseEvent>
+#include <QtGui/QStandardItemModel>
 #include <QtWidgets/QAbstractItemView>
 #include <QtWidgets/QCheckBox>
+#include <QtWidgets/QDockWidget>
 #include <QtWidgets/QFormLayout>
 #include <QtWidgets/QGroupBox>
 #include <QtWidgets/QHBoxLayout>
 #include <QtWidgets/QHeaderView>
 #include <QtWidgets/QLabel>
 #include <QtWidgets/QLineEdit>
+#include <QtWidgets/QListView>
 #include <QtWidgets/QPlainTextEdit>
 #include <QtWidgets/QPushButton>
 #include <QtWidgets/QScrollBar>
 #include <QtWidgets/QSpinBox>
-#include <QtWidgets/QTableWidget>
+#include <QtWidgets/QTableView>
 #include <QtWidgets/QVBoxLayout>
 
 #include <exception>
 #include <limits>
 
 namespace Client = ZebVendorContact::Client;
+using ZebVendorContact::ContactAddress;
 
 namespace VendorContactHost {
 
@@ -62,24 +69,115 @@ MainWindow::MainWindow(const HostSettings &settings, QWidget *parent)
     , m_exportSeparators(settings.separators)
 {
     setObjectName(QStringLiteral("VendorContactHost"));
-    setWindowTitle(QStringLiteral("VendorContact demo host"));
+    setWindowTitle(tr("Vendor address book[*]"));
 
     auto *central = new QWidget;
     auto *columns = new QHBoxLayout(central);
-    auto *left = new QVBoxLayout;
-    left->addWidget(createControlPane(), 0);
-    left->addWidget(createLogGroup(), 1);
-    columns->addLayout(left, 0);
-    columns->addWidget(createHostPane(), 1);
+    columns->addWidget(createVendorPane(), 1);
+    auto *book = new QVBoxLayout;
+    book->addWidget(createControlPane(), 0);
+    book->addWidget(createBookButtons(), 0);
+    book->addStretch(1);
+    columns->addLayout(book, 0);
     setCentralWidget(central);
+    createDeveloperDock();
     resize(defaultSize());
+
+    m_ask = [this](const Question &question) {
+        QMessageBox box(question.icon, question.title, question.text, question.buttons, this);
+        box.setDefaultButton(question.defaultButton);
+        for (const auto &[button, text] : question.buttonTexts) {
+            if (auto *widget = box.button(button))
+                widget->setText(text);
+        }
+        return QMessageBox::StandardButton(box.exec());
+    };
 }
 
 MainWindow::~MainWindow() = default;
 
 QSize MainWindow::defaultSize()
 {
-    return { 1180, 760 };
+    return { 860, 600 };
+}
+
+QWidget *MainWindow::createVendorPane()
+{
+    auto *pane = new QWidget;
+    auto *layout = new QVBoxLayout(pane);
+    layout->setContentsMargins(0, 0, 0, 0);
+    m_vendorSearch = new QLineEdit;
+    m_vendorSearch->setObjectName(QStringLiteral("txtVendorSearch"));
+    m_vendorSearch->setPlaceholderText(tr("Search vendors"));
+    m_vendorSearch->setClearButtonEnabled(true);
+    m_vendorSearch->setAccessibleName(tr("Search vendors"));
+    auto *label = new QLabel(tr("&Vendors"));
+    m_vendorModel = new QStandardItemModel(this);
+    m_vendorFilter = new QSortFilterProxyModel(this);
+    m_vendorFilter->setSourceModel(m_vendorModel);
+    m_vendorFilter->setFilterCaseSensitivity(Qt::CaseInsensitive);
+    m_vendorList = new QListView;
+    m_vendorList->setObjectName(QStringLiteral("lstVendors"));
+    m_vendorList->setModel(m_vendorFilter);
+    m_vendorList->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_vendorList->setSelectionMode(QAbstractItemView::SingleSelection);
+    label->setBuddy(m_vendorList);
+    connect(m_vendorSearch, &QLineEdit::textChanged, m_vendorFilter, &QSortFilterProxyModel::setFilterFixedString);
+    connect(m_vendorList->selectionModel(), &QItemSelectionModel::currentChanged, this, [this] {
+        if (!m_choosingVendor)
+            onVendorChosen();
+    });
+    layout->addWidget(m_vendorSearch);
+    layout->addWidget(label);
+    layout->addWidget(m_vendorList, 1);
+    return pane;
+}
+
+QWidget *MainWindow::createBookButtons()
+{
+    auto *box = new QWidget;
+    auto *layout = new QVBoxLayout(box);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto *row = new QHBoxLayout;
+    m_save = callButton(QStringLiteral("cmdSave"), tr("&Save"));
+    m_save->setShortcut(QKeySequence::Save);
+    m_revert = callButton(QStringLiteral("cmdRevert"), tr("&Revert"));
+    m_allowEditing = new QCheckBox(tr("Allow &editing"));
+    m_allowEditing->setObjectName(QStringLiteral("chkAllowEditing"));
+    m_allowEditing->setChecked(m_settings.editAllowed);
+    connect(m_save, &QPushButton::clicked, this, [this] { save(); });
+    connect(m_revert, &QPushButton::clicked, this, &MainWindow::revert);
+    connect(m_allowEditing, &QCheckBox::toggled, this, &MainWindow::setEditAllowed);
+    row->addWidget(m_allowEditing);
+    row->addStretch(1);
+    row->addWidget(m_revert);
+    row->addWidget(m_save);
+    layout->addLayout(row);
+    m_status = new QLabel;
+    m_status->setObjectName(QStringLiteral("lblStatus"));
+    m_status->setWordWrap(true);
+    m_status->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    layout->addWidget(m_status);
+    m_save->setEnabled(false);
+    m_revert->setEnabled(false);
+    return box;
+}
+
+void MainWindow::createDeveloperDock()
+{
+    auto *dock = new QDockWidget(tr("Developer"), this);
+    dock->setObjectName(QStringLiteral("dockDeveloper"));
+    auto *content = new QWidget;
+    auto *columns = new QHBoxLayout(content);
+    columns->addWidget(createLogGroup(), 1);
+    columns->addWidget(createHostPane(), 2);
+    dock->setWidget(content);
+    addDockWidget(Qt::BottomDockWidgetArea, dock);
+    dock->setVisible(m_settings.developer);
+    // The dock's own toggle, so a user can bring it back once closed.
+    auto *toggle = dock->toggleViewAction();
+    toggle->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_D));
+    addAction(toggle);
 }
 
 QWidget *MainWindow::control() const
@@ -191,14 +289,17 @@ QGroupBox *MainWindow::createExportGroup()
     row->addWidget(call);
     layout->addLayout(row);
 
-    const QStringList fields = exportFieldNames();
-    m_exportTable = new QTableWidget(0, int(fields.size()));
+    m_exportModel = new ExportTableModel(this);
+    m_exportTable = new QTableView;
     m_exportTable->setObjectName(QStringLiteral("tblExport"));
-    m_exportTable->setHorizontalHeaderLabels(fields);
+    m_exportTable->setModel(m_exportModel);
     m_exportTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_exportTable->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_exportTable->verticalHeader()->setVisible(false);
-    m_exportTable->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // Rows of one height and columns sized from a sample of rows: measuring
+    // every cell of tens of thousands of entries would freeze the window.
+    m_exportTable->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    m_exportTable->horizontalHeader()->setResizeContentsPrecision(200);
     layout->addWidget(m_exportTable, 1);
 
     m_exportText = new QLineEdit;
@@ -229,10 +330,379 @@ bool MainWindow::start()
 {
     if (!ensureRegistration() || !createControl())
         return false;
-    callLetVendorIDNMode();
-    callLetContactAddress();
-    callGetContactAddress();
+    QWidget *widget = control();
+    // The control's change notifications, reached by name as any Qt host may.
+    connect(widget, SIGNAL(modifiedChanged(bool)), this, SLOT(onControlModifiedChanged()));
+    connect(widget, SIGNAL(editingChanged(bool)), this, SLOT(onControlModifiedChanged()));
+
+    if (!m_settings.loadText.isEmpty()) {
+        // A text of the developer's own: no database behind it.
+        m_vendorSearch->setEnabled(false);
+        m_vendorList->setEnabled(false);
+        setStatus(tr("Showing a load text without a database: Save is not available."));
+        callLetVendorIDNMode();
+        callLetContactAddress();
+        callGetContactAddress();
+        updateBookActions();
+        return true;
+    }
+    if (!openDatabase())
+        return false;
+    const qint32 wanted = m_settings.vendorId;
+    fillVendorList();
+    const bool known =
+        m_vendorModel->match(m_vendorModel->index(0, 0), Qt::UserRole, wanted, 1, Qt::MatchExactly).size() == 1;
+    const auto first = m_vendorModel->rowCount() > 0
+        ? std::optional<qint32>(m_vendorModel->item(0)->data(Qt::UserRole).toInt())
+        : std::nullopt;
+    if ((known || first) && loadVendor(known ? wanted : *first))
+        selectVendorInList(*currentVendor());
     return true;
+}
+
+bool MainWindow::openDatabase()
+{
+    const QString location = m_settings.database.isEmpty() ? VendorDatabase::defaultLocation() : m_settings.database;
+    try {
+        m_database = std::make_unique<VendorDatabase>(location);
+        const QList<VendorSummary> vendors = m_database->vendors();
+        qsizetype addresses = 0;
+        for (const VendorSummary &vendor : vendors)
+            addresses += vendor.addressCount;
+        logCall(QStringLiteral("openDatabase(%1)").arg(abbreviated(location, 200)),
+            QStringLiteral("ok, %1: %2, %3")
+                .arg(m_database->description(), plural(vendors.size(), "vendor", "vendors"),
+                    plural(addresses, "address", "addresses")));
+        return true;
+    } catch (const ZebVendorContact::Error &error) {
+        logCall(QStringLiteral("openDatabase(%1)").arg(abbreviated(location, 200)),
+            QStringLiteral("error: %1").arg(error.message()));
+        setStatus(error.message());
+        return false;
+    }
+}
+
+void MainWindow::fillVendorList()
+{
+    const std::optional<qint32> shown = currentVendor();
+    const QSignalBlocker blocker(m_vendorList->selectionModel());
+    m_vendorModel->clear();
+    try {
+        for (const VendorSummary &vendor : m_database->vendors()) {
+            auto *item = new QStandardItem(tr("%1 (%2)").arg(vendor.name).arg(vendor.addressCount));
+            item->setData(vendor.id, Qt::UserRole);
+            item->setToolTip(tr("Vendor %1").arg(vendor.id));
+            m_vendorModel->appendRow(item);
+        }
+    } catch (const ZebVendorContact::Error &error) {
+        tellFailure(tr("Vendors"), error.message());
+    }
+    if (shown)
+        selectVendorInList(*shown);
+}
+
+void MainWindow::selectVendorInList(qint32 vendorId)
+{
+    const QModelIndexList found =
+        m_vendorModel->match(m_vendorModel->index(0, 0), Qt::UserRole, vendorId, 1, Qt::MatchExactly);
+    const QModelIndex index = found.isEmpty() ? QModelIndex() : m_vendorFilter->mapFromSource(found.constFirst());
+    m_choosingVendor = true;
+    m_vendorList->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
+    m_choosingVendor = false;
+}
+
+std::optional<qint32> MainWindow::currentVendor() const
+{
+    return m_snapshot ? std::optional<qint32>(m_snapshot->vendorId) : std::nullopt;
+}
+
+void MainWindow::onVendorChosen()
+{
+    const QModelIndex index = m_vendorList->currentIndex();
+    if (!index.isValid())
+        return;
+    const qint32 chosen = index.data(Qt::UserRole).toInt();
+    if (chosen == currentVendor())
+        return;
+    if (!showVendor(chosen) && currentVendor())
+        selectVendorInList(*currentVendor()); // stay where the user was
+}
+
+bool MainWindow::showVendor(qint32 vendorId)
+{
+    if (!m_database || !confirmLeavingVendor())
+        return false;
+    const bool shown = loadVendor(vendorId);
+    if (shown)
+        selectVendorInList(vendorId);
+    return shown;
+}
+
+bool MainWindow::loadVendor(qint32 vendorId)
+{
+    // Everything is read and checked before the control is touched, so a
+    // vendor the control could not take leaves the one shown as it was.
+    VendorSnapshot snapshot;
+    QString text;
+    try {
+        snapshot = m_database->loadVendor(vendorId);
+        ZebVendorContact::ExchangeSeparators separators;
+        separators.field = m_settings.separators.field;
+        separators.record = m_settings.separators.record;
+        separators.table = m_settings.separators.table;
+        text = ZebVendorContact::buildLoadText(snapshot.addresses, snapshot.types, snapshot.states, separators);
+    } catch (const ZebVendorContact::Error &error) {
+        logCall(QStringLiteral("loadVendor(%1)").arg(vendorId), QStringLiteral("error: %1").arg(error.message()));
+        tellFailure(tr("Cannot open the vendor"), error.message());
+        return false;
+    }
+    logCall(QStringLiteral("loadVendor(%1)").arg(vendorId),
+        QStringLiteral("ok, %1: %2, %3, %4")
+            .arg(snapshot.vendorName, plural(snapshot.addresses.size(), "address", "addresses"),
+                plural(snapshot.types.size(), "type", "types"), plural(snapshot.states.size(), "state", "states")));
+    m_snapshot = std::move(snapshot);
+    // The developer dock shows what goes to the control.
+    m_vendorId->setValue(vendorId);
+    m_editAllowed->setChecked(m_allowEditing->isChecked());
+    m_loadText->setPlainText(toReadable(text, m_settings.separators));
+    m_fieldSeparator->setText(m_settings.separators.field);
+    m_recordSeparator->setText(m_settings.separators.record);
+    m_tableSeparator->setText(m_settings.separators.table);
+    callLetVendorIDNMode();
+    const auto result = invoke(Client::DispIdLetContactAddress,
+        { text, m_settings.separators.field, m_settings.separators.record, m_settings.separators.table });
+    m_exportSeparators = m_settings.separators;
+    logCall(QStringLiteral("LetContactAddress(ptContactData=%1 [%2])")
+                .arg(abbreviated(text), describeLoad(text, m_settings.separators)),
+        result.ok() ? QStringLiteral("ok") : describeFailure(result));
+    setWindowTitle(tr("%1 \u2014 Vendor address book[*]").arg(m_snapshot->vendorName));
+    setStatus(tr("%1: %2 addresses, from the %3.")
+                  .arg(m_snapshot->vendorName)
+                  .arg(m_snapshot->addresses.size())
+                  .arg(m_database->description()));
+    updateBookActions();
+    return true;
+}
+
+bool MainWindow::isControlModified() const
+{
+    return control() && control()->property("modified").toBool();
+}
+
+bool MainWindow::isControlEditing() const
+{
+    return control() && control()->property("editing").toBool();
+}
+
+void MainWindow::onControlModifiedChanged()
+{
+    updateBookActions();
+}
+
+void MainWindow::updateBookActions()
+{
+    const bool modified = isControlModified();
+    const bool book = m_database && m_snapshot;
+    m_save->setEnabled(book && modified);
+    m_revert->setEnabled(book && modified);
+    setWindowModified(modified);
+}
+
+void MainWindow::setEditAllowed(bool allowed)
+{
+    // While editing is not allowed the control hands nothing back: changes
+    // not saved first could never be saved.
+    if (!allowed && m_database && m_snapshot) {
+        if (!confirmLeavingVendor()) {
+            const QSignalBlocker blocker(m_allowEditing);
+            m_allowEditing->setChecked(true);
+            return;
+        }
+        if (isControlModified() || isControlEditing())
+            loadVendor(m_snapshot->vendorId); // the user chose to discard them
+    }
+    m_editAllowed->setChecked(allowed);
+    if (control())
+        callLetVendorIDNMode();
+    updateBookActions();
+}
+
+bool MainWindow::save()
+{
+    return saveWith(false);
+}
+
+bool MainWindow::saveWith(bool overwrite)
+{
+    if (!m_database || !m_snapshot)
+        return false;
+    // What is typed into the panel reaches the control's store only with its
+    // own Save or Update; the reload after saving would drop it unasked.
+    if (isControlEditing()) {
+        tellFailure(tr("Cannot save"),
+            tr("You are still adding or editing an address: press Save or Update in the panel to keep it, or "
+               "Cancel to drop it, then save."));
+        return false;
+    }
+    const auto result = invoke(Client::DispIdGetContactAddress, {});
+    if (!result.ok()) {
+        tellFailure(tr("Cannot save"), describeFailure(result));
+        return false;
+    }
+    m_lastExport = result.value.toString();
+    SaveOutcome outcome;
+    try {
+        ZebVendorContact::ExchangeSeparators separators;
+        separators.field = m_exportSeparators.field;
+        separators.record = m_exportSeparators.record;
+        const QList<ContactAddress> changes = ZebVendorContact::parseExport(m_lastExport, separators);
+        if (changes.isEmpty())
+            return true;
+        outcome = m_database->saveVendor(*m_snapshot, changes, overwrite);
+    } catch (const ZebVendorContact::Error &error) {
+        logCall(QStringLiteral("saveVendor(%1)").arg(m_snapshot->vendorId),
+            QStringLiteral("error: %1").arg(error.message()));
+        tellFailure(tr("Cannot save"), tr("Nothing was saved. %1").arg(error.message()));
+        return false;
+    }
+    if (!outcome.saved()) {
+        logCall(QStringLiteral("saveVendor(%1)").arg(m_snapshot->vendorId),
+            QStringLiteral("conflict, nothing written: %1")
+                .arg(plural(outcome.conflicts.size(), "address", "addresses")));
+        return resolveConflicts(outcome);
+    }
+    logCall(QStringLiteral("saveVendor(%1)").arg(m_snapshot->vendorId),
+        QStringLiteral("ok, %1 inserted, %2 updated").arg(outcome.inserted).arg(outcome.updated));
+    const qint32 vendorId = m_snapshot->vendorId;
+    // The reload shows the ids the database gave, and the control is
+    // unmodified again.
+    loadVendor(vendorId);
+    fillVendorList();
+    setStatus(tr("Saved: %1 added, %2 changed.").arg(outcome.inserted).arg(outcome.updated));
+    return true;
+}
+
+bool MainWindow::resolveConflicts(const SaveOutcome &outcome)
+{
+    QStringList names;
+    for (const ContactAddress &address : outcome.conflicts)
+        names << tr("%1 (%2)").arg(address.name, address.addressId);
+    Question question;
+    question.title = tr("Changed by someone else");
+    question.text = tr("Since you opened %1, someone else changed or deleted these addresses:\n\n%2\n\n"
+                       "Nothing was saved. Overwrite their changes with yours, or reload the vendor and "
+                       "lose your own changes?")
+                        .arg(m_snapshot->vendorName, names.join(u'\n'));
+    question.icon = QMessageBox::Warning;
+    question.buttons = QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel;
+    question.defaultButton = QMessageBox::Cancel;
+    question.buttonTexts = { { QMessageBox::Save, tr("&Overwrite theirs") }, { QMessageBox::Discard, tr("&Reload") } };
+    switch (ask(question)) {
+    case QMessageBox::Save:
+        return saveWith(true);
+    case QMessageBox::Discard: {
+        Question confirm;
+        confirm.title = tr("Reload the vendor");
+        confirm.text =
+            tr("Reloading drops every change you made to %1 since you opened it. Reload?").arg(m_snapshot->vendorName);
+        confirm.buttons = QMessageBox::Yes | QMessageBox::No;
+        confirm.defaultButton = QMessageBox::No;
+        if (ask(confirm) == QMessageBox::Yes)
+            loadVendor(m_snapshot->vendorId);
+        return false;
+    }
+    default:
+        setStatus(tr("Not saved: %1 addresses were changed by someone else.").arg(outcome.conflicts.size()));
+        return false;
+    }
+}
+
+void MainWindow::revert()
+{
+    if (!m_database || !m_snapshot)
+        return;
+    if (isControlModified()) {
+        Question confirm;
+        confirm.title = tr("Revert");
+        confirm.text = tr("Drop your unsaved changes to %1?").arg(m_snapshot->vendorName);
+        confirm.buttons = QMessageBox::Yes | QMessageBox::No;
+        confirm.defaultButton = QMessageBox::No;
+        if (ask(confirm) != QMessageBox::Yes)
+            return;
+    }
+    loadVendor(m_snapshot->vendorId);
+}
+
+bool MainWindow::confirmLeavingVendor()
+{
+    if (!m_snapshot)
+        return true;
+    if (isControlEditing()) {
+        Question typing;
+        typing.title = tr("Unsaved changes");
+        typing.text =
+            tr("You are still adding or editing an address of %1. Drop what you typed there%2?")
+                .arg(m_snapshot->vendorName, isControlModified() ? tr(", and every other unsaved change") : QString());
+        typing.icon = QMessageBox::Warning;
+        typing.buttons = QMessageBox::Discard | QMessageBox::Cancel;
+        typing.defaultButton = QMessageBox::Cancel;
+        return ask(typing) == QMessageBox::Discard;
+    }
+    if (!isControlModified())
+        return true;
+    Question question;
+    question.title = tr("Unsaved changes");
+    question.text = tr("Save your changes to %1?").arg(m_snapshot->vendorName);
+    question.icon = QMessageBox::Warning;
+    question.buttons = QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel;
+    question.defaultButton = QMessageBox::Save;
+    switch (ask(question)) {
+    case QMessageBox::Save:
+        return save();
+    case QMessageBox::Discard:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    if (m_database && !confirmLeavingVendor()) {
+        event->ignore();
+        return;
+    }
+    QMainWindow::closeEvent(event);
+}
+
+QMessageBox::StandardButton MainWindow::ask(const Question &question)
+{
+    return m_ask(question);
+}
+
+void MainWindow::setQuestionHandler(std::function<QMessageBox::StandardButton(const Question &)> handler)
+{
+    m_ask = std::move(handler);
+}
+
+void MainWindow::tellFailure(const QString &title, const QString &message)
+{
+    setStatus(message);
+    Question question;
+    question.title = title;
+    question.text = message;
+    question.icon = QMessageBox::Critical;
+    ask(question);
+}
+
+void MainWindow::setStatus(const QString &text)
+{
+    m_status->setText(text);
+}
+
+QString MainWindow::statusText() const
+{
+    return m_status->text();
 }
 
 bool MainWindow::ensureRegistration()
@@ -424,27 +894,14 @@ void MainWindow::callGetContactAddress()
 
 void MainWindow::showExport(const QString &exportText)
 {
-    const QList<QStringList> records = splitRecords(exportText, m_exportSeparators);
-    m_exportTable->clearContents();
-    m_exportTable->setRowCount(int(records.size()));
-    for (int row = 0; row < records.size(); ++row) {
-        const QStringList &values = records.at(row);
-        for (int column = 0; column < values.size(); ++column) {
-            // More values than fields means a value held the field separator:
-            // show the surplus in the last column rather than lose it.
-            const int target = std::min(column, m_exportTable->columnCount() - 1);
-            auto *item = m_exportTable->item(row, target);
-            if (item && target < column)
-                item->setText(item->text() + m_exportSeparators.field + values.at(column));
-            else
-                m_exportTable->setItem(row, target, new QTableWidgetItem(values.at(column)));
-        }
-    }
+    QList<QStringList> records = splitRecords(exportText, m_exportSeparators);
+    const qsizetype count = records.size();
+    m_exportModel->setRecords(std::move(records), m_exportSeparators.field);
+    m_exportTable->resizeColumnsToContents();
     m_exportText->setText(exportText);
     m_exportText->setCursorPosition(0);
-    m_exportSummary->setText(records.isEmpty()
-            ? QStringLiteral("No added or changed addresses.")
-            : QStringLiteral("%1, one per row:").arg(plural(records.size(), "entry", "entries")));
+    m_exportSummary->setText(count == 0 ? QStringLiteral("No added or changed addresses.")
+                                        : QStringLiteral("%1, one per row:").arg(plural(count, "entry", "entries")));
 }
 
 } // namespace VendorContactHost

@@ -53,6 +53,13 @@ class ZEBVENDORCONTACT_EXPORT VendorContact : public QWidget
     Q_CLASSINFO("Insertable", "yes")
     Q_CLASSINFO("ToSuperClass", "ZebVendorContact::VendorContact")
 
+    // For Qt hosts: what the user did, without polling GetContactAddress().
+    // Read-only; the component runtime's dispatch interface does not expose them.
+    Q_PROPERTY(bool modified READ isModified NOTIFY modifiedChanged)
+    Q_PROPERTY(bool editing READ isEditing NOTIFY editingChanged)
+    Q_PROPERTY(qint32 vendorId READ vendorId)
+    Q_PROPERTY(bool editAllowed READ editAllowed)
+
 public:
     explicit VendorContact(QWidget *parent = nullptr);
     ~VendorContact() override;
@@ -65,14 +72,31 @@ public:
     /// `ptContactData`, split at the three separators, and refills the panel.
     /// Never throws.
     Q_INVOKABLE void LetContactAddress(const QString &ptContactData, const QString &ptFieldSeparator,
-                                       const QString &ptRecordSeparator, const QString &ptTableSeparator);
+        const QString &ptRecordSeparator, const QString &ptTableSeparator);
 
     /// Sets the vendor and whether the user may add, change and delete
     /// addresses. Returns an empty QVariant. Throws Error on failure.
     Q_INVOKABLE QVariant LetVendorIDNMode(qint32 plVendorID, bool tbMode);
 
+    /// True while GetContactAddress() would return at least one entry: editing
+    /// is allowed and the store holds an added or changed address.
+    bool isModified() const;
+    /// True while the panel is adding or editing an address.
+    bool isEditing() const;
+    /// The vendor id and the edit permission as last set by LetVendorIDNMode().
+    qint32 vendorId() const;
+    bool editAllowed() const;
+
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
+
+Q_SIGNALS:
+    /// `modified` changed; emitted only when its value really changes.
+    void modifiedChanged(bool modified);
+    /// The panel started or ended adding or editing.
+    void editingChanged(bool editing);
+    /// The user saved or deleted an address (host calls never emit it).
+    void contactsChanged();
 
 private:
     friend class VendorContactPrivate;

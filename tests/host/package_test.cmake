@@ -29,6 +29,8 @@ foreach(file
         include/ZebVendorContact/error.h
         include/ZebVendorContact/version.h
         include/ZebVendorContact/componentruntime.h
+        include/ZebVendorContact/ContactExchange
+        include/ZebVendorContact/contactexchange.h
         include/ZebVendorContact/zebvendorcontact_export.h
         include/ZebVendorContact/vendorcontactclient.h
         ${ZVC_LIBDIR}/libZebVendorContactClient.a

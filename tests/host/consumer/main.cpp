@@ -1,5 +1,6 @@
 // Links the installed library and drives the control by its C++ interface.
 
+#include <ZebVendorContact/ContactExchange>
 #include <ZebVendorContact/VendorContact>
 #include <ZebVendorContact/version.h>
 
@@ -38,6 +39,11 @@ int main(int argc, char *argv[])
         QString::fromUtf8("502|77|5|Warehouse|4 Dock St|Unit 9|Toronto|2|63|K1A 0B1|555-98-76||||555-98-77~");
     if (contacts->GetContactAddress() != expected) {
         return failed("unexpected export");
+    }
+    // The exchange helper is exported too: the export reads back as the record.
+    const auto parsed = ZebVendorContact::parseExport(expected);
+    if (parsed.size() != 1 || parsed.constFirst().city != QString::fromUtf8("Toronto")) {
+        return failed("the exchange helper read the export wrongly");
     }
 
     // A failure reaches a C++ host as the documented exception type: here a

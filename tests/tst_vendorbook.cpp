@@ -1,0 +1,452 @@
+// The demo host's vendor address book on real databases: an SQLite file and
+// a throw-away PostgreSQL cluster started here.
+
+#include "mainwindow.h"
+#include "vendordatabase.h"
+
+#include <vendorcontactclient.h>
+
+#include <QtCore/QElapsedTimer>
+#include <QtCore/QProcess>
+#include <QtCore/QRandomGenerator>
+#include <QtCore/QTemporaryDir>
+#include <QtCore/QUrl>
+#include <QtSql/QSqlError>
+#include <QtSql/QSqlQuery>
+#include <QtTest/QTest>
+#include <QtWidgets/QAbstractItemView>
+#include <QtWidgets/QApplication>
+#include <QtWidgets/QLineEdit>
+#include <QtWidgets/QPushButton>
+
+#include <cstdio>
+
+#include <pwd.h>
+#include <signal.h>
+#include <unistd.h>
+
+using namespace VendorContactHost;
+using namespace Qt::Literals::StringLiterals;
+using ZebVendorContact::ContactAddress;
+
+namespace {
+
+const QString PostgresBin = u"/usr/lib/postgresql/15/bin/"_s;
+// Sample vendors: Northwind's list opens on its one Sales address.
+constexpr qint32 Northwind = 2001;
+constexpr qint32 Bluebonnet = 2002;
+constexpr qint16 Sales = 1;
+
+/// A PostgreSQL cluster of its own in a temporary folder, reached only
+/// through a Unix socket there; run as `nobody` when the test runs as root.
+class ThrowawayPostgres
+{
+public:
+    ~ThrowawayPostgres() { stop(); }
+
+    QString start()
+    {
+        if (!m_dir.isValid())
+            return u"no temporary folder"_s;
+        if (::geteuid() == 0) {
+            const passwd *nobody = ::getpwnam("nobody");
+            if (!nobody || ::chown(qPrintable(m_dir.path()), nobody->pw_uid, nobody->pw_gid) != 0)
+                return u"cannot hand the cluster folder to the user nobody"_s;
+        }
+        const QString data = m_dir.filePath(u"data"_s);
+        QString error = pgTool(u"initdb"_s,
+            { u"-D"_s, data, u"-U"_s, u"postgres"_s, u"-A"_s, u"trust"_s, u"--no-sync"_s, u"-E"_s, u"UTF8"_s });
+        if (error.isEmpty())
+            error = pgTool(u"pg_ctl"_s,
+                { u"-D"_s, data, u"-l"_s, m_dir.filePath(u"server.log"_s), u"-w"_s, u"-o"_s,
+                    u"-c listen_addresses='' -k "_s + m_dir.path(), u"start"_s });
+        m_running = error.isEmpty();
+        return error;
+    }
+
+    void stop()
+    {
+        if (m_running)
+            pgTool(u"pg_ctl"_s, { u"-D"_s, m_dir.filePath(u"data"_s), u"-m"_s, u"fast"_s, u"-w"_s, u"stop"_s });
+        m_running = false;
+    }
+
+    /// The database `name` on this server, as --database takes it.
+    QString url(const QString &name = u"postgres"_s) const
+    {
+        return u"postgresql://postgres@%1/%2"_s.arg(QString::fromUtf8(QUrl::toPercentEncoding(m_dir.path())), name);
+    }
+
+private:
+    QString pgTool(const QString &tool, const QStringList &arguments)
+    {
+        QProcess process;
+        process.setProcessChannelMode(QProcess::MergedChannels);
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(u"LC_ALL"_s, u"C"_s);
+        process.setProcessEnvironment(env);
+        process.setWorkingDirectory(m_dir.path());
+        if (::geteuid() == 0)
+            process.start(u"runuser"_s, QStringList { u"-u"_s, u"nobody"_s, u"--"_s, PostgresBin + tool } + arguments);
+        else
+            process.start(PostgresBin + tool, arguments);
+        if (!process.waitForFinished(120000) || process.exitStatus() != QProcess::NormalExit || process.exitCode())
+            return u"%1 failed: %2 %3"_s.arg(tool, process.errorString(), QString::fromLocal8Bit(process.readAll()));
+        return {};
+    }
+
+    QTemporaryDir m_dir;
+    bool m_running = false;
+};
+
+template<typename T> T *child(QObject *parent, const QString &name)
+{
+    auto *found = parent->findChild<T *>(name);
+    if (!found)
+        qFatal("no child %s", qPrintable(name));
+    return found;
+}
+
+/// Answers the window's questions from a script, recording them.
+struct Answers
+{
+    QList<QMessageBox::StandardButton> script;
+    QStringList asked;
+    void attach(MainWindow &window)
+    {
+        window.setQuestionHandler([this](const Question &question) {
+            asked << question.text;
+            return script.isEmpty() ? question.defaultButton : script.takeFirst();
+        });
+    }
+};
+
+QString city(VendorDatabase &db, const QString &addressId)
+{
+    QSqlQuery query(db.connection());
+    query.exec(u"SELECT city FROM addresses WHERE id = "_s + addressId);
+    return query.next() ? query.value(0).toString() : u"<gone>"_s;
+}
+
+void execOrFail(VendorDatabase &db, const QString &sql)
+{
+    QSqlQuery query(db.connection());
+    if (!query.exec(sql))
+        qFatal("%s: %s", qPrintable(sql), qPrintable(query.lastError().text()));
+}
+
+/// The kill test's child: saves the vendor over and over, every save
+/// changing each of its addresses and adding five, all marked with the round.
+int saveForever(const QString &location, qint32 vendorId)
+{
+    VendorDatabase db(location, false);
+    for (int round = 1;; ++round) {
+        const VendorSnapshot snapshot = db.loadVendor(vendorId);
+        QList<ContactAddress> changes = snapshot.addresses;
+        for (ContactAddress &address : changes)
+            address.city = u"Round %1"_s.arg(round);
+        for (int i = 0; i < 5; ++i) {
+            ContactAddress added = changes.constFirst();
+            added.addressId = u"%1-N"_s.arg(i, 3, 10, QChar(u'0'));
+            added.name = u"Added in round %1"_s.arg(round);
+            changes.append(added);
+        }
+        if (!db.saveVendor(snapshot, changes).saved())
+            return 3;
+        std::printf("saved %d\n", round);
+        std::fflush(stdout);
+    }
+}
+
+} // namespace
+
+class TestVendorBook : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void cleanupTestCase() { m_postgres.stop(); }
+
+    void roundTripThroughThePanel_data();
+    void roundTripThroughThePanel();
+    void conflictingSaves_data();
+    void conflictingSaves();
+    void killedSavesAreAllOrNothing();
+    void badDataChangesNothing_data();
+    void badDataChangesNothing();
+
+private:
+    void addBackends();
+    QString freshDatabase(const QString &backend);
+
+    QTemporaryDir m_dir;
+    ThrowawayPostgres m_postgres;
+    int m_databases = 0;
+};
+
+void TestVendorBook::initTestCase()
+{
+    QVERIFY(m_dir.isValid());
+    qputenv("XDG_DATA_HOME", QFile::encodeName(m_dir.path())); // the control's registration
+    const QString error = m_postgres.start();
+    // No silent pass: without a server the PostgreSQL path is untested.
+    QVERIFY2(error.isEmpty(), qPrintable(u"PostgreSQL could not start: "_s + error));
+}
+
+void TestVendorBook::addBackends()
+{
+    QTest::addColumn<QString>("backend");
+    for (const QString &backend : { u"sqlite"_s, u"postgresql"_s })
+        QTest::newRow(qPrintable(backend)) << backend;
+}
+
+QString TestVendorBook::freshDatabase(const QString &backend)
+{
+    // One database per case, so every case starts from the sample data.
+    const QString name = u"vendors%1"_s.arg(++m_databases);
+    if (backend == u"sqlite")
+        return u"sqlite:"_s + m_dir.filePath(name + u".sqlite"_s);
+    VendorDatabase server(m_postgres.url(), false);
+    execOrFail(server, u"CREATE DATABASE "_s + name);
+    return m_postgres.url(name);
+}
+
+void TestVendorBook::roundTripThroughThePanel_data()
+{
+    addBackends();
+}
+
+void TestVendorBook::roundTripThroughThePanel()
+{
+    QFETCH(QString, backend);
+    HostSettings settings;
+    settings.database = freshDatabase(backend);
+    MainWindow window(settings);
+    QVERIFY(window.start());
+    QVERIFY(window.showVendor(Northwind));
+    QWidget *panel = window.control();
+    auto *save = child<QPushButton>(&window, u"cmdSave"_s);
+    QVERIFY(!save->isEnabled());
+
+    // The user changes the first address's city and adds one, in the panel.
+    QVERIFY(window.clickFirstAddress());
+    QTest::mouseClick(child<QPushButton>(panel, u"cmdEdit"_s), Qt::LeftButton);
+    auto *cityBox = child<QLineEdit>(panel, u"txtContact_3"_s);
+    cityBox->selectAll();
+    QTest::keyClicks(cityBox, u"Round Rock"_s);
+    QTest::mouseClick(child<QPushButton>(panel, u"cmdAdd"_s), Qt::LeftButton);
+    QVERIFY(save->isEnabled());
+    QTest::mouseClick(child<QPushButton>(panel, u"cmdAdd"_s), Qt::LeftButton);
+    QTest::keyClicks(child<QLineEdit>(panel, u"txtContact_0"_s), u"Ana Flores"_s);
+    QTest::keyClicks(child<QLineEdit>(panel, u"txtContact_1"_s), u"500 E 4th St"_s);
+    QTest::keyClicks(cityBox, u"Austin"_s);
+    panel->findChild<QWidget *>(u"cboContactCountry"_s)->setProperty("currentIndex", 1);
+    QTest::mouseClick(child<QPushButton>(panel, u"cmdAdd"_s), Qt::LeftButton);
+    QCOMPARE(panel->property("modified").toBool(), true);
+
+    QTest::mouseClick(save, Qt::LeftButton);
+    QCOMPARE(panel->property("modified").toBool(), false);
+    QVERIFY(!save->isEnabled());
+
+    // Another connection reads what was saved; the panel shows the same rows,
+    // the new address under the id the database gave it.
+    VendorDatabase other(settings.database, false);
+    const VendorSnapshot stored = other.loadVendor(Northwind);
+    QCOMPARE(stored.addresses.size(), 5);
+    const auto *list = panel->findChild<QAbstractItemView *>(u"lstContacts"_s)->model();
+    QStringList shown;
+    for (int row = 0; row < list->rowCount(); ++row)
+        shown << list->index(row, 0).data().toString() + u' ' + list->index(row, 2).data().toString();
+    QStringList expected;
+    for (const ContactAddress &a : stored.addresses) {
+        if (a.typeId == Sales)
+            expected << a.addressId + u' ' + a.name;
+    }
+    shown.sort();
+    expected.sort();
+    QCOMPARE(shown, expected);
+    QVERIFY2(!shown.join(u' ').contains(u"-N"), qPrintable(shown.join(u", ")));
+    QCOMPARE(expected.size(), 2);
+    const ContactAddress &edited = stored.addresses.at(1); // Sales, the second by id
+    QCOMPARE(edited.city, u"Round Rock"_s);
+    QCOMPARE(stored.rowVersions.value(edited.addressId), qint64(2));
+    QCOMPARE(stored.addresses.constLast().name, u"Ana Flores"_s);
+}
+
+void TestVendorBook::conflictingSaves_data()
+{
+    QTest::addColumn<QString>("backend");
+    QTest::addColumn<QList<QMessageBox::StandardButton>>("answers");
+    QTest::addColumn<QString>("cityAfter"); // in the database
+    QTest::addColumn<bool>("stillModified");
+    using B = QMessageBox;
+    for (const QString &backend : { u"sqlite"_s, u"postgresql"_s }) {
+        QTest::addRow("%s, overwrite", qPrintable(backend)) << backend << QList { B::Save } << u"Mine"_s << false;
+        QTest::addRow("%s, reload", qPrintable(backend))
+            << backend << QList { B::Discard, B::Yes } << u"Theirs"_s << false;
+        QTest::addRow("%s, reload not confirmed", qPrintable(backend))
+            << backend << QList { B::Discard, B::No } << u"Theirs"_s << true;
+        QTest::addRow("%s, cancel", qPrintable(backend)) << backend << QList { B::Cancel } << u"Theirs"_s << true;
+    }
+}
+
+void TestVendorBook::conflictingSaves()
+{
+    QFETCH(QString, backend);
+    QFETCH(QList<QMessageBox::StandardButton>, answers);
+    QFETCH(QString, cityAfter);
+    QFETCH(bool, stillModified);
+    HostSettings settings;
+    settings.database = freshDatabase(backend);
+    MainWindow window(settings);
+    Answers answered { answers, {} };
+    answered.attach(window);
+    QVERIFY(window.start());
+    QVERIFY(window.showVendor(Northwind));
+    QWidget *panel = window.control();
+
+    // Someone else saves the first address while this window shows it.
+    VendorDatabase other(settings.database, false);
+    VendorSnapshot theirs = other.loadVendor(Northwind);
+    ContactAddress &shown = theirs.addresses[1]; // the one Sales address
+    QCOMPARE(shown.typeId, Sales);
+    const QString id = shown.addressId;
+    const QString untouchedId = theirs.addresses.constLast().addressId;
+    const QString untouchedCity = theirs.addresses.constLast().city;
+    shown.city = u"Theirs"_s;
+    QVERIFY(other.saveVendor(theirs, { shown }).saved());
+
+    // This window changes the same address and adds one: nothing of it may
+    // be written unless the user chooses to overwrite.
+    QVERIFY(window.clickFirstAddress());
+    QTest::mouseClick(child<QPushButton>(panel, u"cmdEdit"_s), Qt::LeftButton);
+    auto *cityBox = child<QLineEdit>(panel, u"txtContact_3"_s);
+    cityBox->selectAll();
+    QTest::keyClicks(cityBox, u"Mine"_s);
+    QTest::mouseClick(child<QPushButton>(panel, u"cmdAdd"_s), Qt::LeftButton);
+
+    const bool saved = window.save();
+    QCOMPARE(saved, cityAfter == u"Mine");
+    QVERIFY2(answered.asked.value(0).contains(u"Northwind") && answered.asked.value(0).contains(id),
+        qPrintable(answered.asked.value(0)));
+    QVERIFY(answered.script.isEmpty());
+    QCOMPARE(city(other, id), cityAfter);
+    QCOMPARE(city(other, untouchedId), untouchedCity);
+    QCOMPARE(panel->property("modified").toBool(), stillModified);
+}
+
+void TestVendorBook::killedSavesAreAllOrNothing()
+{
+    const QString file = m_dir.filePath(u"killed.sqlite"_s);
+    const QString where = u"sqlite:"_s + file;
+    qint32 vendorId = 0;
+    {
+        VendorDatabase db(where);
+        vendorId = db.addGeneratedVendor(u"Killed Saves Inc."_s, 400);
+        // One city for all, as after a save: the check below counts cities.
+        execOrFail(db, u"UPDATE addresses SET city = 'Round 0' WHERE vendor_id = %1"_s.arg(vendorId));
+    }
+    const QString ofVendor = u" FROM addresses WHERE vendor_id = %1 AND name "_s.arg(vendorId);
+    QRandomGenerator random(20261208);
+    qint64 saveTime = 0;
+    for (int round = 0; round < 20; ++round) {
+        QProcess saver;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(u"ZVC_SAVE_FOREVER"_s, where);
+        env.insert(u"ZVC_SAVE_VENDOR"_s, QString::number(vendorId));
+        saver.setProcessEnvironment(env);
+        saver.start(QCoreApplication::applicationFilePath(), {});
+        // The saver reports every save it completed. The first round times
+        // a save here (sanitizers make it slower); every kill then lands at
+        // a random moment of the two saves after the first.
+        QElapsedTimer clock;
+        for (int saves = 0; saves < (saveTime ? 1 : 2);) {
+            QVERIFY2(saver.waitForReadyRead(120000), saver.readAllStandardError().constData());
+            while (saver.canReadLine() && saves < 2) {
+                if (saver.readLine().startsWith("saved") && ++saves == 1)
+                    clock.start();
+            }
+        }
+        if (!saveTime)
+            saveTime = std::max<qint64>(clock.elapsed(), 1);
+        QTest::qSleep(int(random.bounded(2 * saveTime)));
+        ::kill(pid_t(saver.processId()), SIGKILL);
+        QVERIFY(saver.waitForFinished());
+        QCOMPARE(saver.exitStatus(), QProcess::CrashExit); // killed, not given up
+
+        VendorDatabase db(where, false);
+        QSqlQuery query(db.connection());
+        QVERIFY(query.exec(u"PRAGMA integrity_check"_s) && query.next());
+        QCOMPARE(query.value(0).toString(), u"ok"_s);
+        // Every save changed all original addresses and added five: one city
+        // for all, and each round's additions complete.
+        QVERIFY(
+            query.exec(u"SELECT COUNT(DISTINCT city)"_s + ofVendor + u"NOT LIKE 'Added in round %'"_s) && query.next());
+        QCOMPARE(query.value(0).toInt(), 1);
+        QVERIFY(query.exec(u"SELECT name, COUNT(*)"_s + ofVendor + u"LIKE 'Added in round %' GROUP BY name"_s));
+        while (query.next())
+            QCOMPARE(query.value(1).toInt() % 5, 0);
+    }
+}
+
+void TestVendorBook::badDataChangesNothing_data()
+{
+    QTest::addColumn<QString>("backend");
+    QTest::addColumn<QStringList>("damage");
+    QTest::addColumn<QString>("message");
+    for (const QString &backend : { u"sqlite"_s, u"postgresql"_s }) {
+        QTest::addRow("%s, separator in a value", qPrintable(backend))
+            << backend << QStringList { u"UPDATE addresses SET street2 = 'Unit 4|B' WHERE vendor_id = 2002"_s }
+            << u"field Street2: the value \"Unit 4|B\""_s;
+        QTest::addRow("%s, NULL for text", qPrintable(backend))
+            << backend << QStringList { u"UPDATE addresses SET city = NULL WHERE vendor_id = 2002"_s }
+            << u", column city is NULL where text is expected"_s;
+    }
+    QTest::newRow("sqlite, missing table")
+        << u"sqlite"_s << QStringList { u"PRAGMA foreign_keys = OFF"_s, u"DROP TABLE states"_s } << u"states"_s;
+    QTest::newRow("postgresql, missing table")
+        << u"postgresql"_s << QStringList { u"DROP TABLE states CASCADE"_s } << u"states"_s;
+}
+
+void TestVendorBook::badDataChangesNothing()
+{
+    QFETCH(QString, backend);
+    QFETCH(QStringList, damage);
+    QFETCH(QString, message);
+    HostSettings settings;
+    settings.database = freshDatabase(backend);
+    MainWindow window(settings);
+    Answers answered;
+    answered.attach(window);
+    QVERIFY(window.start());
+    QCOMPARE(window.currentVendor(), 1042);
+    QVERIFY(window.clickFirstAddress());
+    window.callGetContactAddress();
+    const QString before = window.lastExport();
+
+    VendorDatabase other(settings.database, false);
+    for (const QString &statement : damage)
+        execOrFail(other, statement);
+    QVERIFY(!window.showVendor(Bluebonnet));
+    QVERIFY2(answered.asked.value(0).contains(message), qPrintable(answered.asked.join(u'\n')));
+    // The vendor shown stays, as it was.
+    QCOMPARE(window.currentVendor(), 1042);
+    window.callGetContactAddress();
+    QCOMPARE(window.lastExport(), before);
+    QCOMPARE(window.control()->property("vendorId").toInt(), 1042);
+}
+
+int main(int argc, char *argv[])
+{
+    // The kill test runs this program again as the saver it kills.
+    if (const QString where = qEnvironmentVariable("ZVC_SAVE_FOREVER"); !where.isEmpty()) {
+        QCoreApplication app(argc, argv);
+        return saveForever(where, qEnvironmentVariableIntValue("ZVC_SAVE_VENDOR"));
+    }
+    QApplication app(argc, argv);
+    TestVendorBook test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_vendorbook.moc"
