@@ -1,8 +1,10 @@
 #include "vendorcontact_p.h"
 
 #include "contactlistmodel.h"
+#include "threadguard.h"
 
 #include <exchange.h>
+#include <logging.h>
 
 #include <QtCore/QEvent>
 #include <QtWidgets/QComboBox>
@@ -48,17 +50,28 @@ VendorContact::~VendorContact()
 
 QString VendorContact::GetContactAddress()
 {
+    if (onForeignThread(this)) {
+        throw wrongThreadError(QLatin1StringView("GetContactAddress"));
+    }
     return d->GetContactAddress();
 }
 
 void VendorContact::LetContactAddress(const QString &ptContactData, const QString &ptFieldSeparator,
     const QString &ptRecordSeparator, const QString &ptTableSeparator)
 {
+    if (onForeignThread(this)) {
+        // Reports nothing to its caller by design: the log is the only trace.
+        qCCritical(lcVendorContact).noquote() << wrongThreadError(QLatin1StringView("LetContactAddress")).message();
+        return;
+    }
     d->LetContactAddress(ptContactData, ptFieldSeparator, ptRecordSeparator, ptTableSeparator);
 }
 
 QVariant VendorContact::LetVendorIDNMode(qint32 plVendorID, bool tbMode)
 {
+    if (onForeignThread(this)) {
+        throw wrongThreadError(QLatin1StringView("LetVendorIDNMode"));
+    }
     return d->LetVendorIDNMode(plVendorID, tbMode);
 }
 
@@ -158,6 +171,11 @@ QString VendorContactPrivate::GetContactAddress()
 void VendorContactPrivate::LetContactAddress(const QString &ptContactData, const QString &ptFieldSeparator,
     const QString &ptRecordSeparator, const QString &ptTableSeparator)
 {
+    if (onForeignThread(this)) {
+        // Reports nothing to its caller by design: the log is the only trace.
+        qCCritical(lcVendorContact).noquote() << wrongThreadError(QLatin1StringView("LetContactAddress")).message();
+        return;
+    }
     // The load never reports a failure to the host: it ends at the failing
     // step, keeping what was done.
     try {

@@ -132,7 +132,8 @@ protected:
  * One VendorContact control created by the class factory.
  *
  * Releasing the last reference destroys the widget (unless its parent already
- * has). invoke() calls a member by dispatch id:
+ * has). Released on another thread, the widget is destroyed later on its own
+ * thread, and DllCanUnloadNow() answers ZVC_S_FALSE until then. invoke() calls a member by dispatch id:
  *
  * | Dispatch id | Member              | Arguments                               | Result          |
  * |-------------|---------------------|-----------------------------------------|-----------------|
