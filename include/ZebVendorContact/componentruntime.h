@@ -53,7 +53,11 @@
  * \endcode
  *
  * Class ids are written in lower case with braces. Entries of other classes in
- * the file are kept as they are.
+ * the file are kept as they are. The folder is private to the user (0700) and
+ * the file too (0600); changes are made under the lock file registry.json.lock
+ * beside it. A record that is a link, is writable by others or cannot be read
+ * is refused, and only an absolute path to a regular file that no other user
+ * may write is recorded or loaded.
  */
 
 #include "zebvendorcontact_export.h"
