@@ -338,6 +338,7 @@ bool updateRecord(const std::function<bool(QJsonObject &root)> &change, QString 
     case ReadResult::Corrupt: {
         const QString aside = setAside(path);
         if (aside.isEmpty()) {
+            *error += QStringLiteral(", and it cannot be moved aside");
             return false;
         }
         qWarning().noquote() << "ZebVendorContact:" << *error << "- kept as" << aside;
