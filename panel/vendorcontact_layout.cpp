@@ -34,34 +34,13 @@ QRect twips(int left, int top, int width, int height)
     return { pixels(left), pixels(top), pixels(width), pixels(height) };
 }
 
-struct DetailField
+QRect twips(const QRect &rect)
 {
-    const char *labelName;
-    const char *caption;
-    int typingLimit;
-    int left;
-    int top;
-    int width;
-    QRect labelTwips;
-};
+    return twips(rect.x(), rect.y(), rect.width(), rect.height());
+}
 
-// txtContact 0 to 11 with the label beside each.
-const DetailField DetailFields[VendorContactPrivate::DetailFieldCount] = {
-    { "lblName", "Name", 60, 1695, 210, 3075, { 255, 210, 825, 255 } },
-    { "lblStreet1", "Street1", 30, 1695, 570, 3075, { 255, 570, 855, 255 } },
-    { "lblStreet2", "Street2", 30, 1695, 930, 3075, { 255, 930, 855, 255 } },
-    { "lblCity", "City", 30, 1695, 1290, 3075, { 255, 1290, 975, 255 } },
-    { "lblCountry", "Country", 30, 1695, 1650, 2055, { 255, 1650, 855, 255 } },
-    { "lblState", "State", 30, 1695, 2010, 2055, { 255, 2010, 375, 195 } },
-    { "lblPostalCode", "Postal Code", 10, 1695, 2370, 3075, { 255, 2370, 1215, 255 } },
-    { "lblPhone", "Phone", 25, 1695, 2760, 1755, { 255, 2730, 1095, 255 } },
-    { "lblFAX", "FAX", 20, 1695, 3090, 1755, { 255, 3090, 1095, 255 } },
-    { "lblEmail", "E-Mail", 50, 1695, 3450, 5115, { 240, 3450, 1095, 255 } },
-    { "lblPhone2", "Phone 2", 25, 5040, 2730, 1755, { 3840, 2760, 1095, 255 } },
-    { "Label2", "Cell", 25, 5040, 3090, 1755, { 3840, 3120, 1095, 255 } },
-};
 // lblState is sized to its text; the others keep their design size.
-constexpr int AutoSizedLabel = 5;
+constexpr int AutoSizedLabel = StateEntry;
 
 struct Bullet
 {
@@ -72,8 +51,7 @@ const Bullet Bullets[5] = { { 7, 225 }, { 0, 585 }, { 2, 1305 }, { 3, 1665 }, { 
 
 // The list's width divided by these gives the visible columns' widths; 0
 // hides a column that still carries its texts.
-constexpr double ColumnDivisors[VendorContactPrivate::ColumnCount] = { 0, 0, 2.1, 3.2, 0, 0, 0, 0, 0, 0, 5, 0, 0, 5,
-    5 };
+constexpr double ColumnDivisors[ListColumnCount] = { 0, 0, 2.1, 3.2, 0, 0, 0, 0, 0, 0, 5, 0, 0, 5, 5 };
 
 QString versionCaption()
 {
@@ -111,9 +89,9 @@ QComboBox *makePicker(QWidget *parent, const QString &name, const QRect &geometr
     return picker;
 }
 
-QPushButton *makeButton(QWidget *parent, const QString &name, const QString &caption, const QRect &geometry)
+QPushButton *makeButton(QWidget *parent, const QString &name, const QRect &geometry)
 {
-    auto *button = new QPushButton(caption, parent);
+    auto *button = new QPushButton(parent);
     button->setObjectName(name);
     button->setGeometry(geometry);
     button->setAutoDefault(false);
@@ -127,19 +105,17 @@ void VendorContactPrivate::UserControl_Initialize()
     buildPanel();
     connectHandlers();
 
-    // 1. The list's width in whole twips (a half to the even neighbour).
+    // The list's width in whole twips (a half to the even neighbour).
     m_listWidth = int(qint16(std::nearbyint(lstContacts->width() * TwipsPerPixel)));
-    // 2. The fifteen columns.
     addListColumns();
-    // 3. The version caption, from the library's one version number.
+    // The version caption, from the library's one version number.
     lblVersionNumber->setText(versionCaption());
-    // 4. The store was created with this object: closed and empty.
-    // 5. Country and state are chosen only while adding or editing.
+    // The store was created with this object: closed and empty. Country and
+    // state are chosen only while adding or editing.
     cboContactCountry->hide();
     cboContactState->hide();
-    // 6.
-    cmdDelete->setEnabled(false);
-    cmdEdit->setEnabled(false);
+    // Nothing may be edited before the host allows it: no button is offered.
+    updateButtons();
 
     choosePanelFont();
 }
@@ -186,13 +162,10 @@ void VendorContactPrivate::buildPanel()
     frameContactAddress->setGeometry(twips(90, 2790, 7080, 3840));
     buildDetailArea();
 
-    cmdAdd =
-        makeButton(frameVendorContact, QStringLiteral("cmdAdd"), QStringLiteral("Add"), twips(1950, 6705, 930, 360));
-    cmdAdd->setEnabled(false);
-    cmdEdit =
-        makeButton(frameVendorContact, QStringLiteral("cmdEdit"), QStringLiteral("Edit"), twips(3000, 6705, 930, 360));
-    cmdDelete = makeButton(
-        frameVendorContact, QStringLiteral("cmdDelete"), QStringLiteral("Delete"), twips(4035, 6705, 930, 360));
+    // Captions and enabled states come from updateButtons().
+    cmdAdd = makeButton(frameVendorContact, QStringLiteral("cmdAdd"), twips(1950, 6705, 930, 360));
+    cmdEdit = makeButton(frameVendorContact, QStringLiteral("cmdEdit"), twips(3000, 6705, 930, 360));
+    cmdDelete = makeButton(frameVendorContact, QStringLiteral("cmdDelete"), twips(4035, 6705, 930, 360));
 
     lblVersionNumber = makeLabel(
         frameVendorContact, QStringLiteral("lblVersionNumber"), QStringLiteral("Version"), twips(120, 6780, 1830, 195));
@@ -202,30 +175,26 @@ void VendorContactPrivate::buildPanel()
 
 void VendorContactPrivate::buildDetailArea()
 {
-    for (int index = 0; index < DetailFieldCount; ++index) {
-        const DetailField &field = DetailFields[index];
-        const QRect labelTwips = field.labelTwips;
-        QLabel *label =
-            makeLabel(frameContactAddress, QString::fromLatin1(field.labelName), QString::fromLatin1(field.caption),
-                twips(labelTwips.x(), labelTwips.y(), labelTwips.width(), labelTwips.height()));
-        detailLabels[std::size_t(index)] = label;
+    for (const DetailField &field : DetailFields) {
+        QLabel *label = makeLabel(frameContactAddress, QString::fromLatin1(field.labelName),
+            QString::fromLatin1(field.caption), twips(field.labelTwips));
+        detailLabels[std::size_t(field.index)] = label;
 
-        QLineEdit *box = makeTextBox(frameContactAddress, QStringLiteral("txtContact_%1").arg(index),
-            twips(field.left, field.top, field.width, 285));
+        QLineEdit *box = makeTextBox(frameContactAddress, QString::fromLatin1(field.boxName), twips(field.boxTwips));
         limitTyping(box, field.typingLimit);
         box->setAccessibleName(label->text());
         setBackground(box, QPalette::Button);
-        txtContact[std::size_t(index)] = box;
+        txtContact[std::size_t(field.index)] = box;
     }
 
     // The country and state pickers lie over txtContact 4 and 5.
     cboContactCountry =
         makePicker(frameContactAddress, QStringLiteral("cboContactCountry"), twips(1695, 1635, 2055, 315));
-    cboContactCountry->setAccessibleName(detailLabels[4]->text());
+    cboContactCountry->setAccessibleName(detailLabels[CountryEntry]->text());
     setBackground(cboContactCountry, QPalette::Button);
     cboContactCountry->raise();
     cboContactState = makePicker(frameContactAddress, QStringLiteral("cboContactState"), twips(1695, 1995, 2055, 315));
-    cboContactState->setAccessibleName(detailLabels[5]->text());
+    cboContactState->setAccessibleName(detailLabels[StateEntry]->text());
     setBackground(cboContactState, QPalette::Button);
     cboContactState->raise();
 
@@ -249,7 +218,7 @@ void VendorContactPrivate::addListColumns()
     header->setSortIndicatorShown(true);
     header->setMinimumSectionSize(0);
 
-    for (int column = 0; column < ColumnCount; ++column) {
+    for (int column = 0; column < ListColumnCount; ++column) {
         const double divisor = ColumnDivisors[column];
         const double width = divisor > 0 ? m_listWidth / divisor : 0.0;
         m_columnWidths[std::size_t(column)] = width;
@@ -265,28 +234,15 @@ void VendorContactPrivate::addListColumns()
 
 void VendorContactPrivate::setTabOrder()
 {
-    const QList<QWidget *> order = {
-        lstContacts,
-        cboContactType,
-        txtContact[0],
-        txtContact[1],
-        txtContact[2],
-        txtContact[3],
-        cboContactCountry,
-        cboContactState,
-        txtContact[6],
-        txtContact[7],
-        txtContact[10],
-        txtContact[8],
-        txtContact[11],
-        txtContact[9],
-        cmdAdd,
-        cmdEdit,
-        cmdDelete,
-        txtContact[5],
-        txtContact[4],
-        TxtContactType,
-    };
+    // The typed entries in their tab order, with the country and state
+    // pickers after City; the entries under the pickers come last.
+    QList<QWidget *> order = { lstContacts, cboContactType };
+    for (int index : TypedEntriesInTabOrder) {
+        order.append(txtContact[std::size_t(index)]);
+        if (DetailFields[std::size_t(index)].storeField == City)
+            order << cboContactCountry << cboContactState;
+    }
+    order << cmdAdd << cmdEdit << cmdDelete << txtContact[StateEntry] << txtContact[CountryEntry] << TxtContactType;
     for (qsizetype i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
 }

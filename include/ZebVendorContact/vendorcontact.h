@@ -71,7 +71,7 @@ public:
     /// `ptContactData`, split at the three separators, and refills the panel.
     /// Never throws.
     Q_INVOKABLE void LetContactAddress(const QString &ptContactData, const QString &ptFieldSeparator,
-        const QString &ptRecordSeparator, const QString &ptTableSeparator);
+                                       const QString &ptRecordSeparator, const QString &ptTableSeparator);
 
     /// Sets the vendor and whether the user may add, change and delete
     /// addresses. Returns an empty QVariant. Throws Error on failure.
@@ -82,7 +82,7 @@ public:
 
 private:
     friend class VendorContactPrivate;
-    std::unique_ptr<VendorContactPrivate> d;
+    const std::unique_ptr<VendorContactPrivate> d;
 };
 
 } // namespace ZebVendorContact
