@@ -6,6 +6,7 @@
 
 #include <contactrecord.h>
 
+#include <QtCore/QCoreApplication>
 #include <QtCore/QRect>
 
 #include <array>
@@ -33,6 +34,12 @@ enum ListColumn : int {
     ListColumnCount
 };
 
+/// A text of the panel in the application's language.
+inline QString panelText(const char *source)
+{
+    return QCoreApplication::translate("VendorContact", source);
+}
+
 /// Contact types that take at most one address from the user: while the list
 /// of such a type has a row, Add is not offered.
 inline constexpr std::array<qint16, 2> SingleAddressTypeIds = { 13, 15 };
@@ -46,7 +53,9 @@ constexpr bool takesOneAddress(qint16 typeId)
     return false;
 }
 
-/// One detail entry, txtContact `index`, with its label beside it.
+/// One detail entry, txtContact `index`, with its label beside it. The texts
+/// are English sources in the panel's translation context; show them through
+/// panelText().
 struct DetailField
 {
     int index;
@@ -76,29 +85,44 @@ inline constexpr int CountryEntry = 4;
 inline constexpr int StateEntry = 5;
 
 inline constexpr std::array<DetailField, 12> DetailFields = { {
-    { 0, "txtContact_0", "lblName", "Name", Name, 60, "Contact Name has not been provided.", "Contact Name", NameColumn,
-        { 1695, 210, 3075, 285 }, { 255, 210, 825, 255 } },
-    { 1, "txtContact_1", "lblStreet1", "Street1", Street1, 30, "Contact Street 1 has not been provided.",
-        "Contact Street 1", Street1Column, { 1695, 570, 3075, 285 }, { 255, 570, 855, 255 } },
-    { 2, "txtContact_2", "lblStreet2", "Street2", Street2, 30, nullptr, "Contact Street 2", Street2Column,
-        { 1695, 930, 3075, 285 }, { 255, 930, 855, 255 } },
-    { 3, "txtContact_3", "lblCity", "City", City, 30, "Contact City has not been provided.", "Contact City", CityColumn,
-        { 1695, 1290, 3075, 285 }, { 255, 1290, 975, 255 } },
-    { 4, "txtContact_4", "lblCountry", "Country", Country, 30, "Contact Country has not been provided.", nullptr,
-        CountryCodeColumn, { 1695, 1650, 2055, 285 }, { 255, 1650, 855, 255 } },
-    { 5, "txtContact_5", "lblState", "State", State, 30, "Contact State has not been provided.", nullptr,
-        StateNameColumn, { 1695, 2010, 2055, 285 }, { 255, 2010, 375, 195 } },
-    { 6, "txtContact_6", "lblPostalCode", "Postal Code", PostalCode, 10, nullptr, "Contact Postal Code",
-        PostalCodeColumn, { 1695, 2370, 3075, 285 }, { 255, 2370, 1215, 255 } },
-    { 7, "txtContact_7", "lblPhone", "Phone", Phone, 25, nullptr, "Contact Phone", PhoneColumn,
-        { 1695, 2760, 1755, 285 }, { 255, 2730, 1095, 255 } },
-    { 8, "txtContact_8", "lblFAX", "FAX", FAX, 20, nullptr, "Contact FAX", FaxColumn, { 1695, 3090, 1755, 285 },
+    { 0, "txtContact_0", "lblName", QT_TRANSLATE_NOOP("VendorContact", "Name"), Name, 60,
+        QT_TRANSLATE_NOOP("VendorContact", "Contact Name has not been provided."),
+        QT_TRANSLATE_NOOP("VendorContact", "Contact Name"), NameColumn, { 1695, 210, 3075, 285 },
+        { 255, 210, 825, 255 } },
+    { 1, "txtContact_1", "lblStreet1", QT_TRANSLATE_NOOP("VendorContact", "Street1"), Street1, 30,
+        QT_TRANSLATE_NOOP("VendorContact", "Contact Street 1 has not been provided."),
+        QT_TRANSLATE_NOOP("VendorContact", "Contact Street 1"), Street1Column, { 1695, 570, 3075, 285 },
+        { 255, 570, 855, 255 } },
+    { 2, "txtContact_2", "lblStreet2", QT_TRANSLATE_NOOP("VendorContact", "Street2"), Street2, 30, nullptr,
+        QT_TRANSLATE_NOOP("VendorContact", "Contact Street 2"), Street2Column, { 1695, 930, 3075, 285 },
+        { 255, 930, 855, 255 } },
+    { 3, "txtContact_3", "lblCity", QT_TRANSLATE_NOOP("VendorContact", "City"), City, 30,
+        QT_TRANSLATE_NOOP("VendorContact", "Contact City has not been provided."),
+        QT_TRANSLATE_NOOP("VendorContact", "Contact City"), CityColumn, { 1695, 1290, 3075, 285 },
+        { 255, 1290, 975, 255 } },
+    { 4, "txtContact_4", "lblCountry", QT_TRANSLATE_NOOP("VendorContact", "Country"), Country, 30,
+        QT_TRANSLATE_NOOP("VendorContact", "Contact Country has not been provided."), nullptr, CountryCodeColumn,
+        { 1695, 1650, 2055, 285 }, { 255, 1650, 855, 255 } },
+    { 5, "txtContact_5", "lblState", QT_TRANSLATE_NOOP("VendorContact", "State"), State, 30,
+        QT_TRANSLATE_NOOP("VendorContact", "Contact State has not been provided."), nullptr, StateNameColumn,
+        { 1695, 2010, 2055, 285 }, { 255, 2010, 375, 195 } },
+    { 6, "txtContact_6", "lblPostalCode", QT_TRANSLATE_NOOP("VendorContact", "Postal Code"), PostalCode, 10, nullptr,
+        QT_TRANSLATE_NOOP("VendorContact", "Contact Postal Code"), PostalCodeColumn, { 1695, 2370, 3075, 285 },
+        { 255, 2370, 1215, 255 } },
+    { 7, "txtContact_7", "lblPhone", QT_TRANSLATE_NOOP("VendorContact", "Phone"), Phone, 25, nullptr,
+        QT_TRANSLATE_NOOP("VendorContact", "Contact Phone"), PhoneColumn, { 1695, 2760, 1755, 285 },
+        { 255, 2730, 1095, 255 } },
+    { 8, "txtContact_8", "lblFAX", QT_TRANSLATE_NOOP("VendorContact", "FAX"), FAX, 20, nullptr,
+        QT_TRANSLATE_NOOP("VendorContact", "Contact FAX"), FaxColumn, { 1695, 3090, 1755, 285 },
         { 255, 3090, 1095, 255 } },
-    { 9, "txtContact_9", "lblEmail", "E-Mail", Email, 50, nullptr, "Contact E-Mail", EmailColumn,
-        { 1695, 3450, 5115, 285 }, { 240, 3450, 1095, 255 } },
-    { 10, "txtContact_10", "lblPhone2", "Phone 2", Phone2, 25, nullptr, "Contact Phone 2", Phone2Column,
-        { 5040, 2730, 1755, 285 }, { 3840, 2760, 1095, 255 } },
-    { 11, "txtContact_11", "Label2", "Cell", Phone3, 25, nullptr, "Contact Cell", CellColumn, { 5040, 3090, 1755, 285 },
+    { 9, "txtContact_9", "lblEmail", QT_TRANSLATE_NOOP("VendorContact", "E-Mail"), Email, 50, nullptr,
+        QT_TRANSLATE_NOOP("VendorContact", "Contact E-Mail"), EmailColumn, { 1695, 3450, 5115, 285 },
+        { 240, 3450, 1095, 255 } },
+    { 10, "txtContact_10", "lblPhone2", QT_TRANSLATE_NOOP("VendorContact", "Phone 2"), Phone2, 25, nullptr,
+        QT_TRANSLATE_NOOP("VendorContact", "Contact Phone 2"), Phone2Column, { 5040, 2730, 1755, 285 },
+        { 3840, 2760, 1095, 255 } },
+    { 11, "txtContact_11", "Label2", QT_TRANSLATE_NOOP("VendorContact", "Cell"), Phone3, 25, nullptr,
+        QT_TRANSLATE_NOOP("VendorContact", "Contact Cell"), CellColumn, { 5040, 3090, 1755, 285 },
         { 3840, 3120, 1095, 255 } },
 } };
 

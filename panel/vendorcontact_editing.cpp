@@ -115,35 +115,57 @@ QStringView separatorOf(EntryClash clash, const EntrySeparators &separators)
     return {};
 }
 
-QString separatorKind(EntryClash clash)
+/// The refusals, one whole sentence per separator so that each translates
+/// as a whole; %1 names the value, the last argument is the separator.
+struct Refusals
 {
-    switch (clash) {
-    case EntryClash::Field:
-        return QStringLiteral("field");
-    case EntryClash::Record:
-        return QStringLiteral("record");
-    case EntryClash::Table:
-        return QStringLiteral("table");
-    case EntryClash::None:
-        break;
+    const char *field;
+    const char *record;
+    const char *table;
+
+    QString of(EntryClash clash) const
+    {
+        return panelText(clash == EntryClash::Field ? field : clash == EntryClash::Record ? record : table);
     }
-    return {};
-}
+};
+
+const Refusals ContainedSeparator = {
+    QT_TRANSLATE_NOOP("VendorContact", "%1 cannot contain the field separator \"%2\"."),
+    QT_TRANSLATE_NOOP("VendorContact", "%1 cannot contain the record separator \"%2\"."),
+    QT_TRANSLATE_NOOP("VendorContact", "%1 cannot contain the table separator \"%2\"."),
+};
+
+const Refusals RunsIntoSeparator = {
+    QT_TRANSLATE_NOOP(
+        "VendorContact", "%1 cannot begin or end with characters that run into the field separator \"%2\"."),
+    QT_TRANSLATE_NOOP(
+        "VendorContact", "%1 cannot begin or end with characters that run into the record separator \"%2\"."),
+    QT_TRANSLATE_NOOP(
+        "VendorContact", "%1 cannot begin or end with characters that run into the table separator \"%2\"."),
+};
+
+// %1 names the value, %2 is the value itself.
+const Refusals UntypedValue = {
+    QT_TRANSLATE_NOOP("VendorContact", "The %1 \"%2\" cannot be saved with the field separator \"%3\"."),
+    QT_TRANSLATE_NOOP("VendorContact", "The %1 \"%2\" cannot be saved with the record separator \"%3\"."),
+    QT_TRANSLATE_NOOP("VendorContact", "The %1 \"%2\" cannot be saved with the table separator \"%3\"."),
+};
 
 /// How a refusal names a value the user did not type.
 QString untypedValueName(int field, bool isNew)
 {
     switch (field) {
     case AddressID:
-        return isNew ? QStringLiteral("new address id") : QStringLiteral("address id");
+        return isNew ? panelText(QT_TRANSLATE_NOOP("VendorContact", "new address id"))
+                     : panelText(QT_TRANSLATE_NOOP("VendorContact", "address id"));
     case ObjectID:
-        return QStringLiteral("vendor id");
+        return panelText(QT_TRANSLATE_NOOP("VendorContact", "vendor id"));
     case Type:
-        return QStringLiteral("contact type id");
+        return panelText(QT_TRANSLATE_NOOP("VendorContact", "contact type id"));
     case Country:
-        return QStringLiteral("country code");
+        return panelText(QT_TRANSLATE_NOOP("VendorContact", "country code"));
     case State:
-        return QStringLiteral("state id");
+        return panelText(QT_TRANSLATE_NOOP("VendorContact", "state id"));
     default:
         return QString();
     }
@@ -265,7 +287,7 @@ bool VendorContactPrivate::ValidateContact()
             text = picker->currentText();
         }
         if (isBlank(text)) {
-            tell(QString::fromLatin1(field.requiredMessage), control);
+            tell(panelText(field.requiredMessage), control);
             return false;
         }
     }
@@ -314,15 +336,12 @@ bool VendorContactPrivate::refuseUnreadableEntry(bool isNew)
         const QString separator = readableSeparator(separatorOf(clash, separators));
         const QString &value = values[std::size_t(field)];
         if (const DetailField *typed = typedFieldOf(field)) {
-            const QString label = QString::fromLatin1(typed->refusalLabel);
-            const QString prompt = value.contains(separatorOf(clash, separators))
-                ? QStringLiteral("%1 cannot contain the %2 separator \"%3\".")
-                : QStringLiteral("%1 cannot begin or end with characters that run into the %2 separator \"%3\".");
-            tell(prompt.arg(label, separatorKind(clash), separator), txtContact[std::size_t(typed->index)]);
+            const Refusals &refusals =
+                value.contains(separatorOf(clash, separators)) ? ContainedSeparator : RunsIntoSeparator;
+            tell(refusals.of(clash).arg(panelText(typed->refusalLabel), separator),
+                txtContact[std::size_t(typed->index)]);
         } else {
-            tell(QStringLiteral("The %1 \"%2\" cannot be saved with the %3 separator \"%4\".")
-                     .arg(untypedValueName(field, isNew), value, separatorKind(clash), separator),
-                nullptr);
+            tell(UntypedValue.of(clash).arg(untypedValueName(field, isNew), value, separator), nullptr);
         }
         return true;
     };
@@ -335,8 +354,8 @@ bool VendorContactPrivate::refuseUnreadableEntry(bool isNew)
     alone.fill(inert);
     if (!readsBack(alone, separators)) {
         // No value is at fault: these separators cannot carry an address.
-        tell(QStringLiteral("No address can be saved with the field separator \"%1\" and the record separator "
-                            "\"%2\".")
+        tell(panelText(QT_TRANSLATE_NOOP("VendorContact",
+                           "No address can be saved with the field separator \"%1\" and the record separator \"%2\"."))
                  .arg(readableSeparator(separators.field), readableSeparator(separators.record)),
             nullptr);
         return true;

@@ -176,8 +176,8 @@ void VendorContactPrivate::buildPanel()
 void VendorContactPrivate::buildDetailArea()
 {
     for (const DetailField &field : DetailFields) {
-        QLabel *label = makeLabel(frameContactAddress, QString::fromLatin1(field.labelName),
-            QString::fromLatin1(field.caption), twips(field.labelTwips));
+        QLabel *label = makeLabel(frameContactAddress, QString::fromLatin1(field.labelName), panelText(field.caption),
+            twips(field.labelTwips));
         detailLabels[std::size_t(field.index)] = label;
 
         QLineEdit *box = makeTextBox(frameContactAddress, QString::fromLatin1(field.boxName), twips(field.boxTwips));
