@@ -53,7 +53,7 @@ void VendorContact::LetContactAddress(const QString &ptContactData, const QStrin
 {
     if (onForeignThread(this)) {
         // Reports nothing to its caller by design: the log is the only trace.
-        qCCritical(lcVendorContact).noquote() << wrongThreadError(QLatin1StringView("LetContactAddress")).message();
+        qCCritical(lcVendorContact, "%s", wrongThreadError(QLatin1StringView("LetContactAddress")).what());
         return;
     }
     d->LetContactAddress(ptContactData, ptFieldSeparator, ptRecordSeparator, ptTableSeparator);
