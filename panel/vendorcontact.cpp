@@ -1,6 +1,7 @@
 #include "vendorcontact_p.h"
 
 #include "contactlistmodel.h"
+#include "threadguard.h"
 
 #include <addressid.h>
 #include <exchange.h>
@@ -43,6 +44,9 @@ VendorContact::~VendorContact()
 
 QString VendorContact::GetContactAddress()
 {
+    if (onForeignThread(this)) {
+        throw wrongThreadError(QLatin1StringView("GetContactAddress"));
+    }
     // Reads only: nothing to notify.
     return d->GetContactAddress();
 }
@@ -50,12 +54,20 @@ QString VendorContact::GetContactAddress()
 void VendorContact::LetContactAddress(const QString &ptContactData, const QString &ptFieldSeparator,
     const QString &ptRecordSeparator, const QString &ptTableSeparator)
 {
+    if (onForeignThread(this)) {
+        // Reports nothing to its caller by design: the log is the only trace.
+        qCCritical(lcVendorContact, "%s", wrongThreadError(QLatin1StringView("LetContactAddress")).what());
+        return;
+    }
     d->LetContactAddress(ptContactData, ptFieldSeparator, ptRecordSeparator, ptTableSeparator);
     d->notifyChanges();
 }
 
 QVariant VendorContact::LetVendorIDNMode(qint32 plVendorID, bool tbMode)
 {
+    if (onForeignThread(this)) {
+        throw wrongThreadError(QLatin1StringView("LetVendorIDNMode"));
+    }
     // A failure still leaves the settings changed: the host hears of them.
     try {
         QVariant result = d->LetVendorIDNMode(plVendorID, tbMode);

@@ -7,6 +7,7 @@
 #include <ZebVendorContact/componentruntime.h>
 
 #include <QtCore/QDir>
+#include <QtCore/QElapsedTimer>
 #include <QtCore/QFileInfo>
 #include <QtCore/QLibraryInfo>
 #include <QtCore/QPointer>
@@ -181,12 +182,26 @@ private Q_SLOTS:
                               {"library": "/nonexistent/libZebVendorContact.so.2"}}})")
                                            << QStringLiteral("/nonexistent/libZebVendorContact.so.2");
         QTest::newRow("corrupt record") << QByteArray("[1, 2") << QStringLiteral("not registered");
+        // Loaded only from a file nobody else can have placed there or changed.
+        QTest::newRow("relative library path")
+            << QByteArray(R"({"classes": {"{d8eea40e-eaea-410c-8e51-59002a35ed10}":
+                              {"library": "libZebVendorContact.so.2"}}})")
+            << QStringLiteral("\"libZebVendorContact.so.2\" is not an absolute path");
+        QTest::newRow("library others can write")
+            << QByteArray(R"({"classes": {"{d8eea40e-eaea-410c-8e51-59002a35ed10}": {"library": "<copy>"}}})")
+            << QStringLiteral("libcopy.so is writable by other users");
     }
 
     void createFailsWithReason()
     {
         QFETCH(QByteArray, registry);
         QFETCH(QString, expectedInMessage);
+        if (registry.contains("<copy>")) { // of the real library, which other users may write
+            const QString copy = m_dataHome->filePath(QStringLiteral("libcopy.so"));
+            QVERIFY(QFile::copy(libraryFile, copy) &&
+                QFile::setPermissions(copy, QFile::permissions(copy) | QFile::WriteOther));
+            registry.replace("<copy>", QFile::encodeName(copy));
+        }
         if (!registry.isNull()) {
             QDir().mkpath(QFileInfo(registrationFilePath()).absolutePath());
             QFile file(registrationFilePath());
@@ -217,6 +232,35 @@ private Q_SLOTS:
         QVERIFY(!QFile::exists(registrationFilePath()));
     }
 
+    void concurrentChangesKeepEachOther()
+    {
+        // With copy A registered, registering copy B and unregistering A at
+        // the same moment must leave B registered, whichever comes first.
+        QTemporaryDir copies;
+        const QString a = copies.filePath(QStringLiteral("a.so")), b = copies.filePath(QStringLiteral("b.so"));
+        QVERIFY(QFile::copy(libraryFile, a) && QFile::copy(libraryFile, b));
+        QCOMPARE(runTool({ QStringLiteral("-s"), a }), 0);
+        QFile registry(registrationFilePath());
+        QVERIFY(registry.open(QIODevice::ReadOnly));
+        const QByteArray withA = registry.readAll();
+        registry.close();
+        QElapsedTimer clock;
+        clock.start();
+        for (int round = 0; round < 40 && (round < 10 || clock.elapsed() < 4000); ++round) {
+            QVERIFY(registry.open(QIODevice::WriteOnly) && registry.write(withA) == withA.size());
+            registry.close();
+            const QStringList registerB { QStringLiteral("-s"), b }, unregisterA { QStringLiteral("-u"), a };
+            std::array<QProcess, 2> tools; // the unregistering one starts first in odd rounds
+            tools[0].start(QStringLiteral(ZVC_REGSVR), round % 2 ? unregisterA : registerB);
+            tools[1].start(QStringLiteral(ZVC_REGSVR), round % 2 ? registerB : unregisterA);
+            for (QProcess &tool : tools) {
+                QVERIFY(tool.waitForFinished(30000) && tool.exitCode() == 0);
+            }
+            const std::optional<RegistrationRecord> record = findRegistration(QLatin1StringView(ProgId));
+            QVERIFY2(record && record->libraryPath == b, qPrintable(QStringLiteral("lost in round %1").arg(round)));
+        }
+    }
+
     void registerTool()
     {
         QString output;
@@ -230,6 +274,11 @@ private Q_SLOTS:
 
         QCOMPARE(runTool({ QStringLiteral("/nonexistent/libNothing.so") }, &output), 1);
         QVERIFY2(output.contains(QLatin1StringView("Registering failed")), qPrintable(output));
+        const QString writable = m_dataHome->filePath(QStringLiteral("libwritable.so")); // others could change it
+        QVERIFY(QFile::copy(libraryFile, writable) &&
+            QFile::setPermissions(writable, QFile::permissions(writable) | QFile::WriteOther));
+        QCOMPARE(runTool({ writable }, &output), 1);
+        QVERIFY2(output.contains(writable + u" is writable by other users"), qPrintable(output));
         QCOMPARE(runTool({}), 2);
     }
 };

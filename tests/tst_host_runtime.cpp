@@ -23,6 +23,8 @@
 
 #include <memory>
 
+#include <sys/stat.h>
+
 using ZebVendorContact::Error;
 
 namespace {
@@ -97,6 +99,9 @@ private:
         file.write(content);
     }
 
+    static constexpr auto Others =
+        QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup | QFile::ReadOther | QFile::WriteOther | QFile::ExeOther;
+
     static QString loadedLibraryPath() { return QFileInfo(QStringLiteral(ZVC_LIBRARY_FILE)).absoluteFilePath(); }
 
 private Q_SLOTS:
@@ -129,7 +134,11 @@ private Q_SLOTS:
 
     void registerWritesRecord()
     {
+        const mode_t previousMask = ::umask(0); // private whatever the umask
         QCOMPARE(m_register(), ZVC_S_OK);
+        ::umask(previousMask);
+        QVERIFY(!(QFileInfo(registryFile()).permissions() & Others));
+        QVERIFY(!(QFileInfo(QFileInfo(registryFile()).path()).permissions() & Others));
         const QJsonObject root = readRegistry();
         const QJsonObject entry = root[u"classes"][classId].toObject();
         QCOMPARE(entry[u"library"].toString(), loadedLibraryPath());
@@ -185,12 +194,64 @@ private Q_SLOTS:
 
     void corruptRecordIsSetAsideNotLost()
     {
-        writeRegistry("{ this is not json");
-        QCOMPARE(m_register(), ZVC_S_OK);
-        QCOMPARE(readRegistry()[u"classes"][classId][u"library"].toString(), loadedLibraryPath());
-        QFile aside(registryFile() + u".corrupt");
-        QVERIFY(aside.open(QIODevice::ReadOnly));
-        QCOMPARE(aside.readAll(), QByteArray("{ this is not json"));
+        const QByteArrayList damaged { "{ this is not json", "[1, 2]" }; // the second kept beside the first
+        for (const QByteArray &content : damaged) {
+            writeRegistry(content);
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("not a registration record")));
+            QCOMPARE(m_register(), ZVC_S_OK);
+            QCOMPARE(readRegistry()[u"classes"][classId][u"library"].toString(), loadedLibraryPath());
+        }
+        QByteArrayList kept;
+        const QDir folder = QFileInfo(registryFile()).dir();
+        for (const QString &name :
+            folder.entryList({ QStringLiteral("registry.json.corrupt-*") }, QDir::Files, QDir::Name)) {
+            QFile aside(folder.filePath(name));
+            kept.append(aside.open(QIODevice::ReadOnly) ? aside.readAll() : QByteArray());
+        }
+        QCOMPARE(kept, damaged);
+    }
+
+    void unsafeRegistryIsRefusedUntouched_data()
+    {
+        QTest::addColumn<QString>("setUp");
+        QTest::addColumn<QString>("expectedInMessage");
+        QTest::newRow("file others can write") << QStringLiteral("chmod file 666") << QStringLiteral("by other users");
+        QTest::newRow("folder others can write")
+            << QStringLiteral("chmod folder 777") << QStringLiteral("by other users");
+        QTest::newRow("file is a link") << QStringLiteral("link to ") << QStringLiteral("json is a symbolic link");
+        QTest::newRow("dangling link") << QStringLiteral("link to .gone") << QStringLiteral("json is a symbolic link");
+        QTest::newRow("unreadable file") << QStringLiteral("chmod file 000") << QStringLiteral("cannot read");
+    }
+
+    void unsafeRegistryIsRefusedUntouched()
+    {
+        QFETCH(QString, setUp);
+        QFETCH(QString, expectedInMessage);
+        const QString folder = QFileInfo(registryFile()).path();
+        const QString target = m_dataHome->filePath(QStringLiteral("target.json"));
+        writeRegistry("{}");
+        QFile::copy(registryFile(), target);
+        const QStringList words = setUp.split(u' ');
+        if (words[0] == u"link") {
+            QVERIFY(QFile::remove(registryFile()) && QFile::link(target + words[2], registryFile()));
+        } else {
+            const QString path = words[1] == u"file" ? registryFile() : folder;
+            QCOMPARE(::chmod(QFile::encodeName(path).constData(), mode_t(words[2].toInt(nullptr, 8))), 0);
+        }
+        const auto snapshot = [&] {
+            QStringList state { QString::number(QFileInfo(folder).permissions()),
+                QString::number(QFileInfo(target).size()) };
+            for (const QFileInfo &entry : QDir(folder).entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot)) {
+                state << entry.fileName() + u' ' + QString::number(entry.permissions()) + entry.symLinkTarget();
+            }
+            return state;
+        };
+        const QStringList before = snapshot();
+        for (const auto change : { m_register, m_unregister }) {
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QRegularExpression::escape(expectedInMessage)));
+            QCOMPARE(change(), ZVC_E_REGISTRATION);
+        }
+        QCOMPARE(snapshot(), before);
     }
 
     void unwritableRecordFailsWithStatus()
@@ -485,6 +546,19 @@ private Q_SLOTS:
         worker->start();
         QVERIFY(worker->wait(10000));
         QCOMPARE(status, ZVC_E_WRONGTHREAD);
+    }
+
+    void lastReleaseOnAnotherThreadDeletesOnTheWidgetsThread()
+    {
+        ZvcControl *control = createControl().release();
+        QPointer<QWidget> widget = control->widget();
+        std::unique_ptr<QThread> worker(QThread::create([control] { control->release(); }));
+        worker->start();
+        QVERIFY(worker->wait(10000));
+        QVERIFY2(widget, "not deleted on the releasing thread");
+        QCOMPARE(m_canUnloadNow(), ZVC_S_FALSE); // the queued deletion still needs the library
+        QTRY_VERIFY(!widget); // by this thread's event loop
+        QCOMPARE(m_canUnloadNow(), ZVC_S_OK);
     }
 
     void cleanupTestCase()

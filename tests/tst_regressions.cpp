@@ -11,6 +11,7 @@
 #include <QtCore/QDir>
 #include <QtCore/QDirIterator>
 #include <QtCore/QFile>
+#include <QtCore/QThread>
 #include <QtTest/QTest>
 #include <QtWidgets/QComboBox>
 #include <QtWidgets/QLineEdit>
@@ -18,6 +19,7 @@
 #include <QtWidgets/QTreeView>
 
 #include <memory>
+#include <optional>
 #include <stdexcept>
 
 using namespace ZebVendorContact;
@@ -55,6 +57,8 @@ private Q_SLOTS:
     void deletingTheEditedOnlyRowKeepsCancel();
     void malformedTypeIdLeavesWholeBrowsingLook_data();
     void malformedTypeIdLeavesWholeBrowsingLook();
+    void callFromAnotherThreadTouchesNothing_data();
+    void callFromAnotherThreadTouchesNothing();
 
     void exchangeCorpus_data();
     void exchangeCorpus();
@@ -144,6 +148,43 @@ void TestRegressions::addCorpusRows()
     paths.sort();
     for (const QString &path : std::as_const(paths))
         QTest::newRow(qPrintable(QDir(QStringLiteral(ZVC_FUZZ_CORPUS_DIR)).relativeFilePath(path))) << path;
+}
+
+void TestRegressions::callFromAnotherThreadTouchesNothing_data()
+{
+    QTest::addColumn<QString>("member"); // the last one reports nothing by design, so it only logs
+    QTest::newRow("GetContactAddress") << QStringLiteral("GetContactAddress");
+    QTest::newRow("LetVendorIDNMode") << QStringLiteral("LetVendorIDNMode");
+    QTest::newRow("LetContactAddress") << QStringLiteral("LetContactAddress");
+}
+
+void TestRegressions::callFromAnotherThreadTouchesNothing()
+{
+    QFETCH(QString, member);
+    Panel panel;
+    panel.control->LetVendorIDNMode(77, true);
+    TestSupport::loadText(*panel.control, WorkedExample::load());
+    const auto state = [&] { return std::pair(panel.d->listModel()->rowCount(), panel.d->cmdEdit->isEnabled()); };
+    const auto before = state();
+    std::optional<Error::Code> refusal;
+    std::unique_ptr<QThread> worker(QThread::create([&] {
+        try {
+            if (member == u"GetContactAddress") {
+                panel.control->GetContactAddress();
+            } else if (member == u"LetVendorIDNMode") {
+                panel.control->LetVendorIDNMode(1, false);
+            } else {
+                QTest::ignoreMessage(QtCriticalMsg, QRegularExpression(member + u" was called from a thread other"));
+                TestSupport::loadText(*panel.control, QString());
+            }
+        } catch (const Error &failure) {
+            refusal = failure.code();
+        }
+    }));
+    worker->start();
+    QVERIFY(worker->wait(10000));
+    QCOMPARE(refusal, member == u"LetContactAddress" ? std::nullopt : std::optional(Error::Code::WrongThread));
+    QCOMPARE(state(), before);
 }
 
 void TestRegressions::exchangeCorpus_data()

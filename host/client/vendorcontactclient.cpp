@@ -76,11 +76,12 @@ QString registrationFilePath()
     return Registration::filePath();
 }
 
-std::optional<RegistrationRecord> findRegistration(const QString &classIdOrProgId)
+std::optional<RegistrationRecord> findRegistration(const QString &classIdOrProgId, QString *errorMessage)
 {
     QJsonObject root;
     QString error;
-    if (!Registration::readRecord(&root, &error)) {
+    if (Registration::readRecord(&root, &error) != Registration::ReadResult::Read) {
+        fail(errorMessage, QStringLiteral("%1 is not registered: %2").arg(classIdOrProgId, error));
         return std::nullopt;
     }
     QString classId = Registration::normalizedId(classIdOrProgId);
@@ -89,6 +90,7 @@ std::optional<RegistrationRecord> findRegistration(const QString &classIdOrProgI
     }
     const QJsonObject entry = root.value(Registration::ClassesKey).toObject().value(classId).toObject();
     if (classId.isEmpty() || entry.isEmpty()) {
+        fail(errorMessage, QStringLiteral("%1 is not registered in %2").arg(classIdOrProgId, registrationFilePath()));
         return std::nullopt;
     }
     return RegistrationRecord { classId, entry.value(u"progId").toString(), entry.value(u"library").toString(),
@@ -117,9 +119,15 @@ struct ControlHandle::Private
 std::unique_ptr<ControlHandle> ControlHandle::create(
     const QString &classIdOrProgId, QWidget *parent, QString *errorMessage)
 {
-    const std::optional<RegistrationRecord> registration = findRegistration(classIdOrProgId);
+    const std::optional<RegistrationRecord> registration = findRegistration(classIdOrProgId, errorMessage);
     if (!registration) {
-        fail(errorMessage, QStringLiteral("%1 is not registered in %2").arg(classIdOrProgId, registrationFilePath()));
+        return nullptr;
+    }
+    // Loading runs the library's code in the host: only a file that no other
+    // user can have put there or changed.
+    QString distrust;
+    if (!Registration::isTrustedLibrary(registration->libraryPath, &distrust)) {
+        fail(errorMessage, QStringLiteral("the registered library is not loaded: %1").arg(distrust));
         return nullptr;
     }
     auto d = std::make_unique<Private>();

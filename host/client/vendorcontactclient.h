@@ -6,6 +6,8 @@
 // DllGetClassObject for the class factory and talks to the control through
 // dispatch ids, as a host on a component platform would.
 
+#include <ZebVendorContact/componentruntime.h>
+
 #include <QtCore/QString>
 #include <QtCore/QVariant>
 #include <QtCore/QVariantList>
@@ -17,13 +19,13 @@ class QWidget;
 
 namespace ZebVendorContact::Client {
 
-/// Dispatch ids of the control's three members; fixed forever.
-inline constexpr qint32 DispIdGetContactAddress = 0x60030018;
-inline constexpr qint32 DispIdLetContactAddress = 0x6003001C;
-inline constexpr qint32 DispIdLetVendorIDNMode = 0x60030025;
+/// Dispatch ids of the control's three members, as the runtime defines them.
+inline constexpr qint32 DispIdGetContactAddress = ZVC_DISPID_GETCONTACTADDRESS;
+inline constexpr qint32 DispIdLetContactAddress = ZVC_DISPID_LETCONTACTADDRESS;
+inline constexpr qint32 DispIdLetVendorIDNMode = ZVC_DISPID_LETVENDORIDNMODE;
 
-inline constexpr char ClassId[] = "{d8eea40e-eaea-410c-8e51-59002a35ed10}";
-inline constexpr char ProgId[] = "ZebVendorContact.VendorContact";
+inline constexpr char ClassId[] = ZVC_CLSID_VENDORCONTACT;
+inline constexpr char ProgId[] = ZVC_PROGID_VENDORCONTACT;
 
 /// One entry of the per-user registration record.
 struct RegistrationRecord
@@ -38,7 +40,9 @@ struct RegistrationRecord
 QString registrationFilePath();
 
 /// The registration for a class id (braces optional, case ignored) or a name.
-std::optional<RegistrationRecord> findRegistration(const QString &classIdOrProgId);
+/// None, with `errorMessage` set, when there is none or the record cannot be
+/// trusted (see the README's note on what the registry trusts).
+std::optional<RegistrationRecord> findRegistration(const QString &classIdOrProgId, QString *errorMessage = nullptr);
 
 /// Loads `libraryFile` and calls its DllRegisterServer / DllUnregisterServer.
 bool registerLibrary(const QString &libraryFile, QString *errorMessage = nullptr);
@@ -65,7 +69,9 @@ class ControlHandle
 {
 public:
     /// Null (with `errorMessage` set) when the class is not registered, the
-    /// library cannot be loaded or the factory refuses.
+    /// registered library is not an absolute path to a regular file that only
+    /// its owner (the user or root) may write, it cannot be loaded or the
+    /// factory refuses.
     static std::unique_ptr<ControlHandle> create(
         const QString &classIdOrProgId, QWidget *parent, QString *errorMessage = nullptr);
     ~ControlHandle();

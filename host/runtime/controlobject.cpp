@@ -126,6 +126,9 @@ ZvcStatus failWithCurrentException(ZvcErrorInfo *error)
     try {
         throw;
     } catch (const Error &failure) {
+        if (failure.code() == Error::Code::WrongThread) {
+            return failWith(error, ZVC_E_WRONGTHREAD, failure.message());
+        }
         return failWith(error, ZVC_E_EXCEPTION, failure.message(), static_cast<int32_t>(failure.code()));
     } catch (const std::exception &failure) {
         return failWith(error, ZVC_E_FAIL, QString::fromLocal8Bit(failure.what()));
@@ -148,9 +151,31 @@ ControlObject::ControlObject(VendorContact *widget)
 
 ControlObject::~ControlObject()
 {
-    // Deleted at once, not later: once the last object is gone the host may
-    // unload the library, and a deferred delete would run unloaded code.
-    delete m_widget.data();
+    VendorContact *widget = m_widget.data();
+    if (!widget) {
+        return;
+    }
+    if (QThread::currentThread() == widget->thread()) {
+        // Deleted at once, not later: once the last object is gone the host
+        // may unload the library, and a deferred delete would run unloaded code.
+        delete widget;
+        return;
+    }
+    // The last reference came back on another thread, where the widget must
+    // not be touched: its deletion is queued to its own thread, and the
+    // library counts as in use until that has run.
+    auto *application = QCoreApplication::instance();
+    if (!application) {
+        return; // no event loop left to run it; widgets cannot outlive the application anyway
+    }
+    objectCreated();
+    QMetaObject::invokeMethod(
+        application,
+        [widget = m_widget] {
+            delete widget.data();
+            objectDestroyed();
+        },
+        Qt::QueuedConnection);
 }
 
 QWidget *ControlObject::widget()

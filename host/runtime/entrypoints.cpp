@@ -9,7 +9,6 @@
 #include <ZebVendorContact/componentruntime.h>
 #include <ZebVendorContact/version.h>
 
-#include <QtCore/QFile>
 #include <QtCore/QJsonArray>
 #include <QtCore/QJsonObject>
 #include <QtCore/QtDebug>
@@ -71,24 +70,6 @@ ZvcStatus registrationFailed(const QString &why)
     return ZVC_E_REGISTRATION;
 }
 
-/// Reads the record for a change. A record that does not parse is set aside
-/// under a new name rather than overwritten, so nothing is lost silently.
-bool readRecordForUpdate(QJsonObject *root, QString *error)
-{
-    if (Registration::readRecord(root, error)) {
-        return true;
-    }
-    const QString path = Registration::filePath();
-    const QString aside = path + u".corrupt";
-    QFile::remove(aside);
-    if (!QFile::exists(path) || !QFile::rename(path, aside)) {
-        return false;
-    }
-    qWarning().noquote() << "ZebVendorContact:" << *error << "- kept as" << aside;
-    *root = QJsonObject();
-    return true;
-}
-
 template<typename Predicate> void removeMembersIf(QJsonObject *object, Predicate shouldGo)
 {
     for (auto it = object->begin(); it != object->end();) {
@@ -105,18 +86,13 @@ bool entryNamesLibrary(const QJsonValue &entry, const QString &library)
     return Registration::sameLibraryFile(entry.toObject().value(u"library").toString(), library);
 }
 
-/// Puts the three tables back into the record and writes it.
-ZvcStatus writeTables(
-    QJsonObject root, const QJsonObject &classes, const QJsonObject &progIds, const QJsonObject &typeLibraries)
+/// Puts the three tables back into the record.
+void putTables(
+    QJsonObject &root, const QJsonObject &classes, const QJsonObject &progIds, const QJsonObject &typeLibraries)
 {
     root.insert(Registration::ClassesKey, classes);
     root.insert(Registration::ProgIdsKey, progIds);
     root.insert(Registration::TypeLibrariesKey, typeLibraries);
-    QString error;
-    if (!Registration::writeRecord(root, &error)) {
-        return registrationFailed(error);
-    }
-    return ZVC_S_OK;
 }
 
 ZvcStatus registerServer()
@@ -125,19 +101,26 @@ ZvcStatus registerServer()
     if (library.isEmpty()) {
         return registrationFailed(QStringLiteral("the library cannot find its own file"));
     }
-    QJsonObject root;
+    // Hosts load what the record names, so only a file no one else can
+    // change is recorded.
     QString error;
-    if (!readRecordForUpdate(&root, &error)) {
+    if (!Registration::isTrustedLibrary(library, &error)) {
         return registrationFailed(error);
     }
-    QJsonObject classes = root.value(Registration::ClassesKey).toObject();
-    QJsonObject progIds = root.value(Registration::ProgIdsKey).toObject();
-    QJsonObject typeLibraries = root.value(Registration::TypeLibrariesKey).toObject();
-    classes.insert(classId(), classEntry(library));
-    progIds.insert(QStringLiteral(ZVC_PROGID_VENDORCONTACT), classId());
-    typeLibraries.insert(QStringLiteral(ZVC_LIBID_ZEBVENDORCONTACT), typeLibraryEntry(library));
-    root.insert(Registration::FormatVersionKey, Registration::FormatVersion);
-    return writeTables(root, classes, progIds, typeLibraries);
+    const bool updated = Registration::updateRecord(
+        [&](QJsonObject &root) {
+            QJsonObject classes = root.value(Registration::ClassesKey).toObject();
+            QJsonObject progIds = root.value(Registration::ProgIdsKey).toObject();
+            QJsonObject typeLibraries = root.value(Registration::TypeLibrariesKey).toObject();
+            classes.insert(classId(), classEntry(library));
+            progIds.insert(QStringLiteral(ZVC_PROGID_VENDORCONTACT), classId());
+            typeLibraries.insert(QStringLiteral(ZVC_LIBID_ZEBVENDORCONTACT), typeLibraryEntry(library));
+            root.insert(Registration::FormatVersionKey, Registration::FormatVersion);
+            putTables(root, classes, progIds, typeLibraries);
+            return true;
+        },
+        &error);
+    return updated ? ZVC_S_OK : registrationFailed(error);
 }
 
 ZvcStatus unregisterServer()
@@ -146,28 +129,30 @@ ZvcStatus unregisterServer()
     if (library.isEmpty()) {
         return registrationFailed(QStringLiteral("the library cannot find its own file"));
     }
-    QJsonObject root;
     QString error;
-    if (!Registration::readRecord(&root, &error)) {
-        return registrationFailed(error);
-    }
-    if (root.isEmpty()) {
-        return ZVC_S_OK; // nothing was registered
-    }
-    // Only entries naming this very file go: another copy of the library,
-    // registered later, keeps its registration.
-    QJsonObject classes = root.value(Registration::ClassesKey).toObject();
-    removeMembersIf(
-        &classes, [&](const QString &, const QJsonValue &entry) { return entryNamesLibrary(entry, library); });
-    QJsonObject progIds = root.value(Registration::ProgIdsKey).toObject();
-    // A name goes with its class.
-    removeMembersIf(&progIds, [&](const QString &, const QJsonValue &target) {
-        return !classes.contains(Registration::normalizedId(target.toString()));
-    });
-    QJsonObject typeLibraries = root.value(Registration::TypeLibrariesKey).toObject();
-    removeMembersIf(
-        &typeLibraries, [&](const QString &, const QJsonValue &entry) { return entryNamesLibrary(entry, library); });
-    return writeTables(root, classes, progIds, typeLibraries);
+    const bool updated = Registration::updateRecord(
+        [&](QJsonObject &root) {
+            if (root.isEmpty()) {
+                return false; // nothing was registered
+            }
+            // Only entries naming this very file go: another copy of the
+            // library, registered later, keeps its registration.
+            QJsonObject classes = root.value(Registration::ClassesKey).toObject();
+            removeMembersIf(
+                &classes, [&](const QString &, const QJsonValue &entry) { return entryNamesLibrary(entry, library); });
+            QJsonObject progIds = root.value(Registration::ProgIdsKey).toObject();
+            // A name goes with its class.
+            removeMembersIf(&progIds, [&](const QString &, const QJsonValue &target) {
+                return !classes.contains(Registration::normalizedId(target.toString()));
+            });
+            QJsonObject typeLibraries = root.value(Registration::TypeLibrariesKey).toObject();
+            removeMembersIf(&typeLibraries,
+                [&](const QString &, const QJsonValue &entry) { return entryNamesLibrary(entry, library); });
+            putTables(root, classes, progIds, typeLibraries);
+            return true;
+        },
+        &error);
+    return updated ? ZVC_S_OK : registrationFailed(error);
 }
 
 template<typename Function> ZvcStatus guarded(Function function)

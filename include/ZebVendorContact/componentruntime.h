@@ -53,7 +53,11 @@
  * \endcode
  *
  * Class ids are written in lower case with braces. Entries of other classes in
- * the file are kept as they are.
+ * the file are kept as they are. The folder is private to the user (0700) and
+ * the file too (0600); changes are made under the lock file registry.json.lock
+ * beside it. A record that is a link, is writable by others or cannot be read
+ * is refused, and only an absolute path to a regular file that no other user
+ * may write is recorded or loaded.
  */
 
 #include "zebvendorcontact_export.h"
@@ -132,7 +136,8 @@ protected:
  * One VendorContact control created by the class factory.
  *
  * Releasing the last reference destroys the widget (unless its parent already
- * has). invoke() calls a member by dispatch id:
+ * has). Released on another thread, the widget is destroyed later on its own
+ * thread, and DllCanUnloadNow() answers ZVC_S_FALSE until then. invoke() calls a member by dispatch id:
  *
  * | Dispatch id | Member              | Arguments                               | Result          |
  * |-------------|---------------------|-----------------------------------------|-----------------|

@@ -32,6 +32,7 @@ public:
         NoSelection, //!< an operation needed a selected list row and there was none
         InvalidArgument, //!< a host passed an argument of the wrong kind
         SeparatorClash, //!< an exported entry would not split back into its values at the separators
+        WrongThread, //!< called from a thread other than the control's; the runtime reports it as ZVC_E_WRONGTHREAD
     };
 
     Error(Code code, const QString &message);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "componentruntime.h"
 #include "error.h"
 #include "zebvendorcontact_export.h"
 
@@ -40,15 +41,20 @@ class VendorContactPrivate;
  * ZvcErrorInfo, and arguments that do not convert to the method's types give
  * ZVC_E_TYPEMISMATCH, ZVC_E_OVERFLOW or ZVC_E_BADPARAMCOUNT without calling it.
  *
- * Every method must be called on the thread that created the control.
+ * Every method must be called on the thread that created the control. A call
+ * from another thread does nothing: GetContactAddress() and LetVendorIDNMode()
+ * throw Error with the code WrongThread, LetContactAddress() logs a critical
+ * message to the "zeb.vendorcontact" category.
  */
 class ZEBVENDORCONTACT_EXPORT VendorContact : public QWidget
 {
     Q_OBJECT
-    // Identity as read by Qt's ActiveX server tooling; fixed forever, hosts store them.
-    Q_CLASSINFO("ClassID", "{d8eea40e-eaea-410c-8e51-59002a35ed10}")
-    Q_CLASSINFO("InterfaceID", "{a690c22e-12c5-4594-a914-2aa31ee9a05d}")
-    Q_CLASSINFO("EventsID", "{09a90134-c4cf-48ef-a10c-0188be33d7f7}")
+    // Identity as read by Qt's ActiveX server tooling; fixed forever, hosts
+    // store them. The ids are the runtime's own (moc expands the macros, and
+    // fails the build if it cannot see them).
+    Q_CLASSINFO("ClassID", ZVC_CLSID_VENDORCONTACT)
+    Q_CLASSINFO("InterfaceID", ZVC_IID_VENDORCONTACT)
+    Q_CLASSINFO("EventsID", ZVC_DIID_VENDORCONTACTEVENTS)
     Q_CLASSINFO("Version", "2.0")
     Q_CLASSINFO("Insertable", "yes")
     Q_CLASSINFO("ToSuperClass", "ZebVendorContact::VendorContact")
