@@ -40,10 +40,11 @@ constexpr std::array<int, ListRow::ColumnCount> FieldOfColumn = {
     Phone3,
 };
 
-// The most code units of a text the list hands to its view. Far more than a
-// column can show, and the view elides what does not fit; but a view
-// measures and lays out all of the text it gets, and a host may send a type
-// or state name of millions of characters. The row keeps the whole text.
+} // namespace
+
+// A view measures and lays out all of the text it gets, and a host may send a
+// type or state name of millions of characters; far fewer code units than
+// this already fill any list column, picker or entry.
 constexpr qsizetype MaxShownLength = 1024;
 
 QString shownText(QStringView text)
@@ -56,7 +57,11 @@ QString shownText(QStringView text)
     return shown + QChar(0x2026); // the horizontal ellipsis
 }
 
-} // namespace
+QString shownText(const QString &text)
+{
+    // A text short enough is shared, not copied.
+    return text.size() <= MaxShownLength ? text : shownText(QStringView(text));
+}
 
 ListRow::ListRow(const Columns &columns)
     : m_typeName(columns[TypeColumn].toString())

@@ -15,6 +15,15 @@
 namespace ZebVendorContact {
 
 /*!
+ * What a widget is given to show of `text`: the text itself, or when it is
+ * too long to be shown whole, a bounded start of it (never half a character)
+ * and an ellipsis. Widgets measure and lay out all of a text they get; the
+ * caller keeps the whole text for anything but showing it.
+ */
+QString shownText(QStringView text);
+QString shownText(const QString &text);
+
+/*!
  * The texts of one row of the address list: column 0 (the address id) and
  * the fourteen further columns.
  *

@@ -319,7 +319,7 @@ void VendorContactPrivate::refreshListAfterFailedLoad()
 
     // Whatever row was shown is gone from the list.
     emptyDetails();
-    setListType(typeChosen ? typeIdForBrowsing(cboContactType->currentText()) : qint16(0));
+    setListType(typeChosen ? typeIdForBrowsing(pickerText(cboContactType)) : qint16(0));
 }
 
 QVariant VendorContactPrivate::LetVendorIDNMode(qint32 plVendorID, bool tbMode)

@@ -45,7 +45,7 @@ PanelReading readPanel(const VendorContactPrivate &d)
     for (std::size_t i = 0; i < reading.txt.size(); ++i)
         reading.txt[i] = d.txtContact[i]->text();
     reading.country = d.cboContactCountry->currentIndex();
-    reading.state = d.cboContactState->currentText();
+    reading.state = VendorContactPrivate::pickerText(d.cboContactState);
     return reading;
 }
 
@@ -208,7 +208,7 @@ void VendorContactPrivate::SetEditMode(bool editing, bool isNew)
         cboContactType->hide();
         lstContacts->setEnabled(false);
         setBackground(lstContacts, QPalette::Button);
-        TxtContactType->setText(cboContactType->currentText());
+        showWholeText(TxtContactType, pickerText(cboContactType));
         updateButtons();
         return;
     }
@@ -228,7 +228,7 @@ void VendorContactPrivate::SetEditMode(bool editing, bool isNew)
     // The last adding or editing may have given a single-address type its
     // address. Last, because the look-up fails on a type table whose id is
     // not a number: the panel is browsing whole by then.
-    m_listTypeTakesOne = takesOneAddress(typeIdForBrowsing(TxtContactType->text()));
+    m_listTypeTakesOne = takesOneAddress(typeIdForBrowsing(wholeText(TxtContactType)));
     updateButtons();
 }
 
@@ -284,7 +284,7 @@ bool VendorContactPrivate::ValidateContact()
         if (field.index == CountryEntry || field.index == StateEntry) {
             QComboBox *picker = field.index == CountryEntry ? cboContactCountry : cboContactState;
             control = picker;
-            text = picker->currentText();
+            text = pickerText(picker);
         }
         if (isBlank(text)) {
             tell(panelText(field.requiredMessage), control);
@@ -307,7 +307,7 @@ bool VendorContactPrivate::refuseUnreadableEntry(bool isNew)
     if (isNew) {
         values[AddressID] = m_data.nextAddressID();
         values[ObjectID] = QString::number(m_data.vendorID);
-        values[Type] = QString::number(FindIDByText(m_data.typeTable(), TxtContactType->text(), 1, 0));
+        values[Type] = QString::number(FindIDByText(m_data.typeTable(), wholeText(TxtContactType), 1, 0));
     } else {
         // The address keeps its id, vendor and type; without it in the list
         // or the store the save writes nothing, and so has nothing to refuse.
@@ -389,7 +389,7 @@ void VendorContactPrivate::SaveContact(bool isNew)
     const AddressTexts address = addressFrom(reading, stateId);
 
     if (isNew) {
-        const QString typeName = TxtContactType->text();
+        const QString typeName = wholeText(TxtContactType);
         const qint16 typeId = FindIDByText(m_data.typeTable(), typeName, 1, 0);
         const QString addressId = m_data.NewAddressID();
         const QString vendorId = QString::number(m_data.vendorID);
@@ -398,7 +398,7 @@ void VendorContactPrivate::SaveContact(bool isNew)
         // The list shows the addresses of the type the entry was begun for
         // (a reload, the one way to change the list's type meanwhile, ends
         // the entry); the check only guards that agreement.
-        if (cboContactType->currentText() != typeName)
+        if (pickerText(cboContactType) != typeName)
             return;
         const QuietList quiet(this);
         m_listModel->insertListRow(rowFrom(reading, addressId, vendorId, typeName));

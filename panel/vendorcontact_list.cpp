@@ -21,6 +21,9 @@ namespace {
 
 const QString CountryNames[] = { QStringLiteral("Others"), QStringLiteral("USA"), QStringLiteral("Canada") };
 
+// The property of a line edit that keeps the whole of a text it shows cut.
+constexpr char WholeTextProperty[] = "zvcWholeText";
+
 } // namespace
 
 int VendorContactPrivate::selectedRow() const
@@ -62,7 +65,7 @@ void VendorContactPrivate::appendToPicker(QComboBox *picker, const QString &text
     // its selection (none after clearing) until one is set.
     const QSignalBlocker blocker(picker);
     const int selected = picker->currentIndex();
-    picker->addItem(text);
+    picker->addItem(shownText(text), text);
     picker->setCurrentIndex(selected);
 }
 
@@ -88,7 +91,27 @@ void VendorContactPrivate::selectInPicker(QComboBox *picker, int position)
 
 void VendorContactPrivate::selectTextInPicker(QComboBox *picker, const QString &text)
 {
-    selectInPicker(picker, picker->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive));
+    selectInPicker(picker, picker->findData(text, Qt::UserRole, Qt::MatchExactly | Qt::MatchCaseSensitive));
+}
+
+QString VendorContactPrivate::pickerText(const QComboBox *picker)
+{
+    // Every entry carries its whole text; no entry chosen reads as empty.
+    return picker->currentData().toString();
+}
+
+void VendorContactPrivate::showWholeText(QLineEdit *box, const QString &text)
+{
+    box->setProperty(WholeTextProperty, text);
+    box->setText(shownText(text));
+}
+
+QString VendorContactPrivate::wholeText(const QLineEdit *box)
+{
+    // The kept text counts only while the box still shows it: a box cleared
+    // or set otherwise since holds its own text.
+    const QString whole = box->property(WholeTextProperty).toString();
+    return shownText(whole) == box->text() ? whole : box->text();
 }
 
 ListRow VendorContactPrivate::rowFromCurrentRecord(const QString &typeName, const TextByIdIndex &stateNames)
@@ -188,7 +211,11 @@ void VendorContactPrivate::showRowInDetails(const ListRow &row)
 {
     auto text = [&row](int column) { return row.text(column).toString(); };
     auto show = [&](int index) {
-        txtContact[std::size_t(index)]->setText(text(DetailFields[std::size_t(index)].listColumn));
+        const DetailField &field = DetailFields[std::size_t(index)];
+        // A typed entry is saved back as shown; the state entry only shows
+        // the state's name, which may be too long to lay out.
+        const QStringView value = row.text(field.listColumn);
+        txtContact[std::size_t(index)]->setText(isTyped(field) ? value.toString() : shownText(value));
     };
     // The buttons follow the row from here on, even should showing it fail.
     m_detailsShowRow = true;
@@ -259,7 +286,7 @@ void VendorContactPrivate::LoadPickLists()
 
 void VendorContactPrivate::cboContactType_Click()
 {
-    ShowContactsOfType(cboContactType->currentText());
+    ShowContactsOfType(pickerText(cboContactType));
     lstContacts_Click();
 }
 

@@ -70,6 +70,14 @@ public:
     void setMessageBoxes(std::unique_ptr<MessageBoxes> messageBoxes);
 
     PanelState state() const { return m_state; }
+
+    // A type or state name may be far too long to lay out: pickers and the
+    // type entry show a bounded start of it and keep the whole name, which
+    // every lookup by name reads through these.
+    static QString pickerText(const QComboBox *picker);
+    static void showWholeText(QLineEdit *box, const QString &text);
+    static QString wholeText(const QLineEdit *box);
+
     /// Width of a list column in twips, as set at start-up (W / 2.1, ...).
     double columnWidthTwips(int column) const { return m_columnWidths.at(std::size_t(column)); }
     /// The list's width in twips at start-up.

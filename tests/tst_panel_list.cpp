@@ -978,13 +978,14 @@ void TestPanelList::fullSizeList()
 
 void TestPanelList::longNamesAreShownFromABoundedPrefix()
 {
-    // The view gets at most a bounded start of a huge type or state name
-    // (never half a character) and elides it; the row keeps the whole name.
-    const QString type = QString(200000, u'T');
-    const QString state = QString(1023, u'S') + u"\U0001F600"_s + QString(200000, u's');
+    // The view, pickers and entries get at most a bounded start of a huge type or
+    // state name (never half a character); rows and lookups keep the whole name.
+    const QString type = QString(1000000, u'T');
+    const QString state = QString(1023, u'S') + u"\U0001F600"_s + QString(1000000, u's');
     Panel panel;
-    loadText(
-        *panel.control, load({ address(u"1"_s, 3, u"Name"_s) }, u"3|"_s + type + u'~', u"14|1|IL|"_s + state + u'~'));
+    panel.control->LetVendorIDNMode(77, true);
+    loadText(*panel.control,
+        load({ address(u"1"_s, 3, u"Name"_s) }, u"3|"_s + type + u"~5|Shipping~"_s, u"14|1|IL|"_s + state + u'~'));
     QCOMPARE(panel.rows(), 1);
     QCOMPARE(panel.cell(0, 3), type);
     QCOMPARE(panel.cell(0, 8), state);
@@ -992,6 +993,21 @@ void TestPanelList::longNamesAreShownFromABoundedPrefix()
     const QString shownState = panel.model()->index(0, 8).data().toString();
     QCOMPARE(shownType, type.left(1024) + QChar(0x2026));
     QCOMPARE(shownState, state.left(1023) + QChar(0x2026));
+
+    QCOMPARE(panel.d->cboContactType->currentText(), shownType);
+    panel.clickRow(0);
+    QCOMPARE(panel.d->cboContactState->currentText(), shownState);
+    QCOMPARE(panel.txt(ZebVendorContact::StateEntry)->text(), shownState);
+    panel.click(panel.d->cmdAdd);
+    QCOMPARE(panel.d->TxtContactType->text(), shownType);
+    panel.fillRequired();
+    panel.click(panel.d->cmdAdd);
+    QCOMPARE(panel.rows(), 2);
+    QCOMPARE(panel.cell(1, 8), state);
+    QVERIFY(panel.GetChanges().contains(u"|77|3|New Name|1 New St||New City|1|14|"_s));
+    panel.d->cboContactType->setCurrentIndex(1); // a type switch there and back
+    panel.d->cboContactType->setCurrentIndex(0);
+    QCOMPARE(panel.rows(), 2);
 }
 
 void TestPanelList::hostReloadFromListSignals_data()
