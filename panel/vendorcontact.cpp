@@ -144,9 +144,13 @@ void VendorContactPrivate::onListSelectionChanged()
 bool VendorContactPrivate::eventFilter(QObject *watched, QEvent *event)
 {
     // The control's palette changes with the theme (after the application's
-    // palette change has been resolved); the fields' backgrounds follow.
+    // palette change has been resolved); the fields' backgrounds follow. A
+    // new catalog on the application brings the panel's texts anew, whatever
+    // state the panel is in; entries, choices and the list stay as they are.
     if (watched == q && event->type() == QEvent::PaletteChange)
         reapplyBackgrounds();
+    if (watched == q && event->type() == QEvent::LanguageChange)
+        atEventBoundary([this] { retranslatePanel(); });
     return QObject::eventFilter(watched, event);
 }
 

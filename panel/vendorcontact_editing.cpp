@@ -4,6 +4,7 @@
 #include "vendorcontact_p.h"
 
 #include "contactlistmodel.h"
+#include "paneltexts.h"
 
 #include <addressedit.h>
 #include <lookups.h>
@@ -16,8 +17,6 @@
 namespace ZebVendorContact {
 
 namespace {
-
-const QString InformationRequired = QStringLiteral("Information Required");
 
 /// Only the space character counts as blank; tabs and the like are content.
 bool isBlank(QStringView text)
@@ -119,10 +118,10 @@ void VendorContactPrivate::SetEditMode(bool editing, bool isNew)
     }
 
     if (editing) {
-        cmdAdd->setText(isNew ? QStringLiteral("Save") : QStringLiteral("Update"));
         m_state = isNew ? PanelState::Adding : PanelState::Editing;
+        cmdAdd->setText(PanelTexts::addCaption(m_state));
         cmdAdd->setEnabled(true);
-        cmdEdit->setText(QStringLiteral("Cancel"));
+        cmdEdit->setText(PanelTexts::editCaption(m_state));
         cmdDelete->setEnabled(false);
         cmdEdit->setEnabled(true);
         setBackground(cboContactCountry, QPalette::Base);
@@ -136,9 +135,9 @@ void VendorContactPrivate::SetEditMode(bool editing, bool isNew)
         return;
     }
 
-    cmdAdd->setText(QStringLiteral("Add"));
     m_state = PanelState::Browsing;
-    cmdEdit->setText(QStringLiteral("Edit"));
+    cmdAdd->setText(PanelTexts::addCaption(m_state));
+    cmdEdit->setText(PanelTexts::editCaption(m_state));
     cmdDelete->setEnabled(false);
     cmdEdit->setEnabled(false);
     setBackground(cboContactCountry, QPalette::Button);
@@ -196,25 +195,25 @@ void VendorContactPrivate::tell(const QString &prompt, const QString &title, QWi
     focusAfterwards->setFocus(Qt::OtherFocusReason);
 }
 
+std::array<QWidget *, 5> VendorContactPrivate::requiredEntries() const
+{
+    return { txtContact[0], txtContact[1], txtContact[3], cboContactCountry, cboContactState };
+}
+
 bool VendorContactPrivate::ValidateContact()
 {
-    struct Check
-    {
-        QWidget *control;
-        QString text;
-        QString message;
+    // In the order of the checks, which is also the order of the messages.
+    const std::array<QString, 5> texts = {
+        txtContact[0]->text(),
+        txtContact[1]->text(),
+        txtContact[3]->text(),
+        cboContactCountry->currentText(),
+        cboContactState->currentText(),
     };
-    const Check checks[] = {
-        { txtContact[0], txtContact[0]->text(), QStringLiteral("Contact Name has not been provided.") },
-        { txtContact[1], txtContact[1]->text(), QStringLiteral("Contact Street 1 has not been provided.") },
-        { txtContact[3], txtContact[3]->text(), QStringLiteral("Contact City has not been provided.") },
-        { cboContactCountry, cboContactCountry->currentText(),
-            QStringLiteral("Contact Country has not been provided.") },
-        { cboContactState, cboContactState->currentText(), QStringLiteral("Contact State has not been provided.") },
-    };
-    for (const Check &check : checks) {
-        if (isBlank(check.text)) {
-            tell(check.message, InformationRequired, check.control);
+    const std::array<QWidget *, 5> required = requiredEntries();
+    for (std::size_t check = 0; check < texts.size(); ++check) {
+        if (isBlank(texts[check])) {
+            tell(PanelTexts::missingEntry(int(check)), PanelTexts::informationRequiredTitle(), required[check]);
             return false;
         }
     }
@@ -225,43 +224,27 @@ bool VendorContactPrivate::refuseSeparators()
 {
     // A separator inside a value would cut it in two (or end the record) when
     // the host reads the export back.
-    struct Entry
-    {
-        int index;
-        QString name;
-    };
-    const Entry entries[] = {
-        { 0, QStringLiteral("Contact Name") },
-        { 1, QStringLiteral("Contact Street 1") },
-        { 2, QStringLiteral("Contact Street 2") },
-        { 3, QStringLiteral("Contact City") },
-        { 6, QStringLiteral("Contact Postal Code") },
-        { 7, QStringLiteral("Contact Phone") },
-        { 10, QStringLiteral("Contact Phone 2") },
-        { 8, QStringLiteral("Contact FAX") },
-        { 11, QStringLiteral("Contact Cell") },
-        { 9, QStringLiteral("Contact E-Mail") },
-    };
+    // The typed entries in tab order.
+    const int entries[] = { 0, 1, 2, 3, 6, 7, 10, 8, 11, 9 };
     struct Separator
     {
-        QString name;
+        PanelTexts::SeparatorKind kind;
         const QString &text;
     };
     const Separator separators[] = {
-        { QStringLiteral("field"), m_data.fieldSeparator },
-        { QStringLiteral("record"), m_data.recordSeparator },
-        { QStringLiteral("table"), m_data.tableSeparator },
+        { PanelTexts::SeparatorKind::Field, m_data.fieldSeparator },
+        { PanelTexts::SeparatorKind::Record, m_data.recordSeparator },
+        { PanelTexts::SeparatorKind::Table, m_data.tableSeparator },
     };
 
-    for (const Entry &entry : entries) {
-        QLineEdit *box = txtContact[std::size_t(entry.index)];
+    for (const int index : entries) {
+        QLineEdit *box = txtContact[std::size_t(index)];
         for (const Separator &separator : separators) {
             // An empty separator never matches.
             if (separator.text.isEmpty() || !box->text().contains(separator.text))
                 continue;
-            tell(QStringLiteral("%1 cannot contain the %2 separator \"%3\".")
-                     .arg(entry.name, separator.name, readableSeparator(separator.text)),
-                InformationRequired, box);
+            tell(PanelTexts::separatorInEntry(index, separator.kind, readableSeparator(separator.text)),
+                PanelTexts::informationRequiredTitle(), box);
             return true;
         }
     }
@@ -317,8 +300,8 @@ void VendorContactPrivate::cmdDelete_Click()
         return;
 
     const QMessageBox::StandardButton answer = m_messageBoxes->show(q,
-        { QStringLiteral("Do you want to delete the selected Address?"), QStringLiteral("Information Validation"),
-            QMessageBox::Yes | QMessageBox::No, QMessageBox::Question, QMessageBox::Yes });
+        { PanelTexts::deleteQuestion(), PanelTexts::informationValidationTitle(), QMessageBox::Yes | QMessageBox::No,
+            QMessageBox::Question, QMessageBox::Yes });
     if (answer != QMessageBox::Yes)
         return;
 

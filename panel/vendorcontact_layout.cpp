@@ -5,9 +5,8 @@
 
 #include "bullet.h"
 #include "contactlistmodel.h"
+#include "paneltexts.h"
 #include "typinglimit.h"
-
-#include <ZebVendorContact/version.h>
 
 #include <QtGui/QFontMetrics>
 #include <QtGui/QGuiApplication>
@@ -37,7 +36,6 @@ QRect twips(int left, int top, int width, int height)
 struct DetailField
 {
     const char *labelName;
-    const char *caption;
     int typingLimit;
     int left;
     int top;
@@ -47,18 +45,18 @@ struct DetailField
 
 // txtContact 0 to 11 with the label beside each.
 const DetailField DetailFields[VendorContactPrivate::DetailFieldCount] = {
-    { "lblName", "Name", 60, 1695, 210, 3075, { 255, 210, 825, 255 } },
-    { "lblStreet1", "Street1", 30, 1695, 570, 3075, { 255, 570, 855, 255 } },
-    { "lblStreet2", "Street2", 30, 1695, 930, 3075, { 255, 930, 855, 255 } },
-    { "lblCity", "City", 30, 1695, 1290, 3075, { 255, 1290, 975, 255 } },
-    { "lblCountry", "Country", 30, 1695, 1650, 2055, { 255, 1650, 855, 255 } },
-    { "lblState", "State", 30, 1695, 2010, 2055, { 255, 2010, 375, 195 } },
-    { "lblPostalCode", "Postal Code", 10, 1695, 2370, 3075, { 255, 2370, 1215, 255 } },
-    { "lblPhone", "Phone", 25, 1695, 2760, 1755, { 255, 2730, 1095, 255 } },
-    { "lblFAX", "FAX", 20, 1695, 3090, 1755, { 255, 3090, 1095, 255 } },
-    { "lblEmail", "E-Mail", 50, 1695, 3450, 5115, { 240, 3450, 1095, 255 } },
-    { "lblPhone2", "Phone 2", 25, 5040, 2730, 1755, { 3840, 2760, 1095, 255 } },
-    { "Label2", "Cell", 25, 5040, 3090, 1755, { 3840, 3120, 1095, 255 } },
+    { "lblName", 60, 1695, 210, 3075, { 255, 210, 825, 255 } },
+    { "lblStreet1", 30, 1695, 570, 3075, { 255, 570, 855, 255 } },
+    { "lblStreet2", 30, 1695, 930, 3075, { 255, 930, 855, 255 } },
+    { "lblCity", 30, 1695, 1290, 3075, { 255, 1290, 975, 255 } },
+    { "lblCountry", 30, 1695, 1650, 2055, { 255, 1650, 855, 255 } },
+    { "lblState", 30, 1695, 2010, 2055, { 255, 2010, 375, 195 } },
+    { "lblPostalCode", 10, 1695, 2370, 3075, { 255, 2370, 1215, 255 } },
+    { "lblPhone", 25, 1695, 2760, 1755, { 255, 2730, 1095, 255 } },
+    { "lblFAX", 20, 1695, 3090, 1755, { 255, 3090, 1095, 255 } },
+    { "lblEmail", 50, 1695, 3450, 5115, { 240, 3450, 1095, 255 } },
+    { "lblPhone2", 25, 5040, 2730, 1755, { 3840, 2760, 1095, 255 } },
+    { "Label2", 25, 5040, 3090, 1755, { 3840, 3120, 1095, 255 } },
 };
 // lblState is sized to its text; the others keep their design size.
 constexpr int AutoSizedLabel = 5;
@@ -74,14 +72,6 @@ const Bullet Bullets[5] = { { 7, 225 }, { 0, 585 }, { 2, 1305 }, { 3, 1665 }, { 
 // hides a column that still carries its texts.
 constexpr double ColumnDivisors[VendorContactPrivate::ColumnCount] = { 0, 0, 2.1, 3.2, 0, 0, 0, 0, 0, 0, 5, 0, 0, 5,
     5 };
-
-QString versionCaption()
-{
-    return QStringLiteral("Version number: %1.%2.%3")
-        .arg(ZEBVENDORCONTACT_VERSION_MAJOR)
-        .arg(ZEBVENDORCONTACT_VERSION_MINOR)
-        .arg(ZEBVENDORCONTACT_VERSION_REVISION);
-}
 
 QLabel *makeLabel(QWidget *parent, const QString &name, const QString &caption, const QRect &geometry)
 {
@@ -132,7 +122,7 @@ void VendorContactPrivate::UserControl_Initialize()
     // 2. The fifteen columns.
     addListColumns();
     // 3. The version caption, from the library's one version number.
-    lblVersionNumber->setText(versionCaption());
+    lblVersionNumber->setText(PanelTexts::versionCaption());
     // 4. The store was created with this object: closed and empty.
     // 5. Country and state are chosen only while adding or editing.
     cboContactCountry->hide();
@@ -141,7 +131,9 @@ void VendorContactPrivate::UserControl_Initialize()
     cmdDelete->setEnabled(false);
     cmdEdit->setEnabled(false);
 
-    choosePanelFont();
+    // Names for assistive technology, the required entries' meaning and the
+    // font, from the same place that renews them when the language changes.
+    retranslatePanel();
 }
 
 void VendorContactPrivate::buildPanel()
@@ -163,20 +155,17 @@ void VendorContactPrivate::buildPanel()
     lstContacts->setSelectionBehavior(QAbstractItemView::SelectRows);
     lstContacts->setAllColumnsShowFocus(true);
     lstContacts->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    lstContacts->setAccessibleName(QStringLiteral("Contacts"));
     m_listModel = new ContactListModel(q->locale(), q);
     lstContacts->setModel(m_listModel);
     setBackground(lstContacts, QPalette::Base);
 
     lblType =
-        makeLabel(frameVendorContact, QStringLiteral("lblType"), QStringLiteral("Type"), twips(345, 2565, 945, 195));
+        makeLabel(frameVendorContact, QStringLiteral("lblType"), PanelTexts::typeCaption(), twips(345, 2565, 945, 195));
     // TxtContactType lies under cboContactType; the picker is drawn on top.
     TxtContactType = makeTextBox(frameVendorContact, QStringLiteral("TxtContactType"), twips(1920, 2490, 4020, 285));
     limitTyping(TxtContactType, 40);
-    TxtContactType->setAccessibleName(lblType->text());
     setBackground(TxtContactType, QPalette::Button);
     cboContactType = makePicker(frameVendorContact, QStringLiteral("cboContactType"), twips(1920, 2475, 4050, 315));
-    cboContactType->setAccessibleName(lblType->text());
     setBackground(cboContactType, QPalette::Base);
     cboContactType->raise();
 
@@ -186,16 +175,17 @@ void VendorContactPrivate::buildPanel()
     frameContactAddress->setGeometry(twips(90, 2790, 7080, 3840));
     buildDetailArea();
 
-    cmdAdd =
-        makeButton(frameVendorContact, QStringLiteral("cmdAdd"), QStringLiteral("Add"), twips(1950, 6705, 930, 360));
+    cmdAdd = makeButton(frameVendorContact, QStringLiteral("cmdAdd"), PanelTexts::addCaption(PanelState::Browsing),
+        twips(1950, 6705, 930, 360));
     cmdAdd->setEnabled(false);
-    cmdEdit =
-        makeButton(frameVendorContact, QStringLiteral("cmdEdit"), QStringLiteral("Edit"), twips(3000, 6705, 930, 360));
+    cmdEdit = makeButton(frameVendorContact, QStringLiteral("cmdEdit"), PanelTexts::editCaption(PanelState::Browsing),
+        twips(3000, 6705, 930, 360));
     cmdDelete = makeButton(
-        frameVendorContact, QStringLiteral("cmdDelete"), QStringLiteral("Delete"), twips(4035, 6705, 930, 360));
+        frameVendorContact, QStringLiteral("cmdDelete"), PanelTexts::deleteCaption(), twips(4035, 6705, 930, 360));
 
-    lblVersionNumber = makeLabel(
-        frameVendorContact, QStringLiteral("lblVersionNumber"), QStringLiteral("Version"), twips(120, 6780, 1830, 195));
+    // Its caption comes with start-up.
+    lblVersionNumber =
+        makeLabel(frameVendorContact, QStringLiteral("lblVersionNumber"), QString(), twips(120, 6780, 1830, 195));
 
     setTabOrder();
 }
@@ -206,14 +196,13 @@ void VendorContactPrivate::buildDetailArea()
         const DetailField &field = DetailFields[index];
         const QRect labelTwips = field.labelTwips;
         QLabel *label =
-            makeLabel(frameContactAddress, QString::fromLatin1(field.labelName), QString::fromLatin1(field.caption),
+            makeLabel(frameContactAddress, QString::fromLatin1(field.labelName), PanelTexts::detailCaption(index),
                 twips(labelTwips.x(), labelTwips.y(), labelTwips.width(), labelTwips.height()));
         detailLabels[std::size_t(index)] = label;
 
         QLineEdit *box = makeTextBox(frameContactAddress, QStringLiteral("txtContact_%1").arg(index),
             twips(field.left, field.top, field.width, 285));
         limitTyping(box, field.typingLimit);
-        box->setAccessibleName(label->text());
         setBackground(box, QPalette::Button);
         txtContact[std::size_t(index)] = box;
     }
@@ -221,11 +210,9 @@ void VendorContactPrivate::buildDetailArea()
     // The country and state pickers lie over txtContact 4 and 5.
     cboContactCountry =
         makePicker(frameContactAddress, QStringLiteral("cboContactCountry"), twips(1695, 1635, 2055, 315));
-    cboContactCountry->setAccessibleName(detailLabels[4]->text());
     setBackground(cboContactCountry, QPalette::Button);
     cboContactCountry->raise();
     cboContactState = makePicker(frameContactAddress, QStringLiteral("cboContactState"), twips(1695, 1995, 2055, 315));
-    cboContactState->setAccessibleName(detailLabels[5]->text());
     setBackground(cboContactState, QPalette::Button);
     cboContactState->raise();
 

@@ -3,6 +3,7 @@
 #include "vendorcontact_p.h"
 
 #include "contactlistmodel.h"
+#include "paneltexts.h"
 
 #include <addressid.h>
 #include <lookups.h>
@@ -23,8 +24,6 @@ bool isSingleAddressType(qint16 typeId)
 {
     return typeId == 13 || typeId == 15;
 }
-
-const QString CountryNames[] = { QStringLiteral("Others"), QStringLiteral("USA"), QStringLiteral("Canada") };
 
 } // namespace
 
@@ -199,8 +198,8 @@ void VendorContactPrivate::LoadPickLists()
         if (type.size() > 1)
             m_typePicker->append(type.at(1));
     }
-    for (const QString &country : CountryNames)
-        m_countryPicker->append(country);
+    for (int code = 0; code < PanelTexts::CountryCount; ++code)
+        m_countryPicker->append(PanelTexts::countryName(code));
 
     if (cboContactType->count() > 0) {
         // Rebuilds the list for the first type and shows its selected row,

@@ -127,6 +127,12 @@ private:
     void refreshListAfterFailedLoad();
     qint16 typeIdForBrowsing(const QString &typeName) const;
     bool refuseSeparators();
+    /// The five entries an address needs, in the order they are checked.
+    std::array<QWidget *, 5> requiredEntries() const;
+
+    // Texts (vendorcontact_texts.cpp): every caption, header, name and
+    // description in the application's current language, in every state.
+    void retranslatePanel();
     void tell(const QString &prompt, const QString &title, QWidget *focusAfterwards);
     void clearListSelection();
     void onListSelectionChanged();
