@@ -9,7 +9,6 @@
 #include "typinglimit.h"
 
 #include <QtGui/QFontMetrics>
-#include <QtGui/QGuiApplication>
 #include <QtWidgets/QComboBox>
 #include <QtWidgets/QFrame>
 #include <QtWidgets/QHeaderView>
@@ -216,15 +215,14 @@ void VendorContactPrivate::buildDetailArea()
     setBackground(cboContactState, QPalette::Button);
     cboContactState->raise();
 
-    const QPixmap bullet = bulletPixmap(qGuiApp->devicePixelRatio());
     for (std::size_t i = 0; i < imgBullet.size(); ++i) {
         auto *image = new QLabel(frameContactAddress);
         image->setObjectName(QStringLiteral("imgBullet_%1").arg(Bullets[i].index));
         image->setGeometry(twips(1410, Bullets[i].top, 180, 180));
-        image->setPixmap(bullet);
         image->setAlignment(Qt::AlignCenter);
         imgBullet[i] = image;
     }
+    drawBullets();
 }
 
 void VendorContactPrivate::addListColumns()
@@ -326,8 +324,17 @@ void VendorContactPrivate::applyBackground(QWidget *widget)
     widget->setPalette(palette);
 }
 
+void VendorContactPrivate::drawBullets()
+{
+    // At the screen's pixel density, on the colour the marks stand on.
+    const QColor background = q->palette().color(QPalette::Window);
+    for (QLabel *image : imgBullet)
+        image->setPixmap(bulletPixmap(image->devicePixelRatioF(), background));
+}
+
 void VendorContactPrivate::reapplyBackgrounds()
 {
+    drawBullets();
     const QList<QWidget *> widgets = q->findChildren<QWidget *>();
     for (QWidget *widget : widgets) {
         if (widget->property(BackgroundRoleProperty).isValid())

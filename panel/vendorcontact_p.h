@@ -118,6 +118,7 @@ private:
     void setBackground(QWidget *widget, QPalette::ColorRole role);
     void applyBackground(QWidget *widget);
     void reapplyBackgrounds();
+    void drawBullets();
 
     // Helpers.
     void connectHandlers();

@@ -139,6 +139,9 @@ void TestTranslations::captionsFit()
         fits(Texts::editCaption(state), contentsWidth(d->cmdEdit), QStringLiteral("cmdEdit"));
     }
     fits(d->cmdDelete->text(), contentsWidth(d->cmdDelete), QStringLiteral("cmdDelete"));
+    // Drawn for the screen's density, so not blurred by scaling.
+    for (QLabel *bullet : d->imgBullet)
+        QCOMPARE(bullet->pixmap().devicePixelRatio(), bullet->devicePixelRatioF());
     for (int code = 0; code < d->cboContactCountry->count(); ++code)
         fits(d->cboContactCountry->itemText(code), contentsWidth(d->cboContactCountry), QStringLiteral("country"));
 }
