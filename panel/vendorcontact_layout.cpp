@@ -3,6 +3,7 @@
 
 #include "vendorcontact_p.h"
 
+#include "accessibility.h"
 #include "bullet.h"
 #include "contactlistmodel.h"
 #include "paneltexts.h"
@@ -167,6 +168,7 @@ void VendorContactPrivate::buildPanel()
     cboContactType = makePicker(frameVendorContact, QStringLiteral("cboContactType"), twips(1920, 2475, 4050, 315));
     setBackground(cboContactType, QPalette::Base);
     cboContactType->raise();
+    lblType->setBuddy(cboContactType);
 
     frameContactAddress = new QFrame(frameVendorContact);
     frameContactAddress->setObjectName(QStringLiteral("frameContactAddress"));
@@ -202,6 +204,7 @@ void VendorContactPrivate::buildDetailArea()
         QLineEdit *box = makeTextBox(frameContactAddress, QStringLiteral("txtContact_%1").arg(index),
             twips(field.left, field.top, field.width, 285));
         limitTyping(box, field.typingLimit);
+        label->setBuddy(box);
         setBackground(box, QPalette::Button);
         txtContact[std::size_t(index)] = box;
     }
@@ -214,12 +217,17 @@ void VendorContactPrivate::buildDetailArea()
     cboContactState = makePicker(frameContactAddress, QStringLiteral("cboContactState"), twips(1695, 1995, 2055, 315));
     setBackground(cboContactState, QPalette::Button);
     cboContactState->raise();
+    // Screen readers name a drop-down list by its label (its own name is the
+    // chosen entry); country and state are chosen there, not in the boxes.
+    detailLabels[4]->setBuddy(cboContactCountry);
+    detailLabels[5]->setBuddy(cboContactState);
 
     for (std::size_t i = 0; i < imgBullet.size(); ++i) {
         auto *image = new QLabel(frameContactAddress);
         image->setObjectName(QStringLiteral("imgBullet_%1").arg(Bullets[i].index));
         image->setGeometry(twips(1410, Bullets[i].top, 180, 180));
         image->setAlignment(Qt::AlignCenter);
+        markDecorative(image);
         imgBullet[i] = image;
     }
     drawBullets();

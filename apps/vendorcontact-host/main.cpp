@@ -120,6 +120,9 @@ int main(int argc, char *argv[])
         status = writeScreenshot(window, options->screenshotFile);
     } else {
         window.show();
+        // Keyboard focus from the start, also where no window manager hands
+        // it over (a bare X server, as the accessibility check uses).
+        window.activateWindow();
         status = QApplication::exec();
     }
     printResults(window, *options);
