@@ -16,6 +16,8 @@
 #include <QtWidgets/QLabel>
 #include <QtWidgets/QLineEdit>
 #include <QtWidgets/QPushButton>
+#include <QtWidgets/QStyle>
+#include <QtWidgets/QStyleOptionButton>
 #include <QtWidgets/QTreeView>
 
 #include <cmath>
@@ -287,7 +289,21 @@ void VendorContactPrivate::setTabOrder()
 void VendorContactPrivate::choosePanelFont()
 {
     // The layout is fixed in pixels, so the font is sized in pixels too: the
-    // largest size up to 11 pixels at which every caption fits its label.
+    // largest size up to 11 pixels at which every caption fits its label and
+    // every button's caption, in any state, its button.
+    const QStringList buttonCaptions = {
+        PanelTexts::addCaption(PanelState::Browsing),
+        PanelTexts::addCaption(PanelState::Adding),
+        PanelTexts::addCaption(PanelState::Editing),
+        PanelTexts::editCaption(PanelState::Browsing),
+        PanelTexts::editCaption(PanelState::Adding),
+        PanelTexts::deleteCaption(),
+    };
+    QStyleOptionButton buttonOption;
+    buttonOption.initFrom(cmdAdd);
+    const int captionWidth =
+        cmdAdd->style()->subElementRect(QStyle::SE_PushButtonContents, &buttonOption, cmdAdd).width();
+
     QFont font = q->font();
     for (int pixelSize = 11; pixelSize >= 7; --pixelSize) {
         font.setPixelSize(pixelSize);
@@ -300,6 +316,8 @@ void VendorContactPrivate::choosePanelFont()
                     metrics.height() <= label->height();
             }
         }
+        for (const QString &caption : buttonCaptions)
+            fits = fits && metrics.horizontalAdvance(caption) <= captionWidth;
         if (fits)
             break;
     }
