@@ -2,7 +2,10 @@
 
 #include <ZebVendorContact/VendorContact>
 
+#include <QtCore/QLibraryInfo>
 #include <QtCore/QLocale>
+#include <QtCore/QPointer>
+#include <QtCore/QTranslator>
 #include <QtGui/QAction>
 #include <QtGui/QActionGroup>
 #include <QtGui/QPalette>
@@ -58,6 +61,25 @@ QPalette darkPalette()
     return palette;
 }
 
+// Qt's own words (the message boxes' buttons, the entries' context menus)
+// follow the control's language; the host owns this catalog.
+void loadQtCatalog(const QLocale &locale)
+{
+    static QPointer<QTranslator> catalog;
+    if (catalog) {
+        QCoreApplication::removeTranslator(catalog);
+        delete catalog;
+    }
+    auto *translator = new QTranslator(qApp);
+    if (translator->load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
+            QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QCoreApplication::installTranslator(translator);
+        catalog = translator;
+    } else {
+        delete translator;
+    }
+}
+
 } // namespace
 
 bool applyLanguage(const QString &code, QString *errorMessage)
@@ -70,6 +92,7 @@ bool applyLanguage(const QString &code, QString *errorMessage)
         ZebVendorContact::loadTranslations(QLocale(QLocale::English));
         return false;
     }
+    loadQtCatalog(locale);
     if (ZebVendorContact::loadTranslations(locale))
         return true;
     if (errorMessage) {
