@@ -5,7 +5,7 @@ CMAKE_FLAGS ?=
 ASAN_BUILD ?= build-asan
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
-FUZZERS ?= fuzz_exchange $(if $(wildcard panel/vendorcontact.cpp),fuzz_panel)
+FUZZERS ?= fuzz_exchange fuzz_panel
 
 .PHONY: all deps configure build test asan demo screenshots bench fuzz format clean
 

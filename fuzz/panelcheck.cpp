@@ -165,9 +165,8 @@ void checkAll(VendorContact &control, VendorContactPrivate *d, bool actedOnDupli
 {
     checkPanelState(d);
     checkListAgainstStore(d, actedOnDuplicateId);
-    const QString exported = control.GetContactAddress();
-    const QString expected = Consistency::expectedExport(d->contactData(), d->contactData().editAllowed);
-    fuzzCheck(exported == expected, "export differs from the store", exported + u"\n--- expected ---\n" + expected);
+    const QString problem = Consistency::exportProblem(control, d->contactData(), d->contactData().editAllowed);
+    fuzzCheck(problem.isEmpty(), "export differs from the store", problem);
     checkTypedValuesHoldNoSeparator(d->contactData());
 }
 

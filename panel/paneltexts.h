@@ -5,6 +5,10 @@
 // loaded they come back unchanged. Callers never keep a translated text: they
 // ask again when the language changes.
 
+#include "detailfields.h"
+
+#include <exchange.h>
+
 #include <QtCore/QString>
 
 namespace ZebVendorContact {
@@ -13,8 +17,8 @@ enum class PanelState;
 
 namespace PanelTexts {
 
-/// The three kinds of separator a typed value may not contain.
-enum class SeparatorKind { Field, Record, Table };
+/// A text of the field table in the application's language.
+QString translated(const TranslatableText &text);
 
 QString addCaption(PanelState state);
 QString editCaption(PanelState state);
@@ -31,14 +35,18 @@ inline constexpr int CountryCount = 3;
 /// The country picker's entry at position `code` (0 to 2), as shown.
 QString countryName(int code);
 
-/// The message for a required entry that is missing, by the position of its
-/// check (0 name, 1 street, 2 city, 3 country, 4 state).
-QString missingEntry(int check);
 QString informationRequiredTitle();
 QString deleteQuestion();
 QString informationValidationTitle();
-/// Refuses a separator inside the value of txtContact `index`.
-QString separatorInEntry(int index, SeparatorKind kind, const QString &separator);
+
+// Refusals of an entry that would not read back as its values: the typed
+// entry txtContact `index` holds the separator, or begins or ends with
+// characters that run into it; a value the user did not type (a store field)
+// clashes with it; the separators themselves cannot carry an address.
+QString separatorInEntry(int index, EntryClash clash, const QString &separator);
+QString separatorAtEntryEdge(int index, EntryClash clash, const QString &separator);
+QString separatorInValue(int storeField, bool isNew, const QString &value, EntryClash clash, const QString &separator);
+QString noAddressWithSeparators(const QString &fieldSeparator, const QString &recordSeparator);
 
 /// What a screen reader says for the address list, and for an entry that
 /// must be filled in.

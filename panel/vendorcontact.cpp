@@ -1,10 +1,13 @@
 #include "vendorcontact_p.h"
 
 #include "contactlistmodel.h"
+#include "paneltexts.h"
 
+#include <addressid.h>
 #include <exchange.h>
 
 #include <QtCore/QEvent>
+#include <QtCore/QScopeGuard>
 #include <QtWidgets/QComboBox>
 #include <QtWidgets/QFrame>
 #include <QtWidgets/QHeaderView>
@@ -18,16 +21,6 @@ namespace {
 
 // What start-up gives the panel: 7260 x 7065 twips.
 constexpr QSize PanelSize(484, 471);
-
-/// Runs a user event's handling; nothing may leave a Qt event handler, so a
-/// failure that no trap took ends the handling here and the control lives on.
-template<typename Handling> void atEventBoundary(Handling &&handling) noexcept
-{
-    try {
-        handling();
-    } catch (...) {
-    }
-}
 
 } // namespace
 
@@ -83,6 +76,36 @@ VendorContactPrivate::VendorContactPrivate(VendorContact *q)
 
 VendorContactPrivate::~VendorContactPrivate() = default;
 
+void VendorContactPrivate::updateButtons()
+{
+    // Every rule for the three buttons lives here; each event ends by calling
+    // this, so the buttons always agree with the panel's state.
+    const bool browsing = m_state == PanelState::Browsing;
+    const bool allowed = m_data.editAllowed;
+    const int rows = m_listModel->rowCount();
+    const int row = selectedRow();
+    const bool rowShown = m_detailsShowRow && row >= 0;
+
+    // Add is offered only while the user may edit, and after the host's mode
+    // call only while the list is empty; a single-address type that already
+    // has its address takes no other while browsing. Save and Update keep
+    // their button whatever the type, so an entry under way can be finished.
+    bool add = allowed && (!m_addOnlyWhileListEmpty || rows == 0);
+    if (browsing && m_listTypeTakesOne && rows > 0)
+        add = false;
+    cmdAdd->setText(PanelTexts::addCaption(m_state));
+    cmdAdd->setEnabled(add);
+
+    // Cancel is always the way back; Edit needs the row the details show.
+    cmdEdit->setText(PanelTexts::editCaption(m_state));
+    cmdEdit->setEnabled(!browsing || (allowed && rowShown));
+
+    // Only addresses whose id is not a plain number can be deleted: in
+    // practice the ones added in the panel.
+    cmdDelete->setText(PanelTexts::deleteCaption());
+    cmdDelete->setEnabled(allowed && rowShown && !isPlainNumberId(m_listModel->text(row, AddressIdColumn)));
+}
+
 void VendorContactPrivate::setMessageBoxes(std::unique_ptr<MessageBoxes> messageBoxes)
 {
     m_messageBoxes = messageBoxes ? std::move(messageBoxes) : std::make_unique<QtMessageBoxes>();
@@ -94,10 +117,6 @@ void VendorContactPrivate::UserControl_Terminate()
     // children after the control's own destructor): make sure none of their
     // last signals reaches a handler.
     m_shuttingDown = true;
-    for (auto *link : { &m_typePicker, &m_countryPicker, &m_statePicker }) {
-        if (*link)
-            (*link)->detach();
-    }
     q->removeEventFilter(this);
 
     if (m_data.store.isOpen())
@@ -107,30 +126,49 @@ void VendorContactPrivate::UserControl_Terminate()
 
 void VendorContactPrivate::connectHandlers()
 {
-    QObject::connect(cmdAdd, &QPushButton::clicked, this, [this] { atEventBoundary([this] { cmdAdd_Click(); }); });
-    QObject::connect(cmdEdit, &QPushButton::clicked, this, [this] { atEventBoundary([this] { cmdEdit_Click(); }); });
-    QObject::connect(
-        cmdDelete, &QPushButton::clicked, this, [this] { atEventBoundary([this] { cmdDelete_Click(); }); });
-    QObject::connect(lstContacts, &QTreeView::clicked, this, [this] {
-        if (!m_shuttingDown)
-            atEventBoundary([this] { lstContacts_Click(); });
+    // The user's own events; each ends with the buttons brought up to date.
+    // cmdAdd_Click, cmdEdit_Click and the header click trap their failures
+    // themselves; the handlings without a trap of their own end at a failure
+    // here, at the boundary of the event. The pickers' signals carry only
+    // the user's choices: the program sets a picker with its signals blocked
+    // and calls the change handling itself.
+    auto event = [this](auto handling) {
+        return [this, handling] {
+            if (m_shuttingDown)
+                return;
+            handling();
+            updateButtons();
+        };
+    };
+    auto untrapped = [this](const char *name, void (VendorContactPrivate::*handling)()) {
+        return [this, name, handling] { endQuietlyOnFailure(name, [this, handling] { (this->*handling)(); }); };
+    };
+    QObject::connect(cmdAdd, &QPushButton::clicked, this, event([this] { cmdAdd_Click(); }));
+    QObject::connect(cmdEdit, &QPushButton::clicked, this, event([this] { cmdEdit_Click(); }));
+    QObject::connect(lstContacts->header(), &QHeaderView::sectionClicked, this, [this](int section) {
+        if (m_shuttingDown)
+            return;
+        lstContacts_ColumnClick(section + 1);
+        updateButtons();
     });
+    QObject::connect(cmdDelete, &QPushButton::clicked, this,
+        event(untrapped("cmdDelete_Click", &VendorContactPrivate::cmdDelete_Click)));
+    QObject::connect(lstContacts, &QTreeView::clicked, this,
+        event(untrapped("lstContacts_Click", &VendorContactPrivate::lstContacts_Click)));
     QObject::connect(lstContacts->selectionModel(), &QItemSelectionModel::selectionChanged, this,
-        [this] { onListSelectionChanged(); });
-    QObject::connect(lstContacts->header(), &QHeaderView::sectionClicked, this,
-        [this](int section) { atEventBoundary([this, section] { lstContacts_ColumnClick(section + 1); }); });
-
-    m_typePicker.emplace(cboContactType, [this] { cboContactType_Click(); });
-    m_countryPicker.emplace(cboContactCountry, [this] { cboContactCountry_Click(); });
+        event(untrapped("lstContacts_Click", &VendorContactPrivate::onListSelectionChanged)));
+    QObject::connect(cboContactType, &QComboBox::currentIndexChanged, this,
+        event(untrapped("cboContactType_Click", &VendorContactPrivate::cboContactType_Click)));
+    QObject::connect(cboContactCountry, &QComboBox::currentIndexChanged, this,
+        event(untrapped("cboContactCountry_Click", &VendorContactPrivate::cboContactCountry_Click)));
     // The state picker has no change handling of its own.
-    m_statePicker.emplace(cboContactState, [] {});
 
     q->installEventFilter(this);
 }
 
 void VendorContactPrivate::onListSelectionChanged()
 {
-    if (m_shuttingDown || m_quietList > 0)
+    if (m_quietList > 0)
         return;
     // Every choice of a row by the user counts as a row click: the keyboard's
     // moves, and a press released on another row, which selects that row
@@ -138,7 +176,14 @@ void VendorContactPrivate::onListSelectionChanged()
     // would go on following the row shown before (a host's address could be
     // deleted under the id rule of an address added here). A plain click shows
     // the row here and again on the click, with the same outcome.
-    atEventBoundary([this] { lstContacts_Click(); });
+    if (selectedRow() >= 0) {
+        lstContacts_Click();
+        return;
+    }
+    // A click on the list's empty part takes the selection away: the details
+    // no longer show a row, so neither they nor Edit may go on offering one.
+    if (m_state == PanelState::Browsing)
+        emptyDetails();
 }
 
 bool VendorContactPrivate::eventFilter(QObject *watched, QEvent *event)
@@ -150,7 +195,7 @@ bool VendorContactPrivate::eventFilter(QObject *watched, QEvent *event)
     if (watched == q && event->type() == QEvent::PaletteChange)
         reapplyBackgrounds();
     if (watched == q && event->type() == QEvent::LanguageChange)
-        atEventBoundary([this] { retranslatePanel(); });
+        endQuietlyOnFailure("retranslatePanel", [this] { retranslatePanel(); });
     return QObject::eventFilter(watched, event);
 }
 
@@ -162,21 +207,32 @@ QString VendorContactPrivate::GetContactAddress()
 void VendorContactPrivate::LetContactAddress(const QString &ptContactData, const QString &ptFieldSeparator,
     const QString &ptRecordSeparator, const QString &ptTableSeparator)
 {
+    const auto buttons = qScopeGuard([this] { updateButtons(); });
     // The load never reports a failure to the host: it ends at the failing
     // step, keeping what was done.
-    try {
-        switch (loadContactData(m_data, ptContactData, ptFieldSeparator, ptRecordSeparator, ptTableSeparator)) {
-        case LoadOutcome::Complete:
+    endQuietlyOnFailure("LetContactAddress", [&] {
+        const LoadOutcome outcome =
+            loadContactData(m_data, ptContactData, ptFieldSeparator, ptRecordSeparator, ptTableSeparator);
+        if (outcome == LoadOutcome::Blank)
+            return;
+        // The load has replaced the store under an address being added or
+        // edited: that entry can no longer be saved where it belonged.
+        endSessionForReload();
+        if (outcome == LoadOutcome::Complete)
             LoadPickLists();
-            break;
-        case LoadOutcome::Failed:
+        else
             refreshListAfterFailedLoad();
-            break;
-        case LoadOutcome::Blank:
-            break;
-        }
-    } catch (...) {
-    }
+    });
+}
+
+void VendorContactPrivate::endSessionForReload()
+{
+    if (m_state == PanelState::Browsing)
+        return;
+    // As Cancel would, before the list is refilled. The switch can only fail
+    // at its last step, the look-up of the type in the new type table, by
+    // which the panel is browsing already; the refill goes on regardless.
+    endQuietlyOnFailure("SetEditMode", [this] { SetEditMode(false, false); });
 }
 
 void VendorContactPrivate::refreshListAfterFailedLoad()
@@ -193,30 +249,25 @@ void VendorContactPrivate::refreshListAfterFailedLoad()
         m_listModel->clear();
     }
 
-    if (m_state != PanelState::Browsing)
-        return;
     // Whatever row was shown is gone from the list.
-    setDetailTexts({});
-    if (m_data.editAllowed) {
-        cmdEdit->setEnabled(false);
-        cmdDelete->setEnabled(false);
-        applyAddRuleForType(typeChosen ? typeIdForBrowsing(cboContactType->currentText()) : 0);
-    }
+    emptyDetails();
+    setListType(typeChosen ? typeIdForBrowsing(cboContactType->currentText()) : qint16(0));
 }
 
 QVariant VendorContactPrivate::LetVendorIDNMode(qint32 plVendorID, bool tbMode)
 {
+    // The buttons follow the new mode even when the switch to browsing fails
+    // (it reports a bad type table to the host).
+    const auto buttons = qScopeGuard([this] { updateButtons(); });
     m_data.editAllowed = tbMode;
     m_data.vendorID = plVendorID;
 
-    if (tbMode) {
-        cmdAdd->setEnabled(m_listModel->rowCount() == 0);
-    } else {
-        // Add first: should the switch to browsing fail (it reports a bad
-        // type table to the host), Add must not stay enabled.
-        cmdAdd->setEnabled(false);
+    // Allowed: Add only while the list is empty, whatever the type, until
+    // the next rebuild or adding or editing. Not allowed: browsing, nothing
+    // offered.
+    m_addOnlyWhileListEmpty = tbMode;
+    if (!tbMode)
         SetEditMode(false, false);
-    }
     lstContacts_Click();
     return {};
 }

@@ -7,6 +7,7 @@
 #include "paneltexts.h"
 
 #include <addressedit.h>
+#include <exchange.h>
 #include <lookups.h>
 
 #include <QtWidgets/QComboBox>
@@ -50,54 +51,76 @@ PanelReading readPanel(const VendorContactPrivate &d)
 AddressTexts addressFrom(const PanelReading &reading, qint16 stateId)
 {
     AddressTexts address;
-    address[Name] = reading.txt[0];
-    address[Street1] = reading.txt[1];
-    address[Street2] = reading.txt[2];
-    address[City] = reading.txt[3];
+    for (const DetailField &field : DetailFields) {
+        if (isTyped(field))
+            address[field.storeField] = reading.txt[std::size_t(field.index)];
+    }
     address[Country] = QString::number(reading.country);
     address[State] = QString::number(stateId);
-    address[PostalCode] = reading.txt[6];
-    address[Phone] = reading.txt[7];
-    address[FAX] = reading.txt[8];
-    address[Email] = reading.txt[9];
-    address[Phone2] = reading.txt[10];
-    address[Phone3] = reading.txt[11];
     return address;
 }
 
 ListRow rowFrom(const PanelReading &reading, QStringView addressId, QStringView vendorId, QStringView typeName)
 {
     const QString country = QString::number(reading.country);
-    return ListRow({
-        addressId,
-        vendorId,
-        reading.txt[0],
-        typeName,
-        reading.txt[1],
-        reading.txt[2],
-        reading.txt[3],
-        country,
-        reading.state,
-        reading.txt[6],
-        reading.txt[7],
-        reading.txt[8],
-        reading.txt[9],
-        reading.txt[10],
-        reading.txt[11],
-    });
+    ListRow::Columns columns;
+    columns[AddressIdColumn] = addressId;
+    columns[VendorIdColumn] = vendorId;
+    columns[TypeNameColumn] = typeName;
+    for (const DetailField &field : DetailFields) {
+        if (isTyped(field))
+            columns[field.listColumn] = reading.txt[std::size_t(field.index)];
+    }
+    columns[CountryCodeColumn] = country;
+    columns[StateNameColumn] = reading.state;
+    return ListRow(columns);
 }
 
-/// A separator as the user can read it: control characters by their code.
-QString readableSeparator(const QString &separator)
+/// The fifteen values of an entry, as texts.
+using EntryTexts = std::array<QString, EntryValueCount>;
+
+EntryCheck readsBack(const EntryTexts &texts, const EntrySeparators &separators)
 {
-    QString readable;
-    for (QChar c : separator) {
-        if (c.isPrint() && !c.isSpace())
-            readable.append(c);
-        else
-            readable.append(QStringLiteral("<U+%1>").arg(uint(c.unicode()), 4, 16, QChar(u'0')).toUpper());
+    EntryValues values;
+    for (std::size_t i = 0; i < values.size(); ++i)
+        values[i] = texts[i];
+    return buildEntry(values, separators);
+}
+
+/// A value that can take any place in an entry without running into a
+/// separator: one character that none of them holds.
+QString inertValue(const EntrySeparators &separators)
+{
+    for (char16_t c = u'x';; ++c) {
+        const QChar candidate(c);
+        if (!separators.field.contains(candidate) && !separators.record.contains(candidate) &&
+            !separators.table.contains(candidate))
+            return QString(candidate);
     }
-    return readable;
+}
+
+QStringView separatorOf(EntryClash clash, const EntrySeparators &separators)
+{
+    switch (clash) {
+    case EntryClash::Field:
+        return separators.field;
+    case EntryClash::Record:
+        return separators.record;
+    case EntryClash::Table:
+        return separators.table;
+    case EntryClash::None:
+        break;
+    }
+    return {};
+}
+
+const DetailField *typedFieldOf(int storeField)
+{
+    for (const DetailField &field : DetailFields) {
+        if (isTyped(field) && field.storeField == storeField)
+            return &field;
+    }
+    return nullptr;
 }
 
 } // namespace
@@ -111,19 +134,16 @@ qint16 VendorContactPrivate::typeIdForBrowsing(const QString &typeName) const
 
 void VendorContactPrivate::SetEditMode(bool editing, bool isNew)
 {
+    emptyDetails();
     for (QLineEdit *box : txtContact) {
-        box->setText(QString());
         box->setReadOnly(!editing);
         setBackground(box, editing ? QPalette::Base : QPalette::Button);
     }
 
     if (editing) {
         m_state = isNew ? PanelState::Adding : PanelState::Editing;
-        cmdAdd->setText(PanelTexts::addCaption(m_state));
-        cmdAdd->setEnabled(true);
-        cmdEdit->setText(PanelTexts::editCaption(m_state));
-        cmdDelete->setEnabled(false);
-        cmdEdit->setEnabled(true);
+        // Save or Update is offered whatever the host's last mode call said.
+        m_addOnlyWhileListEmpty = false;
         setBackground(cboContactCountry, QPalette::Base);
         setBackground(cboContactState, QPalette::Base);
         cboContactCountry->show();
@@ -132,14 +152,15 @@ void VendorContactPrivate::SetEditMode(bool editing, bool isNew)
         lstContacts->setEnabled(false);
         setBackground(lstContacts, QPalette::Button);
         TxtContactType->setText(cboContactType->currentText());
+        updateButtons();
         return;
     }
 
     m_state = PanelState::Browsing;
-    cmdAdd->setText(PanelTexts::addCaption(m_state));
-    cmdEdit->setText(PanelTexts::editCaption(m_state));
-    cmdDelete->setEnabled(false);
-    cmdEdit->setEnabled(false);
+    // Until the type is looked up below, Add stays as adding or editing left
+    // it; should the look-up fail, it stays so.
+    m_listTypeTakesOne = false;
+    updateButtons();
     setBackground(cboContactCountry, QPalette::Button);
     setBackground(cboContactState, QPalette::Button);
     cboContactCountry->hide();
@@ -147,37 +168,35 @@ void VendorContactPrivate::SetEditMode(bool editing, bool isNew)
     cboContactType->show();
     lstContacts->setEnabled(true);
     setBackground(lstContacts, QPalette::Base);
-    // Only ever disables Add: the last adding or editing may have given a
-    // single-address type its address. Last, because the look-up fails on a
-    // type table whose id is not a number: the panel is browsing whole by then.
-    const qint16 typeId = typeIdForBrowsing(TxtContactType->text());
-    if ((typeId == 15 || typeId == 13) && m_listModel->rowCount() > 0)
-        cmdAdd->setEnabled(false);
+    // The last adding or editing may have given a single-address type its
+    // address. Last, because the look-up fails on a type table whose id is
+    // not a number: the panel is browsing whole by then.
+    m_listTypeTakesOne = takesOneAddress(typeIdForBrowsing(TxtContactType->text()));
+    updateButtons();
 }
 
 void VendorContactPrivate::cmdAdd_Click()
 {
     // Any failure ends the command silently; what was done stays done (a
     // failed save leaves the panel adding or editing, entries in place).
-    try {
+    endQuietlyOnFailure("cmdAdd_Click", [this] {
         if (m_state == PanelState::Browsing) {
             SetEditMode(true, true);
-            m_countryPicker->select(-1);
-            m_statePicker->select(-1);
+            selectInPicker(cboContactCountry, -1);
+            selectInPicker(cboContactState, -1);
             return;
         }
         const bool isNew = m_state == PanelState::Adding;
-        if (!ValidateContact())
+        if (!ValidateContact() || refuseUnreadableEntry(isNew))
             return;
         SaveContact(isNew);
         SetEditMode(false, false);
-    } catch (...) {
-    }
+    });
 }
 
 void VendorContactPrivate::cmdEdit_Click()
 {
-    try {
+    endQuietlyOnFailure("cmdEdit_Click", [this] {
         if (m_state == PanelState::Browsing) {
             SetEditMode(true, false);
             lstContacts_Click();
@@ -185,14 +204,15 @@ void VendorContactPrivate::cmdEdit_Click()
             // Cancel: what was typed is dropped.
             SetEditMode(false, false);
         }
-    } catch (...) {
-    }
+    });
 }
 
-void VendorContactPrivate::tell(const QString &prompt, const QString &title, QWidget *focusAfterwards)
+void VendorContactPrivate::tell(const QString &prompt, QWidget *focusAfterwards)
 {
-    m_messageBoxes->show(q, { prompt, title, QMessageBox::Ok, QMessageBox::Information, QMessageBox::Ok });
-    focusAfterwards->setFocus(Qt::OtherFocusReason);
+    m_messageBoxes->show(q,
+        { prompt, PanelTexts::informationRequiredTitle(), QMessageBox::Ok, QMessageBox::Information, QMessageBox::Ok });
+    if (focusAfterwards)
+        focusAfterwards->setFocus(Qt::OtherFocusReason);
 }
 
 std::array<QWidget *, 5> VendorContactPrivate::requiredEntries() const
@@ -202,53 +222,109 @@ std::array<QWidget *, 5> VendorContactPrivate::requiredEntries() const
 
 bool VendorContactPrivate::ValidateContact()
 {
-    // In the order of the checks, which is also the order of the messages.
-    const std::array<QString, 5> texts = {
-        txtContact[0]->text(),
-        txtContact[1]->text(),
-        txtContact[3]->text(),
-        cboContactCountry->currentText(),
-        cboContactState->currentText(),
-    };
-    const std::array<QWidget *, 5> required = requiredEntries();
-    for (std::size_t check = 0; check < texts.size(); ++check) {
-        if (isBlank(texts[check])) {
-            tell(PanelTexts::missingEntry(int(check)), PanelTexts::informationRequiredTitle(), required[check]);
+    // In the order of the field table; country and state are judged by what
+    // their pickers show.
+    for (const DetailField &field : DetailFields) {
+        if (!field.requiredMessage)
+            continue;
+        QWidget *control = txtContact[std::size_t(field.index)];
+        QString text = txtContact[std::size_t(field.index)]->text();
+        if (field.index == CountryEntry || field.index == StateEntry) {
+            QComboBox *picker = field.index == CountryEntry ? cboContactCountry : cboContactState;
+            control = picker;
+            text = picker->currentText();
+        }
+        if (isBlank(text)) {
+            tell(PanelTexts::translated(field.requiredMessage), control);
             return false;
         }
     }
-    return !refuseSeparators();
+    return true;
 }
 
-bool VendorContactPrivate::refuseSeparators()
+bool VendorContactPrivate::refuseUnreadableEntry(bool isNew)
 {
-    // A separator inside a value would cut it in two (or end the record) when
-    // the host reads the export back.
-    // The typed entries in tab order.
-    const int entries[] = { 0, 1, 2, 3, 6, 7, 10, 8, 11, 9 };
-    struct Separator
-    {
-        PanelTexts::SeparatorKind kind;
-        const QString &text;
-    };
-    const Separator separators[] = {
-        { PanelTexts::SeparatorKind::Field, m_data.fieldSeparator },
-        { PanelTexts::SeparatorKind::Record, m_data.recordSeparator },
-        { PanelTexts::SeparatorKind::Table, m_data.tableSeparator },
+    // The host reads the export back by the load's own rule, so whatever is
+    // saved must split back into exactly the values written. Asking whether
+    // an entry contains a separator is not enough: an entry may end with the
+    // start of a separator ("Smith|" before "||"), or a value and the
+    // separator after it may together form another one.
+    const EntrySeparators separators { m_data.fieldSeparator, m_data.recordSeparator, m_data.tableSeparator };
+    const PanelReading reading = readPanel(*this);
+    EntryTexts values;
+    if (isNew) {
+        values[AddressID] = m_data.nextAddressID();
+        values[ObjectID] = QString::number(m_data.vendorID);
+        values[Type] = QString::number(FindIDByText(m_data.typeTable(), TxtContactType->text(), 1, 0));
+    } else {
+        // The address keeps its id, vendor and type; without it in the list
+        // or the store the save writes nothing, and so has nothing to refuse.
+        const int row = selectedRow();
+        if (row < 0)
+            return false;
+        ContactStore &store = m_data.store;
+        store.moveFirst();
+        store.findAddress(m_listModel->text(row, AddressIdColumn));
+        if (store.atEnd())
+            return false;
+        const ContactRecord &record = store.current();
+        values[AddressID] = record.text(AddressID).toString();
+        values[ObjectID] = record.text(ObjectID).toString();
+        values[Type] = record.isNull(Type) ? QString() : QString::number(record.type());
+    }
+    const AddressTexts address = addressFrom(reading, FindIDByText(m_data.stateTable(), reading.state, 3, 0));
+    for (int field = AddressTexts::FirstField; field < AddressTexts::FirstField + AddressTexts::Count; ++field)
+        values[std::size_t(field)] = address[field];
+
+    const EntryCheck whole = readsBack(values, separators);
+    if (whole)
+        return false;
+
+    auto refuse = [&](int field, EntryClash clash) {
+        const QString separator = readableSeparator(separatorOf(clash, separators));
+        const QString &value = values[std::size_t(field)];
+        if (const DetailField *typed = typedFieldOf(field)) {
+            const bool contains = value.contains(separatorOf(clash, separators));
+            tell(contains ? PanelTexts::separatorInEntry(typed->index, clash, separator)
+                          : PanelTexts::separatorAtEntryEdge(typed->index, clash, separator),
+                txtContact[std::size_t(typed->index)]);
+        } else {
+            tell(PanelTexts::separatorInValue(field, isNew, value, clash, separator), nullptr);
+        }
+        return true;
     };
 
-    for (const int index : entries) {
-        QLineEdit *box = txtContact[std::size_t(index)];
-        for (const Separator &separator : separators) {
-            // An empty separator never matches.
-            if (separator.text.isEmpty() || !box->text().contains(separator.text))
-                continue;
-            tell(PanelTexts::separatorInEntry(index, separator.kind, readableSeparator(separator.text)),
-                PanelTexts::informationRequiredTitle(), box);
-            return true;
-        }
+    // Judge each value on its own first, every other one replaced by a value
+    // that cannot clash: the box names the value that is at fault, the typed
+    // entries first and in the order the Tab key visits them.
+    const QString inert = inertValue(separators);
+    EntryTexts alone;
+    alone.fill(inert);
+    if (!readsBack(alone, separators)) {
+        // No value is at fault: these separators cannot carry an address.
+        tell(PanelTexts::noAddressWithSeparators(
+                 readableSeparator(separators.field), readableSeparator(separators.record)),
+            nullptr);
+        return true;
     }
-    return false;
+    auto faultAlone = [&](int field) {
+        alone[std::size_t(field)] = values[std::size_t(field)];
+        const EntryCheck check = readsBack(alone, separators);
+        alone[std::size_t(field)] = inert;
+        return check;
+    };
+    for (int index : TypedEntriesInTabOrder) {
+        const int field = DetailFields[std::size_t(index)].storeField;
+        if (const EntryCheck check = faultAlone(field); !check)
+            return refuse(field, check.clash);
+    }
+    for (int field : { int(AddressID), int(ObjectID), int(Type), int(Country), int(State) }) {
+        if (const EntryCheck check = faultAlone(field); !check)
+            return refuse(field, check.clash);
+    }
+    // Only neighbours together clash: name the first value that does not
+    // come back whole.
+    return refuse(std::max(whole.value, 0), whole.clash);
 }
 
 void VendorContactPrivate::SaveContact(bool isNew)
@@ -264,33 +340,29 @@ void VendorContactPrivate::SaveContact(bool isNew)
         const qint16 typeId = FindIDByText(m_data.typeTable(), typeName, 1, 0);
         const QString addressId = m_data.NewAddressID();
         const QString vendorId = QString::number(m_data.vendorID);
-        // The list shows the records of the chosen type, and a host's reload
-        // while adding may have chosen another type: the new row joins the
-        // list only if the address is of the list's type.
-        const QString listType = cboContactType->currentText();
-        bool joinsList = listType == typeName;
-        if (!joinsList) {
-            try {
-                joinsList = FindIDByText(m_data.typeTable(), listType, 1, 0) == typeId;
-            } catch (const Error &) {
-            }
-        }
         appendNewAddress(m_data.store, addressId, m_data.vendorID, typeId, address);
-        if (!joinsList)
+        // The list shows the addresses of the type the entry was begun for
+        // (a reload, the one way to change the list's type meanwhile, ends
+        // the entry); the check only guards that agreement.
+        if (cboContactType->currentText() != typeName)
             return;
         const QuietList quiet(this);
-        m_listModel->insertRow(rowFrom(reading, addressId, vendorId, listType));
+        m_listModel->insertRow(rowFrom(reading, addressId, vendorId, typeName));
         return;
     }
 
+    // The address being edited may have been deleted meanwhile: with no row
+    // to update there is nothing to write, and the panel goes back to
+    // browsing as it does for an address that left the store.
     const int row = selectedRow();
     if (row < 0)
-        throw Error(Error::Code::NoSelection, QStringLiteral("No address is selected in the list"));
+        return;
     const ListRow saved = m_listModel->row(row);
-    if (!updateAddress(m_data.store, saved.text(0), address))
+    if (!updateAddress(m_data.store, saved.text(AddressIdColumn), address))
         return;
     const QuietList quiet(this);
-    m_listModel->replaceRow(row, rowFrom(reading, saved.text(0), saved.text(1), saved.text(3)));
+    m_listModel->replaceRow(
+        row, rowFrom(reading, saved.text(AddressIdColumn), saved.text(VendorIdColumn), saved.text(TypeNameColumn)));
 }
 
 void VendorContactPrivate::cmdDelete_Click()
@@ -309,23 +381,15 @@ void VendorContactPrivate::cmdDelete_Click()
     const int row = selectedRow();
     if (row < 0)
         return;
-    if (!deleteAddress(m_data.store, m_listModel->text(row, 0)))
+    if (!deleteAddress(m_data.store, m_listModel->text(row, AddressIdColumn)))
         return;
     {
         const QuietList quiet(this);
         m_listModel->removeRowAt(row);
     }
     clearListSelection();
-
-    setDetailTexts({});
-    if (m_listModel->rowCount() == 0) {
-        // While adding or editing, Edit shows "Cancel", the only way back once
-        // the list is empty: it stays as it is.
-        if (m_state == PanelState::Browsing)
-            cmdEdit->setEnabled(false);
-        cmdAdd->setEnabled(true);
-    }
-    cmdDelete->setEnabled(false);
+    emptyDetails();
+    updateButtons();
 }
 
 } // namespace ZebVendorContact

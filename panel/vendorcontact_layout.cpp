@@ -35,33 +35,13 @@ QRect twips(int left, int top, int width, int height)
     return { pixels(left), pixels(top), pixels(width), pixels(height) };
 }
 
-struct DetailField
+QRect twips(const QRect &rect)
 {
-    const char *labelName;
-    int typingLimit;
-    int left;
-    int top;
-    int width;
-    QRect labelTwips;
-};
+    return twips(rect.x(), rect.y(), rect.width(), rect.height());
+}
 
-// txtContact 0 to 11 with the label beside each.
-const DetailField DetailFields[VendorContactPrivate::DetailFieldCount] = {
-    { "lblName", 60, 1695, 210, 3075, { 255, 210, 825, 255 } },
-    { "lblStreet1", 30, 1695, 570, 3075, { 255, 570, 855, 255 } },
-    { "lblStreet2", 30, 1695, 930, 3075, { 255, 930, 855, 255 } },
-    { "lblCity", 30, 1695, 1290, 3075, { 255, 1290, 975, 255 } },
-    { "lblCountry", 30, 1695, 1650, 2055, { 255, 1650, 855, 255 } },
-    { "lblState", 30, 1695, 2010, 2055, { 255, 2010, 375, 195 } },
-    { "lblPostalCode", 10, 1695, 2370, 3075, { 255, 2370, 1215, 255 } },
-    { "lblPhone", 25, 1695, 2760, 1755, { 255, 2730, 1095, 255 } },
-    { "lblFAX", 20, 1695, 3090, 1755, { 255, 3090, 1095, 255 } },
-    { "lblEmail", 50, 1695, 3450, 5115, { 240, 3450, 1095, 255 } },
-    { "lblPhone2", 25, 5040, 2730, 1755, { 3840, 2760, 1095, 255 } },
-    { "Label2", 25, 5040, 3090, 1755, { 3840, 3120, 1095, 255 } },
-};
 // lblState is sized to its text; the others keep their design size.
-constexpr int AutoSizedLabel = 5;
+constexpr int AutoSizedLabel = StateEntry;
 
 struct Bullet
 {
@@ -72,8 +52,7 @@ const Bullet Bullets[5] = { { 7, 225 }, { 0, 585 }, { 2, 1305 }, { 3, 1665 }, { 
 
 // The list's width divided by these gives the visible columns' widths; 0
 // hides a column that still carries its texts.
-constexpr double ColumnDivisors[VendorContactPrivate::ColumnCount] = { 0, 0, 2.1, 3.2, 0, 0, 0, 0, 0, 0, 5, 0, 0, 5,
-    5 };
+constexpr double ColumnDivisors[ListColumnCount] = { 0, 0, 2.1, 3.2, 0, 0, 0, 0, 0, 0, 5, 0, 0, 5, 5 };
 
 QLabel *makeLabel(QWidget *parent, const QString &name, const QString &caption, const QRect &geometry)
 {
@@ -103,9 +82,9 @@ QComboBox *makePicker(QWidget *parent, const QString &name, const QRect &geometr
     return picker;
 }
 
-QPushButton *makeButton(QWidget *parent, const QString &name, const QString &caption, const QRect &geometry)
+QPushButton *makeButton(QWidget *parent, const QString &name, const QRect &geometry)
 {
-    auto *button = new QPushButton(caption, parent);
+    auto *button = new QPushButton(parent);
     button->setObjectName(name);
     button->setGeometry(geometry);
     button->setAutoDefault(false);
@@ -119,19 +98,17 @@ void VendorContactPrivate::UserControl_Initialize()
     buildPanel();
     connectHandlers();
 
-    // 1. The list's width in whole twips (a half to the even neighbour).
+    // The list's width in whole twips (a half to the even neighbour).
     m_listWidth = int(qint16(std::nearbyint(lstContacts->width() * TwipsPerPixel)));
-    // 2. The fifteen columns.
     addListColumns();
-    // 3. The version caption, from the library's one version number.
+    // The version caption, from the library's one version number.
     lblVersionNumber->setText(PanelTexts::versionCaption());
-    // 4. The store was created with this object: closed and empty.
-    // 5. Country and state are chosen only while adding or editing.
+    // The store was created with this object: closed and empty. Country and
+    // state are chosen only while adding or editing.
     cboContactCountry->hide();
     cboContactState->hide();
-    // 6.
-    cmdDelete->setEnabled(false);
-    cmdEdit->setEnabled(false);
+    // Nothing may be edited before the host allows it: no button is offered.
+    updateButtons();
 
     // Names for assistive technology, the required entries' meaning and the
     // font, from the same place that renews them when the language changes.
@@ -178,13 +155,10 @@ void VendorContactPrivate::buildPanel()
     frameContactAddress->setGeometry(twips(90, 2790, 7080, 3840));
     buildDetailArea();
 
-    cmdAdd = makeButton(frameVendorContact, QStringLiteral("cmdAdd"), PanelTexts::addCaption(PanelState::Browsing),
-        twips(1950, 6705, 930, 360));
-    cmdAdd->setEnabled(false);
-    cmdEdit = makeButton(frameVendorContact, QStringLiteral("cmdEdit"), PanelTexts::editCaption(PanelState::Browsing),
-        twips(3000, 6705, 930, 360));
-    cmdDelete = makeButton(
-        frameVendorContact, QStringLiteral("cmdDelete"), PanelTexts::deleteCaption(), twips(4035, 6705, 930, 360));
+    // Captions and enabled states come from updateButtons().
+    cmdAdd = makeButton(frameVendorContact, QStringLiteral("cmdAdd"), twips(1950, 6705, 930, 360));
+    cmdEdit = makeButton(frameVendorContact, QStringLiteral("cmdEdit"), twips(3000, 6705, 930, 360));
+    cmdDelete = makeButton(frameVendorContact, QStringLiteral("cmdDelete"), twips(4035, 6705, 930, 360));
 
     // Its caption comes with start-up.
     lblVersionNumber =
@@ -195,20 +169,16 @@ void VendorContactPrivate::buildPanel()
 
 void VendorContactPrivate::buildDetailArea()
 {
-    for (int index = 0; index < DetailFieldCount; ++index) {
-        const DetailField &field = DetailFields[index];
-        const QRect labelTwips = field.labelTwips;
-        QLabel *label =
-            makeLabel(frameContactAddress, QString::fromLatin1(field.labelName), PanelTexts::detailCaption(index),
-                twips(labelTwips.x(), labelTwips.y(), labelTwips.width(), labelTwips.height()));
-        detailLabels[std::size_t(index)] = label;
+    for (const DetailField &field : DetailFields) {
+        QLabel *label = makeLabel(frameContactAddress, QString::fromLatin1(field.labelName),
+            PanelTexts::translated(field.caption), twips(field.labelTwips));
+        detailLabels[std::size_t(field.index)] = label;
 
-        QLineEdit *box = makeTextBox(frameContactAddress, QStringLiteral("txtContact_%1").arg(index),
-            twips(field.left, field.top, field.width, 285));
+        QLineEdit *box = makeTextBox(frameContactAddress, QString::fromLatin1(field.boxName), twips(field.boxTwips));
         limitTyping(box, field.typingLimit);
         label->setBuddy(box);
         setBackground(box, QPalette::Button);
-        txtContact[std::size_t(index)] = box;
+        txtContact[std::size_t(field.index)] = box;
     }
 
     // The country and state pickers lie over txtContact 4 and 5.
@@ -221,8 +191,8 @@ void VendorContactPrivate::buildDetailArea()
     cboContactState->raise();
     // Screen readers name a drop-down list by its label (its own name is the
     // chosen entry); country and state are chosen there, not in the boxes.
-    detailLabels[4]->setBuddy(cboContactCountry);
-    detailLabels[5]->setBuddy(cboContactState);
+    detailLabels[CountryEntry]->setBuddy(cboContactCountry);
+    detailLabels[StateEntry]->setBuddy(cboContactState);
 
     for (std::size_t i = 0; i < imgBullet.size(); ++i) {
         auto *image = new QLabel(frameContactAddress);
@@ -244,7 +214,7 @@ void VendorContactPrivate::addListColumns()
     header->setSortIndicatorShown(true);
     header->setMinimumSectionSize(0);
 
-    for (int column = 0; column < ColumnCount; ++column) {
+    for (int column = 0; column < ListColumnCount; ++column) {
         const double divisor = ColumnDivisors[column];
         const double width = divisor > 0 ? m_listWidth / divisor : 0.0;
         m_columnWidths[std::size_t(column)] = width;
@@ -260,28 +230,15 @@ void VendorContactPrivate::addListColumns()
 
 void VendorContactPrivate::setTabOrder()
 {
-    const QList<QWidget *> order = {
-        lstContacts,
-        cboContactType,
-        txtContact[0],
-        txtContact[1],
-        txtContact[2],
-        txtContact[3],
-        cboContactCountry,
-        cboContactState,
-        txtContact[6],
-        txtContact[7],
-        txtContact[10],
-        txtContact[8],
-        txtContact[11],
-        txtContact[9],
-        cmdAdd,
-        cmdEdit,
-        cmdDelete,
-        txtContact[5],
-        txtContact[4],
-        TxtContactType,
-    };
+    // The typed entries in their tab order, with the country and state
+    // pickers after City; the entries under the pickers come last.
+    QList<QWidget *> order = { lstContacts, cboContactType };
+    for (int index : TypedEntriesInTabOrder) {
+        order.append(txtContact[std::size_t(index)]);
+        if (DetailFields[std::size_t(index)].storeField == City)
+            order << cboContactCountry << cboContactState;
+    }
+    order << cmdAdd << cmdEdit << cmdDelete << txtContact[StateEntry] << txtContact[CountryEntry] << TxtContactType;
     for (qsizetype i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
 }

@@ -9,6 +9,7 @@
 #include <lookups.h>
 #include <numbers.h>
 
+#include <QtCore/QSignalBlocker>
 #include <QtWidgets/QComboBox>
 #include <QtWidgets/QHeaderView>
 #include <QtWidgets/QLineEdit>
@@ -18,12 +19,6 @@
 namespace ZebVendorContact {
 
 namespace {
-
-// Contact types that take at most one address.
-bool isSingleAddressType(qint16 typeId)
-{
-    return typeId == 13 || typeId == 15;
-}
 
 } // namespace
 
@@ -39,15 +34,60 @@ void VendorContactPrivate::clearListSelection()
     lstContacts->selectionModel()->clearSelection();
 }
 
-void VendorContactPrivate::setDetailTexts(const QString &text)
+void VendorContactPrivate::emptyDetails()
 {
     for (QLineEdit *box : txtContact)
-        box->setText(text);
+        box->setText(QString());
+    m_detailsShowRow = false;
 }
 
-void VendorContactPrivate::applyAddRuleForType(qint16 typeId)
+void VendorContactPrivate::setListType(qint16 typeId)
 {
-    cmdAdd->setEnabled(!isSingleAddressType(typeId) || m_listModel->rowCount() == 0);
+    m_listTypeTakesOne = takesOneAddress(typeId);
+    // A rebuild applies the type's own rule to Add, whatever the host's last
+    // mode call said.
+    m_addOnlyWhileListEmpty = false;
+}
+
+void VendorContactPrivate::clearPicker(QComboBox *picker)
+{
+    const QSignalBlocker blocker(picker);
+    picker->clear();
+}
+
+void VendorContactPrivate::appendToPicker(QComboBox *picker, const QString &text)
+{
+    // QComboBox selects the first entry added to an empty box; a picker keeps
+    // its selection (none after clearing) until one is set.
+    const QSignalBlocker blocker(picker);
+    const int selected = picker->currentIndex();
+    picker->addItem(text);
+    picker->setCurrentIndex(selected);
+}
+
+void VendorContactPrivate::selectInPicker(QComboBox *picker, int position)
+{
+    // Setting a picker by program runs its change handling at once, nested
+    // in the step that sets it, and a failure of the handling goes up this
+    // call chain like any other. The picker's signal stays quiet: it is kept
+    // for the user's own choices.
+    if (position < -1 || position >= picker->count())
+        position = -1;
+    if (picker->currentIndex() == position)
+        return;
+    {
+        const QSignalBlocker blocker(picker);
+        picker->setCurrentIndex(position);
+    }
+    if (picker == cboContactType)
+        cboContactType_Click();
+    else if (picker == cboContactCountry)
+        cboContactCountry_Click();
+}
+
+void VendorContactPrivate::selectTextInPicker(QComboBox *picker, const QString &text)
+{
+    selectInPicker(picker, picker->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive));
 }
 
 ListRow VendorContactPrivate::rowFromCurrentRecord(const QString &typeName, const TextByIdIndex &stateNames)
@@ -61,36 +101,36 @@ ListRow VendorContactPrivate::rowFromCurrentRecord(const QString &typeName, cons
         stateName = stateNames.find(*stateId);
 
     // A null field shows as empty text.
-    return ListRow({
-        record.text(AddressID),
-        record.text(ObjectID),
-        record.text(Name),
-        typeName,
-        record.text(Street1),
-        record.text(Street2),
-        record.text(City),
-        record.text(Country),
-        stateName,
-        record.text(PostalCode),
-        record.text(Phone),
-        record.text(FAX),
-        record.text(Email),
-        record.text(Phone2),
-        record.text(Phone3),
-    });
+    ListRow::Columns columns;
+    columns[AddressIdColumn] = record.text(AddressID);
+    columns[VendorIdColumn] = record.text(ObjectID);
+    columns[NameColumn] = record.text(Name);
+    columns[TypeNameColumn] = typeName;
+    // Past the type, every column shows the store field of its own number;
+    // the state column shows the state's name.
+    for (int column = Street1Column; column < ListColumnCount; ++column)
+        columns[std::size_t(column)] = record.text(column);
+    columns[StateNameColumn] = stateName;
+    return ListRow(columns);
 }
 
 void VendorContactPrivate::ShowContactsOfType(const QString &typeName)
 {
     // Any failure ends the rebuild silently; the rows found so far stay.
-    try {
+    endQuietlyOnFailure("ShowContactsOfType", [&] {
         {
             const QuietList quiet(this);
             m_listModel->clear();
         }
         ContactStore &store = m_data.store;
-        if (store.recordCount() == 0)
+        if (store.recordCount() == 0) {
+            // No address of any type: the list is empty, and so are the
+            // details, as after any rebuild.
+            emptyDetails();
+            if (m_state == PanelState::Browsing)
+                setListType(0);
             return;
+        }
 
         const qint16 typeId = FindIDByText(m_data.typeTable(), typeName, 1, 0);
         // The state column of every row: the state table is read once, not
@@ -110,24 +150,19 @@ void VendorContactPrivate::ShowContactsOfType(const QString &typeName)
                     rows.push_back(rowFromCurrentRecord(typeName, stateNames));
             }
         } catch (...) {
+            // The rows found so far stay in the list.
             showRows();
             throw;
         }
         showRows();
 
-        setDetailTexts({});
-        if (m_data.editAllowed) {
-            // A host's reload while the user adds or edits must not take
-            // Save, Update or Cancel (the way back) away: those follow the
-            // browsing rules only while browsing.
-            if (m_state == PanelState::Browsing) {
-                applyAddRuleForType(typeId);
-                cmdEdit->setEnabled(false);
-            }
-            cmdDelete->setEnabled(false);
-        }
-    } catch (...) {
-    }
+        emptyDetails();
+        // While adding or editing (which a reload ends first) Save, Update
+        // and Cancel keep their rules: the type's rule is for browsing.
+        if (m_state == PanelState::Browsing)
+            setListType(typeId);
+    });
+    updateButtons();
 }
 
 void VendorContactPrivate::lstContacts_Click()
@@ -137,43 +172,38 @@ void VendorContactPrivate::lstContacts_Click()
         return;
     // A copy: the change handling below must not see the row change under it.
     const ListRow shown = m_listModel->row(row);
-
-    if (m_data.editAllowed) {
-        cmdEdit->setEnabled(true);
-        cmdDelete->setEnabled(!isPlainNumberId(shown.text(0)));
-    } else {
-        cmdEdit->setEnabled(false);
-        cmdDelete->setEnabled(false);
-    }
     showRowInDetails(shown);
+    updateButtons();
 }
 
 void VendorContactPrivate::showRowInDetails(const ListRow &row)
 {
     auto text = [&row](int column) { return row.text(column).toString(); };
+    auto show = [&](int index) {
+        txtContact[std::size_t(index)]->setText(text(DetailFields[std::size_t(index)].listColumn));
+    };
+    // The buttons follow the row from here on, even should showing it fail.
+    m_detailsShowRow = true;
 
-    txtContact[0]->setText(text(2));
-    txtContact[1]->setText(text(4));
-    txtContact[2]->setText(text(5));
-    txtContact[3]->setText(text(6));
+    for (int index = 0; index < CountryEntry; ++index)
+        show(index);
 
     // Refills the state picker at once, before the state is chosen.
-    const std::optional<qint16> country = parseWholeNumber16(row.text(7));
-    m_countryPicker->select(country && *country >= 0 && *country <= 2 ? *country : -1);
-    m_statePicker->selectText(text(8));
+    const std::optional<qint16> country = parseWholeNumber16(row.text(CountryCodeColumn));
+    selectInPicker(cboContactCountry, country && *country >= 0 && *country <= 2 ? *country : -1);
+    selectTextInPicker(cboContactState, text(StateNameColumn));
 
-    txtContact[4]->setText(cboContactCountry->currentText());
-    txtContact[5]->setText(text(8));
-    for (int index = 6; index < DetailFieldCount; ++index)
-        txtContact[std::size_t(index)]->setText(text(index + 3));
+    txtContact[CountryEntry]->setText(cboContactCountry->currentText());
+    for (int index = StateEntry; index < DetailFieldCount; ++index)
+        show(index);
 }
 
 void VendorContactPrivate::lstContacts_ColumnClick(int header)
 {
     // A failure leaves the sort state as it was, without a message.
-    try {
+    endQuietlyOnFailure("lstContacts_ColumnClick", [&] {
         const int column = header - 1;
-        if (column < 0 || column >= ColumnCount)
+        if (column < 0 || column >= ListColumnCount)
             return;
         Qt::SortOrder order = m_listModel->sortOrder();
         if (m_listModel->sortColumn() == column)
@@ -183,36 +213,40 @@ void VendorContactPrivate::lstContacts_ColumnClick(int header)
             m_listModel->setSortState(column, order);
         }
         updateSortIndicator();
-    } catch (...) {
-    }
+    });
 }
 
 void VendorContactPrivate::LoadPickLists()
 {
-    m_countryPicker->clear();
-    m_statePicker->clear();
-    m_typePicker->clear();
+    clearPicker(cboContactCountry);
+    clearPicker(cboContactState);
+    clearPicker(cboContactType);
 
     for (const LookupRow &type : m_data.typeTable()) {
         // A row without a name column names no type.
         if (type.size() > 1)
-            m_typePicker->append(type.at(1));
+            appendToPicker(cboContactType, type.at(1));
     }
     for (int code = 0; code < PanelTexts::CountryCount; ++code)
-        m_countryPicker->append(PanelTexts::countryName(code));
+        appendToPicker(cboContactCountry, PanelTexts::countryName(code));
 
     if (cboContactType->count() > 0) {
         // Rebuilds the list for the first type and shows its selected row,
         // all before the next step.
-        m_typePicker->select(0);
+        selectInPicker(cboContactType, 0);
     } else {
-        // No type to show: no address either.
-        const QuietList quiet(this);
-        m_listModel->clear();
+        // No type to show: no address either, and no row in the details.
+        {
+            const QuietList quiet(this);
+            m_listModel->clear();
+        }
+        emptyDetails();
+        if (m_state == PanelState::Browsing)
+            setListType(0);
     }
 
-    m_statePicker->select(-1);
-    m_countryPicker->select(-1);
+    selectInPicker(cboContactState, -1);
+    selectInPicker(cboContactCountry, -1);
 }
 
 void VendorContactPrivate::cboContactType_Click()
@@ -228,15 +262,15 @@ void VendorContactPrivate::cboContactCountry_Click()
 
 void VendorContactPrivate::LoadStates(const QString &countryCode)
 {
-    m_statePicker->clear();
+    clearPicker(cboContactState);
     if (parseWholeNumber16(countryCode) == std::optional<qint16>(-1))
         return;
 
     for (const LookupRow &state : m_data.stateTable()) {
         if (state.size() > 3 && state.at(1) == countryCode)
-            m_statePicker->append(state.at(3));
+            appendToPicker(cboContactState, state.at(3));
     }
-    m_statePicker->select(cboContactState->count() > 0 ? 0 : -1);
+    selectInPicker(cboContactState, cboContactState->count() > 0 ? 0 : -1);
 }
 
 } // namespace ZebVendorContact

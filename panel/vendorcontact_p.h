@@ -3,19 +3,21 @@
 // Private to the library: the state and the handlers of VendorContact. Tests
 // include it to inject message boxes and to reach named widgets quickly.
 
+#include "detailfields.h"
 #include "messageboxes.h"
-#include "pickerlink.h"
 
+#include <ZebVendorContact/error.h>
 #include <ZebVendorContact/vendorcontact.h>
 #include <contactdata.h>
+#include <logging.h>
 
 #include <QtCore/QObject>
 #include <QtCore/QPointer>
 #include <QtGui/QPalette>
 
 #include <array>
+#include <exception>
 #include <memory>
-#include <optional>
 
 class QComboBox;
 class QFrame;
@@ -33,11 +35,29 @@ class TextByIdIndex;
 /// The three states of the panel; the captions of cmdAdd and cmdEdit show it.
 enum class PanelState { Browsing, Adding, Editing };
 
+/*!
+ * Runs one handling that the user or the host started and ends it at its
+ * first failure, quietly for the user: what was done stays done and the
+ * control lives on. The failure is written to the library's log, so a host
+ * developer can still see why the handling stopped.
+ */
+template<typename Handling> void endQuietlyOnFailure(const char *handling, Handling &&run) noexcept
+{
+    try {
+        run();
+    } catch (const Error &error) {
+        qCDebug(lcVendorContact, "%s ended: %s", handling, qUtf8Printable(error.message()));
+    } catch (const std::exception &error) {
+        qCWarning(lcVendorContact, "%s ended by an unexpected failure: %s", handling, error.what());
+    } catch (...) {
+        qCWarning(lcVendorContact, "%s ended by an unknown failure", handling);
+    }
+}
+
 class VendorContactPrivate final : public QObject
 {
 public:
     static constexpr int DetailFieldCount = 12;
-    static constexpr int ColumnCount = 15;
     /// The panel's design unit: 15 twips make one device-independent pixel.
     static constexpr double TwipsPerPixel = 15.0;
 
@@ -122,23 +142,29 @@ private:
 
     // Helpers.
     void connectHandlers();
-    void setDetailTexts(const QString &text);
+    void updateButtons();
+    void emptyDetails();
     void showRowInDetails(const ListRow &row);
     ListRow rowFromCurrentRecord(const QString &typeName, const TextByIdIndex &stateNames);
     void refreshListAfterFailedLoad();
+    void endSessionForReload();
     qint16 typeIdForBrowsing(const QString &typeName) const;
-    bool refuseSeparators();
+    void setListType(qint16 typeId);
+    bool refuseUnreadableEntry(bool isNew);
+    void tell(const QString &prompt, QWidget *focusAfterwards);
     /// The five entries an address needs, in the order they are checked.
     std::array<QWidget *, 5> requiredEntries() const;
 
     // Texts (vendorcontact_texts.cpp): every caption, header, name and
     // description in the application's current language, in every state.
     void retranslatePanel();
-    void tell(const QString &prompt, const QString &title, QWidget *focusAfterwards);
     void clearListSelection();
     void onListSelectionChanged();
     void updateSortIndicator();
-    void applyAddRuleForType(qint16 typeId);
+    void clearPicker(QComboBox *picker);
+    void appendToPicker(QComboBox *picker, const QString &text);
+    void selectInPicker(QComboBox *picker, int position);
+    void selectTextInPicker(QComboBox *picker, const QString &text);
 
     friend class QuietList;
 
@@ -146,16 +172,23 @@ private:
     ContactData m_data;
     PanelState m_state = PanelState::Browsing;
     ContactListModel *m_listModel = nullptr;
-    std::optional<PickerLink> m_typePicker;
-    std::optional<PickerLink> m_countryPicker;
-    std::optional<PickerLink> m_statePicker;
     std::unique_ptr<MessageBoxes> m_messageBoxes;
-    std::array<double, ColumnCount> m_columnWidths {};
+    std::array<double, ListColumnCount> m_columnWidths {};
     int m_listWidth = 0;
     // Set while the program changes the list's rows or selection, so only the
     // user's own selection changes count as a row click.
     int m_quietList = 0;
     bool m_shuttingDown = false;
+
+    // What the buttons are derived from besides the state, the host's mode
+    // and the list (see updateButtons()).
+    /// The detail entries were last filled from the list's selected row.
+    bool m_detailsShowRow = false;
+    /// The list's type, as last looked up, takes a single address.
+    bool m_listTypeTakesOne = false;
+    /// The host's last mode call offered Add only while the list is empty; a
+    /// rebuild or a switch to adding or editing lifts it.
+    bool m_addOnlyWhileListEmpty = false;
 };
 
 /// Marks changes of the list's rows or selection made by the program.

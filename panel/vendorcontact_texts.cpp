@@ -23,37 +23,80 @@ namespace {
 // translators see the panel's words together.
 constexpr char Context[] = "VendorContact";
 
-struct Text
-{
-    const char *source;
-    const char *comment;
+using Text = TranslatableText;
+
+// One sentence per separator, so that each language can build it whole.
+// %1 names the entry (as in "Contact Name"), %2 is the separator as typed.
+const Text SeparatorInEntry[] = {
+    QT_TRANSLATE_NOOP3("VendorContact", "%1 cannot contain the field separator \"%2\".",
+        "message: the host's exchange text separates values with this text"),
+    QT_TRANSLATE_NOOP3("VendorContact", "%1 cannot contain the record separator \"%2\".",
+        "message: the host's exchange text separates addresses with this text"),
+    QT_TRANSLATE_NOOP3("VendorContact", "%1 cannot contain the table separator \"%2\".",
+        "message: the host's exchange text separates its tables with this text"),
+};
+const Text SeparatorAtEntryEdge[] = {
+    QT_TRANSLATE_NOOP3("VendorContact",
+        "%1 cannot begin or end with characters that run into the field separator \"%2\".",
+        "message: the entry's first or last characters would be read as part of the separator"),
+    QT_TRANSLATE_NOOP3("VendorContact",
+        "%1 cannot begin or end with characters that run into the record separator \"%2\".",
+        "message: the entry's first or last characters would be read as part of the separator"),
+    QT_TRANSLATE_NOOP3("VendorContact",
+        "%1 cannot begin or end with characters that run into the table separator \"%2\".",
+        "message: the entry's first or last characters would be read as part of the separator"),
+};
+// %1 names a value the user did not type (as in "The vendor id"), %2 is that
+// value, %3 the separator.
+const Text SeparatorInValue[] = {
+    QT_TRANSLATE_NOOP3("VendorContact", "%1 \"%2\" cannot be saved with the field separator \"%3\".",
+        "message: %1 is a value such as \"The vendor id\""),
+    QT_TRANSLATE_NOOP3("VendorContact", "%1 \"%2\" cannot be saved with the record separator \"%3\".",
+        "message: %1 is a value such as \"The vendor id\""),
+    QT_TRANSLATE_NOOP3("VendorContact", "%1 \"%2\" cannot be saved with the table separator \"%3\".",
+        "message: %1 is a value such as \"The vendor id\""),
 };
 
-QString translated(const Text &text)
+int separatorIndex(EntryClash clash)
 {
-    return QCoreApplication::translate("VendorContact", text.source, text.comment);
+    switch (clash) {
+    case EntryClash::Record:
+        return 1;
+    case EntryClash::Table:
+        return 2;
+    case EntryClash::Field:
+    case EntryClash::None:
+        break;
+    }
+    return 0;
 }
 
-// The labels beside txtContact 0 to 11. They share the width of the label
-// column, so translations have to stay short.
-const Text DetailCaptions[VendorContactPrivate::DetailFieldCount] = {
-    QT_TRANSLATE_NOOP3("VendorContact", "Name", "field label: the contact's name"),
-    QT_TRANSLATE_NOOP3("VendorContact", "Street1", "field label: first street line"),
-    QT_TRANSLATE_NOOP3("VendorContact", "Street2", "field label: second street line"),
-    QT_TRANSLATE_NOOP3("VendorContact", "City", "field label"),
-    QT_TRANSLATE_NOOP3("VendorContact", "Country", "field label"),
-    QT_TRANSLATE_NOOP3("VendorContact", "State", "field label: state or province of an address, not a status"),
-    QT_TRANSLATE_NOOP3("VendorContact", "Postal Code", "field label"),
-    QT_TRANSLATE_NOOP3("VendorContact", "Phone", "field label: main phone number"),
-    QT_TRANSLATE_NOOP3("VendorContact", "FAX", "field label: fax number"),
-    QT_TRANSLATE_NOOP3("VendorContact", "E-Mail", "field label: e-mail address"),
-    QT_TRANSLATE_NOOP3("VendorContact", "Phone 2", "field label: second phone number"),
-    QT_TRANSLATE_NOOP3("VendorContact", "Cell", "field label: mobile phone number, not a table cell"),
-};
+/// How a refusal names a value the user did not type, at the start of a
+/// sentence.
+QString untypedValueName(int storeField, bool isNew)
+{
+    switch (storeField) {
+    case AddressID:
+        return isNew ? QCoreApplication::translate("VendorContact", "The new address id", "start of a message")
+                     : QCoreApplication::translate("VendorContact", "The address id", "start of a message");
+    case ObjectID:
+        return QCoreApplication::translate("VendorContact", "The vendor id", "start of a message");
+    case Type:
+        return QCoreApplication::translate("VendorContact", "The contact type id", "start of a message");
+    case Country:
+        return QCoreApplication::translate("VendorContact", "The country code", "start of a message");
+    case State:
+        return QCoreApplication::translate(
+            "VendorContact", "The state id", "start of a message; state or province, not a status");
+    default:
+        break;
+    }
+    return {};
+}
 
 // Only "Contact Name", "Type", "Phone", "Phone 2" and "Cell" are shown; the
 // other columns are hidden but still named for assistive technology.
-const Text ColumnHeaders[VendorContactPrivate::ColumnCount] = {
+const Text ColumnHeaders[ListColumnCount] = {
     QT_TRANSLATE_NOOP3("VendorContact", "AddressID", "list column header (hidden): the address's id"),
     QT_TRANSLATE_NOOP3("VendorContact", "ObjectID", "list column header (hidden): the vendor's id"),
     QT_TRANSLATE_NOOP3("VendorContact", "Contact Name", "list column header"),
@@ -79,45 +122,14 @@ const Text CountryNames[PanelTexts::CountryCount] = {
     QT_TRANSLATE_NOOP3("VendorContact", "Canada", "country picker"),
 };
 
-const Text MissingEntries[] = {
-    QT_TRANSLATE_NOOP3("VendorContact", "Contact Name has not been provided.", "message: required entry missing"),
-    QT_TRANSLATE_NOOP3("VendorContact", "Contact Street 1 has not been provided.", "message: required entry missing"),
-    QT_TRANSLATE_NOOP3("VendorContact", "Contact City has not been provided.", "message: required entry missing"),
-    QT_TRANSLATE_NOOP3("VendorContact", "Contact Country has not been provided.", "message: required entry missing"),
-    QT_TRANSLATE_NOOP3("VendorContact", "Contact State has not been provided.",
-        "message: required entry missing; state or province, not a status"),
-};
-
-// The entries named in the separator refusal, by txtContact index (4 and 5
-// are chosen from pickers and cannot hold a typed separator).
-const Text EntryNames[VendorContactPrivate::DetailFieldCount] = {
-    QT_TRANSLATE_NOOP3("VendorContact", "Contact Name", "entry named in a message"),
-    QT_TRANSLATE_NOOP3("VendorContact", "Contact Street 1", "entry named in a message"),
-    QT_TRANSLATE_NOOP3("VendorContact", "Contact Street 2", "entry named in a message"),
-    QT_TRANSLATE_NOOP3("VendorContact", "Contact City", "entry named in a message"),
-    { nullptr, nullptr },
-    { nullptr, nullptr },
-    QT_TRANSLATE_NOOP3("VendorContact", "Contact Postal Code", "entry named in a message"),
-    QT_TRANSLATE_NOOP3("VendorContact", "Contact Phone", "entry named in a message"),
-    QT_TRANSLATE_NOOP3("VendorContact", "Contact FAX", "entry named in a message"),
-    QT_TRANSLATE_NOOP3("VendorContact", "Contact E-Mail", "entry named in a message"),
-    QT_TRANSLATE_NOOP3("VendorContact", "Contact Phone 2", "entry named in a message"),
-    QT_TRANSLATE_NOOP3("VendorContact", "Contact Cell", "entry named in a message: mobile phone number"),
-};
-
-//: %1 is an entry such as "Contact Name", %2 the separator as typed.
-const Text SeparatorRefusals[] = {
-    QT_TRANSLATE_NOOP3("VendorContact", "%1 cannot contain the field separator \"%2\".",
-        "message: the host's exchange text separates values with this text"),
-    QT_TRANSLATE_NOOP3("VendorContact", "%1 cannot contain the record separator \"%2\".",
-        "message: the host's exchange text separates addresses with this text"),
-    QT_TRANSLATE_NOOP3("VendorContact", "%1 cannot contain the table separator \"%2\".",
-        "message: the host's exchange text separates its tables with this text"),
-};
-
 } // namespace
 
 namespace PanelTexts {
+
+QString translated(const TranslatableText &text)
+{
+    return text ? QCoreApplication::translate(Context, text.source, text.comment) : QString();
+}
 
 QString addCaption(PanelState state)
 {
@@ -161,7 +173,7 @@ QString versionCaption()
 
 QString detailCaption(int index)
 {
-    return translated(DetailCaptions[index]);
+    return translated(DetailFields[std::size_t(index)].caption);
 }
 
 QString columnHeader(int column)
@@ -172,11 +184,6 @@ QString columnHeader(int column)
 QString countryName(int code)
 {
     return translated(CountryNames[code]);
-}
-
-QString missingEntry(int check)
-{
-    return translated(MissingEntries[check]);
 }
 
 QString informationRequiredTitle()
@@ -196,9 +203,30 @@ QString informationValidationTitle()
     return QCoreApplication::translate("VendorContact", "Information Validation", "title of the delete question box");
 }
 
-QString separatorInEntry(int index, SeparatorKind kind, const QString &separator)
+QString separatorInEntry(int index, EntryClash clash, const QString &separator)
 {
-    return translated(SeparatorRefusals[int(kind)]).arg(translated(EntryNames[index]), separator);
+    return translated(SeparatorInEntry[separatorIndex(clash)])
+        .arg(translated(DetailFields[std::size_t(index)].refusalLabel), separator);
+}
+
+QString separatorAtEntryEdge(int index, EntryClash clash, const QString &separator)
+{
+    return translated(SeparatorAtEntryEdge[separatorIndex(clash)])
+        .arg(translated(DetailFields[std::size_t(index)].refusalLabel), separator);
+}
+
+QString separatorInValue(int storeField, bool isNew, const QString &value, EntryClash clash, const QString &separator)
+{
+    return translated(SeparatorInValue[separatorIndex(clash)])
+        .arg(untypedValueName(storeField, isNew), value, separator);
+}
+
+QString noAddressWithSeparators(const QString &fieldSeparator, const QString &recordSeparator)
+{
+    return QCoreApplication::translate("VendorContact",
+        "No address can be saved with the field separator \"%1\" and the record separator \"%2\".",
+        "message: these separators cannot carry any address")
+        .arg(fieldSeparator, recordSeparator);
 }
 
 QString listAccessibleName()
@@ -226,26 +254,24 @@ void VendorContactPrivate::retranslatePanel()
         detailLabels[std::size_t(index)]->setText(caption);
         txtContact[std::size_t(index)]->setAccessibleName(caption);
     }
-    cboContactCountry->setAccessibleName(detailCaption(4));
-    cboContactState->setAccessibleName(detailCaption(5));
+    cboContactCountry->setAccessibleName(detailCaption(CountryEntry));
+    cboContactState->setAccessibleName(detailCaption(StateEntry));
     lstContacts->setAccessibleName(listAccessibleName());
     for (QWidget *required : requiredEntries())
         required->setAccessibleDescription(requiredAccessibleDescription());
 
-    cmdAdd->setText(addCaption(m_state));
-    cmdEdit->setText(editCaption(m_state));
-    cmdDelete->setText(deleteCaption());
+    updateButtons();
     lblVersionNumber->setText(versionCaption());
     m_listModel->retranslateHeaders();
 
     // The country entries keep their positions and the choice; txtContact 4
     // shows the chosen country's name while browsing, so it follows too.
-    const QString shownCountry = txtContact[4]->text();
+    const QString shownCountry = txtContact[CountryEntry]->text();
     for (int code = 0; code < cboContactCountry->count() && code < CountryCount; ++code) {
         const bool wasShown = !shownCountry.isEmpty() && cboContactCountry->itemText(code) == shownCountry;
         cboContactCountry->setItemText(code, countryName(code));
         if (wasShown && code == cboContactCountry->currentIndex())
-            txtContact[4]->setText(countryName(code));
+            txtContact[CountryEntry]->setText(countryName(code));
     }
 
     // Captions fit at the panel's usual font size in every shipped language;

@@ -41,6 +41,8 @@ public:
     /// digits and "-N"; advances the counter. Error(Overflow) once the
     /// counter holds 32767 (the counter is then left at 32767).
     QString NewAddressID();
+    /// The id NewAddressID() makes next, without advancing the counter.
+    QString nextAddressID() const;
 };
 
 } // namespace ZebVendorContact

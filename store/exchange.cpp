@@ -88,7 +88,7 @@ template<typename OnPiece> void forEachPiece(QStringView text, QStringView separ
     }
 }
 
-// Step 4: at most four pieces are collected, enough to tell "three" from
+// The tables: at most four pieces are collected, enough to tell "three" from
 // anything else however often the table separator occurs.
 QList<QStringView> splitTables(QStringView text, QStringView tableSeparator)
 {
@@ -172,7 +172,7 @@ void appendContactRecord(ContactStore &store, QStringView recordText, QStringVie
     store.appendRecord(std::move(built));
 }
 
-// Step 6: the contacts table.
+// The contacts table.
 void loadContacts(ContactStore &store, QStringView table, QStringView recordSeparator, QStringView fieldSeparator)
 {
     const QList<QStringView> pieces = splitBySeparator(table, recordSeparator);
@@ -186,7 +186,7 @@ void loadContacts(ContactStore &store, QStringView table, QStringView recordSepa
         appendContactRecord(store, pieces[i], fieldSeparator);
 }
 
-// Steps 7 and 8: a lookup table. It is replaced only once its whole text was
+// The type or the state table. It is replaced only once its whole text was
 // accepted; a rejected table keeps its previous rows (or stays absent).
 void loadLookupTable(
     std::optional<LookupTable> &destination, QStringView table, QStringView recordSeparator, QStringView fieldSeparator)
@@ -234,23 +234,24 @@ struct TypeText
     QStringView view() const { return QStringView(units.data(), size); }
 };
 
-// The value of `field` as the export writes it.
-QStringView exportedValue(const ContactRecord &record, int field, std::optional<TypeText> &typeText)
+// The values of a record's entry; the Type text lives in `typeText`.
+EntryValues entryValuesOf(const ContactRecord &record, std::optional<TypeText> &typeText)
 {
-    if (field != Type)
-        return record.text(field);
-    if (record.isNull(Type))
-        return {};
-    typeText.emplace(record.type());
-    return typeText->view();
+    EntryValues values;
+    for (int field = 0; field < EntryValueCount; ++field)
+        values[std::size_t(field)] = record.text(field);
+    if (!record.isNull(Type)) {
+        typeText.emplace(record.type());
+        values[Type] = typeText->view();
+    }
+    return values;
 }
 
-qsizetype entrySize(const ContactRecord &record, QStringView fieldSeparator, QStringView recordSeparator)
+qsizetype entrySize(const EntryValues &values, const EntrySeparators &separators)
 {
-    qsizetype size = (IsUpdated - 1) * fieldSeparator.size() + recordSeparator.size();
-    std::optional<TypeText> typeText;
-    for (int field = 0; field < IsUpdated; ++field)
-        size += exportedValue(record, field, typeText).size();
+    qsizetype size = (EntryValueCount - 1) * separators.field.size() + separators.record.size();
+    for (QStringView value : values)
+        size += value.size();
     return size;
 }
 
@@ -259,15 +260,175 @@ QChar *writeText(QChar *out, QStringView text)
     return std::copy(text.begin(), text.end(), out);
 }
 
-QChar *writeEntry(QChar *out, const ContactRecord &record, QStringView fieldSeparator, QStringView recordSeparator)
+// A quick look at a written entry, for the usual separators: three different
+// single characters. Nothing can then straddle a value's edge, so the entry
+// reads back exactly when it holds those characters only where they were
+// written, fourteen field separators and one record separator; only the rare
+// entry that holds more is read back in full.
+class QuickLook
 {
-    std::optional<TypeText> typeText;
-    for (int field = 0; field < IsUpdated; ++field) {
-        if (field > 0)
-            out = writeText(out, fieldSeparator);
-        out = writeText(out, exportedValue(record, field, typeText));
+public:
+    explicit QuickLook(const EntrySeparators &separators)
+    {
+        const QStringView field = separators.field;
+        const QStringView record = separators.record;
+        // Without a table separator the field separator stands in for it.
+        const QStringView table = separators.table.isEmpty() ? field : separators.table;
+        m_usable = field.size() == 1 && record.size() == 1 && table.size() == 1 && field != record && record != table &&
+            (separators.table.isEmpty() || table != field);
+        if (m_usable)
+            m_units = { field.front().unicode(), record.front().unicode(), table.front().unicode() };
     }
-    return writeText(out, recordSeparator);
+
+    bool usable() const { return m_usable; }
+
+    bool readsBack(QStringView entry) const
+    {
+        const char16_t *units = entry.utf16();
+        const qsizetype size = entry.size();
+        const char16_t field = m_units[0];
+        const char16_t record = m_units[1];
+        const char16_t table = m_units[2];
+        qsizetype hits = 0;
+        qsizetype i = 0;
+#if defined(__SSE2__)
+        const __m128i fieldPattern = _mm_set1_epi16(static_cast<short>(field));
+        const __m128i recordPattern = _mm_set1_epi16(static_cast<short>(record));
+        const __m128i tablePattern = _mm_set1_epi16(static_cast<short>(table));
+        // A match is -1 in its lane: subtracting counts the matches per
+        // lane, summed once at the end (an entry is far too short for a lane
+        // to overflow).
+        __m128i counts = _mm_setzero_si128();
+        for (; i + 8 <= size; i += 8) {
+            const __m128i chunk = _mm_loadu_si128(reinterpret_cast<const __m128i *>(units + i));
+            const __m128i found =
+                _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi16(chunk, fieldPattern), _mm_cmpeq_epi16(chunk, recordPattern)),
+                    _mm_cmpeq_epi16(chunk, tablePattern));
+            counts = _mm_sub_epi16(counts, found);
+        }
+        alignas(16) std::array<quint16, 8> lanes;
+        _mm_store_si128(reinterpret_cast<__m128i *>(lanes.data()), counts);
+        for (quint16 lane : lanes)
+            hits += lane;
+#endif
+        for (; i < size; ++i)
+            hits += (units[i] == field) | (units[i] == record) | (units[i] == table);
+        return hits == EntryValueCount;
+    }
+
+private:
+    bool m_usable = false;
+    std::array<char16_t, 3> m_units {};
+};
+
+QChar *writeEntry(QChar *out, const EntryValues &values, const EntrySeparators &separators)
+{
+    for (int field = 0; field < EntryValueCount; ++field) {
+        if (field > 0)
+            out = writeText(out, separators.field);
+        out = writeText(out, values[std::size_t(field)]);
+    }
+    return writeText(out, separators.record);
+}
+
+// The value an occurrence of a separator at `position` of the written entry
+// is blamed on: the value it starts in, or, when it starts inside a field
+// separator, the value after it, whose beginning completes it.
+int valueAt(const EntryValues &values, QStringView fieldSeparator, qsizetype position)
+{
+    qsizetype start = 0;
+    for (int field = 0; field < EntryValueCount; ++field) {
+        const qsizetype end = start + values[std::size_t(field)].size();
+        if (position < end)
+            return field;
+        start = end + fieldSeparator.size();
+        if (position < start)
+            return std::min(field + 1, EntryValueCount - 1);
+    }
+    return EntryValueCount - 1;
+}
+
+// Reads a written entry back the way a load would split it: at the table
+// separator, then the record separator, then the field separator. Since the
+// entry was written from `values`, it reads back whole exactly when every
+// separator is found where it was written and nowhere else first.
+EntryCheck readBack(QStringView entry, const EntryValues &values, const EntrySeparators &separators)
+{
+    if (!separators.table.isEmpty()) {
+        const qsizetype at = findSeparator(entry, separators.table, 0);
+        if (at >= 0)
+            return { EntryClash::Table, valueAt(values, separators.field, at) };
+    }
+
+    // An empty record separator never matches: the load would see no record.
+    if (separators.record.isEmpty())
+        return { EntryClash::Record, -1 };
+    const qsizetype recordEnd = entry.size() - separators.record.size();
+    const qsizetype recordAt = findSeparator(entry, separators.record, 0);
+    if (recordAt != recordEnd)
+        return { EntryClash::Record, valueAt(values, separators.field, recordAt) };
+
+    // An empty field separator never matches: the record would be one value.
+    if (separators.field.isEmpty())
+        return { EntryClash::Field, -1 };
+    const QStringView record = entry.first(recordEnd);
+    qsizetype from = 0;
+    for (int field = 0; field < EntryValueCount; ++field) {
+        const qsizetype end = from + values[std::size_t(field)].size();
+        const qsizetype at = findSeparator(record, separators.field, from);
+        // The last value runs to the end of the record; every other one ends
+        // at the separator written after it.
+        if (at != (field == EntryValueCount - 1 ? qsizetype(-1) : end))
+            return { EntryClash::Field, field };
+        from = end + separators.field.size();
+    }
+    return {};
+}
+
+QString separatorName(EntryClash clash)
+{
+    switch (clash) {
+    case EntryClash::Field:
+        return QStringLiteral("field");
+    case EntryClash::Record:
+        return QStringLiteral("record");
+    case EntryClash::Table:
+        return QStringLiteral("table");
+    case EntryClash::None:
+        break;
+    }
+    return {};
+}
+
+QStringView separatorOf(EntryClash clash, const EntrySeparators &separators)
+{
+    switch (clash) {
+    case EntryClash::Field:
+        return separators.field;
+    case EntryClash::Record:
+        return separators.record;
+    case EntryClash::Table:
+        return separators.table;
+    case EntryClash::None:
+        break;
+    }
+    return {};
+}
+
+Error unexportable(const ContactRecord &record, const EntryCheck &check, const EntrySeparators &separators)
+{
+    const QString separator = readableSeparator(separatorOf(check.clash, separators));
+    const QString id = record.text(AddressID).toString();
+    if (check.value < 0) {
+        return Error(Error::Code::SeparatorClash,
+            QStringLiteral("The address \"%1\" cannot be exported with the %2 separator \"%3\".")
+                .arg(id, separatorName(check.clash), separator));
+    }
+    return Error(Error::Code::SeparatorClash,
+        QStringLiteral("The address \"%1\" cannot be exported: its %2 would not read back whole at the %3 "
+                       "separator \"%4\".")
+            .arg(id, fieldDefinitions().at(std::size_t(check.value)).name.toString(), separatorName(check.clash),
+                separator));
 }
 
 bool isFlagged(const ContactRecord &record)
@@ -285,6 +446,28 @@ QList<QStringView> splitBySeparator(QStringView text, QStringView separator)
         return true;
     });
     return pieces;
+}
+
+QString readableSeparator(QStringView separator)
+{
+    QString readable;
+    for (QChar c : separator) {
+        if (c.isPrint() && !c.isSpace())
+            readable.append(c);
+        else
+            readable.append(QStringLiteral("<U+%1>").arg(uint(c.unicode()), 4, 16, QChar(u'0')).toUpper());
+    }
+    return readable;
+}
+
+EntryCheck buildEntry(const EntryValues &values, const EntrySeparators &separators, QString *entry)
+{
+    QString text(entrySize(values, separators), Qt::Uninitialized);
+    writeEntry(text.data(), values, separators);
+    const EntryCheck check = readBack(text, values, separators);
+    if (entry)
+        *entry = std::move(text);
+    return check;
 }
 
 LoadOutcome loadContactData(ContactData &data, const QString &contactData, const QString &fieldSeparator,
@@ -333,24 +516,37 @@ QString exportContactData(ContactData &data)
         return QString();
 
     // Two passes over the flagged records: the exact size first, so the text
-    // is allocated once and written in place.
-    const QStringView fieldSeparator = data.fieldSeparator;
-    const QStringView recordSeparator = data.recordSeparator;
+    // is allocated once and written in place; each entry is read back right
+    // where it was written.
+    const EntrySeparators separators { data.fieldSeparator, data.recordSeparator, data.tableSeparator };
     qsizetype size = 0;
     for (store.moveFirst(); !store.atEnd(); store.moveNext()) {
         const ContactRecord &record = store.current();
-        if (isFlagged(record))
-            size += entrySize(record, fieldSeparator, recordSeparator);
+        if (isFlagged(record)) {
+            std::optional<TypeText> typeText;
+            size += entrySize(entryValuesOf(record, typeText), separators);
+        }
     }
     if (size == 0)
         return QString();
 
     QString result(size, Qt::Uninitialized);
     QChar *out = result.data();
+    const QuickLook quickLook(separators);
     for (store.moveFirst(); !store.atEnd(); store.moveNext()) {
         const ContactRecord &record = store.current();
-        if (isFlagged(record))
-            out = writeEntry(out, record, fieldSeparator, recordSeparator);
+        if (!isFlagged(record))
+            continue;
+        std::optional<TypeText> typeText;
+        const EntryValues values = entryValuesOf(record, typeText);
+        QChar *const entryStart = out;
+        out = writeEntry(out, values, separators);
+        const QStringView entry(entryStart, out);
+        if (quickLook.usable() && quickLook.readsBack(entry))
+            continue;
+        const EntryCheck check = readBack(entry, values, separators);
+        if (!check)
+            throw unexportable(record, check, separators);
     }
     Q_ASSERT(out == result.constData() + result.size());
     return result;

@@ -5,6 +5,8 @@
 #include <QtCore/QList>
 #include <QtCore/QStringView>
 
+#include <array>
+
 namespace ZebVendorContact {
 
 /*!
@@ -14,6 +16,10 @@ namespace ZebVendorContact {
  * empty separator never matches. The views point into `text`.
  */
 QList<QStringView> splitBySeparator(QStringView text, QStringView separator);
+
+/// A separator as a person can read it: control characters and white space
+/// by their code (<U+000A>), everything else as it is.
+QString readableSeparator(QStringView separator);
 
 /// How far a load got; the control refreshes its pickers only after Complete.
 enum class LoadOutcome {
@@ -35,12 +41,61 @@ enum class LoadOutcome {
 LoadOutcome loadContactData(ContactData &data, const QString &contactData, const QString &fieldSeparator,
     const QString &recordSeparator, const QString &tableSeparator);
 
+/// An entry of the export holds the values of AddressID to Phone3.
+inline constexpr int EntryValueCount = IsUpdated;
+
+/// The values of one entry, AddressID to Phone3, as the export writes them.
+using EntryValues = std::array<QStringView, EntryValueCount>;
+
+/// The separators an entry is written with and read back by.
+struct EntrySeparators
+{
+    QStringView field;
+    QStringView record;
+    QStringView table;
+};
+
+/// Which separator keeps an entry from reading back as the values it was
+/// written from.
+enum class EntryClash {
+    None, //!< the entry reads back as its fifteen values
+    Field, //!< the values come back cut or joined at the field separator
+    Record, //!< the record ends too early, or never
+    Table, //!< the entry holds the table separator
+};
+
+/// The outcome of reading an entry back.
+struct EntryCheck
+{
+    EntryClash clash = EntryClash::None;
+    /// The first value (0 for AddressID ... 14 for Phone3) that does not come
+    /// back whole; -1 when the separators themselves cannot carry an entry
+    /// (an empty field or record separator) or nothing clashed.
+    int value = -1;
+
+    explicit operator bool() const { return clash == EntryClash::None; }
+};
+
+/*!
+ * Builds the entry the export writes for `values` (the values joined by the
+ * field separator, the record separator after the last) into `entry`, and
+ * reads it back under the load's own split rule: the table separator must
+ * not occur, the first record separator must be the one that ends the entry,
+ * and the record must split into exactly the fifteen values written. The
+ * export never hands out an entry that fails this, and a save refuses an
+ * address whose entry would.
+ */
+EntryCheck buildEntry(const EntryValues &values, const EntrySeparators &separators, QString *entry = nullptr);
+
 /*!
  * The export: every record whose IsUpdated is neither null nor empty, in store
  * order, as its first fifteen values joined by the field separator and ended
  * by the record separator. Empty text while editing is not allowed, for an
- * empty store, and before any data was ever loaded. Other failures (none are
- * expected) throw Error. Leaves the store's position at the end.
+ * empty store, and before any data was ever loaded. A flagged record whose
+ * entry would not read back as its values (see buildEntry()) makes the whole
+ * export fail with Error(SeparatorClash) naming its address id and the
+ * separator: the host gets no text rather than text it would misread. Leaves
+ * the store's position at the end.
  */
 QString exportContactData(ContactData &data);
 

@@ -2,6 +2,7 @@
 #include "exchangetext.h"
 #include "hostoptions.h"
 #include "mainwindow.h"
+#include "support/workedexample.h"
 
 #include <vendorcontactclient.h>
 
@@ -24,13 +25,11 @@ namespace Client = ZebVendorContact::Client;
 
 namespace {
 
-// The worked example of the exchange format, one record per line.
+// The worked example of the exchange format, one record per line, as a
+// host's user would paste it.
 const QString ExampleLoad =
-    QStringLiteral("501|77|3|Main Office|12 Harbour Rd||Springfield|1|14|627-01|555-12-34|555-12-35|||~\n"
-                   "502|77|5|Warehouse|4 Dock St|Unit 9|Toronto|2|63|K1A 0B1|555-98-76||||555-98-77|S~\n"
-                   "^\n3|Head office~\n5|Shipping~\n^\n14|1|IL|Illinois~\n63|2|ON|Ontario~\n");
-const QString ExampleExport =
-    QStringLiteral("502|77|5|Warehouse|4 Dock St|Unit 9|Toronto|2|63|K1A 0B1|555-98-76||||555-98-77~");
+    WorkedExample::load().replace(u'~', QStringLiteral("~\n")).replace(u'^', QStringLiteral("^\n"));
+const QString ExampleExport = WorkedExample::exported();
 const QString SampleExport =
     QStringLiteral("20432|1042|4|Atlanta cross-dock|1275 Oakley Industrial Blvd|Suite B|"
                    "Fairburn|1|11|30213|(404) 555-0136|(404) 555-0137|ship.atl@example.com||~");

@@ -106,7 +106,8 @@ private Q_SLOTS:
     void hostForbidsBeforeAnyLoad();
     void hostGetsLookupFailures();
     void editOnPanelAddressEnablesDelete();
-    void hostLoadWhileEditingKeepsCancel();
+    void hostLoadWhileEditing_data();
+    void hostLoadWhileEditing();
 };
 
 void TestEditing::transitions_data()
@@ -322,31 +323,75 @@ void TestEditing::validationAskedAgainAfterFix()
 
 void TestEditing::separatorsRefused_data()
 {
-    QTest::addColumn<int>("entry");
+    QTest::addColumn<QStringList>("separators"); // field, record, table
+    QTest::addColumn<bool>("adding");
+    QTest::addColumn<int>("entry"); // -1: no entry, the value at fault was not typed
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("message");
 
-    QTest::newRow("field separator in the name") << 0 << "A|B"
+    const QStringList usual = texts({ "|", "~", "^" });
+    QTest::newRow("field separator in the name") << usual << false << 0 << "A|B"
                                                  << "Contact Name cannot contain the field separator \"|\".";
-    QTest::newRow("record separator in the city") << 3 << "Spring~field"
+    QTest::newRow("record separator in the city") << usual << false << 3 << "Spring~field"
                                                   << "Contact City cannot contain the record separator \"~\".";
-    QTest::newRow("table separator in the e-mail") << 9 << "a^b@example.com"
+    QTest::newRow("table separator in the e-mail") << usual << false << 9 << "a^b@example.com"
                                                    << "Contact E-Mail cannot contain the table separator \"^\".";
-    QTest::newRow("field separator in street 2") << 2 << "Unit|9"
+    QTest::newRow("field separator in street 2") << usual << false << 2 << "Unit|9"
                                                  << "Contact Street 2 cannot contain the field separator \"|\".";
-    QTest::newRow("cell") << 11 << "555~1"
+    QTest::newRow("cell") << usual << false << 11 << "555~1"
                           << "Contact Cell cannot contain the record separator \"~\".";
+
+    // A name ending in the repeated part of its separator splits early.
+    const QStringList doubled = texts({ "||", "~~", "^^" });
+    QTest::newRow("overlapping field separator") << doubled << false << 0 << "Smith|"
+                                                 << "Contact Name cannot begin or end with characters that run into "
+                                                    "the field separator \"||\".";
+    QTest::newRow("overlapping record separator") << doubled << true << 11 << "555~"
+                                                  << "Contact Cell cannot begin or end with characters that run into "
+                                                     "the record separator \"~~\".";
+    QTest::newRow("contained doubled separator") << doubled << false << 1 << "1 ^^ St"
+                                                 << "Contact Street 1 cannot contain the table separator \"^^\".";
+    // The name's tail and the field separator after it form the record's.
+    QTest::newRow("record separator across a field boundary")
+        << texts({ "|", "~|", "^" }) << false << 0 << "Smith~"
+        << "Contact Name cannot begin or end with characters that run into the record separator \"~|\".";
+    // The panel's own id, 000-N, holds the field separator.
+    QTest::newRow("new id holds the field separator")
+        << texts({ "-", "~", "^" }) << true << -1 << QString()
+        << "The new address id \"000-N\" cannot be saved with the field separator \"-\".";
 }
 
 void TestEditing::separatorsRefused()
 {
+    QFETCH(QStringList, separators);
+    QFETCH(bool, adding);
     QFETCH(int, entry);
     QFETCH(QString, text);
     QFETCH(QString, message);
 
-    LoadedPanel panel;
-    panel.click(panel.d->cmdEdit);
-    panel.retype(entry, text);
+    Panel panel;
+    panel.control->LetVendorIDNMode(77, true);
+    QString load = QStringLiteral("501\x01"
+                                  "77\x01"
+                                  "3\x01Main Office\x01"
+                                  "12 Harbour Rd\x01\x01Springfield\x01"
+                                  "1\x01"
+                                  "14\x01\x01\x01\x01\x01\x01\x02\x03"
+                                  "3\x01Head office\x02\x03"
+                                  "14\x01"
+                                  "1\x01IL\x01Illinois\x02");
+    load.replace(u'\x01', separators[0]).replace(u'\x02', separators[1]).replace(u'\x03', separators[2]);
+    panel.control->LetContactAddress(load, separators[0], separators[1], separators[2]);
+    QCOMPARE(panel.rows(), 1);
+    if (adding) {
+        panel.click(panel.d->cmdAdd);
+        panel.fillRequired();
+    } else {
+        panel.clickRow(0);
+        panel.click(panel.d->cmdEdit);
+    }
+    if (entry >= 0)
+        panel.retype(entry, text);
     panel.click(panel.d->cmdAdd);
 
     QCOMPARE(panel.boxes->shown.size(), std::size_t(1));
@@ -354,12 +399,18 @@ void TestEditing::separatorsRefused()
     QCOMPARE(panel.boxes->shown[0].title, QStringLiteral("Information Required"));
     QCOMPARE(panel.boxes->shown[0].buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
     QCOMPARE(panel.boxes->shown[0].icon, QMessageBox::Information);
-    QCOMPARE(panel.focused(), panel.txt(entry));
-    QCOMPARE(panel.d->state(), PanelState::Editing);
-    QCOMPARE(panel.txt(entry)->text(), text);
-    // Nothing written: 501 is neither flagged nor changed in the list.
+    QCOMPARE(panel.d->state(), adding ? PanelState::Adding : PanelState::Editing);
+    if (entry >= 0) {
+        QCOMPARE(panel.focused(), panel.txt(entry));
+        QCOMPARE(panel.txt(entry)->text(), text);
+    }
+    // Nothing written: 501 is neither flagged nor changed in the list, and
+    // no address was added.
     QVERIFY(!panel.GetChanges().contains(QStringLiteral("501|")));
+    QVERIFY(panel.GetChanges().isEmpty());
     QCOMPARE(panel.cell(0, 2), QStringLiteral("Main Office"));
+    QCOMPARE(panel.d->contactData().store.recordCount(), 1);
+    QCOMPARE(panel.d->contactData().newAddressCount, qint16(0));
 }
 
 void TestEditing::emptySeparatorsNeverMatch()
@@ -781,19 +832,38 @@ void TestEditing::editOnPanelAddressEnablesDelete()
     QCOMPARE(panel.captions(), QStringLiteral("Update/Cancel"));
 }
 
-void TestEditing::hostLoadWhileEditingKeepsCancel()
+void TestEditing::hostLoadWhileEditing_data()
 {
+    QTest::addColumn<QString>("reload");
+    QTest::addColumn<bool>("adding");
+    // The list is rebuilt for the first type, a type with a single address
+    // (13) that now has one.
+    const QString complete = QStringLiteral("1|77|13|A|S||C|1|14~^13|Billing~^14|1|IL|Illinois~");
+    QTest::newRow("complete, editing") << complete << false;
+    QTest::newRow("complete, adding") << complete << true;
+    // A type table without any record: the load stops after the contacts.
+    QTest::newRow("failed, editing") << QStringLiteral("^^14|1|IL|Illinois~") << false;
+    QTest::newRow("failed, adding") << QStringLiteral("^^14|1|IL|Illinois~") << true;
+}
+
+void TestEditing::hostLoadWhileEditing()
+{
+    QFETCH(QString, reload);
+    QFETCH(bool, adding);
     LoadedPanel panel;
-    panel.click(panel.d->cmdEdit);
-    // The host reloads: the list is rebuilt for the first type, a type with
-    // a single address (13) that now has one.
-    loadText(*panel.control, QStringLiteral("1|77|13|A|S||C|1|14~^13|Billing~^14|1|IL|Illinois~"));
-    QCOMPARE(panel.d->state(), PanelState::Editing);
+    panel.click(adding ? panel.d->cmdAdd : panel.d->cmdEdit);
+    panel.retype(0, QStringLiteral("typed"));
+    // The reload ends the entry as Cancel would: browsing, nothing written.
+    // (Kept adding or editing, Cancel was once disabled by the rebuild, and
+    // an entry begun for one type could be saved while the list showed
+    // another.)
+    loadText(*panel.control, reload);
+    checkLook(panel, PanelState::Browsing);
     QCOMPARE(panel.detailTexts(), QStringList(12, QString()));
-    QVERIFY(panel.d->cmdAdd->isEnabled()); // Update stays as it was
-    QVERIFY(panel.d->cmdEdit->isEnabled()); // and so does Cancel
-    panel.click(panel.d->cmdEdit);
-    QCOMPARE(panel.d->state(), PanelState::Browsing);
+    QVERIFY(!panel.d->cmdEdit->isEnabled());
+    QVERIFY(!panel.d->cmdDelete->isEnabled());
+    QVERIFY(panel.GetChanges().isEmpty());
+    QCOMPARE(panel.d->contactData().newAddressCount, qint16(0));
 }
 
 QTEST_MAIN(TestEditing)

@@ -1,4 +1,5 @@
 #include "exchange.h"
+#include "support/workedexample.h"
 
 #include <ZebVendorContact/error.h>
 
@@ -9,11 +10,8 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-const QString workedExample = u"501|77|3|Main Office|12 Harbour Rd||Springfield|1|14|627-01|555-12-34|555-12-35|||~"
-                              u"502|77|5|Warehouse|4 Dock St|Unit 9|Toronto|2|63|K1A 0B1|555-98-76||||555-98-77|S~^"
-                              u"3|Head office~5|Shipping~^14|1|IL|Illinois~63|2|ON|Ontario~"_s;
-
-const QString workedExport = u"502|77|5|Warehouse|4 Dock St|Unit 9|Toronto|2|63|K1A 0B1|555-98-76||||555-98-77~"_s;
+const QString workedExample = WorkedExample::load();
+const QString workedExport = WorkedExample::exported();
 
 // One record as its sixteen values joined by "|", null shown as "#", trailing
 // nulls left out ("#" alone for a record of nulls only).
@@ -83,7 +81,8 @@ private Q_SLOTS:
     void exportBeforeAnyLoad();
     void exportOfUnflaggedRecordsIsEmpty();
     void exportWritesNullsAsEmptyAndNegativeTypes();
-    void exportKeepsSeparatorsInValues();
+    void exportRefusesEntriesThatWouldNotReadBack_data();
+    void exportRefusesEntriesThatWouldNotReadBack();
     void exportLeavesPositionAtEndAndRecordsUnchanged();
     void exportOfEmptiedStore();
 
@@ -236,15 +235,81 @@ void TestExchange::exportWritesNullsAsEmptyAndNegativeTypes()
     QCOMPARE(exportContactData(data), workedExport + u"||||||||||||||~"_s + u"9||-12||||||||||||~"_s);
 }
 
-void TestExchange::exportKeepsSeparatorsInValues()
+void TestExchange::exportRefusesEntriesThatWouldNotReadBack_data()
 {
+    QTest::addColumn<QStringList>("separators"); // field, record, table
+    QTest::addColumn<QString>("cell"); // the loaded record's last value
+    QTest::addColumn<QString>("name"); // written over the loaded Name; null: kept
+    QTest::addColumn<QString>("id"); // written over the loaded AddressID; null: kept
+    QTest::addColumn<QString>("error"); // empty: the entry reads back
+
+    const QStringList usual = { u"|"_s, u"~"_s, u"^"_s };
+    const QStringList doubled = { u"||"_s, u"~~"_s, u"^^"_s };
+    QTest::newRow("separators inside a value")
+        << usual << QString() << u"A|B~C"_s << QString()
+        << u"The address \"1\" cannot be exported: its Name would not read back whole at the record separator "
+           "\"~\"."_s;
+    QTest::newRow("value ending in the start of its separator")
+        << doubled << QString() << u"Smith|"_s << QString()
+        << u"The address \"1\" cannot be exported: its Name would not read back whole at the field separator "
+           "\"||\"."_s;
+    QTest::newRow("value beginning with the end of its separator")
+        << doubled << QString() << u"|Smith"_s << QString() << QString();
+    QTest::newRow("new id holding the field separator")
+        << QStringList { u"-"_s, u"~"_s, u"^"_s } << QString() << QString() << u"000-N"_s
+        << u"The address \"000-N\" cannot be exported: its AddressID would not read back whole at the field "
+           "separator \"-\"."_s;
+    // Loaded whole with its flag after it; without the flag, its tail and
+    // the record separator read as the record separator early.
+    QTest::newRow("host's value before a dropped flag")
+        << doubled << u"555~"_s << QString() << QString()
+        << u"The address \"1\" cannot be exported: its Phone3 would not read back whole at the record separator "
+           "\"~~\"."_s;
+}
+
+void TestExchange::exportRefusesEntriesThatWouldNotReadBack()
+{
+    QFETCH(QStringList, separators);
+    QFETCH(QString, cell);
+    QFETCH(QString, name);
+    QFETCH(QString, id);
+    QFETCH(QString, error);
+
+    QString text = u"1\x01"
+                   "77\x01"
+                   "3\x01Name\x01St\x01\x01"
+                   "City\x01"
+                   "1\x01"
+                   "14\x01\x01\x01\x01\x01\x01"_s +
+        cell +
+        u"\x01S\x02\x03"
+        "3\x01T\x02\x03"
+        "14\x01"
+        "1\x01IL\x01I\x02"_s;
+    text.replace(u'\x01', separators[0]).replace(u'\x02', separators[1]).replace(u'\x03', separators[2]);
     ContactData data;
     data.editAllowed = true;
-    loadWorkedExample(data);
+    QCOMPARE(loadContactData(data, text, separators[0], separators[1], separators[2]), LoadOutcome::Complete);
     data.store.moveFirst();
-    data.store.write(Name, u"A|B~C"_s);
-    data.store.write(IsUpdated, u"S"_s);
-    QVERIFY(exportContactData(data).startsWith(u"501|77|3|A|B~C|12 Harbour Rd|"_s));
+    if (!name.isNull())
+        data.store.write(Name, name);
+    if (!id.isNull())
+        data.store.write(AddressID, id);
+
+    if (error.isEmpty()) {
+        const QString exported = exportContactData(data);
+        const QList<QStringView> records = splitBySeparator(exported, separators[1]);
+        QCOMPARE(records.size(), 2);
+        QCOMPARE(splitBySeparator(records[0], separators[0]).value(Name), name);
+        return;
+    }
+    try {
+        exportContactData(data);
+        QFAIL("the export handed out an entry that does not read back");
+    } catch (const Error &failure) {
+        QCOMPARE(failure.code(), Error::Code::SeparatorClash);
+        QCOMPARE(failure.message(), error);
+    }
 }
 
 void TestExchange::exportLeavesPositionAtEndAndRecordsUnchanged()

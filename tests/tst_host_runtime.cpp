@@ -2,6 +2,8 @@
 // library loaded by QLibrary, its C entry points, the class factory, the
 // registration record and dispatch by id.
 
+#include "support/workedexample.h"
+
 #include <ZebVendorContact/componentruntime.h>
 #include <ZebVendorContact/error.h>
 #include <ZebVendorContact/version.h>
@@ -27,12 +29,8 @@ namespace {
 
 const QString classId = QStringLiteral(ZVC_CLSID_VENDORCONTACT);
 
-const QString exampleData =
-    QStringLiteral("501|77|3|Main Office|12 Harbour Rd||Springfield|1|14|627-01|555-12-34|555-12-35|||~"
-                   "502|77|5|Warehouse|4 Dock St|Unit 9|Toronto|2|63|K1A 0B1|555-98-76||||555-98-77|S~"
-                   "^3|Head office~5|Shipping~^14|1|IL|Illinois~63|2|ON|Ontario~");
-const QString exampleExport =
-    QStringLiteral("502|77|5|Warehouse|4 Dock St|Unit 9|Toronto|2|63|K1A 0B1|555-98-76||||555-98-77~");
+const QString exampleData = WorkedExample::load();
+const QString exampleExport = WorkedExample::exported();
 
 const QVariantList exampleLoad { exampleData, QStringLiteral("|"), QStringLiteral("~"), QStringLiteral("^") };
 

@@ -5,11 +5,7 @@
 //
 // ZVC_LEAK_CYCLES sets the number of controls (1000).
 
-#include <contactlistmodel.h>
-#include <messageboxes.h>
-#include <vendorcontact_p.h>
-
-#include <ZebVendorContact/vendorcontact.h>
+#include "tst_panel_support.h"
 
 #include <QtCore/QSet>
 #include <QtTest/QTest>
@@ -45,21 +41,6 @@ int cycles()
     const int count = qEnvironmentVariableIntValue("ZVC_LEAK_CYCLES", &ok);
     return ok && count > 0 ? count : DefaultCycles;
 }
-
-const QString WorkedExample =
-    QStringLiteral("501|77|3|Main Office|12 Harbour Rd||Springfield|1|14|627-01|555-12-34|555-12-35|||"
-                   "~502|77|5|Warehouse|4 Dock St|Unit 9|Toronto|2|63|K1A 0B1|555-98-76||||555-98-77|S~"
-                   "^3|Head office~5|Shipping~"
-                   "^14|1|IL|Illinois~63|2|ON|Ontario~");
-
-class YesAnswers final : public MessageBoxes
-{
-public:
-    QMessageBox::StandardButton show(QWidget *, const MessageBoxRequest &request) override
-    {
-        return request.buttons.testFlag(QMessageBox::Yes) ? QMessageBox::Yes : QMessageBox::Ok;
-    }
-};
 
 void countTree(const QObject *object, QSet<const QObject *> &seen)
 {
@@ -100,9 +81,11 @@ void fillRequired(VendorContactPrivate *d)
 QString workWith(VendorContact &control)
 {
     VendorContactPrivate *d = VendorContactPrivate::get(&control);
-    d->setMessageBoxes(std::make_unique<YesAnswers>());
+    // Questions answered Yes, notices OK.
+    d->setMessageBoxes(std::make_unique<TestSupport::ScriptedMessageBoxes>(
+        std::make_shared<TestSupport::ScriptedMessageBoxes::Shared>()));
     control.LetVendorIDNMode(77, true);
-    control.LetContactAddress(WorkedExample, QStringLiteral("|"), QStringLiteral("~"), QStringLiteral("^"));
+    TestSupport::loadText(control, WorkedExample::load());
 
     clickRow(d, 0);
     QTest::mouseClick(d->cmdEdit, Qt::LeftButton);

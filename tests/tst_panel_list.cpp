@@ -52,11 +52,13 @@ private Q_SLOTS:
     void deleteFollowsTheIdRule_data();
     void deleteFollowsTheIdRule();
     void rowClickWithoutEditPermission();
+    void selectionTakenAway_data();
+    void selectionTakenAway();
     void rebuildButtons_data();
     void rebuildButtons();
     void rebuildWithoutEditPermissionKeepsButtons();
     void rebuildEmptiesEveryDetailField();
-    void emptyStoreRebuildChangesNothingElse();
+    void emptyStoreRebuildFollowsTheSelection();
     void unknownTypeNameListsTypeZero();
     void unreadableStateGivesEmptyColumn_data();
     void unreadableStateGivesEmptyColumn();
@@ -298,6 +300,39 @@ void TestPanelList::rowClickWithoutEditPermission()
     QCOMPARE(panel.txt(0)->text(), QStringLiteral("A"));
 }
 
+void TestPanelList::selectionTakenAway_data()
+{
+    QTest::addColumn<bool>("controlClick");
+    QTest::newRow("click below the last row") << false;
+    QTest::newRow("Ctrl+click on the selected row") << true;
+}
+
+void TestPanelList::selectionTakenAway()
+{
+    // Without a selected row the details are empty and Edit and Delete are
+    // off, as after a rebuild: no session can begin on nothing.
+    QFETCH(bool, controlClick);
+    Panel panel;
+    panel.control->LetVendorIDNMode(77, true);
+    loadText(*panel.control,
+        load({ address(QStringLiteral("000-N"), 3, QStringLiteral("A")),
+            address(QStringLiteral("1"), 3, QStringLiteral("B")) }));
+    panel.clickRow(panel.rowOf(QStringLiteral("000-N")));
+    QVERIFY(panel.d->cmdDelete->isEnabled());
+
+    QTreeView *view = panel.d->lstContacts;
+    const QRect selected = view->visualRect(panel.model()->index(panel.rowOf(QStringLiteral("000-N")), 2));
+    const QRect last = view->visualRect(panel.model()->index(panel.rows() - 1, 2));
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, controlClick ? Qt::ControlModifier : Qt::NoModifier,
+        controlClick ? selected.center() : QPoint(last.center().x(), last.bottom() + 3 * last.height()));
+
+    QCOMPARE(panel.d->selectedRow(), -1);
+    QCOMPARE(panel.detailTexts(), QStringList(12, QString()));
+    QVERIFY(!panel.d->cmdEdit->isEnabled());
+    QVERIFY(!panel.d->cmdDelete->isEnabled());
+    QVERIFY(panel.d->cmdAdd->isEnabled());
+}
+
 void TestPanelList::rebuildButtons_data()
 {
     QTest::addColumn<QString>("typeName");
@@ -343,14 +378,12 @@ void TestPanelList::rebuildWithoutEditPermissionKeepsButtons()
     loadText(*panel.control,
         load({ address(QStringLiteral("1"), 3, QStringLiteral("A")),
             address(QStringLiteral("2"), 13, QStringLiteral("B")) }));
-    panel.d->cmdAdd->setEnabled(true);
-    panel.d->cmdEdit->setEnabled(true);
-    panel.d->cmdDelete->setEnabled(true);
+    panel.clickRow(0);
     panel.d->cboContactType->setCurrentText(QStringLiteral("Billing"));
     QCOMPARE(panel.rows(), 1);
-    QVERIFY(panel.d->cmdAdd->isEnabled());
-    QVERIFY(panel.d->cmdEdit->isEnabled());
-    QVERIFY(panel.d->cmdDelete->isEnabled());
+    QVERIFY(!panel.d->cmdAdd->isEnabled());
+    QVERIFY(!panel.d->cmdEdit->isEnabled());
+    QVERIFY(!panel.d->cmdDelete->isEnabled());
 }
 
 void TestPanelList::rebuildEmptiesEveryDetailField()
@@ -366,20 +399,23 @@ void TestPanelList::rebuildEmptiesEveryDetailField()
     QCOMPARE(panel.detailTexts(), QStringList(12, QString()));
 }
 
-void TestPanelList::emptyStoreRebuildChangesNothingElse()
+void TestPanelList::emptyStoreRebuildFollowsTheSelection()
 {
+    // The row shown is gone with the reload: the details empty, and Edit and
+    // Delete go off, as after any rebuild; Add follows the type's rule.
     Panel panel;
     panel.control->LetVendorIDNMode(77, true);
+    loadText(*panel.control, load({ address(QStringLiteral("000-N"), 13, QStringLiteral("A")) }));
+    panel.d->cboContactType->setCurrentText(QStringLiteral("Billing"));
+    panel.clickRow(0);
+    QVERIFY(panel.d->cmdEdit->isEnabled());
+    QVERIFY(!panel.d->cmdAdd->isEnabled());
     loadText(*panel.control, QStringLiteral("^") + Types + u'^' + States);
     QCOMPARE(panel.rows(), 0);
-    panel.txt(0)->setText(QStringLiteral("kept"));
-    panel.d->cmdAdd->setEnabled(false);
-    panel.d->cmdEdit->setEnabled(true);
-    panel.d->cboContactType->setCurrentText(QStringLiteral("Shipping"));
-    QCOMPARE(panel.rows(), 0);
-    QCOMPARE(panel.txt(0)->text(), QStringLiteral("kept"));
-    QVERIFY(!panel.d->cmdAdd->isEnabled());
-    QVERIFY(panel.d->cmdEdit->isEnabled());
+    QCOMPARE(panel.detailTexts(), QStringList(12, QString()));
+    QVERIFY(panel.d->cmdAdd->isEnabled());
+    QVERIFY(!panel.d->cmdEdit->isEnabled());
+    QVERIFY(!panel.d->cmdDelete->isEnabled());
 }
 
 void TestPanelList::unknownTypeNameListsTypeZero()
@@ -674,9 +710,9 @@ void TestPanelList::typeChangeRunsNestedBeforeTheNextStep()
     panel.clickRow(0);
     QCOMPARE(panel.d->cboContactCountry->currentIndex(), 1);
 
-    // Observed from inside the type picker's change signal, right after the
-    // control's own handling: the list is already rebuilt, while the later
-    // steps of the load (clearing country and state) have not run yet.
+    // Observed from inside the type's change handling, as the rebuilt rows
+    // arrive in the list: the later steps of the load (clearing country and
+    // state) have not run yet.
     struct Seen
     {
         int typeIndex;
@@ -686,9 +722,11 @@ void TestPanelList::typeChangeRunsNestedBeforeTheNextStep()
         int country;
     };
     QList<Seen> seen;
-    QObject::connect(panel.d->cboContactType, &QComboBox::currentIndexChanged, panel.d->cboContactType, [&](int index) {
-        seen.append({ index, panel.rows(), panel.rows() ? panel.cell(0, 0) : QString(),
-            panel.d->cboContactCountry->count(), panel.d->cboContactCountry->currentIndex() });
+    QObject::connect(panel.model(), &QAbstractItemModel::modelReset, panel.d->cboContactType, [&] {
+        if (panel.rows() > 0) {
+            seen.append({ panel.d->cboContactType->currentIndex(), panel.rows(), panel.cell(0, 0),
+                panel.d->cboContactCountry->count(), panel.d->cboContactCountry->currentIndex() });
+        }
     });
 
     loadText(*panel.control,
@@ -712,21 +750,28 @@ void TestPanelList::rowClickRefillsStatesBeforeChoosingOne()
     loadText(*panel.control,
         load({ address(QStringLiteral("1"), 3, QStringLiteral("A"), QStringLiteral("1"), QStringLiteral("20")) }));
 
+    // Observed as the country's handling refills the states, and as the row
+    // click writes the country name afterwards.
     QStringList statesWhenCountrySet;
-    QString stateWhenCountrySet;
-    QString countryTextWhenCountrySet;
-    QObject::connect(panel.d->cboContactCountry, &QComboBox::currentIndexChanged, panel.d->cboContactCountry, [&] {
-        statesWhenCountrySet = panel.pickerEntries(panel.d->cboContactState);
-        stateWhenCountrySet = panel.d->cboContactState->currentText();
-        countryTextWhenCountrySet = panel.txt(4)->text();
-    });
+    int countryWhenStatesFilled = -1;
+    QString countryTextWhenCountrySet = QStringLiteral("unset");
+    QString stateWhenCountryNameWritten;
+    QObject::connect(
+        panel.d->cboContactState->model(), &QAbstractItemModel::rowsInserted, panel.d->cboContactState, [&] {
+            statesWhenCountrySet = panel.pickerEntries(panel.d->cboContactState);
+            countryWhenStatesFilled = panel.d->cboContactCountry->currentIndex();
+            countryTextWhenCountrySet = panel.txt(4)->text();
+        });
+    QObject::connect(panel.txt(4), &QLineEdit::textChanged, panel.txt(4),
+        [&] { stateWhenCountryNameWritten = panel.d->cboContactState->currentText(); });
     panel.clickRow(0);
 
-    // The country's handling refilled the states at once and chose the first;
-    // then the row click chose the row's state and wrote the country name.
+    // The country's handling refilled the states at once, before the row
+    // click went on to choose the row's state and write the country name.
     QCOMPARE(statesWhenCountrySet, (texts({ "Illinois", "New York" })));
-    QCOMPARE(stateWhenCountrySet, QStringLiteral("Illinois"));
+    QCOMPARE(countryWhenStatesFilled, 1);
     QCOMPARE(countryTextWhenCountrySet, QString());
+    QCOMPARE(stateWhenCountryNameWritten, QStringLiteral("New York"));
     QCOMPARE(panel.d->cboContactState->currentText(), QStringLiteral("New York"));
     QCOMPARE(panel.txt(4)->text(), QStringLiteral("USA"));
 }

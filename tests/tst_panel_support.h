@@ -3,6 +3,8 @@
 // Shared by the panel's and the editing's test programs: the worked example,
 // scripted message boxes, and real mouse clicks on the list.
 
+#include "support/workedexample.h"
+
 #include <contactlistmodel.h>
 #include <messageboxes.h>
 #include <vendorcontact_p.h>
@@ -30,10 +32,7 @@ using ZebVendorContact::VendorContactPrivate;
 // Two addresses of two types; 502 carries the change flag S.
 inline QString workedExample()
 {
-    return QStringLiteral("501|77|3|Main Office|12 Harbour Rd||Springfield|1|14|627-01|555-12-34|555-12-35|||"
-                          "~502|77|5|Warehouse|4 Dock St|Unit 9|Toronto|2|63|K1A 0B1|555-98-76||||555-98-77|S~"
-                          "^3|Head office~5|Shipping~"
-                          "^14|1|IL|Illinois~63|2|ON|Ontario~");
+    return WorkedExample::load();
 }
 
 /// A list of texts written as plain literals.

@@ -231,7 +231,6 @@
     <message>
         <source>%1 cannot contain the field separator &quot;%2&quot;.</source>
         <comment>message: the host&apos;s exchange text separates values with this text</comment>
-        <extracomment>%1 is an entry such as &quot;Contact Name&quot;, %2 the separator as typed.</extracomment>
         <translation>%1 darf das Feldtrennzeichen „%2“ nicht enthalten.</translation>
     </message>
     <message>
@@ -308,6 +307,71 @@
         <source>Required</source>
         <comment>accessible description of an entry that must be filled in</comment>
         <translation>Pflichtfeld</translation>
+    </message>
+    <message>
+        <source>%1 cannot begin or end with characters that run into the field separator &quot;%2&quot;.</source>
+        <comment>message: the entry&apos;s first or last characters would be read as part of the separator</comment>
+        <translation>%1 darf nicht mit Zeichen beginnen oder enden, die mit dem Feldtrennzeichen „%2“ verschmelzen.</translation>
+    </message>
+    <message>
+        <source>%1 cannot begin or end with characters that run into the record separator &quot;%2&quot;.</source>
+        <comment>message: the entry&apos;s first or last characters would be read as part of the separator</comment>
+        <translation>%1 darf nicht mit Zeichen beginnen oder enden, die mit dem Datensatztrennzeichen „%2“ verschmelzen.</translation>
+    </message>
+    <message>
+        <source>%1 cannot begin or end with characters that run into the table separator &quot;%2&quot;.</source>
+        <comment>message: the entry&apos;s first or last characters would be read as part of the separator</comment>
+        <translation>%1 darf nicht mit Zeichen beginnen oder enden, die mit dem Tabellentrennzeichen „%2“ verschmelzen.</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; cannot be saved with the field separator &quot;%3&quot;.</source>
+        <comment>message: %1 is a value such as &quot;The vendor id&quot;</comment>
+        <translation>%1 „%2“ kann mit dem Feldtrennzeichen „%3“ nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; cannot be saved with the record separator &quot;%3&quot;.</source>
+        <comment>message: %1 is a value such as &quot;The vendor id&quot;</comment>
+        <translation>%1 „%2“ kann mit dem Datensatztrennzeichen „%3“ nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; cannot be saved with the table separator &quot;%3&quot;.</source>
+        <comment>message: %1 is a value such as &quot;The vendor id&quot;</comment>
+        <translation>%1 „%2“ kann mit dem Tabellentrennzeichen „%3“ nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>The new address id</source>
+        <comment>start of a message</comment>
+        <translation>Die neue Adress-ID</translation>
+    </message>
+    <message>
+        <source>The address id</source>
+        <comment>start of a message</comment>
+        <translation>Die Adress-ID</translation>
+    </message>
+    <message>
+        <source>The vendor id</source>
+        <comment>start of a message</comment>
+        <translation>Die Lieferanten-ID</translation>
+    </message>
+    <message>
+        <source>The contact type id</source>
+        <comment>start of a message</comment>
+        <translation>Die Kontaktart-ID</translation>
+    </message>
+    <message>
+        <source>The country code</source>
+        <comment>start of a message</comment>
+        <translation>Der Ländercode</translation>
+    </message>
+    <message>
+        <source>The state id</source>
+        <comment>start of a message; state or province, not a status</comment>
+        <translation>Die Bundesland-ID</translation>
+    </message>
+    <message>
+        <source>No address can be saved with the field separator &quot;%1&quot; and the record separator &quot;%2&quot;.</source>
+        <comment>message: these separators cannot carry any address</comment>
+        <translation>Mit dem Feldtrennzeichen „%1“ und dem Datensatztrennzeichen „%2“ lässt sich keine Adresse speichern.</translation>
     </message>
 </context>
 <context>

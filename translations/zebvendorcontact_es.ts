@@ -231,7 +231,6 @@
     <message>
         <source>%1 cannot contain the field separator &quot;%2&quot;.</source>
         <comment>message: the host&apos;s exchange text separates values with this text</comment>
-        <extracomment>%1 is an entry such as &quot;Contact Name&quot;, %2 the separator as typed.</extracomment>
         <translation>%1 no puede contener el separador de campos «%2».</translation>
     </message>
     <message>
@@ -308,6 +307,71 @@
         <source>Required</source>
         <comment>accessible description of an entry that must be filled in</comment>
         <translation>Obligatorio</translation>
+    </message>
+    <message>
+        <source>%1 cannot begin or end with characters that run into the field separator &quot;%2&quot;.</source>
+        <comment>message: the entry&apos;s first or last characters would be read as part of the separator</comment>
+        <translation>%1 no puede empezar ni terminar con caracteres que se confundan con el separador de campos «%2».</translation>
+    </message>
+    <message>
+        <source>%1 cannot begin or end with characters that run into the record separator &quot;%2&quot;.</source>
+        <comment>message: the entry&apos;s first or last characters would be read as part of the separator</comment>
+        <translation>%1 no puede empezar ni terminar con caracteres que se confundan con el separador de registros «%2».</translation>
+    </message>
+    <message>
+        <source>%1 cannot begin or end with characters that run into the table separator &quot;%2&quot;.</source>
+        <comment>message: the entry&apos;s first or last characters would be read as part of the separator</comment>
+        <translation>%1 no puede empezar ni terminar con caracteres que se confundan con el separador de tablas «%2».</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; cannot be saved with the field separator &quot;%3&quot;.</source>
+        <comment>message: %1 is a value such as &quot;The vendor id&quot;</comment>
+        <translation>%1 «%2» no se puede guardar con el separador de campos «%3».</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; cannot be saved with the record separator &quot;%3&quot;.</source>
+        <comment>message: %1 is a value such as &quot;The vendor id&quot;</comment>
+        <translation>%1 «%2» no se puede guardar con el separador de registros «%3».</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; cannot be saved with the table separator &quot;%3&quot;.</source>
+        <comment>message: %1 is a value such as &quot;The vendor id&quot;</comment>
+        <translation>%1 «%2» no se puede guardar con el separador de tablas «%3».</translation>
+    </message>
+    <message>
+        <source>The new address id</source>
+        <comment>start of a message</comment>
+        <translation>El nuevo identificador de dirección</translation>
+    </message>
+    <message>
+        <source>The address id</source>
+        <comment>start of a message</comment>
+        <translation>El identificador de dirección</translation>
+    </message>
+    <message>
+        <source>The vendor id</source>
+        <comment>start of a message</comment>
+        <translation>El identificador del proveedor</translation>
+    </message>
+    <message>
+        <source>The contact type id</source>
+        <comment>start of a message</comment>
+        <translation>El identificador del tipo de contacto</translation>
+    </message>
+    <message>
+        <source>The country code</source>
+        <comment>start of a message</comment>
+        <translation>El código de país</translation>
+    </message>
+    <message>
+        <source>The state id</source>
+        <comment>start of a message; state or province, not a status</comment>
+        <translation>El identificador del estado</translation>
+    </message>
+    <message>
+        <source>No address can be saved with the field separator &quot;%1&quot; and the record separator &quot;%2&quot;.</source>
+        <comment>message: these separators cannot carry any address</comment>
+        <translation>No se puede guardar ninguna dirección con el separador de campos «%1» y el separador de registros «%2».</translation>
     </message>
 </context>
 <context>

@@ -231,7 +231,6 @@
     <message>
         <source>%1 cannot contain the field separator &quot;%2&quot;.</source>
         <comment>message: the host&apos;s exchange text separates values with this text</comment>
-        <extracomment>%1 is an entry such as &quot;Contact Name&quot;, %2 the separator as typed.</extracomment>
         <translation>%1 ne peut pas contenir le séparateur de champs «&#xa0;%2&#xa0;».</translation>
     </message>
     <message>
@@ -308,6 +307,71 @@
         <source>Required</source>
         <comment>accessible description of an entry that must be filled in</comment>
         <translation>Obligatoire</translation>
+    </message>
+    <message>
+        <source>%1 cannot begin or end with characters that run into the field separator &quot;%2&quot;.</source>
+        <comment>message: the entry&apos;s first or last characters would be read as part of the separator</comment>
+        <translation>%1 ne peut pas commencer ni finir par des caractères qui se confondent avec le séparateur de champs «&#xa0;%2&#xa0;».</translation>
+    </message>
+    <message>
+        <source>%1 cannot begin or end with characters that run into the record separator &quot;%2&quot;.</source>
+        <comment>message: the entry&apos;s first or last characters would be read as part of the separator</comment>
+        <translation>%1 ne peut pas commencer ni finir par des caractères qui se confondent avec le séparateur d’enregistrements «&#xa0;%2&#xa0;».</translation>
+    </message>
+    <message>
+        <source>%1 cannot begin or end with characters that run into the table separator &quot;%2&quot;.</source>
+        <comment>message: the entry&apos;s first or last characters would be read as part of the separator</comment>
+        <translation>%1 ne peut pas commencer ni finir par des caractères qui se confondent avec le séparateur de tables «&#xa0;%2&#xa0;».</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; cannot be saved with the field separator &quot;%3&quot;.</source>
+        <comment>message: %1 is a value such as &quot;The vendor id&quot;</comment>
+        <translation>%1 «&#xa0;%2&#xa0;» ne peut pas être enregistré avec le séparateur de champs «&#xa0;%3&#xa0;».</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; cannot be saved with the record separator &quot;%3&quot;.</source>
+        <comment>message: %1 is a value such as &quot;The vendor id&quot;</comment>
+        <translation>%1 «&#xa0;%2&#xa0;» ne peut pas être enregistré avec le séparateur d’enregistrements «&#xa0;%3&#xa0;».</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; cannot be saved with the table separator &quot;%3&quot;.</source>
+        <comment>message: %1 is a value such as &quot;The vendor id&quot;</comment>
+        <translation>%1 «&#xa0;%2&#xa0;» ne peut pas être enregistré avec le séparateur de tables «&#xa0;%3&#xa0;».</translation>
+    </message>
+    <message>
+        <source>The new address id</source>
+        <comment>start of a message</comment>
+        <translation>Le nouvel identifiant d’adresse</translation>
+    </message>
+    <message>
+        <source>The address id</source>
+        <comment>start of a message</comment>
+        <translation>L’identifiant d’adresse</translation>
+    </message>
+    <message>
+        <source>The vendor id</source>
+        <comment>start of a message</comment>
+        <translation>L’identifiant du fournisseur</translation>
+    </message>
+    <message>
+        <source>The contact type id</source>
+        <comment>start of a message</comment>
+        <translation>L’identifiant du type de contact</translation>
+    </message>
+    <message>
+        <source>The country code</source>
+        <comment>start of a message</comment>
+        <translation>Le code du pays</translation>
+    </message>
+    <message>
+        <source>The state id</source>
+        <comment>start of a message; state or province, not a status</comment>
+        <translation>L’identifiant de l’État ou de la province</translation>
+    </message>
+    <message>
+        <source>No address can be saved with the field separator &quot;%1&quot; and the record separator &quot;%2&quot;.</source>
+        <comment>message: these separators cannot carry any address</comment>
+        <translation>Aucune adresse ne peut être enregistrée avec le séparateur de champs «&#xa0;%1&#xa0;» et le séparateur d’enregistrements «&#xa0;%2&#xa0;».</translation>
     </message>
 </context>
 <context>

@@ -31,6 +31,7 @@ public:
         TableAbsent, //!< a lookup table was read before any load built it
         NoSelection, //!< an operation needed a selected list row and there was none
         InvalidArgument, //!< a host passed an argument of the wrong kind
+        SeparatorClash, //!< an exported entry would not split back into its values at the separators
     };
 
     Error(Code code, const QString &message);

@@ -77,7 +77,7 @@ public:
 
 private:
     friend class VendorContactPrivate;
-    std::unique_ptr<VendorContactPrivate> d;
+    const std::unique_ptr<VendorContactPrivate> d;
 };
 
 /*!

@@ -2,10 +2,12 @@
 
 #include <contactdata.h>
 #include <contactlistmodel.h>
+#include <exchange.h>
 #include <lookups.h>
 #include <numbers.h>
 
 #include <ZebVendorContact/error.h>
+#include <ZebVendorContact/vendorcontact.h>
 
 #include <QtTest/QTest>
 #include <QtWidgets/QLineEdit>
@@ -79,6 +81,62 @@ QString expectedExport(ContactData &data, bool editAllowed)
         text += data.recordSeparator;
     }
     return text;
+}
+
+QString exportProblem(VendorContact &control, ContactData &data, bool editAllowed)
+{
+    const QString &field = data.fieldSeparator;
+    const QString &record = data.recordSeparator;
+    auto pieces = [](const QString &text, const QString &separator) {
+        QStringList list;
+        for (QStringView piece : splitBySeparator(text, separator))
+            list << piece.toString();
+        return list;
+    };
+
+    std::vector<QStringList> flagged;
+    bool unreadable = false;
+    if (editAllowed && data.store.isOpen()) {
+        for (data.store.moveFirst(); !data.store.atEnd(); data.store.moveNext()) {
+            if (fieldText(data.store.read(FlagField)).isEmpty())
+                continue;
+            QStringList values;
+            for (int value = 0; value < FlagField; ++value)
+                values << fieldText(data.store.read(value));
+            const QStringList records = pieces(values.join(field) + record, record);
+            unreadable = unreadable || pieces(records.value(0), data.tableSeparator).size() > 1 ||
+                records.size() != 2 || !records[1].isEmpty() || pieces(records[0], field) != values;
+            flagged.push_back(values);
+        }
+    }
+
+    QString exported;
+    try {
+        exported = control.GetContactAddress();
+    } catch (const Error &error) {
+        return unreadable && error.code() == Error::Code::SeparatorClash
+            ? QString()
+            : QStringLiteral("the export failed: %1").arg(error.message());
+    }
+    if (unreadable)
+        return QStringLiteral("the export handed out an entry that does not read back: %1").arg(exported);
+
+    QStringList entries = pieces(exported, record);
+    if (!entries.isEmpty() && entries.takeLast().size() > 0)
+        return QStringLiteral("the export does not end with the record separator: %1").arg(exported);
+    if (entries.size() != qsizetype(flagged.size()))
+        return QStringLiteral("the export reads back as %1 entries, the store has %2 flagged records: %3")
+            .arg(entries.size())
+            .arg(flagged.size())
+            .arg(exported);
+    for (qsizetype i = 0; i < entries.size(); ++i) {
+        const QStringList values = pieces(entries[i], field);
+        if (values != flagged[std::size_t(i)])
+            return QStringLiteral("entry %1 reads back as \"%2\", the store holds \"%3\"")
+                .arg(i)
+                .arg(values.join(u'\u00b7'), flagged[std::size_t(i)].join(u'\u00b7'));
+    }
+    return {};
 }
 
 std::optional<qint16> typeIdOfName(const ContactData &data, const QString &typeName)

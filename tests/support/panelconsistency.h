@@ -18,6 +18,7 @@ class QLineEdit;
 namespace ZebVendorContact {
 
 class ContactData;
+class VendorContact;
 class ContactListModel;
 
 namespace Consistency {
@@ -31,6 +32,16 @@ QString fieldText(const QVariant &value);
 /// The export as the exchange rules build it from the store's flagged
 /// records; empty while editing is not allowed or the store is closed.
 QString expectedExport(ContactData &data, bool editAllowed);
+
+/**
+ * Reads the control's export back under the load's own split rule and
+ * compares it with the store: one entry per flagged record, in store order,
+ * each splitting into the record's fifteen values (null as empty). Where a
+ * flagged record's entry would not read back whole, the export must instead
+ * have failed with Error(SeparatorClash). Returns what differs, or the empty
+ * text.
+ */
+QString exportProblem(VendorContact &control, ContactData &data, bool editAllowed);
 
 /// The id of the type named in the type picker; 0 before any type table,
 /// nullopt when the table does not name it.
