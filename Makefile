@@ -80,9 +80,11 @@ screenshots:
 
 # The benchmarks, built in Release: every case's median time with its ratio
 # to the two references (a memchr pass over the load text, the stock
-# QTreeWidget route), then the heap a loaded control holds. Google
-# Benchmark's own report goes to $(BENCH_BUILD)/bench-report.txt; BENCH_ARGS
-# go to it (for instance --benchmark_filter=load).
+# QTreeWidget route), then the heap a loaded control holds, and the picture
+# of the load's and the stock route's time against the address count
+# (docs/bench-load.png, drawn by gnuplot). Google Benchmark's own report goes
+# to $(BENCH_BUILD)/bench-report.txt; BENCH_ARGS go to it (for instance
+# --benchmark_filter=load).
 BENCH_BUILD ?= build-bench
 BENCH_ARGS ?=
 
@@ -91,8 +93,12 @@ bench: deps
 	cmake --build $(BENCH_BUILD) -j$(JOBS) --target bench_vendorcontact bench_memory
 	@echo "Running the benchmarks (about a minute; details in $(BENCH_BUILD)/bench-report.txt)"
 	QT_QPA_PLATFORM=offscreen $(BENCH_BUILD)/bench/bench_vendorcontact --benchmark_color=false \
-	    --report=$(BENCH_BUILD)/bench-report.txt $(BENCH_ARGS)
+	    --report=$(BENCH_BUILD)/bench-report.txt --plot-data=$(BENCH_BUILD)/bench-plot.dat $(BENCH_ARGS)
 	QT_QPA_PLATFORM=offscreen $(BENCH_BUILD)/bench/bench_memory
+	@if [ -s $(BENCH_BUILD)/bench-plot.dat ]; then \
+	    gnuplot -e "data='$(BENCH_BUILD)/bench-plot.dat'; out='docs/bench-load.png'" bench/plot.gp && \
+	    echo "Time against address count: docs/bench-load.png"; \
+	fi
 
 # libFuzzer harnesses under ASan and UBSan, built with clang; each runs for
 # FUZZ_SECONDS on its seed corpus (fuzz/corpus/<harness>) plus what earlier

@@ -27,10 +27,13 @@
 #include <ZebVendorContact/vendorcontact.h>
 
 #include <QtCore/QHash>
+#include <QtGui/QStandardItemModel>
 #include <QtTest/QTest>
 #include <QtWidgets/QApplication>
 #include <QtWidgets/QComboBox>
+#include <QtWidgets/QFrame>
 #include <QtWidgets/QHeaderView>
+#include <QtWidgets/QLabel>
 #include <QtWidgets/QLineEdit>
 #include <QtWidgets/QPushButton>
 #include <QtWidgets/QTreeView>
@@ -57,6 +60,9 @@ using ZebVendorContact::VendorContactPrivate;
 using Clock = std::chrono::steady_clock;
 
 const std::vector<int> Sizes = { 1, 1000, 32767 };
+// The load and the stock route also run at these sizes, for the picture of
+// time against address count.
+const std::vector<int> PlotSizes = { 1, 10, 100, 1000, 3000, 10000, 32767 };
 
 // --- Data ------------------------------------------------------------------
 
@@ -397,7 +403,66 @@ void exportCase(benchmark::State &state)
         state.SkipWithError("nothing was exported");
 }
 
+// Creating an empty control and showing it, until its first paint is done.
+void createAndShowCase(benchmark::State &state)
+{
+    for (auto _ : state) {
+        std::unique_ptr<VendorContact> control;
+        state.SetIterationTime(measured([&] {
+            control = std::make_unique<VendorContact>();
+            control->show();
+            paintNow(control.get());
+        }));
+        benchmark::DoNotOptimize(control.get());
+    }
+}
+
 // --- References --------------------------------------------------------------
+
+// The control's widgets made plainly, as a form would make them: the same
+// frames, list (with a plain item model of fifteen columns), labels, entries,
+// pickers and buttons, at the same places, created, shown and painted.
+void plainWidgetsReference(benchmark::State &state)
+{
+    for (auto _ : state) {
+        std::unique_ptr<QWidget> window;
+        state.SetIterationTime(measured([&] {
+            window = std::make_unique<QWidget>();
+            window->resize(484, 477);
+            auto *outer = new QFrame(window.get());
+            outer->setFrameStyle(QFrame::Box | QFrame::Sunken);
+            outer->setGeometry(0, -6, 484, 477);
+            auto *list = new QTreeView(outer);
+            auto *model = new QStandardItemModel(0, 15, list);
+            list->setModel(model);
+            list->setRootIsDecorated(false);
+            list->setUniformRowHeights(true);
+            list->setGeometry(4, 11, 474, 150);
+            new QLabel(u"Type"_s, outer);
+            new QLineEdit(outer);
+            new QComboBox(outer);
+            auto *details = new QFrame(outer);
+            details->setFrameStyle(QFrame::Box | QFrame::Sunken);
+            details->setGeometry(6, 186, 472, 256);
+            for (int i = 0; i < 12; ++i) {
+                (new QLabel(u"Caption"_s, details))->setGeometry(8, 8 + 20 * i, 90, 13);
+                (new QLineEdit(details))->setGeometry(113, 6 + 20 * i, 250, 19);
+            }
+            new QComboBox(details);
+            new QComboBox(details);
+            QPixmap bullet(12, 12);
+            bullet.fill(Qt::black);
+            for (int i = 0; i < 5; ++i)
+                (new QLabel(details))->setPixmap(bullet);
+            for (const QString &caption : { u"Add"_s, u"Edit"_s, u"Delete"_s })
+                new QPushButton(caption, outer);
+            new QLabel(u"Version"_s, outer);
+            window->show();
+            paintNow(window.get());
+        }));
+        benchmark::DoNotOptimize(window.get());
+    }
+}
 
 // Counts the code units equal to `separator` (one code unit, below 256) in
 // UTF-16 data with memchr over its bytes: a hit is a separator when it is the
@@ -541,6 +606,9 @@ const Case References[] = {
     { "ref_stock", "reference: stock QTreeWidget route", stockReference },
 };
 
+const Case CreateAndShow = { "create_show", "create and show an empty control", createAndShowCase };
+const Case PlainWidgets = { "ref_plain_widgets", "reference: the same widgets made plainly", plainWidgetsReference };
+
 // Iterations per repetition, fixed: a case's untimed part (putting the panel
 // where the action starts, painting) can cost far more than the action, so
 // letting the library run until enough measured time has gathered would take
@@ -552,21 +620,26 @@ int iterationsFor(int size)
 
 void registerAll()
 {
-    auto add = [](const Case &c) {
-        for (int size : Sizes) {
-            benchmark::RegisterBenchmark(c.name, c.function)
-                ->Arg(size)
-                ->Iterations(iterationsFor(size))
-                ->Repetitions(5)
-                ->ReportAggregatesOnly(true)
-                ->UseManualTime()
-                ->Unit(benchmark::kMillisecond);
-        }
+    auto addSize = [](const Case &c, int size, int iterations) {
+        benchmark::RegisterBenchmark(c.name, c.function)
+            ->Arg(size)
+            ->Iterations(iterations)
+            ->Repetitions(5)
+            ->ReportAggregatesOnly(true)
+            ->UseManualTime()
+            ->Unit(benchmark::kMillisecond);
     };
-    for (const Case &c : References)
-        add(c);
+    auto add = [&](const Case &c, const std::vector<int> &sizes) {
+        for (int size : sizes)
+            addSize(c, size, iterationsFor(size));
+    };
+    add(References[0], Sizes);
+    add(References[1], PlotSizes);
     for (const Case &c : Cases)
-        add(c);
+        add(c, std::string(c.name) == "load" ? PlotSizes : Sizes);
+    // The same run compares the two, back to back.
+    addSize(PlainWidgets, 1, 40);
+    addSize(CreateAndShow, 1, 40);
 }
 
 /// The usual console output, plus the medians kept for the table.
@@ -670,6 +743,29 @@ void printTable(const TableReporter &reporter)
         for (int size : Sizes)
             row(c, size);
     }
+
+    const double control = reporter.median(CreateAndShow.name, 1).ms;
+    const double plain = reporter.median(PlainWidgets.name, 1).ms;
+    if (control > 0 && plain > 0) {
+        std::printf("\n%-40s %9s %9s\n", "", "ms", "x plain");
+        std::printf("%-40s %9s %9s\n", CreateAndShow.title, formatMilliseconds(control).c_str(),
+            formatRatio(control / plain).c_str());
+        std::printf("%-40s %9s %9s\n", PlainWidgets.title, formatMilliseconds(plain).c_str(), "1.00x");
+    }
+}
+
+/// The load's and the stock route's medians against the address count, one
+/// line per count, for the picture `make bench` draws.
+void writePlotData(const TableReporter &reporter, const std::string &path)
+{
+    std::ofstream out(path);
+    out << "# addresses  control_load_ms  stock_route_ms\n";
+    for (int size : PlotSizes) {
+        const double control = reporter.median("load", size).ms;
+        const double stock = reporter.median("ref_stock", size).ms;
+        if (control > 0 && stock > 0)
+            out << size << ' ' << control << ' ' << stock << '\n';
+    }
 }
 
 } // namespace
@@ -689,16 +785,22 @@ int main(int argc, char **argv)
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
 
     // --report=FILE: Google Benchmark's own report goes to FILE, so the
-    // terminal shows only the table.
+    // terminal shows only the table. --plot-data=FILE: the load's and the
+    // stock route's times against the address count go to FILE.
     std::ofstream reportFile;
-    for (int i = 1; i < argc; ++i) {
+    std::string plotData;
+    for (int i = 1; i < argc;) {
         const std::string argument = argv[i];
-        if (argument.rfind("--report=", 0) != 0)
+        if (argument.rfind("--report=", 0) == 0)
+            reportFile.open(argument.substr(std::strlen("--report=")));
+        else if (argument.rfind("--plot-data=", 0) == 0)
+            plotData = argument.substr(std::strlen("--plot-data="));
+        else {
+            ++i;
             continue;
-        reportFile.open(argument.substr(std::strlen("--report=")));
+        }
         std::copy(argv + i + 1, argv + argc + 1, argv + i); // argv[argc] is the null pointer
         --argc;
-        break;
     }
 
     benchmark::Initialize(&argc, argv);
@@ -713,6 +815,8 @@ int main(int argc, char **argv)
     }
     benchmark::RunSpecifiedBenchmarks(&reporter);
     printTable(reporter);
+    if (!plotData.empty())
+        writePlotData(reporter, plotData);
     benchmark::Shutdown();
     return 0;
 }

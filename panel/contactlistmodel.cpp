@@ -2,8 +2,11 @@
 
 #include "paneltexts.h"
 
+#include <QtCore/QScopeGuard>
+
 #include <algorithm>
 #include <numeric>
+#include <utility>
 
 namespace ZebVendorContact {
 
@@ -15,36 +18,84 @@ constexpr int InitialSortColumn = 2;
 
 } // namespace
 
-ListRow::ListRow(const Columns &columns)
+namespace {
+
+// The record field shown in each list column; the type and state columns
+// show names from the lookup tables instead.
+constexpr int TypeColumn = 3;
+constexpr int StateColumn = 8;
+constexpr std::array<int, ListRow::ColumnCount> FieldOfColumn = {
+    AddressID,
+    ObjectID,
+    Name,
+    Type,
+    Street1,
+    Street2,
+    City,
+    Country,
+    State,
+    PostalCode,
+    Phone,
+    FAX,
+    Email,
+    Phone2,
+    Phone3,
+};
+
+// The most code units of a text the list hands to its view. Far more than a
+// column can show, and the view elides what does not fit; but a view
+// measures and lays out all of the text it gets, and a host may send a type
+// or state name of millions of characters. The row keeps the whole text.
+constexpr qsizetype MaxShownLength = 1024;
+
+QString shownText(QStringView text)
 {
-    // One allocation of the exact size, each text copied once: a rebuild
-    // makes a row for every address of the type.
-    qsizetype total = 0;
-    for (QStringView column : columns)
-        total += column.size();
-    if (total == 0)
-        return; // all columns empty: no buffer at all
-    m_buffer = QString(total, Qt::Uninitialized);
-    QChar *out = m_buffer.data();
-    qsizetype end = 0;
+    if (text.size() <= MaxShownLength)
+        return text.toString();
+    QStringView shown = text.first(MaxShownLength);
+    if (shown.back().isHighSurrogate())
+        shown.chop(1); // never half a character
+    return shown + QChar(0x2026); // the horizontal ellipsis
+}
+
+} // namespace
+
+ListRow::ListRow(const Columns &columns)
+    : m_typeName(columns[TypeColumn].toString())
+    , m_stateName(columns[StateColumn].toString())
+{
+    std::array<QStringView, IsUpdated> values;
     for (int column = 0; column < ColumnCount; ++column) {
-        std::copy(columns[column].begin(), columns[column].end(), out + end);
-        end += columns[column].size();
-        m_end[column] = quint32(end);
+        if (column != TypeColumn && column != StateColumn)
+            values[std::size_t(FieldOfColumn[std::size_t(column)])] = columns[std::size_t(column)];
     }
+    m_record.fillTexts(values.data(), int(values.size()));
+}
+
+ListRow::ListRow(const ContactRecord &record, const QString &typeName, const QString &stateName)
+    : m_record(record)
+    , m_typeName(typeName)
+    , m_stateName(stateName)
+{
 }
 
 QStringView ListRow::text(int column) const
 {
-    const qsizetype from = start(column);
-    return QStringView(m_buffer).sliced(from, m_end.at(column) - from);
+    switch (column) {
+    case TypeColumn:
+        return m_typeName;
+    case StateColumn:
+        return m_stateName;
+    default:
+        return m_record.text(FieldOfColumn.at(std::size_t(column)));
+    }
 }
 
 ListRow::Columns ListRow::columns() const
 {
     Columns result;
     for (int column = 0; column < ColumnCount; ++column)
-        result[column] = text(column);
+        result[std::size_t(column)] = text(column);
     return result;
 }
 
@@ -78,7 +129,7 @@ QVariant ContactListModel::data(const QModelIndex &index, int role) const
     if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
         return {};
     if (role == Qt::DisplayRole)
-        return text(index.row(), index.column()).toString();
+        return shownText(text(index.row(), index.column()));
     return {};
 }
 
@@ -146,12 +197,7 @@ std::vector<int> ContactListModel::sortedPermutation(const std::vector<ListRow> 
     texts.reserve(rows.size());
     for (const ListRow &row : rows)
         texts.push_back(row.text(m_sortColumn));
-    const ListCollator::SortKeys keys = m_collator.sortKeys(texts);
-    std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
-        const int comparison = keys.compare(std::size_t(a), std::size_t(b));
-        return ascending ? comparison < 0 : comparison > 0;
-    });
-    return order;
+    return m_collator.sortKeys(texts).sortedOrder(ascending);
 }
 
 std::vector<int> ContactListModel::reversedPermutation() const
@@ -174,97 +220,144 @@ std::vector<int> ContactListModel::reversedPermutation() const
     return order;
 }
 
-void ContactListModel::setRows(std::vector<ListRow> rows)
+template<typename Change> int ContactListModel::runChange(Change &&change)
 {
-    beginResetModel();
-    const std::vector<int> order = sortedPermutation(rows);
-    m_rows.clear();
-    m_rows.reserve(rows.size());
-    for (int from : order)
-        m_rows.push_back(std::move(rows[std::size_t(from)]));
-    endResetModel();
+    int result = 0;
+    {
+        ++m_changeDepth;
+        const auto leave = qScopeGuard([this] { --m_changeDepth; });
+        result = change();
+    }
+    if (m_changeDepth > 0 || (!m_pendingRows && m_idleTasks.empty()))
+        return result;
+    // In the order they were asked for; each may ask for more.
+    while (m_pendingRows || !m_idleTasks.empty()) {
+        if (m_pendingRows) {
+            std::vector<ListRow> rows = std::move(*m_pendingRows);
+            m_pendingRows.reset();
+            resetRows(std::move(rows));
+        }
+        std::vector<std::function<void()>> tasks = std::move(m_idleTasks);
+        m_idleTasks.clear();
+        for (const std::function<void()> &task : tasks)
+            task();
+    }
+    return -1;
 }
 
-int ContactListModel::insertRow(ListRow row)
+void ContactListModel::runWhenIdle(std::function<void()> task)
 {
-    const int position = insertionPoint(row.text(m_sortColumn), -1);
-    beginInsertRows({}, position, position);
-    m_rows.insert(m_rows.begin() + position, std::move(row));
-    endInsertRows();
-    return position;
+    if (m_changeDepth > 0)
+        m_idleTasks.push_back(std::move(task));
+    else
+        task();
+}
+
+void ContactListModel::setRows(std::vector<ListRow> rows)
+{
+    if (m_changeDepth > 0) {
+        m_pendingRows = std::move(rows);
+        return;
+    }
+    resetRows(std::move(rows));
+}
+
+void ContactListModel::resetRows(std::vector<ListRow> rows)
+{
+    runChange([&] {
+        beginResetModel();
+        const std::vector<int> order = sortedPermutation(rows);
+        m_rows.clear();
+        m_rows.reserve(rows.size());
+        for (int from : order)
+            m_rows.push_back(std::move(rows[std::size_t(from)]));
+        endResetModel();
+        return 0;
+    });
+}
+
+int ContactListModel::insertListRow(ListRow row)
+{
+    return runChange([&] {
+        const int position = insertionPoint(row.text(m_sortColumn), -1);
+        beginInsertRows({}, position, position);
+        m_rows.insert(m_rows.begin() + position, std::move(row));
+        endInsertRows();
+        return position;
+    });
 }
 
 int ContactListModel::replaceRow(int position, ListRow row)
 {
-    const int target = insertionPoint(row.text(m_sortColumn), position);
-    m_rows[std::size_t(position)] = std::move(row);
-    if (target == position) {
-        Q_EMIT dataChanged(index(position, 0), index(position, ListRow::ColumnCount - 1), { Qt::DisplayRole });
-        return position;
-    }
-
-    // The row moves to its new place and the rows between shift by one. Told
-    // as changed texts of those rows, with the persistent indexes (the
-    // selection) following their rows, not as a move of a row: the tree view
-    // answers a move by laying out every row again, 32,767 of them at most,
-    // for what is one saved address.
-    const int first = std::min(position, target);
-    const int last = std::max(position, target);
-    if (target < position)
-        std::rotate(m_rows.begin() + target, m_rows.begin() + position, m_rows.begin() + position + 1);
-    else
-        std::rotate(m_rows.begin() + position, m_rows.begin() + position + 1, m_rows.begin() + target + 1);
-
-    const QModelIndexList before = persistentIndexList();
-    QModelIndexList after;
-    after.reserve(before.size());
-    for (const QModelIndex &index : before) {
-        int moved = index.row();
-        if (moved == position)
-            moved = target;
-        else if (moved >= first && moved <= last)
-            moved += target < position ? 1 : -1;
-        after.append(this->index(moved, index.column()));
-    }
-    changePersistentIndexList(before, after);
-    Q_EMIT dataChanged(index(first, 0), index(last, ListRow::ColumnCount - 1), { Qt::DisplayRole });
-    return target;
+    return runChange([&] {
+        const int target = insertionPoint(row.text(m_sortColumn), position);
+        if (target != position) {
+            // Qt's destination is the row the moved one goes before, counted
+            // before the move.
+            beginMoveRows({}, position, position, {}, target > position ? target + 1 : target);
+            if (target < position)
+                std::rotate(m_rows.begin() + target, m_rows.begin() + position, m_rows.begin() + position + 1);
+            else
+                std::rotate(m_rows.begin() + position, m_rows.begin() + position + 1, m_rows.begin() + target + 1);
+            m_rows[std::size_t(target)] = std::move(row);
+            endMoveRows();
+        } else {
+            m_rows[std::size_t(position)] = std::move(row);
+        }
+        Q_EMIT dataChanged(index(target, 0), index(target, ListRow::ColumnCount - 1), { Qt::DisplayRole });
+        return target;
+    });
 }
 
 void ContactListModel::removeRowAt(int position)
 {
-    beginRemoveRows({}, position, position);
-    m_rows.erase(m_rows.begin() + position);
-    endRemoveRows();
+    runChange([&] {
+        beginRemoveRows({}, position, position);
+        m_rows.erase(m_rows.begin() + position);
+        endRemoveRows();
+        return 0;
+    });
 }
 
 void ContactListModel::setSortState(int column, Qt::SortOrder order)
 {
     if (column < 0 || column >= ListRow::ColumnCount)
         return;
-    Q_EMIT layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
-    // The header of the sort column clicked again only turns the order round.
-    const bool reverseOnly = column == m_sortColumn && order != m_sortOrder;
-    m_sortColumn = column;
-    m_sortOrder = order;
+    runChange([&] {
+        // The header of the sort column clicked again only turns the order
+        // round. The new order is worked out before the layout change is
+        // announced: a failure leaves the sort state and the rows as they were.
+        const bool reverseOnly = column == m_sortColumn && order != m_sortOrder;
+        const int oldColumn = std::exchange(m_sortColumn, column);
+        const Qt::SortOrder oldOrder = std::exchange(m_sortOrder, order);
+        std::vector<int> permutation;
+        try {
+            permutation = reverseOnly ? reversedPermutation() : sortedPermutation(m_rows);
+        } catch (...) {
+            m_sortColumn = oldColumn;
+            m_sortOrder = oldOrder;
+            throw;
+        }
 
-    const std::vector<int> permutation = reverseOnly ? reversedPermutation() : sortedPermutation(m_rows);
-    std::vector<int> newPosition(m_rows.size());
-    std::vector<ListRow> sorted;
-    sorted.reserve(m_rows.size());
-    for (std::size_t to = 0; to < permutation.size(); ++to) {
-        newPosition[std::size_t(permutation[to])] = int(to);
-        sorted.push_back(std::move(m_rows[std::size_t(permutation[to])]));
-    }
-    m_rows = std::move(sorted);
+        Q_EMIT layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
+        std::vector<int> newPosition(m_rows.size());
+        std::vector<ListRow> sorted;
+        sorted.reserve(m_rows.size());
+        for (std::size_t to = 0; to < permutation.size(); ++to) {
+            newPosition[std::size_t(permutation[to])] = int(to);
+            sorted.push_back(std::move(m_rows[std::size_t(permutation[to])]));
+        }
+        m_rows = std::move(sorted);
 
-    const QModelIndexList before = persistentIndexList();
-    QModelIndexList after;
-    after.reserve(before.size());
-    for (const QModelIndex &index : before)
-        after.append(this->index(newPosition[std::size_t(index.row())], index.column()));
-    changePersistentIndexList(before, after);
-    Q_EMIT layoutChanged({}, QAbstractItemModel::VerticalSortHint);
+        const QModelIndexList before = persistentIndexList();
+        QModelIndexList after;
+        after.reserve(before.size());
+        for (const QModelIndex &index : before)
+            after.append(this->index(newPosition[std::size_t(index.row())], index.column()));
+        changePersistentIndexList(before, after);
+        Q_EMIT layoutChanged({}, QAbstractItemModel::VerticalSortHint);
+        return 0;
+    });
 }
 
 } // namespace ZebVendorContact

@@ -2,19 +2,28 @@
 
 #include "listcollator.h"
 
+#include <contactrecord.h>
+
 #include <QtCore/QAbstractTableModel>
 #include <QtCore/QString>
 
 #include <array>
+#include <functional>
+#include <optional>
 #include <vector>
 
 namespace ZebVendorContact {
 
 /*!
  * The texts of one row of the address list: column 0 (the address id) and
- * the fourteen further columns. The list keeps its own copy of every shown
- * address, so the row is stored compactly: one buffer and fifteen end
- * offsets, instead of fifteen separately allocated strings.
+ * the fourteen further columns.
+ *
+ * A row made from a stored record shares that record's text buffer (an
+ * implicitly shared QString) and only points at its fields; the type and
+ * state names are shared copies of the lookup tables' strings. Nothing is
+ * copied per row, and the cell texts are cut from the buffer only when the
+ * view asks for them. A later change of the record gives the record a
+ * buffer of its own and leaves the row as it was.
  */
 class ListRow
 {
@@ -23,21 +32,21 @@ public:
     using Columns = std::array<QStringView, ColumnCount>;
 
     ListRow() = default;
+    /// A row with its own copy of the texts.
     explicit ListRow(const Columns &columns);
+    /// A row showing `record`, its Type as `typeName` and its State as
+    /// `stateName`.
+    ListRow(const ContactRecord &record, const QString &typeName, const QString &stateName);
 
     QStringView text(int column) const;
     Columns columns() const;
 
-    friend bool operator==(const ListRow &a, const ListRow &b)
-    {
-        return a.m_end == b.m_end && a.m_buffer == b.m_buffer;
-    }
+    friend bool operator==(const ListRow &a, const ListRow &b) { return a.columns() == b.columns(); }
 
 private:
-    qsizetype start(int column) const { return column == 0 ? 0 : m_end[column - 1]; }
-
-    QString m_buffer;
-    std::array<quint32, ColumnCount> m_end {};
+    ContactRecord m_record;
+    QString m_typeName;
+    QString m_stateName;
 };
 
 /*!
@@ -68,16 +77,27 @@ public:
     const ListRow &row(int row) const { return m_rows.at(std::size_t(row)); }
     QStringView text(int row, int column) const { return this->row(row).text(column); }
 
-    /// Replaces every row; the new rows are put in sort order.
+    /// Replaces every row; the new rows are put in sort order. Called from a
+    /// slot connected to one of this model's own signals while another change
+    /// is under way, the replacement waits until that change has ended (see
+    /// ChangeScope).
     void setRows(std::vector<ListRow> rows);
     void clear() { setRows({}); }
     /// Adds a row at its place in the sort order (after rows with an equal
-    /// sort text); returns its position.
-    int insertRow(ListRow row);
+    /// sort text); returns its position, or -1 when a replacement of every
+    /// row asked for during the insertion has already taken its place.
+    int insertListRow(ListRow row);
     /// Replaces the texts of a row and moves it to its place in the sort
-    /// order; returns its new position.
+    /// order; returns its new position (-1 as for insertListRow()).
     int replaceRow(int position, ListRow row);
     void removeRowAt(int position);
+
+    /// Whether a change of the rows is under way (its signals are being sent).
+    bool isChanging() const { return m_changeDepth > 0; }
+    /// Runs `task` now, or, while a change is under way, right after the
+    /// outermost change has ended: for work that would change the rows from
+    /// a slot connected to the model's own signals.
+    void runWhenIdle(std::function<void()> task);
 
     int sortColumn() const { return m_sortColumn; }
     Qt::SortOrder sortOrder() const { return m_sortOrder; }
@@ -86,6 +106,19 @@ public:
     void setSortState(int column, Qt::SortOrder order);
 
 private:
+    /*!
+     * Runs `change`, a change of the rows from its first signal to its last,
+     * and returns what it returns. Slots connected to the model's signals may
+     * call back into the control (a host reloading from
+     * rowsAboutToBeInserted, say); a replacement of every row that arrives
+     * that way, and the tasks of runWhenIdle(), wait until the outermost
+     * change has ended, so no change ever runs inside another and no
+     * position computed before a signal is used after the rows changed under
+     * it. The result is then -1: the position it named may be gone.
+     */
+    template<typename Change> int runChange(Change &&change);
+    void resetRows(std::vector<ListRow> rows);
+
     int compareTexts(QStringView a, QStringView b) const;
     bool goesBefore(QStringView key, QStringView other) const;
     int insertionPoint(QStringView key, int skippedRow) const;
@@ -99,6 +132,9 @@ private:
     Qt::SortOrder m_sortOrder = Qt::AscendingOrder;
     ListCollator m_collator;
     std::array<QString, ListRow::ColumnCount> m_headers;
+    int m_changeDepth = 0;
+    std::optional<std::vector<ListRow>> m_pendingRows;
+    std::vector<std::function<void()>> m_idleTasks;
 };
 
 } // namespace ZebVendorContact

@@ -41,15 +41,19 @@ public:
         {
             if (!m_qtKeys.empty())
                 return m_qtKeys[a].compare(m_qtKeys[b]);
-            return std::strcmp(m_bytes.data() + m_starts[a], m_bytes.data() + m_starts[b]);
+            return std::strcmp(m_keys[a], m_keys[b]);
         }
+
+        /// The positions in the order of their texts, equal texts in the
+        /// order of their positions (a stable sort), ascending or descending.
+        std::vector<int> sortedOrder(bool ascending) const;
 
     private:
         friend class ListCollator;
         // Keys of the ICU collator, each ended by a zero byte, one after the
-        // other; or QCollator's keys.
-        std::vector<char> m_bytes;
-        std::vector<std::size_t> m_starts;
+        // other in one buffer per thread that made them; or QCollator's keys.
+        std::vector<char> m_bytes[2];
+        std::vector<const char *> m_keys;
         std::vector<QCollatorSortKey> m_qtKeys;
     };
 

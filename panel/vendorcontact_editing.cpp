@@ -347,7 +347,7 @@ void VendorContactPrivate::SaveContact(bool isNew)
         if (cboContactType->currentText() != typeName)
             return;
         const QuietList quiet(this);
-        m_listModel->insertRow(rowFrom(reading, addressId, vendorId, typeName));
+        m_listModel->insertListRow(rowFrom(reading, addressId, vendorId, typeName));
         return;
     }
 

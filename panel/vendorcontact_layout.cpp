@@ -91,10 +91,19 @@ QPushButton *makeButton(QWidget *parent, const QString &name, const QRect &geome
     return button;
 }
 
+// The font size the last panel chose (see choosePanelFont()).
+int lastPanelPixelSize = 11;
+
 } // namespace
 
 void VendorContactPrivate::UserControl_Initialize()
 {
+    // The widgets are made in the font the last panel chose, which is almost
+    // always this one's too: a font change afterwards would reach every child
+    // widget and cost more than making them.
+    QFont font = q->font();
+    font.setPixelSize(lastPanelPixelSize);
+    q->setFont(font);
     buildPanel();
     connectHandlers();
 
@@ -278,6 +287,7 @@ void VendorContactPrivate::choosePanelFont()
         if (fits)
             break;
     }
+    lastPanelPixelSize = font.pixelSize();
     q->setFont(font);
 
     QLabel *autoSized = detailLabels[AutoSizedLabel];

@@ -95,33 +95,38 @@ ListRow VendorContactPrivate::rowFromCurrentRecord(const QString &typeName, cons
     const ContactRecord &record = m_data.store.current();
 
     // A State that is not a whole number names no state, like an id that no
-    // state row has: the column stays empty and the list goes on.
-    QStringView stateName;
+    // state row has: the column stays empty and the list goes on. A null
+    // field shows as empty text.
+    QString stateName;
     if (const std::optional<qint16> stateId = parseWholeNumber16(record.text(State)))
-        stateName = stateNames.find(*stateId);
-
-    // A null field shows as empty text.
-    ListRow::Columns columns;
-    columns[AddressIdColumn] = record.text(AddressID);
-    columns[VendorIdColumn] = record.text(ObjectID);
-    columns[NameColumn] = record.text(Name);
-    columns[TypeNameColumn] = typeName;
-    // Past the type, every column shows the store field of its own number;
-    // the state column shows the state's name.
-    for (int column = Street1Column; column < ListColumnCount; ++column)
-        columns[std::size_t(column)] = record.text(column);
-    columns[StateNameColumn] = stateName;
-    return ListRow(columns);
+        stateName = stateNames.findText(*stateId);
+    // The row points into the record's text and copies nothing.
+    return ListRow(record, typeName, stateName);
 }
 
 void VendorContactPrivate::ShowContactsOfType(const QString &typeName)
 {
+    const quint64 rebuild = ++m_listRebuilds;
+    if (m_listModel->isChanging()) {
+        // Asked for from a slot on the list model's own signals (a host
+        // reloading there): the rebuild runs once the model's change has
+        // ended, unless a newer one was asked for by then; the counter also
+        // tells any rebuild under way to stop.
+        m_listModel->runWhenIdle([this, typeName, rebuild] {
+            if (rebuild == m_listRebuilds)
+                ShowContactsOfType(typeName);
+        });
+        return;
+    }
+    auto overtaken = [this, rebuild] { return rebuild != m_listRebuilds; };
     // Any failure ends the rebuild silently; the rows found so far stay.
     endQuietlyOnFailure("ShowContactsOfType", [&] {
         {
             const QuietList quiet(this);
             m_listModel->clear();
         }
+        if (overtaken())
+            return;
         ContactStore &store = m_data.store;
         if (store.recordCount() == 0) {
             // No address of any type: the list is empty, and so are the
@@ -155,6 +160,8 @@ void VendorContactPrivate::ShowContactsOfType(const QString &typeName)
             throw;
         }
         showRows();
+        if (overtaken())
+            return;
 
         emptyDetails();
         // While adding or editing (which a reload ends first) Save, Update

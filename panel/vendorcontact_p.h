@@ -178,6 +178,11 @@ private:
     // Set while the program changes the list's rows or selection, so only the
     // user's own selection changes count as a row click.
     int m_quietList = 0;
+    // Counts the list's rebuilds. A host may reload from a slot on the list
+    // model's own signals, in the middle of a rebuild; the unfinished rebuild
+    // sees the count move on and stops, so the list keeps the newer rows and
+    // matches the type picker.
+    quint64 m_listRebuilds = 0;
     bool m_shuttingDown = false;
 
     // What the buttons are derived from besides the state, the host's mode

@@ -64,6 +64,7 @@ void ContactRecord::setText(int field, QStringView text)
         setText(field, copy);
         return;
     }
+    detachFromSource();
 
     const qsizetype from = start(field);
     const qsizetype to = m_end[field];
@@ -157,8 +158,65 @@ void ContactRecord::fillTexts(const QStringView *values, int count)
     rehashAddressId();
 }
 
+void ContactRecord::detachFromSource()
+{
+    if (!m_source)
+        return;
+    qsizetype total = 0;
+    for (int field = 0; field < FieldCount; ++field) {
+        if (field != Type)
+            total += text(field).size();
+    }
+    QString buffer(total, Qt::Uninitialized);
+    std::array<quint16, FieldCount> ends {};
+    qsizetype end = 0;
+    for (int field = 0; field < FieldCount; ++field) {
+        if (field != Type) {
+            const QStringView value = text(field);
+            std::copy(value.begin(), value.end(), buffer.data() + end);
+            end += value.size();
+        }
+        ends[std::size_t(field)] = static_cast<quint16>(end);
+    }
+    m_buffer = std::move(buffer);
+    m_base = 0;
+    m_end = ends;
+    m_gap = 0;
+    m_source = false;
+}
+
+bool ContactRecord::viewTexts(const QString &source, const QStringView *values, int count, qsizetype gap)
+{
+    Q_ASSERT(m_nullMask == 0xFFFF && m_buffer.isEmpty());
+    Q_ASSERT(count > 0 && count <= FieldCount);
+    std::array<quint16, FieldCount> ends {};
+    qsizetype end = 0;
+    for (int field = 0; field < count; ++field) {
+        if (field > 0)
+            end += gap;
+        Q_ASSERT(values[field].isEmpty() || values[field].data() == values[0].data() + end);
+        end += values[field].size();
+        if (end > 0xFFFF)
+            return false;
+        ends[std::size_t(field)] = static_cast<quint16>(end);
+    }
+    for (int field = count; field < FieldCount; ++field)
+        ends[std::size_t(field)] = static_cast<quint16>(end); // null: never read
+    m_buffer = source;
+    m_base = values[0].data() - source.constData();
+    m_end = ends;
+    m_gap = static_cast<quint16>(gap);
+    m_source = true;
+    // Type stays null here; setType() gives it its value.
+    m_nullMask = static_cast<quint16>((0xFFFFu << count) | (1u << Type));
+    rehashAddressId();
+    return true;
+}
+
 qsizetype ContactRecord::heapBytes() const
 {
+    if (m_source)
+        return qsizetype(m_end[FieldCount - 1]) * qsizetype(sizeof(QChar));
     if (m_buffer.isNull() || m_buffer.capacity() == 0)
         return 0;
     // The allocation header of a QString plus the code units and terminator.

@@ -7,6 +7,7 @@
 #include <QtCore/QMetaType>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <limits>
 #include <optional>
@@ -264,34 +265,76 @@ void ContactStore::writeTextInto(ContactRecord &record, int field, QStringView t
     record.setText(field, text);
 }
 
+namespace {
+
+// The values of a new record up to the first rejected one, and the Type
+// among them.
+struct AcceptedValues
+{
+    int count = 0;
+    std::optional<qint16> type;
+};
+
+// The most code units of each field, in a plain array: the load checks every
+// value of every record against it.
+std::array<qsizetype, FieldCount> fieldSizes()
+{
+    std::array<qsizetype, FieldCount> sizes {};
+    for (int field = 0; field < FieldCount; ++field)
+        sizes[std::size_t(field)] = fieldDefinitions()[std::size_t(field)].size;
+    return sizes;
+}
+
+AcceptedValues acceptValues(const QStringView *values, int count, std::optional<Error> &rejection)
+{
+    static const std::array<qsizetype, FieldCount> sizes = fieldSizes();
+    AcceptedValues accepted;
+    int field = 0;
+    try {
+        for (; field < count; ++field) {
+            if (field == Type) {
+                accepted.type = parseWholeNumber16(values[field]);
+                if (!accepted.type)
+                    throwNotAWholeNumber(values[field]);
+            } else if (values[field].size() > sizes[std::size_t(field)]) {
+                checkTextFits(field, values[field]); // throws
+            }
+        }
+    } catch (const Error &error) {
+        rejection = error;
+    }
+    accepted.count = field;
+    return accepted;
+}
+
+} // namespace
+
 void ContactStore::fillNewRecord(ContactRecord &record, const QStringView *values, int count)
 {
     Q_ASSERT(count >= 0 && count <= FieldCount);
     // Check every value before any is written; what was accepted before a
     // rejected value is written all the same.
-    const auto &definitions = fieldDefinitions();
-    std::optional<qint16> type;
-    int accepted = 0;
-    try {
-        for (; accepted < count; ++accepted) {
-            const QStringView text = values[accepted];
-            if (accepted == Type) {
-                type = parseWholeNumber16(text);
-                if (!type)
-                    throwNotAWholeNumber(text);
-            } else if (text.size() > definitions[std::size_t(accepted)].size) {
-                checkTextFits(accepted, text); // throws
-            }
-        }
-    } catch (const Error &) {
-        record.fillTexts(values, accepted);
-        if (type)
-            record.setType(*type);
-        throw;
-    }
-    record.fillTexts(values, count);
-    if (type)
-        record.setType(*type);
+    std::optional<Error> rejection;
+    const AcceptedValues accepted = acceptValues(values, count, rejection);
+    record.fillTexts(values, accepted.count);
+    if (accepted.type)
+        record.setType(*accepted.type);
+    if (rejection)
+        throw *rejection;
+}
+
+void ContactStore::fillNewRecord(
+    ContactRecord &record, const QString &source, const QStringView *values, int count, qsizetype gap)
+{
+    Q_ASSERT(count >= 0 && count <= FieldCount);
+    std::optional<Error> rejection;
+    const AcceptedValues accepted = acceptValues(values, count, rejection);
+    if (accepted.count == 0 || !record.viewTexts(source, values, accepted.count, gap))
+        record.fillTexts(values, accepted.count);
+    if (accepted.type)
+        record.setType(*accepted.type);
+    if (rejection)
+        throw *rejection;
 }
 
 const ContactRecord &ContactStore::current() const

@@ -78,6 +78,12 @@ public:
     /// before it (as writing them one by one would leave it) and the Error is
     /// thrown.
     static void fillNewRecord(ContactRecord &record, const QStringView *values, int count);
+    /// The same for values that are pieces of `source`, one after the other,
+    /// `gap` code units apart (the load's record text split at its field
+    /// separator): the record points into `source` instead of copying them
+    /// (see ContactRecord::viewTexts()).
+    static void fillNewRecord(
+        ContactRecord &record, const QString &source, const QStringView *values, int count, qsizetype gap);
 
     /// The current record, for fast read-only access. Throws like read().
     const ContactRecord &current() const;

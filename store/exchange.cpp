@@ -8,6 +8,7 @@
 #include <array>
 #include <limits>
 #include <optional>
+#include <vector>
 
 #if defined(__SSE2__)
 #include <emmintrin.h>
@@ -43,41 +44,87 @@ qsizetype findUnit(const char16_t *units, qsizetype from, qsizetype size, char16
     return -1;
 }
 
-// Position of the next whole occurrence of `separator` in `text` at or after
-// `from`, or -1. Looks for the first code unit with the vectorised character
-// search and compares the rest only there, so a scan over the whole text stays
-// linear for the short separators of the exchange.
-qsizetype findSeparator(QStringView text, QStringView separator, qsizetype from)
+/*!
+ * Finds a separator in texts, left to right. Time is linear in the text
+ * whatever the separator and the text (Knuth-Morris-Pratt): a long separator
+ * over text that nearly matches it everywhere costs no more than a short one.
+ * Outside a partial match the search jumps to the next occurrence of the
+ * separator's first code unit with the vectorised character search, so the
+ * usual short separators cost about a character search.
+ */
+class SeparatorSearch
 {
-    if (separator.size() == 1)
-        return findUnit(text.utf16(), from, text.size(), separator.front().unicode());
-    const QChar first = separator.front();
-    const QStringView rest = separator.mid(1);
-    const qsizetype lastStart = text.size() - separator.size();
-    while (from <= lastStart) {
-        const qsizetype at = text.indexOf(first, from);
-        if (at < 0 || at > lastStart)
-            return -1;
-        if (rest.isEmpty() || text.mid(at + 1, rest.size()) == rest)
-            return at;
-        from = at + 1;
+public:
+    explicit SeparatorSearch(QStringView separator)
+        : m_separator(separator)
+        , m_fallback(separator.size() > 1 ? std::size_t(separator.size()) : 0, 0)
+    {
+        // m_fallback[k]: the length of the longest proper prefix of the
+        // separator's first k + 1 code units that also ends them.
+        qsizetype length = 0;
+        for (qsizetype k = 1; k < separator.size(); ++k) {
+            while (length > 0 && separator[k] != separator[length])
+                length = m_fallback[std::size_t(length - 1)];
+            if (separator[k] == separator[length])
+                ++length;
+            m_fallback[std::size_t(k)] = length;
+        }
     }
-    return -1;
-}
+
+    QStringView separator() const { return m_separator; }
+
+    /// Position of the next whole occurrence at or after `from`, or -1.
+    qsizetype find(QStringView text, qsizetype from) const
+    {
+        const char16_t *units = text.utf16();
+        const char16_t *wanted = m_separator.utf16();
+        const qsizetype size = text.size();
+        const qsizetype length = m_separator.size();
+        if (length == 0)
+            return -1; // an empty separator never matches
+        if (length == 1)
+            return findUnit(units, from, size, wanted[0]);
+        qsizetype matched = 0;
+        qsizetype at = from;
+        while (at < size) {
+            if (matched == 0) {
+                at = findUnit(units, at, size, wanted[0]);
+                if (at < 0)
+                    return -1;
+                matched = 1;
+                ++at;
+            } else if (units[at] == wanted[matched]) {
+                ++matched;
+                ++at;
+            } else {
+                matched = m_fallback[std::size_t(matched - 1)];
+                continue;
+            }
+            if (matched == length)
+                return at - length;
+        }
+        return -1;
+    }
+
+private:
+    QStringView m_separator;
+    std::vector<qsizetype> m_fallback;
+};
 
 // Calls `onPiece(piece)` for every piece of the split rule, left to right,
 // until it returns false.
-template<typename OnPiece> void forEachPiece(QStringView text, QStringView separator, OnPiece onPiece)
+template<typename OnPiece> void forEachPiece(QStringView text, const SeparatorSearch &search, OnPiece onPiece)
 {
     if (text.isEmpty())
         return;
+    const QStringView separator = search.separator();
     if (separator.isEmpty()) {
         onPiece(text);
         return;
     }
     qsizetype from = 0;
     for (;;) {
-        const qsizetype at = findSeparator(text, separator, from);
+        const qsizetype at = search.find(text, from);
         if (at < 0) {
             onPiece(text.mid(from));
             return;
@@ -86,6 +133,18 @@ template<typename OnPiece> void forEachPiece(QStringView text, QStringView separ
             return;
         from = at + separator.size();
     }
+}
+
+template<typename OnPiece> void forEachPiece(QStringView text, QStringView separator, OnPiece onPiece)
+{
+    forEachPiece(text, SeparatorSearch(separator), onPiece);
+}
+
+// Position of the next whole occurrence of `separator` in `text` at or after
+// `from`, or -1; linear in the text like every search here.
+qsizetype findSeparator(QStringView text, QStringView separator, qsizetype from)
+{
+    return SeparatorSearch(separator).find(text, from);
 }
 
 // The tables: at most four pieces are collected, enough to tell "three" from
@@ -124,9 +183,10 @@ struct RecordValues
     int count = 0;
 };
 
-RecordValues splitRecord(QStringView record, QStringView fieldSeparator)
+RecordValues splitRecord(QStringView record, const SeparatorSearch &fields)
 {
     RecordValues result;
+    const QStringView fieldSeparator = fields.separator();
     if (fieldSeparator.size() == 1 && !record.isEmpty()) {
         // The usual one-character separator: one pass over the record,
         // instead of a search per value.
@@ -142,25 +202,25 @@ RecordValues splitRecord(QStringView record, QStringView fieldSeparator)
         result.values[std::size_t(result.count++)] = record.sliced(from);
         return result;
     }
-    forEachPiece(record, fieldSeparator, [&result](QStringView value) {
+    forEachPiece(record, fields, [&result](QStringView value) {
         result.values[result.count++] = value;
         return result.count < int(result.values.size());
     });
     return result;
 }
 
-// Appends one contact record built from `recordText`. The record is filled
+// Appends one contact record built from `record`'s values, pieces of
+// `source` `gap` code units apart (the field separator). The record is filled
 // completely before it is appended, but the outcome is that of appending a
 // null record and writing the values in order: when a value is rejected, the
 // record with the values before it is appended and the failure passed on.
-void appendContactRecord(ContactStore &store, QStringView recordText, QStringView fieldSeparator)
+void appendContactRecord(ContactStore &store, const QString &source, const RecordValues &record, qsizetype gap)
 {
-    const RecordValues record = splitRecord(recordText, fieldSeparator);
     const int writable = std::min(record.count, int(FieldCount));
-
     ContactRecord built;
     try {
-        ContactStore::fillNewRecord(built, record.values.data(), writable);
+        // The record points into the load text: nothing is copied.
+        ContactStore::fillNewRecord(built, source, record.values.data(), writable, gap);
         if (record.count > FieldCount) {
             throw Error(Error::Code::NoSuchField,
                 QStringLiteral("A contact record has more than %1 values.").arg(int(FieldCount)));
@@ -172,9 +232,87 @@ void appendContactRecord(ContactStore &store, QStringView recordText, QStringVie
     store.appendRecord(std::move(built));
 }
 
-// The contacts table.
-void loadContacts(ContactStore &store, QStringView table, QStringView recordSeparator, QStringView fieldSeparator)
+// Calls `onHit(position, isFirst)` for every code unit of `units[0, size)`
+// that is `first` or `second`, left to right: one vectorised pass for both.
+template<typename OnHit>
+void forEachOfTwoUnits(const char16_t *units, qsizetype size, char16_t first, char16_t second, OnHit onHit)
 {
+    qsizetype from = 0;
+#if defined(__SSE2__)
+    const __m128i firstPattern = _mm_set1_epi16(static_cast<short>(first));
+    const __m128i secondPattern = _mm_set1_epi16(static_cast<short>(second));
+    for (; from + 8 <= size; from += 8) {
+        const __m128i chunk = _mm_loadu_si128(reinterpret_cast<const __m128i *>(units + from));
+        // Two mask bits per code unit; the lower one is enough.
+        uint hits = uint(_mm_movemask_epi8(
+                        _mm_or_si128(_mm_cmpeq_epi16(chunk, firstPattern), _mm_cmpeq_epi16(chunk, secondPattern)))) &
+            0x5555u;
+        while (hits != 0) {
+            const qsizetype at = from + qCountTrailingZeroBits(hits) / 2;
+            onHit(at, units[at] == first);
+            hits &= hits - 1;
+        }
+    }
+#endif
+    for (; from < size; ++from) {
+        if (units[from] == first || units[from] == second)
+            onHit(from, units[from] == first);
+    }
+}
+
+// The contacts table when both separators are single code units (the usual
+// case): one pass over the table finds the record and field separators alike,
+// and each record is appended as soon as its separator is found. The outcome
+// is that of splitting the table into records first: a table with too many
+// records leaves no record behind, and a rejected value ends the appending
+// (after the record that holds it) without hiding a count too high.
+void loadContactsInOnePass(
+    ContactStore &store, const QString &source, QStringView table, char16_t recordSeparator, char16_t fieldSeparator)
+{
+    RecordValues record;
+    qsizetype valueStart = 0;
+    qsizetype records = 0;
+    std::optional<Error> rejection;
+    forEachOfTwoUnits(table.utf16(), table.size(), recordSeparator, fieldSeparator, [&](qsizetype at, bool endsRecord) {
+        // An empty record has no values at all, not one empty value.
+        const bool emptyRecord = endsRecord && record.count == 0 && at == valueStart;
+        if (!emptyRecord && record.count < int(record.values.size()))
+            record.values[std::size_t(record.count++)] = table.sliced(valueStart, at - valueStart);
+        valueStart = at + 1;
+        if (!endsRecord)
+            return;
+        if (!rejection && records < maxRecordsPerTable) {
+            try {
+                appendContactRecord(store, source, record, 1);
+            } catch (const Error &error) {
+                rejection = error;
+            }
+        }
+        ++records;
+        record.count = 0;
+    });
+    if (records == 0) {
+        if (table.isEmpty())
+            return; // an empty contacts table: no addresses
+        throw Error(Error::Code::InvalidArgument, QStringLiteral("The contacts table has no record separator."));
+    }
+    if (records > maxRecordsPerTable) {
+        store.removeAll();
+        throw Error(Error::Code::Overflow, QStringLiteral("The contacts table holds too many records."));
+    }
+    if (rejection)
+        throw *rejection;
+}
+
+// The contacts table.
+void loadContacts(ContactStore &store, const QString &source, QStringView table, QStringView recordSeparator,
+    QStringView fieldSeparator)
+{
+    if (recordSeparator.size() == 1 && fieldSeparator.size() == 1 && recordSeparator != fieldSeparator) {
+        loadContactsInOnePass(
+            store, source, table, recordSeparator.front().unicode(), fieldSeparator.front().unicode());
+        return;
+    }
     const QList<QStringView> pieces = splitBySeparator(table, recordSeparator);
     if (pieces.isEmpty())
         return; // an empty contacts table: no addresses
@@ -182,8 +320,9 @@ void loadContacts(ContactStore &store, QStringView table, QStringView recordSepa
         throw Error(Error::Code::InvalidArgument, QStringLiteral("The contacts table has no record separator."));
     if (recordCountOf(pieces) > maxRecordsPerTable)
         throw Error(Error::Code::Overflow, QStringLiteral("The contacts table holds too many records."));
+    const SeparatorSearch fields(fieldSeparator);
     for (qsizetype i = 0; i < recordCountOf(pieces); ++i)
-        appendContactRecord(store, pieces[i], fieldSeparator);
+        appendContactRecord(store, source, splitRecord(pieces[i], fields), fieldSeparator.size());
 }
 
 // The type or the state table. It is replaced only once its whole text was
@@ -199,9 +338,10 @@ void loadLookupTable(
 
     LookupTable rows;
     rows.reserve(recordCountOf(pieces));
+    const SeparatorSearch fields(fieldSeparator);
     for (qsizetype i = 0; i < recordCountOf(pieces); ++i) {
         LookupRow row;
-        forEachPiece(pieces[i], fieldSeparator, [&row](QStringView value) {
+        forEachPiece(pieces[i], fields, [&row](QStringView value) {
             row.append(value.toString());
             return true;
         });
@@ -488,11 +628,16 @@ LoadOutcome loadContactData(ContactData &data, const QString &contactData, const
         else
             data.store.open();
 
-        const QList<QStringView> tables = splitTables(contactData, tableSeparator);
+        // The records point into the load text, a shared copy of the host's
+        // string. Text the host only lent (QString::fromRawData) may go away
+        // after the call: that is copied first.
+        const QString source =
+            contactData.data_ptr().isMutable() ? contactData : QString(contactData.constData(), contactData.size());
+        const QList<QStringView> tables = splitTables(source, tableSeparator);
         if (tables.size() != 3)
             return LoadOutcome::Failed;
 
-        loadContacts(data.store, tables[0], recordSeparator, fieldSeparator);
+        loadContacts(data.store, source, tables[0], recordSeparator, fieldSeparator);
         loadLookupTable(data.types, tables[1], recordSeparator, fieldSeparator);
         loadLookupTable(data.states, tables[2], recordSeparator, fieldSeparator);
     } catch (const std::exception &) {

@@ -46,6 +46,8 @@ public:
     /// Empty for an id that no row has (or whose winning row has no result
     /// column). The view stays valid while the index lives.
     QStringView find(qint16 id) const;
+    /// The same text as a shared copy (no characters copied).
+    QString findText(qint16 id) const { return m_texts.value(id); }
 
 private:
     QHash<qint16, QString> m_texts;

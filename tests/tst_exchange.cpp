@@ -94,6 +94,7 @@ private Q_SLOTS:
     void multiCharacterSeparators();
     void loadReplacesEverythingAndKeepsCounter();
     void loadedFlagIsExported();
+    void loadedRecordsOutliveTheHostsText();
 };
 
 void TestExchange::split_data()
@@ -119,6 +120,9 @@ void TestExchange::split_data()
     QTest::newRow("separator at the very end") << u"xyab"_s << u"ab"_s << QStringList { u"xy"_s, QString() };
     QTest::newRow("cut short at the end") << u"xya"_s << u"ab"_s << QStringList { u"xya"_s };
     QTest::newRow("double tilde") << u"a~~b~"_s << u"~~"_s << QStringList { u"a"_s, u"b~"_s };
+    QTest::newRow("match found again inside a failed one")
+        << u"abababc|x"_s << u"ababc"_s << QStringList { u"ab"_s, u"|x"_s };
+    QTest::newRow("near misses before the match") << u"aaaaab"_s << u"aab"_s << QStringList { u"aaa"_s, QString() };
     QTest::newRow("spaces are values") << u" | "_s << u"|"_s << QStringList { u" "_s, u" "_s };
 }
 
@@ -543,6 +547,36 @@ void TestExchange::loadedFlagIsExported()
     QCOMPARE(loadContactData(data, u"~~^1|T~^1|1|IL|Illinois~"_s, u"|"_s, u"~"_s, u"^"_s), LoadOutcome::Complete);
     QCOMPARE(data.store.recordCount(), 2);
     QVERIFY(exportContactData(data).isEmpty());
+}
+
+void TestExchange::loadedRecordsOutliveTheHostsText()
+{
+    // Text the host only lent (fromRawData) and a string of its own that it
+    // overwrites after the load: the records keep what was loaded, and a
+    // record changed afterwards keeps its other values.
+    ContactData reference;
+    loadWorkedExample(reference);
+    const QStringList expected = describeStore(reference.store);
+
+    std::u16string lentBuffer = workedExample.toStdU16String();
+    QString owned = workedExample;
+    owned.detach();
+    ContactData lent;
+    ContactData own;
+    QCOMPARE(loadContactData(lent,
+                 QString::fromRawData(reinterpret_cast<const QChar *>(lentBuffer.data()), qsizetype(lentBuffer.size())),
+                 u"|"_s, u"~"_s, u"^"_s),
+        LoadOutcome::Complete);
+    QCOMPARE(loadContactData(own, owned, u"|"_s, u"~"_s, u"^"_s), LoadOutcome::Complete);
+    std::fill(lentBuffer.begin(), lentBuffer.end(), u'x');
+    owned.fill(u'x');
+    QCOMPARE(describeStore(lent.store), expected);
+    QCOMPARE(describeStore(own.store), expected);
+
+    own.store.moveFirst();
+    own.store.write(u"Street2"_s, u"Rear"_s);
+    QCOMPARE(describeRecord(own.store.current()),
+        u"501|77|3|Main Office|12 Harbour Rd|Rear|Springfield|1|14|627-01|555-12-34|555-12-35|||"_s);
 }
 
 QTEST_GUILESS_MAIN(TestExchange)

@@ -6,6 +6,8 @@
 
 #include <QtTest/QSignalSpy>
 
+#include <numeric>
+
 using namespace TestSupport;
 using namespace Qt::Literals::StringLiterals;
 
@@ -72,6 +74,8 @@ private Q_SLOTS:
     void clickingTheSortHeaderAgainReversesStably();
     void listCollationIsTheLocales_data();
     void listCollationIsTheLocales();
+    void largeSortIsTheCollators_data();
+    void largeSortIsTheCollators();
     void updateKeepsTheMovedAddressSelected();
     void typeChangeRunsNestedBeforeTheNextStep();
     void rowClickRefillsStatesBeforeChoosingOne();
@@ -83,6 +87,9 @@ private Q_SLOTS:
     void failedLoadLeavesNoStaleRows();
     void blankLoadChangesNothing();
     void fullSizeList();
+    void longNamesAreShownFromABoundedPrefix();
+    void hostReloadFromListSignals_data();
+    void hostReloadFromListSignals();
 };
 
 void TestPanelList::loadFillsPickersAndList()
@@ -582,6 +589,7 @@ void TestPanelList::newRowsAreSortedStably()
     QFETCH(QStringList, ids);
 
     ZebVendorContact::ContactListModel model(QLocale(QLocale::English, QLocale::UnitedStates));
+    const QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::Fatal);
     model.setSortState(2, order);
     std::vector<ZebVendorContact::ListRow> rows;
     for (qsizetype i = 0; i < names.size(); ++i)
@@ -612,6 +620,7 @@ void TestPanelList::changedRowGoesToItsPlace()
     QFETCH(QStringList, ids);
 
     ZebVendorContact::ContactListModel model(QLocale(QLocale::English, QLocale::UnitedStates));
+    const QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::Fatal);
     std::vector<ZebVendorContact::ListRow> rows;
     for (const auto &[id, name] :
         { std::pair { "4", "Delta" }, { "2", "Bravo" }, { "1", "Alpha" }, std::pair { "5", "Echo" }, { "3", "Bravo" } })
@@ -640,6 +649,7 @@ void TestPanelList::clickingTheSortHeaderAgainReversesStably()
     // Runs of equal names keep their order both ways, as a stable sort the
     // other way round would leave them.
     ZebVendorContact::ContactListModel model(QLocale(QLocale::English, QLocale::UnitedStates));
+    const QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::Fatal);
     std::vector<ZebVendorContact::ListRow> rows;
     for (const auto &[id, name] :
         { std::pair { "1", "b" }, { "2", "a" }, { "3", "B" }, { "4", "a" }, { "5", "c" }, { "6", "b" } })
@@ -684,6 +694,64 @@ void TestPanelList::listCollationIsTheLocales()
             QCOMPARE(sign(keys.compare(std::size_t(a), std::size_t(b))), expected);
         }
     }
+}
+
+void TestPanelList::largeSortIsTheCollators_data()
+{
+    QTest::addColumn<QLocale>("locale");
+    QTest::addRow("en_US") << QLocale(QLocale::English, QLocale::UnitedStates);
+    QTest::addRow("sv_SE") << QLocale(QLocale::Swedish, QLocale::Sweden);
+    QTest::addRow("de_DE") << QLocale(QLocale::German, QLocale::Germany);
+}
+
+void TestPanelList::largeSortIsTheCollators()
+{
+    // A sort large enough for the list's fast path (keys made on two
+    // threads) gives exactly the order of a stable sort by QCollator, on
+    // names made to trip up shortcuts: long equal prefixes, numbers inside,
+    // accents, case, empty and very long names, duplicates.
+    QFETCH(QLocale, locale);
+    const QStringList stems = texts({ "Whitlock Holdings International", "Whitlock Holdings Internationale", "",
+        "unit 9", "Unit 9", "Unit 10", "Unit 010", "Ünit 9", "éclair", "Eclair", "ECLAIR", "Åse", "Aase", "Zoë", "Zoe",
+        "O'Brien", "OBrien", "Marc-André", "Marc Andre", "straße", "strasse", "10", "9", "-1" });
+    const QString longName = QString(500, u'x');
+    QStringList names;
+    for (int i = 0; names.size() < 10000; ++i) {
+        const QString stem = stems[i % stems.size()];
+        switch ((i / int(stems.size())) % 5) {
+        case 0:
+            names << stem;
+            break;
+        case 1:
+            names << stem + u' ' + QString::number(i % 997);
+            break;
+        case 2:
+            names << QString::number(i % 113) + u' ' + stem;
+            break;
+        case 3:
+            names << longName + stem;
+            break;
+        default:
+            names << stem.toUpper() + QString::number(i % 7);
+            break;
+        }
+    }
+    QList<int> expected(names.size());
+    std::iota(expected.begin(), expected.end(), 0);
+    QCollator collator(locale);
+    collator.setNumericMode(true);
+    std::stable_sort(
+        expected.begin(), expected.end(), [&](int a, int b) { return collator.compare(names[a], names[b]) < 0; });
+
+    ZebVendorContact::ContactListModel model(locale);
+    std::vector<ZebVendorContact::ListRow> rows;
+    for (qsizetype i = 0; i < names.size(); ++i)
+        rows.push_back(listRow(QString::number(i), names[i]));
+    model.setRows(std::move(rows));
+    QList<int> sorted;
+    for (int row = 0; row < model.rowCount(); ++row)
+        sorted << model.text(row, 0).toInt();
+    QCOMPARE(sorted, expected);
 }
 
 void TestPanelList::updateKeepsTheMovedAddressSelected()
@@ -906,6 +974,79 @@ void TestPanelList::fullSizeList()
     panel.clickHeader(2);
     QCOMPARE(panel.cell(0, 2), QStringLiteral("Name 32767"));
     QCOMPARE(panel.d->selectedRow(), 0);
+}
+
+void TestPanelList::longNamesAreShownFromABoundedPrefix()
+{
+    // The view gets at most a bounded start of a huge type or state name
+    // (never half a character) and elides it; the row keeps the whole name.
+    const QString type = QString(200000, u'T');
+    const QString state = QString(1023, u'S') + u"\U0001F600"_s + QString(200000, u's');
+    Panel panel;
+    loadText(
+        *panel.control, load({ address(u"1"_s, 3, u"Name"_s) }, u"3|"_s + type + u'~', u"14|1|IL|"_s + state + u'~'));
+    QCOMPARE(panel.rows(), 1);
+    QCOMPARE(panel.cell(0, 3), type);
+    QCOMPARE(panel.cell(0, 8), state);
+    const QString shownType = panel.model()->index(0, 3).data().toString();
+    const QString shownState = panel.model()->index(0, 8).data().toString();
+    QCOMPARE(shownType, type.left(1024) + QChar(0x2026));
+    QCOMPARE(shownState, state.left(1023) + QChar(0x2026));
+}
+
+void TestPanelList::hostReloadFromListSignals_data()
+{
+    QTest::addColumn<QString>("signal");
+    QTest::addColumn<bool>("saveNew"); // or else choose the type "Shipping"
+
+    QTest::newRow("rowsAboutToBeInserted, Save of a new address") << u"rowsAboutToBeInserted"_s << true;
+    QTest::newRow("modelAboutToBeReset, type switch") << u"modelAboutToBeReset"_s << false;
+    QTest::newRow("modelReset, type switch") << u"modelReset"_s << false;
+}
+
+void TestPanelList::hostReloadFromListSignals()
+{
+    // A host that found the list model reloads from a slot on one of its
+    // signals while the control is changing the list. The newer load wins:
+    // its first type in the picker, exactly its rows in the list.
+    QFETCH(QString, signal);
+    QFETCH(bool, saveNew);
+
+    QStringList many;
+    for (int i = 0; i < 30; ++i)
+        many << address(QString::number(100 + i), 3, u"Name %1"_s.arg(i));
+    many << address(u"200"_s, 5, u"Ship"_s);
+    Panel panel;
+    panel.control->LetVendorIDNMode(77, true);
+    loadText(*panel.control, load(many));
+
+    bool armed = true;
+    auto reload = [&] {
+        if (std::exchange(armed, false))
+            loadText(*panel.control,
+                load({ address(u"300"_s, 13, u"Bill"_s), address(u"301"_s, 5, u"Ship 2"_s) },
+                    u"13|Billing~5|Shipping~3|Head office~"_s));
+    };
+    ZebVendorContact::ContactListModel *model = panel.model();
+    if (signal == u"rowsAboutToBeInserted")
+        QObject::connect(model, &QAbstractItemModel::rowsAboutToBeInserted, model, reload);
+    else if (signal == u"modelAboutToBeReset")
+        QObject::connect(model, &QAbstractItemModel::modelAboutToBeReset, model, reload);
+    else
+        QObject::connect(model, &QAbstractItemModel::modelReset, model, reload);
+
+    if (saveNew) {
+        panel.click(panel.d->cmdAdd);
+        panel.fillRequired();
+        panel.click(panel.d->cmdAdd);
+    } else {
+        panel.d->cboContactType->setCurrentIndex(1);
+    }
+    QVERIFY(!armed);
+    QCOMPARE(panel.d->cboContactType->currentText(), u"Billing"_s);
+    QCOMPARE(panel.rows(), 1);
+    QCOMPARE(panel.cell(0, 0), u"300"_s);
+    QCOMPARE(panel.cell(0, 3), u"Billing"_s);
 }
 
 QTEST_MAIN(TestPanelList)

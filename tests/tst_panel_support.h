@@ -11,6 +11,7 @@
 
 #include <ZebVendorContact/vendorcontact.h>
 
+#include <QtTest/QAbstractItemModelTester>
 #include <QtTest/QTest>
 #include <QtWidgets/QComboBox>
 #include <QtWidgets/QHeaderView>
@@ -87,6 +88,9 @@ struct Panel
     std::unique_ptr<VendorContact> control = std::make_unique<VendorContact>();
     std::shared_ptr<ScriptedMessageBoxes::Shared> boxes = std::make_shared<ScriptedMessageBoxes::Shared>();
     VendorContactPrivate *d = VendorContactPrivate::get(control.get());
+    // Every load, sort, save, delete and type switch of every test keeps the
+    // list model within Qt's model contract, or the test program stops.
+    QAbstractItemModelTester modelTester { d->listModel(), QAbstractItemModelTester::FailureReportingMode::Fatal };
 
     Panel()
     {
