@@ -7,7 +7,7 @@ FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
 FUZZERS ?= fuzz_exchange fuzz_panel
 
-.PHONY: all deps configure build test asan demo bench fuzz format clean
+.PHONY: all deps configure build test asan demo screenshots bench fuzz format clean
 
 all: build
 
@@ -49,18 +49,20 @@ asan: deps
 # and what the control hands back.
 DEMO_HOST = $(BUILD)/bin/vendorcontact-host
 DEMO_SCREENSHOT ?= $(BUILD)/demo-screenshot.png
+# DEMO_ARGS go to the host, for instance --language de or --color-scheme dark.
+DEMO_ARGS ?=
 DEMO_DATABASE ?= $(BUILD)/demo-vendors.sqlite
 
 demo: configure
 	cmake --build $(BUILD) -j$(JOBS) --target vendorcontact-host
 	@if [ -n "$$DISPLAY$$WAYLAND_DISPLAY" ]; then \
 		echo "Opening the vendor address book; edit an address, Save, close, and run make demo again."; \
-		$(DEMO_HOST); \
+		$(DEMO_HOST) $(DEMO_ARGS); \
 	else \
 		echo "No display (neither DISPLAY nor WAYLAND_DISPLAY is set): running the demo host offscreen."; \
 		rm -f $(DEMO_DATABASE) $(DEMO_DATABASE)-wal $(DEMO_DATABASE)-shm; \
 		QT_QPA_PLATFORM=offscreen $(DEMO_HOST) --database sqlite:$(DEMO_DATABASE) \
-			--screenshot $(DEMO_SCREENSHOT) --print-log --print-export \
+			--screenshot $(DEMO_SCREENSHOT) --print-log --print-export $(DEMO_ARGS) \
 			>$(BUILD)/demo-export.txt 2>$(BUILD)/demo-log.txt; status=$$?; \
 		echo; echo "What the host did (database, vendors, addresses), with the results:"; \
 		if [ $$status -eq 0 ]; then grep -E '^[0-9]+  ' $(BUILD)/demo-log.txt | sed 's/^/  /'; \
@@ -73,6 +75,16 @@ demo: configure
 		else echo "The demo host failed (exit status $$status)."; fi; \
 		exit $$status; \
 	fi
+
+# The README's pictures, made by the demo's offscreen path: light, dark and
+# German.
+screenshots:
+	env -u DISPLAY -u WAYLAND_DISPLAY $(MAKE) --no-print-directory demo \
+	    DEMO_SCREENSHOT=$(CURDIR)/docs/screenshot.png DEMO_ARGS="--language en"
+	env -u DISPLAY -u WAYLAND_DISPLAY $(MAKE) --no-print-directory demo \
+	    DEMO_SCREENSHOT=$(CURDIR)/docs/screenshot-dark.png DEMO_ARGS="--language en --color-scheme dark"
+	env -u DISPLAY -u WAYLAND_DISPLAY $(MAKE) --no-print-directory demo \
+	    DEMO_SCREENSHOT=$(CURDIR)/docs/screenshot-de.png DEMO_ARGS="--language de"
 
 # The benchmarks, built in Release: every case's median time with its ratio
 # to the two references (a memchr pass over the load text, the stock

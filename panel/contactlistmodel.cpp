@@ -1,5 +1,7 @@
 #include "contactlistmodel.h"
 
+#include "paneltexts.h"
+
 #include <QtCore/QScopeGuard>
 
 #include <algorithm>
@@ -107,28 +109,14 @@ ContactListModel::ContactListModel(const QLocale &locale, QObject *parent)
     , m_sortColumn(InitialSortColumn)
     , m_collator(locale)
 {
+    retranslateHeaders();
 }
 
-const std::array<QString, ListRow::ColumnCount> &ContactListModel::headerTexts()
+void ContactListModel::retranslateHeaders()
 {
-    static const std::array<QString, ListRow::ColumnCount> texts {
-        QStringLiteral("AddressID"),
-        QStringLiteral("ObjectID"),
-        QStringLiteral("Contact Name"),
-        QStringLiteral("Type"),
-        QStringLiteral("Street1"),
-        QStringLiteral("Street2"),
-        QStringLiteral("City"),
-        QStringLiteral("Country"),
-        QStringLiteral("State"),
-        QStringLiteral("PostalCode"),
-        QStringLiteral("Phone"),
-        QStringLiteral("FAX"),
-        QStringLiteral("Email"),
-        QStringLiteral("Phone 2"),
-        QStringLiteral("Cell"),
-    };
-    return texts;
+    for (int column = 0; column < ListRow::ColumnCount; ++column)
+        m_headers[std::size_t(column)] = PanelTexts::columnHeader(column);
+    Q_EMIT headerDataChanged(Qt::Horizontal, 0, ListRow::ColumnCount - 1);
 }
 
 int ContactListModel::rowCount(const QModelIndex &parent) const
@@ -153,7 +141,7 @@ QVariant ContactListModel::data(const QModelIndex &index, int role) const
 QVariant ContactListModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
     if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 && section < ListRow::ColumnCount)
-        return headerTexts()[std::size_t(section)];
+        return m_headers[std::size_t(section)];
     return QAbstractTableModel::headerData(section, orientation, role);
 }
 

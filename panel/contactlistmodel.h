@@ -75,8 +75,8 @@ class ContactListModel final : public QAbstractTableModel
 public:
     explicit ContactListModel(const QLocale &locale, QObject *parent = nullptr);
 
-    /// The fifteen column headers, column 0 first.
-    static const std::array<QString, ListRow::ColumnCount> &headerTexts();
+    /// Takes the column headers again in the application's language.
+    void retranslateHeaders();
 
     int rowCount(const QModelIndex &parent = {}) const override;
     int columnCount(const QModelIndex &parent = {}) const override;
@@ -140,6 +140,7 @@ private:
     int m_sortColumn;
     Qt::SortOrder m_sortOrder = Qt::AscendingOrder;
     ListCollator m_collator;
+    std::array<QString, ListRow::ColumnCount> m_headers;
     int m_changeDepth = 0;
     std::optional<std::vector<ListRow>> m_pendingRows;
     std::vector<std::function<void()>> m_idleTasks;

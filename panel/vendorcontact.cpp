@@ -2,6 +2,7 @@
 
 #include "contactlistmodel.h"
 #include "threadguard.h"
+#include "paneltexts.h"
 
 #include <addressid.h>
 #include <exchange.h>
@@ -138,18 +139,16 @@ void VendorContactPrivate::updateButtons()
     bool add = allowed && (!m_addOnlyWhileListEmpty || rows == 0);
     if (browsing && m_listTypeTakesOne && rows > 0)
         add = false;
-    cmdAdd->setText(m_state == PanelState::Adding ? QStringLiteral("Save")
-            : m_state == PanelState::Editing      ? QStringLiteral("Update")
-                                                  : QStringLiteral("Add"));
+    cmdAdd->setText(PanelTexts::addCaption(m_state));
     cmdAdd->setEnabled(add);
 
     // Cancel is always the way back; Edit needs the row the details show.
-    cmdEdit->setText(browsing ? QStringLiteral("Edit") : QStringLiteral("Cancel"));
+    cmdEdit->setText(PanelTexts::editCaption(m_state));
     cmdEdit->setEnabled(!browsing || (allowed && rowShown));
 
     // Only addresses whose id is not a plain number can be deleted: in
     // practice the ones added in the panel.
-    cmdDelete->setText(QStringLiteral("Delete"));
+    cmdDelete->setText(PanelTexts::deleteCaption());
     cmdDelete->setEnabled(allowed && rowShown && !isPlainNumberId(m_listModel->text(row, AddressIdColumn)));
 }
 
@@ -261,9 +260,13 @@ void VendorContactPrivate::onListSelectionChanged()
 bool VendorContactPrivate::eventFilter(QObject *watched, QEvent *event)
 {
     // The control's palette changes with the theme (after the application's
-    // palette change has been resolved); the fields' backgrounds follow.
+    // palette change has been resolved); the fields' backgrounds follow. A
+    // new catalog on the application brings the panel's texts anew, whatever
+    // state the panel is in; entries, choices and the list stay as they are.
     if (watched == q && event->type() == QEvent::PaletteChange)
         reapplyBackgrounds();
+    if (watched == q && event->type() == QEvent::LanguageChange)
+        endQuietlyOnFailure("retranslatePanel", [this] { retranslatePanel(); });
     return QObject::eventFilter(watched, event);
 }
 

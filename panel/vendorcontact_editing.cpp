@@ -4,6 +4,7 @@
 #include "vendorcontact_p.h"
 
 #include "contactlistmodel.h"
+#include "paneltexts.h"
 
 #include <addressedit.h>
 #include <exchange.h>
@@ -17,8 +18,6 @@
 namespace ZebVendorContact {
 
 namespace {
-
-const QString InformationRequired = QStringLiteral("Information Required");
 
 /// Only the space character counts as blank; tabs and the like are content.
 bool isBlank(QStringView text)
@@ -113,62 +112,6 @@ QStringView separatorOf(EntryClash clash, const EntrySeparators &separators)
         break;
     }
     return {};
-}
-
-/// The refusals, one whole sentence per separator so that each translates
-/// as a whole; %1 names the value, the last argument is the separator.
-struct Refusals
-{
-    const char *field;
-    const char *record;
-    const char *table;
-
-    QString of(EntryClash clash) const
-    {
-        return panelText(clash == EntryClash::Field ? field : clash == EntryClash::Record ? record : table);
-    }
-};
-
-const Refusals ContainedSeparator = {
-    QT_TRANSLATE_NOOP("VendorContact", "%1 cannot contain the field separator \"%2\"."),
-    QT_TRANSLATE_NOOP("VendorContact", "%1 cannot contain the record separator \"%2\"."),
-    QT_TRANSLATE_NOOP("VendorContact", "%1 cannot contain the table separator \"%2\"."),
-};
-
-const Refusals RunsIntoSeparator = {
-    QT_TRANSLATE_NOOP(
-        "VendorContact", "%1 cannot begin or end with characters that run into the field separator \"%2\"."),
-    QT_TRANSLATE_NOOP(
-        "VendorContact", "%1 cannot begin or end with characters that run into the record separator \"%2\"."),
-    QT_TRANSLATE_NOOP(
-        "VendorContact", "%1 cannot begin or end with characters that run into the table separator \"%2\"."),
-};
-
-// %1 names the value, %2 is the value itself.
-const Refusals UntypedValue = {
-    QT_TRANSLATE_NOOP("VendorContact", "The %1 \"%2\" cannot be saved with the field separator \"%3\"."),
-    QT_TRANSLATE_NOOP("VendorContact", "The %1 \"%2\" cannot be saved with the record separator \"%3\"."),
-    QT_TRANSLATE_NOOP("VendorContact", "The %1 \"%2\" cannot be saved with the table separator \"%3\"."),
-};
-
-/// How a refusal names a value the user did not type.
-QString untypedValueName(int field, bool isNew)
-{
-    switch (field) {
-    case AddressID:
-        return isNew ? panelText(QT_TRANSLATE_NOOP("VendorContact", "new address id"))
-                     : panelText(QT_TRANSLATE_NOOP("VendorContact", "address id"));
-    case ObjectID:
-        return panelText(QT_TRANSLATE_NOOP("VendorContact", "vendor id"));
-    case Type:
-        return panelText(QT_TRANSLATE_NOOP("VendorContact", "contact type id"));
-    case Country:
-        return panelText(QT_TRANSLATE_NOOP("VendorContact", "country code"));
-    case State:
-        return panelText(QT_TRANSLATE_NOOP("VendorContact", "state id"));
-    default:
-        return QString();
-    }
 }
 
 const DetailField *typedFieldOf(int storeField)
@@ -266,10 +209,15 @@ void VendorContactPrivate::cmdEdit_Click()
 
 void VendorContactPrivate::tell(const QString &prompt, QWidget *focusAfterwards)
 {
-    m_messageBoxes->show(
-        q, { prompt, InformationRequired, QMessageBox::Ok, QMessageBox::Information, QMessageBox::Ok });
+    m_messageBoxes->show(q,
+        { prompt, PanelTexts::informationRequiredTitle(), QMessageBox::Ok, QMessageBox::Information, QMessageBox::Ok });
     if (focusAfterwards)
         focusAfterwards->setFocus(Qt::OtherFocusReason);
+}
+
+std::array<QWidget *, 5> VendorContactPrivate::requiredEntries() const
+{
+    return { txtContact[0], txtContact[1], txtContact[3], cboContactCountry, cboContactState };
 }
 
 bool VendorContactPrivate::ValidateContact()
@@ -287,7 +235,7 @@ bool VendorContactPrivate::ValidateContact()
             text = pickerText(picker);
         }
         if (isBlank(text)) {
-            tell(panelText(field.requiredMessage), control);
+            tell(PanelTexts::translated(field.requiredMessage), control);
             return false;
         }
     }
@@ -336,12 +284,12 @@ bool VendorContactPrivate::refuseUnreadableEntry(bool isNew)
         const QString separator = readableSeparator(separatorOf(clash, separators));
         const QString &value = values[std::size_t(field)];
         if (const DetailField *typed = typedFieldOf(field)) {
-            const Refusals &refusals =
-                value.contains(separatorOf(clash, separators)) ? ContainedSeparator : RunsIntoSeparator;
-            tell(refusals.of(clash).arg(panelText(typed->refusalLabel), separator),
+            const bool contains = value.contains(separatorOf(clash, separators));
+            tell(contains ? PanelTexts::separatorInEntry(typed->index, clash, separator)
+                          : PanelTexts::separatorAtEntryEdge(typed->index, clash, separator),
                 txtContact[std::size_t(typed->index)]);
         } else {
-            tell(UntypedValue.of(clash).arg(untypedValueName(field, isNew), value, separator), nullptr);
+            tell(PanelTexts::separatorInValue(field, isNew, value, clash, separator), nullptr);
         }
         return true;
     };
@@ -354,9 +302,8 @@ bool VendorContactPrivate::refuseUnreadableEntry(bool isNew)
     alone.fill(inert);
     if (!readsBack(alone, separators)) {
         // No value is at fault: these separators cannot carry an address.
-        tell(panelText(QT_TRANSLATE_NOOP("VendorContact",
-                           "No address can be saved with the field separator \"%1\" and the record separator \"%2\"."))
-                 .arg(readableSeparator(separators.field), readableSeparator(separators.record)),
+        tell(PanelTexts::noAddressWithSeparators(
+                 readableSeparator(separators.field), readableSeparator(separators.record)),
             nullptr);
         return true;
     }
@@ -427,8 +374,8 @@ void VendorContactPrivate::cmdDelete_Click()
         return;
 
     const QMessageBox::StandardButton answer = m_messageBoxes->show(q,
-        { QStringLiteral("Do you want to delete the selected Address?"), QStringLiteral("Information Validation"),
-            QMessageBox::Yes | QMessageBox::No, QMessageBox::Question, QMessageBox::Yes });
+        { PanelTexts::deleteQuestion(), PanelTexts::informationValidationTitle(), QMessageBox::Yes | QMessageBox::No,
+            QMessageBox::Question, QMessageBox::Yes });
     if (answer != QMessageBox::Yes)
         return;
 

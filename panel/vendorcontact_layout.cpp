@@ -3,20 +3,21 @@
 
 #include "vendorcontact_p.h"
 
+#include "accessibility.h"
 #include "bullet.h"
 #include "contactlistmodel.h"
+#include "paneltexts.h"
 #include "typinglimit.h"
 
-#include <ZebVendorContact/version.h>
-
 #include <QtGui/QFontMetrics>
-#include <QtGui/QGuiApplication>
 #include <QtWidgets/QComboBox>
 #include <QtWidgets/QFrame>
 #include <QtWidgets/QHeaderView>
 #include <QtWidgets/QLabel>
 #include <QtWidgets/QLineEdit>
 #include <QtWidgets/QPushButton>
+#include <QtWidgets/QStyle>
+#include <QtWidgets/QStyleOptionButton>
 #include <QtWidgets/QTreeView>
 
 #include <cmath>
@@ -52,14 +53,6 @@ const Bullet Bullets[5] = { { 7, 225 }, { 0, 585 }, { 2, 1305 }, { 3, 1665 }, { 
 // The list's width divided by these gives the visible columns' widths; 0
 // hides a column that still carries its texts.
 constexpr double ColumnDivisors[ListColumnCount] = { 0, 0, 2.1, 3.2, 0, 0, 0, 0, 0, 0, 5, 0, 0, 5, 5 };
-
-QString versionCaption()
-{
-    return QStringLiteral("Version number: %1.%2.%3")
-        .arg(ZEBVENDORCONTACT_VERSION_MAJOR)
-        .arg(ZEBVENDORCONTACT_VERSION_MINOR)
-        .arg(ZEBVENDORCONTACT_VERSION_REVISION);
-}
 
 QLabel *makeLabel(QWidget *parent, const QString &name, const QString &caption, const QRect &geometry)
 {
@@ -118,7 +111,7 @@ void VendorContactPrivate::UserControl_Initialize()
     m_listWidth = int(qint16(std::nearbyint(lstContacts->width() * TwipsPerPixel)));
     addListColumns();
     // The version caption, from the library's one version number.
-    lblVersionNumber->setText(versionCaption());
+    lblVersionNumber->setText(PanelTexts::versionCaption());
     // The store was created with this object: closed and empty. Country and
     // state are chosen only while adding or editing.
     cboContactCountry->hide();
@@ -126,7 +119,9 @@ void VendorContactPrivate::UserControl_Initialize()
     // Nothing may be edited before the host allows it: no button is offered.
     updateButtons();
 
-    choosePanelFont();
+    // Names for assistive technology, the required entries' meaning and the
+    // font, from the same place that renews them when the language changes.
+    retranslatePanel();
 }
 
 void VendorContactPrivate::buildPanel()
@@ -148,22 +143,20 @@ void VendorContactPrivate::buildPanel()
     lstContacts->setSelectionBehavior(QAbstractItemView::SelectRows);
     lstContacts->setAllColumnsShowFocus(true);
     lstContacts->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    lstContacts->setAccessibleName(QStringLiteral("Contacts"));
     m_listModel = new ContactListModel(q->locale(), q);
     lstContacts->setModel(m_listModel);
     setBackground(lstContacts, QPalette::Base);
 
     lblType =
-        makeLabel(frameVendorContact, QStringLiteral("lblType"), QStringLiteral("Type"), twips(345, 2565, 945, 195));
+        makeLabel(frameVendorContact, QStringLiteral("lblType"), PanelTexts::typeCaption(), twips(345, 2565, 945, 195));
     // TxtContactType lies under cboContactType; the picker is drawn on top.
     TxtContactType = makeTextBox(frameVendorContact, QStringLiteral("TxtContactType"), twips(1920, 2490, 4020, 285));
     limitTyping(TxtContactType, 40);
-    TxtContactType->setAccessibleName(lblType->text());
     setBackground(TxtContactType, QPalette::Button);
     cboContactType = makePicker(frameVendorContact, QStringLiteral("cboContactType"), twips(1920, 2475, 4050, 315));
-    cboContactType->setAccessibleName(lblType->text());
     setBackground(cboContactType, QPalette::Base);
     cboContactType->raise();
+    lblType->setBuddy(cboContactType);
 
     frameContactAddress = new QFrame(frameVendorContact);
     frameContactAddress->setObjectName(QStringLiteral("frameContactAddress"));
@@ -176,8 +169,9 @@ void VendorContactPrivate::buildPanel()
     cmdEdit = makeButton(frameVendorContact, QStringLiteral("cmdEdit"), twips(3000, 6705, 930, 360));
     cmdDelete = makeButton(frameVendorContact, QStringLiteral("cmdDelete"), twips(4035, 6705, 930, 360));
 
-    lblVersionNumber = makeLabel(
-        frameVendorContact, QStringLiteral("lblVersionNumber"), QStringLiteral("Version"), twips(120, 6780, 1830, 195));
+    // Its caption comes with start-up.
+    lblVersionNumber =
+        makeLabel(frameVendorContact, QStringLiteral("lblVersionNumber"), QString(), twips(120, 6780, 1830, 195));
 
     setTabOrder();
 }
@@ -185,13 +179,13 @@ void VendorContactPrivate::buildPanel()
 void VendorContactPrivate::buildDetailArea()
 {
     for (const DetailField &field : DetailFields) {
-        QLabel *label = makeLabel(frameContactAddress, QString::fromLatin1(field.labelName), panelText(field.caption),
-            twips(field.labelTwips));
+        QLabel *label = makeLabel(frameContactAddress, QString::fromLatin1(field.labelName),
+            PanelTexts::translated(field.caption), twips(field.labelTwips));
         detailLabels[std::size_t(field.index)] = label;
 
         QLineEdit *box = makeTextBox(frameContactAddress, QString::fromLatin1(field.boxName), twips(field.boxTwips));
         limitTyping(box, field.typingLimit);
-        box->setAccessibleName(label->text());
+        label->setBuddy(box);
         setBackground(box, QPalette::Button);
         txtContact[std::size_t(field.index)] = box;
     }
@@ -199,23 +193,25 @@ void VendorContactPrivate::buildDetailArea()
     // The country and state pickers lie over txtContact 4 and 5.
     cboContactCountry =
         makePicker(frameContactAddress, QStringLiteral("cboContactCountry"), twips(1695, 1635, 2055, 315));
-    cboContactCountry->setAccessibleName(detailLabels[CountryEntry]->text());
     setBackground(cboContactCountry, QPalette::Button);
     cboContactCountry->raise();
     cboContactState = makePicker(frameContactAddress, QStringLiteral("cboContactState"), twips(1695, 1995, 2055, 315));
-    cboContactState->setAccessibleName(detailLabels[StateEntry]->text());
     setBackground(cboContactState, QPalette::Button);
     cboContactState->raise();
+    // Screen readers name a drop-down list by its label (its own name is the
+    // chosen entry); country and state are chosen there, not in the boxes.
+    detailLabels[CountryEntry]->setBuddy(cboContactCountry);
+    detailLabels[StateEntry]->setBuddy(cboContactState);
 
-    const QPixmap bullet = bulletPixmap(qGuiApp->devicePixelRatio());
     for (std::size_t i = 0; i < imgBullet.size(); ++i) {
         auto *image = new QLabel(frameContactAddress);
         image->setObjectName(QStringLiteral("imgBullet_%1").arg(Bullets[i].index));
         image->setGeometry(twips(1410, Bullets[i].top, 180, 180));
-        image->setPixmap(bullet);
         image->setAlignment(Qt::AlignCenter);
+        markDecorative(image);
         imgBullet[i] = image;
     }
+    drawBullets();
 }
 
 void VendorContactPrivate::addListColumns()
@@ -259,7 +255,21 @@ void VendorContactPrivate::setTabOrder()
 void VendorContactPrivate::choosePanelFont()
 {
     // The layout is fixed in pixels, so the font is sized in pixels too: the
-    // largest size up to 11 pixels at which every caption fits its label.
+    // largest size up to 11 pixels at which every caption fits its label and
+    // every button's caption, in any state, its button.
+    const QStringList buttonCaptions = {
+        PanelTexts::addCaption(PanelState::Browsing),
+        PanelTexts::addCaption(PanelState::Adding),
+        PanelTexts::addCaption(PanelState::Editing),
+        PanelTexts::editCaption(PanelState::Browsing),
+        PanelTexts::editCaption(PanelState::Adding),
+        PanelTexts::deleteCaption(),
+    };
+    QStyleOptionButton buttonOption;
+    buttonOption.initFrom(cmdAdd);
+    const int captionWidth =
+        cmdAdd->style()->subElementRect(QStyle::SE_PushButtonContents, &buttonOption, cmdAdd).width();
+
     QFont font = q->font();
     for (int pixelSize = 11; pixelSize >= 7; --pixelSize) {
         font.setPixelSize(pixelSize);
@@ -272,6 +282,8 @@ void VendorContactPrivate::choosePanelFont()
                     metrics.height() <= label->height();
             }
         }
+        for (const QString &caption : buttonCaptions)
+            fits = fits && metrics.horizontalAdvance(caption) <= captionWidth;
         if (fits)
             break;
     }
@@ -305,8 +317,17 @@ void VendorContactPrivate::applyBackground(QWidget *widget)
     widget->setPalette(palette);
 }
 
+void VendorContactPrivate::drawBullets()
+{
+    // At the screen's pixel density, on the colour the marks stand on.
+    const QColor background = q->palette().color(QPalette::Window);
+    for (QLabel *image : imgBullet)
+        image->setPixmap(bulletPixmap(image->devicePixelRatioF(), background));
+}
+
 void VendorContactPrivate::reapplyBackgrounds()
 {
+    drawBullets();
     const QList<QWidget *> widgets = q->findChildren<QWidget *>();
     for (QWidget *widget : widgets) {
         if (widget->property(BackgroundRoleProperty).isValid())

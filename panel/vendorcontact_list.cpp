@@ -3,6 +3,7 @@
 #include "vendorcontact_p.h"
 
 #include "contactlistmodel.h"
+#include "paneltexts.h"
 
 #include <addressid.h>
 #include <lookups.h>
@@ -18,8 +19,6 @@
 namespace ZebVendorContact {
 
 namespace {
-
-const QString CountryNames[] = { QStringLiteral("Others"), QStringLiteral("USA"), QStringLiteral("Canada") };
 
 // The property of a line edit that keeps the whole of a text it shows cut.
 constexpr char WholeTextProperty[] = "zvcWholeText";
@@ -262,8 +261,8 @@ void VendorContactPrivate::LoadPickLists()
         if (type.size() > 1)
             appendToPicker(cboContactType, type.at(1));
     }
-    for (const QString &country : CountryNames)
-        appendToPicker(cboContactCountry, country);
+    for (int code = 0; code < PanelTexts::CountryCount; ++code)
+        appendToPicker(cboContactCountry, PanelTexts::countryName(code));
 
     if (cboContactType->count() > 0) {
         // Rebuilds the list for the first type and shows its selected row,

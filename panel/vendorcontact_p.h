@@ -150,6 +150,7 @@ private:
     void setBackground(QWidget *widget, QPalette::ColorRole role);
     void applyBackground(QWidget *widget);
     void reapplyBackgrounds();
+    void drawBullets();
 
     // Helpers.
     void connectHandlers();
@@ -163,6 +164,12 @@ private:
     void setListType(qint16 typeId);
     bool refuseUnreadableEntry(bool isNew);
     void tell(const QString &prompt, QWidget *focusAfterwards);
+    /// The five entries an address needs, in the order they are checked.
+    std::array<QWidget *, 5> requiredEntries() const;
+
+    // Texts (vendorcontact_texts.cpp): every caption, header, name and
+    // description in the application's current language, in every state.
+    void retranslatePanel();
     void clearListSelection();
     void onListSelectionChanged();
     void updateSortIndicator();

@@ -15,8 +15,10 @@ packages=(
     libbenchmark-dev
     libicu-dev
     clang libclang-rt-14-dev
-    # Translations: lupdate/lrelease for Qt's LinguistTools CMake functions.
-    qt6-l10n-tools
+    # Translations: lupdate/lrelease for Qt's LinguistTools CMake functions,
+    # and Qt's own catalogs, which the demo host loads beside the control's
+    # (the message boxes' Yes, No and OK are Qt's words).
+    qt6-l10n-tools qt6-translations-l10n
     # The demo host's databases: Qt's SQLite and PostgreSQL drivers, and a
     # PostgreSQL server the database tests start as a throwaway cluster.
     libqt6sql6-sqlite libqt6sql6-psql postgresql

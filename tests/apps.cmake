@@ -14,3 +14,15 @@ if(TARGET zvc_hostapp)
     target_link_libraries(tst_vendorbook PRIVATE zvc_hostapp)
     set_tests_properties(tst_vendorbook PROPERTIES TIMEOUT 600)
 endif()
+
+# The control as a screen reader reads it, from outside the demo host's
+# process: a private X server and accessibility bus, checked through AT-SPI.
+# Debian's pyatspi belongs to the system's Python, so that one is preferred.
+if(TARGET vendorcontact-host)
+    find_program(ZVC_SYSTEM_PYTHON NAMES python3 PATHS /usr/bin NO_DEFAULT_PATH)
+    find_program(ZVC_SYSTEM_PYTHON NAMES python3 REQUIRED)
+    add_test(NAME accessibility
+        COMMAND ${ZVC_SYSTEM_PYTHON} ${CMAKE_CURRENT_SOURCE_DIR}/accessibility/tst_accessibility.py
+            $<TARGET_FILE:vendorcontact-host>)
+    set_tests_properties(accessibility PROPERTIES TIMEOUT 180)
+endif()

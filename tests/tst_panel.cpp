@@ -295,6 +295,7 @@ void TestPanel::backgroundsFollowTheTheme()
     Panel panel;
     const QPalette original = QApplication::palette();
     QPalette dark = original;
+    dark.setColor(QPalette::Window, QColor(45, 45, 48));
     dark.setColor(QPalette::Base, QColor(30, 30, 30));
     dark.setColor(QPalette::Button, QColor(60, 60, 60));
     dark.setColor(QPalette::Text, QColor(230, 230, 230));
@@ -305,6 +306,9 @@ void TestPanel::backgroundsFollowTheTheme()
     QCOMPARE(panel.d->lstContacts->palette().color(QPalette::Base), QColor(30, 30, 30));
     QCOMPARE(panel.d->lstContacts->palette().color(QPalette::Text), QColor(230, 230, 230));
     QCOMPARE(panel.d->cboContactType->palette().color(QPalette::Base), QColor(30, 30, 30));
+    // The required marks stay legible: a lighter red on the dark window.
+    const QImage bullet = panel.d->imgBullet[0]->pixmap().toImage();
+    QVERIFY(ZebVendorContact::contrastRatio(bullet.pixelColor(bullet.width() / 2, 1), QColor(45, 45, 48)) >= 3.0);
 
     QApplication::setPalette(original);
     QCoreApplication::processEvents();

@@ -1,5 +1,6 @@
 // vendorcontact-host: a demo host for the VendorContact control.
 
+#include "appearance.h"
 #include "hostoptions.h"
 #include "mainwindow.h"
 
@@ -9,6 +10,7 @@
 #include <QtCore/QTextStream>
 #include <QtGui/QImage>
 #include <QtWidgets/QApplication>
+#include <QtWidgets/QMenuBar>
 
 using namespace VendorContactHost;
 
@@ -84,6 +86,13 @@ int main(int argc, char *argv[])
 
     QCommandLineParser parser;
     addAppOptions(parser);
+    const QCommandLineOption languageOption(QStringLiteral("language"),
+        QStringLiteral("Show the control in this language (de, fr, es, en; default: the system's)."),
+        QStringLiteral("code"));
+    const QCommandLineOption schemeOption(QStringLiteral("color-scheme"),
+        QStringLiteral("Colour scheme of the window: light (the platform's) or dark."), QStringLiteral("scheme"),
+        QStringLiteral("light"));
+    parser.addOptions({ languageOption, schemeOption });
     parser.process(app);
     QString error;
     const auto options = readAppOptions(parser, &error);
@@ -91,6 +100,14 @@ int main(int argc, char *argv[])
         QTextStream(stderr) << "vendorcontact-host: " << error << '\n';
         return 2;
     }
+    if (!applyColorScheme(parser.value(schemeOption))) {
+        QTextStream(stderr) << "vendorcontact-host: unknown colour scheme " << parser.value(schemeOption) << '\n';
+        return 2;
+    }
+    // A language the control does not speak is not fatal: it shows English.
+    const QString language = parser.value(languageOption);
+    if (!applyLanguage(language, &error))
+        QTextStream(stderr) << "vendorcontact-host: " << error << '\n';
 
     MainWindow window(options->settings);
     if (!options->screenshotFile.isEmpty()) {
@@ -100,6 +117,7 @@ int main(int argc, char *argv[])
             return question.defaultButton;
         });
     }
+    window.menuBar()->addMenu(createLanguageMenu(language, &window));
     const bool started = window.start();
     if (!started && !window.callLog().isEmpty())
         QTextStream(stderr) << "vendorcontact-host: " << window.callLog().constLast() << '\n';
@@ -109,6 +127,9 @@ int main(int argc, char *argv[])
         status = writeScreenshot(window, options->screenshotFile);
     } else {
         window.show();
+        // Keyboard focus from the start, also where no window manager hands
+        // it over (a bare X server, as the accessibility check uses).
+        window.activateWindow();
         status = QApplication::exec();
     }
     printResults(window, *options);

@@ -56,13 +56,15 @@ QString VendorContactDesignerPlugin::group() const
 
 QString VendorContactDesignerPlugin::toolTip() const
 {
-    return QStringLiteral("ZebVendorContact");
+    //: Tooltip of the control in Designer's widget box: the library's name
+    return tr("ZebVendorContact");
 }
 
 QString VendorContactDesignerPlugin::whatsThis() const
 {
-    return QStringLiteral("Shows and edits the contact addresses of one vendor. The host fills it with "
-                          "LetVendorIDNMode and LetContactAddress and reads the changes with GetContactAddress.");
+    //: The method names are the control's programming interface: keep them as they are
+    return tr("Shows and edits the contact addresses of one vendor. The host fills it with "
+              "LetVendorIDNMode and LetContactAddress and reads the changes with GetContactAddress.");
 }
 
 QString VendorContactDesignerPlugin::includeFile() const
@@ -98,8 +100,13 @@ bool VendorContactDesignerPlugin::isInitialized() const
     return m_initialized;
 }
 
-void VendorContactDesignerPlugin::initialize(QDesignerFormEditorInterface *)
+void VendorContactDesignerPlugin::initialize(QDesignerFormEditorInterface *core)
 {
+    // Designer itself (which passes its core) speaks the user's language, so
+    // the control it previews does too. A host that builds forms at run time
+    // with QUiLoader passes none: it decides about catalogs itself.
+    if (core && !m_initialized)
+        ZebVendorContact::loadTranslations();
     m_initialized = true;
 }
 

@@ -4,6 +4,7 @@
 #include "error.h"
 #include "zebvendorcontact_export.h"
 
+#include <QtCore/QLocale>
 #include <QtCore/QString>
 #include <QtCore/QVariant>
 #include <QtWidgets/QWidget>
@@ -108,5 +109,21 @@ private:
     friend class VendorContactPrivate;
     const std::unique_ptr<VendorContactPrivate> d;
 };
+
+/*!
+ * Installs the library's catalog for \a locale on the application, so every
+ * VendorContact shows its captions, messages and accessible names in that
+ * language; controls already shown switch at once. A catalog installed by an
+ * earlier call is removed first. English, the language of the texts
+ * themselves, needs no catalog: it only removes the earlier one.
+ *
+ * Returns whether the library speaks the language (German, French and
+ * Spanish, and English always); for any other language the controls show
+ * English. The library never installs a catalog by itself: like Qt's own
+ * catalogs, the host decides. Call it on the application's thread, after
+ * the QApplication exists. The compiled catalogs are also installed as files
+ * (zebvendorcontact_<language>.qm) for hosts that load them themselves.
+ */
+ZEBVENDORCONTACT_EXPORT bool loadTranslations(const QLocale &locale = QLocale());
 
 } // namespace ZebVendorContact

@@ -1,0 +1,390 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+<context>
+    <name>VendorContact</name>
+    <message>
+        <source>Name</source>
+        <comment>field label: the contact&apos;s name</comment>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Street1</source>
+        <comment>field label: first street line</comment>
+        <translation>Straße 1</translation>
+    </message>
+    <message>
+        <source>Street2</source>
+        <comment>field label: second street line</comment>
+        <translation>Straße 2</translation>
+    </message>
+    <message>
+        <source>City</source>
+        <comment>field label</comment>
+        <translation>Ort</translation>
+    </message>
+    <message>
+        <source>Country</source>
+        <comment>field label</comment>
+        <translation>Land</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <comment>field label: state or province of an address, not a status</comment>
+        <translation>Bundesland</translation>
+    </message>
+    <message>
+        <source>Postal Code</source>
+        <comment>field label</comment>
+        <translation>Postleitzahl</translation>
+    </message>
+    <message>
+        <source>Phone</source>
+        <comment>field label: main phone number</comment>
+        <translation>Telefon</translation>
+    </message>
+    <message>
+        <source>FAX</source>
+        <comment>field label: fax number</comment>
+        <translation>Fax</translation>
+    </message>
+    <message>
+        <source>E-Mail</source>
+        <comment>field label: e-mail address</comment>
+        <translation>E-Mail</translation>
+    </message>
+    <message>
+        <source>Phone 2</source>
+        <comment>field label: second phone number</comment>
+        <translation>Telefon 2</translation>
+    </message>
+    <message>
+        <source>Cell</source>
+        <comment>field label: mobile phone number, not a table cell</comment>
+        <translation>Mobil</translation>
+    </message>
+    <message>
+        <source>AddressID</source>
+        <comment>list column header (hidden): the address&apos;s id</comment>
+        <translation>Adress-ID</translation>
+    </message>
+    <message>
+        <source>ObjectID</source>
+        <comment>list column header (hidden): the vendor&apos;s id</comment>
+        <translation>Objekt-ID</translation>
+    </message>
+    <message>
+        <source>Contact Name</source>
+        <comment>list column header</comment>
+        <translation>Kontaktname</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <comment>list column header: the kind of contact address</comment>
+        <translation>Typ</translation>
+    </message>
+    <message>
+        <source>Street1</source>
+        <comment>list column header (hidden): first street line</comment>
+        <translation>Straße 1</translation>
+    </message>
+    <message>
+        <source>Street2</source>
+        <comment>list column header (hidden): second street line</comment>
+        <translation>Straße 2</translation>
+    </message>
+    <message>
+        <source>City</source>
+        <comment>list column header (hidden)</comment>
+        <translation>Ort</translation>
+    </message>
+    <message>
+        <source>Country</source>
+        <comment>list column header (hidden)</comment>
+        <translation>Land</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <comment>list column header (hidden): state or province, not a status</comment>
+        <translation>Bundesland</translation>
+    </message>
+    <message>
+        <source>PostalCode</source>
+        <comment>list column header (hidden)</comment>
+        <translation>PLZ</translation>
+    </message>
+    <message>
+        <source>Phone</source>
+        <comment>list column header: main phone number</comment>
+        <translation>Telefon</translation>
+    </message>
+    <message>
+        <source>FAX</source>
+        <comment>list column header (hidden): fax number</comment>
+        <translation>Fax</translation>
+    </message>
+    <message>
+        <source>Email</source>
+        <comment>list column header (hidden): e-mail address</comment>
+        <translation>E-Mail</translation>
+    </message>
+    <message>
+        <source>Phone 2</source>
+        <comment>list column header: second phone number</comment>
+        <translation>Telefon 2</translation>
+    </message>
+    <message>
+        <source>Cell</source>
+        <comment>list column header: mobile phone number, not a table cell</comment>
+        <translation>Mobil</translation>
+    </message>
+    <message>
+        <source>Others</source>
+        <comment>country picker: any country other than the USA and Canada</comment>
+        <translation>Andere</translation>
+    </message>
+    <message>
+        <source>USA</source>
+        <comment>country picker: United States</comment>
+        <translation>USA</translation>
+    </message>
+    <message>
+        <source>Canada</source>
+        <comment>country picker</comment>
+        <translation>Kanada</translation>
+    </message>
+    <message>
+        <source>Contact Name has not been provided.</source>
+        <comment>message: required entry missing</comment>
+        <translation>Es wurde kein Kontaktname angegeben.</translation>
+    </message>
+    <message>
+        <source>Contact Street 1 has not been provided.</source>
+        <comment>message: required entry missing</comment>
+        <translation>Es wurde keine Straße (Zeile 1) angegeben.</translation>
+    </message>
+    <message>
+        <source>Contact City has not been provided.</source>
+        <comment>message: required entry missing</comment>
+        <translation>Es wurde kein Ort angegeben.</translation>
+    </message>
+    <message>
+        <source>Contact Country has not been provided.</source>
+        <comment>message: required entry missing</comment>
+        <translation>Es wurde kein Land angegeben.</translation>
+    </message>
+    <message>
+        <source>Contact State has not been provided.</source>
+        <comment>message: required entry missing; state or province, not a status</comment>
+        <translation>Es wurde kein Bundesland angegeben.</translation>
+    </message>
+    <message>
+        <source>Contact Name</source>
+        <comment>entry named in a message</comment>
+        <translation>Der Kontaktname</translation>
+    </message>
+    <message>
+        <source>Contact Street 1</source>
+        <comment>entry named in a message</comment>
+        <translation>Die Straße (Zeile 1)</translation>
+    </message>
+    <message>
+        <source>Contact Street 2</source>
+        <comment>entry named in a message</comment>
+        <translation>Die Straße (Zeile 2)</translation>
+    </message>
+    <message>
+        <source>Contact City</source>
+        <comment>entry named in a message</comment>
+        <translation>Der Ort</translation>
+    </message>
+    <message>
+        <source>Contact Postal Code</source>
+        <comment>entry named in a message</comment>
+        <translation>Die Postleitzahl</translation>
+    </message>
+    <message>
+        <source>Contact Phone</source>
+        <comment>entry named in a message</comment>
+        <translation>Die Telefonnummer</translation>
+    </message>
+    <message>
+        <source>Contact FAX</source>
+        <comment>entry named in a message</comment>
+        <translation>Die Faxnummer</translation>
+    </message>
+    <message>
+        <source>Contact E-Mail</source>
+        <comment>entry named in a message</comment>
+        <translation>Die E-Mail-Adresse</translation>
+    </message>
+    <message>
+        <source>Contact Phone 2</source>
+        <comment>entry named in a message</comment>
+        <translation>Die zweite Telefonnummer</translation>
+    </message>
+    <message>
+        <source>Contact Cell</source>
+        <comment>entry named in a message: mobile phone number</comment>
+        <translation>Die Mobilnummer</translation>
+    </message>
+    <message>
+        <source>%1 cannot contain the field separator &quot;%2&quot;.</source>
+        <comment>message: the host&apos;s exchange text separates values with this text</comment>
+        <translation>%1 darf das Feldtrennzeichen „%2“ nicht enthalten.</translation>
+    </message>
+    <message>
+        <source>%1 cannot contain the record separator &quot;%2&quot;.</source>
+        <comment>message: the host&apos;s exchange text separates addresses with this text</comment>
+        <translation>%1 darf das Datensatztrennzeichen „%2“ nicht enthalten.</translation>
+    </message>
+    <message>
+        <source>%1 cannot contain the table separator &quot;%2&quot;.</source>
+        <comment>message: the host&apos;s exchange text separates its tables with this text</comment>
+        <translation>%1 darf das Tabellentrennzeichen „%2“ nicht enthalten.</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <comment>button: store the new address being added</comment>
+        <translation>Anlegen</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <comment>button: store the changes to the address</comment>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <comment>button: start adding a new address</comment>
+        <translation>Neu</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <comment>button: start changing the selected address</comment>
+        <translation>Ändern</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <comment>button: drop what was typed and stop adding or editing</comment>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <comment>button: delete the selected address</comment>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <comment>label of the contact type picker</comment>
+        <translation>Typ</translation>
+    </message>
+    <message>
+        <source>Version number: %1.%2.%3</source>
+        <extracomment>%1.%2.%3 is the library&apos;s version, such as 2.0.2</extracomment>
+        <translation>Version: %1.%2.%3</translation>
+    </message>
+    <message>
+        <source>Information Required</source>
+        <comment>title of the missing-entry message box</comment>
+        <translation>Angabe erforderlich</translation>
+    </message>
+    <message>
+        <source>Do you want to delete the selected Address?</source>
+        <comment>question before deleting; answered with Yes or No</comment>
+        <translation>Möchten Sie die ausgewählte Adresse löschen?</translation>
+    </message>
+    <message>
+        <source>Information Validation</source>
+        <comment>title of the delete question box</comment>
+        <translation>Bestätigung</translation>
+    </message>
+    <message>
+        <source>Contacts</source>
+        <comment>accessible name of the address list</comment>
+        <translation>Kontaktadressen</translation>
+    </message>
+    <message>
+        <source>Required</source>
+        <comment>accessible description of an entry that must be filled in</comment>
+        <translation>Pflichtfeld</translation>
+    </message>
+    <message>
+        <source>%1 cannot begin or end with characters that run into the field separator &quot;%2&quot;.</source>
+        <comment>message: the entry&apos;s first or last characters would be read as part of the separator</comment>
+        <translation>%1 darf nicht mit Zeichen beginnen oder enden, die mit dem Feldtrennzeichen „%2“ verschmelzen.</translation>
+    </message>
+    <message>
+        <source>%1 cannot begin or end with characters that run into the record separator &quot;%2&quot;.</source>
+        <comment>message: the entry&apos;s first or last characters would be read as part of the separator</comment>
+        <translation>%1 darf nicht mit Zeichen beginnen oder enden, die mit dem Datensatztrennzeichen „%2“ verschmelzen.</translation>
+    </message>
+    <message>
+        <source>%1 cannot begin or end with characters that run into the table separator &quot;%2&quot;.</source>
+        <comment>message: the entry&apos;s first or last characters would be read as part of the separator</comment>
+        <translation>%1 darf nicht mit Zeichen beginnen oder enden, die mit dem Tabellentrennzeichen „%2“ verschmelzen.</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; cannot be saved with the field separator &quot;%3&quot;.</source>
+        <comment>message: %1 is a value such as &quot;The vendor id&quot;</comment>
+        <translation>%1 „%2“ kann mit dem Feldtrennzeichen „%3“ nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; cannot be saved with the record separator &quot;%3&quot;.</source>
+        <comment>message: %1 is a value such as &quot;The vendor id&quot;</comment>
+        <translation>%1 „%2“ kann mit dem Datensatztrennzeichen „%3“ nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; cannot be saved with the table separator &quot;%3&quot;.</source>
+        <comment>message: %1 is a value such as &quot;The vendor id&quot;</comment>
+        <translation>%1 „%2“ kann mit dem Tabellentrennzeichen „%3“ nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>The new address id</source>
+        <comment>start of a message</comment>
+        <translation>Die neue Adress-ID</translation>
+    </message>
+    <message>
+        <source>The address id</source>
+        <comment>start of a message</comment>
+        <translation>Die Adress-ID</translation>
+    </message>
+    <message>
+        <source>The vendor id</source>
+        <comment>start of a message</comment>
+        <translation>Die Lieferanten-ID</translation>
+    </message>
+    <message>
+        <source>The contact type id</source>
+        <comment>start of a message</comment>
+        <translation>Die Kontaktart-ID</translation>
+    </message>
+    <message>
+        <source>The country code</source>
+        <comment>start of a message</comment>
+        <translation>Der Ländercode</translation>
+    </message>
+    <message>
+        <source>The state id</source>
+        <comment>start of a message; state or province, not a status</comment>
+        <translation>Die Bundesland-ID</translation>
+    </message>
+    <message>
+        <source>No address can be saved with the field separator &quot;%1&quot; and the record separator &quot;%2&quot;.</source>
+        <comment>message: these separators cannot carry any address</comment>
+        <translation>Mit dem Feldtrennzeichen „%1“ und dem Datensatztrennzeichen „%2“ lässt sich keine Adresse speichern.</translation>
+    </message>
+</context>
+<context>
+    <name>VendorContactDesignerPlugin</name>
+    <message>
+        <source>ZebVendorContact</source>
+        <extracomment>Tooltip of the control in Designer&apos;s widget box: the library&apos;s name</extracomment>
+        <translation>ZebVendorContact</translation>
+    </message>
+    <message>
+        <source>Shows and edits the contact addresses of one vendor. The host fills it with LetVendorIDNMode and LetContactAddress and reads the changes with GetContactAddress.</source>
+        <extracomment>The method names are the control&apos;s programming interface: keep them as they are</extracomment>
+        <translation>Zeigt und bearbeitet die Kontaktadressen eines Lieferanten. Die Host-Anwendung füllt das Steuerelement mit LetVendorIDNMode und LetContactAddress und liest die Änderungen mit GetContactAddress.</translation>
+    </message>
+</context>
+</TS>
