@@ -428,7 +428,10 @@ public:
 #endif
     }
 
-    bool usable() const { return m_usable; }
+    bool usable() const
+    {
+        return m_usable;
+    }
 
     /// Writes the entry of `values` at `out` and returns its end; `clean`
     /// tells whether it reads back as those values.
@@ -459,7 +462,10 @@ private:
     }
 #endif
 
-    bool isSeparator(char16_t unit) const { return unit == m_field || unit == m_record || unit == m_table; }
+    bool isSeparator(char16_t unit) const
+    {
+        return unit == m_field || unit == m_record || unit == m_table;
+    }
 
     // Copies units[0, size) to `to`; nonzero when one of them is a separator
     // character. Never reads or writes outside the two ranges: a tail
