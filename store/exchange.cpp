@@ -395,6 +395,17 @@ qsizetype entrySize(const EntryValues &values, const EntrySeparators &separators
     return size;
 }
 
+// entrySize() of a record's values, read from the record directly.
+qsizetype entrySizeOf(const ContactRecord &record, const EntrySeparators &separators)
+{
+    qsizetype size = (EntryValueCount - 1) * separators.field.size() + separators.record.size();
+    for (int field = 0; field < EntryValueCount; ++field)
+        size += record.text(field).size();
+    if (!record.isNull(Type))
+        size += TypeText(record.type()).size;
+    return size;
+}
+
 QChar *writeText(QChar *out, QStringView text)
 {
     return std::copy(text.begin(), text.end(), out);
@@ -433,16 +444,20 @@ public:
         return m_usable;
     }
 
-    /// Writes the entry of `values` at `out` and returns its end; `clean`
-    /// tells whether it reads back as those values.
-    QChar *write(QChar *out, const EntryValues &values, bool &clean) const
+    /// Writes the entry of `record` at `out` and returns its end; `clean`
+    /// tells whether it reads back as the record's values. Reads the record
+    /// directly: the values are gathered only for the rare entry that fails.
+    QChar *write(QChar *out, const ContactRecord &record, bool &clean) const
     {
         char16_t *to = reinterpret_cast<char16_t *>(out);
         int hits = 0;
         for (int field = 0; field < EntryValueCount; ++field) {
             if (field > 0)
                 *to++ = m_field;
-            const QStringView value = values[std::size_t(field)];
+            std::optional<TypeText> typeText;
+            if (field == Type && !record.isNull(Type))
+                typeText.emplace(record.type());
+            const QStringView value = typeText ? typeText->view() : record.text(field);
             hits |= copyValue(to, value.utf16(), value.size());
             to += value.size();
         }
@@ -730,10 +745,8 @@ QString exportContactData(ContactData &data)
     qsizetype size = 0;
     for (store.moveFirst(); !store.atEnd(); store.moveNext()) {
         const ContactRecord &record = store.current();
-        if (isFlagged(record)) {
-            std::optional<TypeText> typeText;
-            size += entrySize(entryValuesOf(record, typeText), separators);
-        }
+        if (isFlagged(record))
+            size += entrySizeOf(record, separators);
     }
     if (size == 0)
         return QString();
@@ -745,13 +758,17 @@ QString exportContactData(ContactData &data)
         const ContactRecord &record = store.current();
         if (!isFlagged(record))
             continue;
+        QChar *const entryStart = out;
+        if (writer.usable()) {
+            bool clean = false;
+            out = writer.write(out, record, clean);
+            if (clean)
+                continue;
+        }
         std::optional<TypeText> typeText;
         const EntryValues values = entryValuesOf(record, typeText);
-        QChar *const entryStart = out;
-        bool clean = false;
-        out = writer.usable() ? writer.write(out, values, clean) : writeEntry(out, values, separators);
-        if (clean)
-            continue;
+        if (!writer.usable())
+            out = writeEntry(out, values, separators);
         const QStringView entry(entryStart, out);
         const EntryCheck check = readBack(entry, values, separators);
         if (!check)
