@@ -488,8 +488,8 @@ private:
     // before it, and values under eight units as two overlapping halves.
     int copyValue(char16_t *to, const char16_t *units, qsizetype size) const
     {
-#if defined(__SSE2__)
         int hits = 0;
+#if defined(__SSE2__)
         if (size >= 8) {
             qsizetype at = 0;
             for (; at + 8 < size; at += 8) {
@@ -511,19 +511,12 @@ private:
             _mm_storel_epi64(reinterpret_cast<__m128i *>(to + size - 4), high);
             return (separatorsIn(low) | separatorsIn(high)) & 0xff;
         }
-        for (qsizetype at = 0; at < size; ++at) {
-            to[at] = units[at];
-            hits |= int(isSeparator(units[at]));
-        }
-        return hits;
-#else
-        int hits = 0;
-        for (qsizetype at = 0; at < size; ++at) {
-            to[at] = units[at];
-            hits |= int(isSeparator(units[at]));
-        }
-        return hits;
 #endif
+        for (qsizetype at = 0; at < size; ++at) {
+            to[at] = units[at];
+            hits |= int(isSeparator(units[at]));
+        }
+        return hits;
     }
 
     bool m_usable = false;
