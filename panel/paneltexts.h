@@ -38,6 +38,8 @@ QString countryName(int code);
 QString informationRequiredTitle();
 QString deleteQuestion();
 QString informationValidationTitle();
+/// Why Save refuses once the counter of new address ids is used up.
+QString newAddressesUsedUp();
 
 // Refusals of an entry that would not read back as its values: the typed
 // entry txtContact `index` holds the separator, or begins or ends with

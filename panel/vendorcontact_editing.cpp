@@ -189,7 +189,8 @@ void VendorContactPrivate::cmdAdd_Click()
         const bool isNew = m_state == PanelState::Adding;
         if (!ValidateContact() || refuseUnreadableEntry(isNew))
             return;
-        SaveContact(isNew);
+        if (!SaveContact(isNew))
+            return;
         SetEditMode(false, false);
     });
 }
@@ -327,7 +328,7 @@ bool VendorContactPrivate::refuseUnreadableEntry(bool isNew)
     return refuse(std::max(whole.value, 0), whole.clash);
 }
 
-void VendorContactPrivate::SaveContact(bool isNew)
+bool VendorContactPrivate::SaveContact(bool isNew)
 {
     // Every value is found before anything is written, so a failing lookup
     // leaves no half-written row or record behind.
@@ -338,7 +339,18 @@ void VendorContactPrivate::SaveContact(bool isNew)
     if (isNew) {
         const QString typeName = wholeText(TxtContactType);
         const qint16 typeId = FindIDByText(m_data.typeTable(), typeName, 1, 0);
-        const QString addressId = m_data.NewAddressID();
+        QString addressId;
+        try {
+            addressId = m_data.NewAddressID();
+        } catch (const Error &error) {
+            if (error.code() != Error::Code::Overflow)
+                throw;
+            // The 16-bit counter of new ids is used up: the user has to know
+            // why Save does nothing, and Cancel must still end the entry.
+            qCDebug(lcVendorContact, "SaveContact refused: %s", qUtf8Printable(error.message()));
+            tell(PanelTexts::newAddressesUsedUp(), nullptr);
+            return false;
+        }
         const QString vendorId = QString::number(m_data.vendorID);
         appendNewAddress(m_data.store, addressId, m_data.vendorID, typeId, address);
         m_contactsTouched = true;
@@ -346,10 +358,10 @@ void VendorContactPrivate::SaveContact(bool isNew)
         // (a reload, the one way to change the list's type meanwhile, ends
         // the entry); the check only guards that agreement.
         if (pickerText(cboContactType) != typeName)
-            return;
+            return true;
         const QuietList quiet(this);
         m_listModel->insertListRow(rowFrom(reading, addressId, vendorId, typeName));
-        return;
+        return true;
     }
 
     // The address being edited may have been deleted meanwhile: with no row
@@ -357,14 +369,15 @@ void VendorContactPrivate::SaveContact(bool isNew)
     // browsing as it does for an address that left the store.
     const int row = selectedRow();
     if (row < 0)
-        return;
+        return true;
     const ListRow saved = m_listModel->row(row);
     if (!updateAddress(m_data.store, saved.text(AddressIdColumn), address))
-        return;
+        return true;
     m_contactsTouched = true;
     const QuietList quiet(this);
     m_listModel->replaceRow(
         row, rowFrom(reading, saved.text(AddressIdColumn), saved.text(VendorIdColumn), saved.text(TypeNameColumn)));
+    return true;
 }
 
 void VendorContactPrivate::cmdDelete_Click()

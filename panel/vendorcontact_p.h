@@ -108,7 +108,9 @@ public:
     void cmdEdit_Click();
     void cmdDelete_Click();
     bool ValidateContact();
-    void SaveContact(bool isNew);
+    /// False when the save was refused and the user told why; the panel
+    /// then stays adding or editing.
+    bool SaveContact(bool isNew);
 
     // The host's methods.
     QString GetContactAddress();

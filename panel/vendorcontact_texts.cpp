@@ -198,6 +198,14 @@ QString deleteQuestion()
         "question before deleting; answered with Yes or No");
 }
 
+QString newAddressesUsedUp()
+{
+    return QCoreApplication::translate("VendorContact",
+        "No more new addresses can be added to this vendor. Cancel, hand the changes to the host and reload to "
+        "continue.",
+        "Save refused: the panel has given out every id it can make for new addresses");
+}
+
 QString informationValidationTitle()
 {
     return QCoreApplication::translate("VendorContact", "Information Validation", "title of the delete question box");

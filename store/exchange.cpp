@@ -395,70 +395,139 @@ qsizetype entrySize(const EntryValues &values, const EntrySeparators &separators
     return size;
 }
 
+// entrySize() of a record's values, read from the record directly.
+qsizetype entrySizeOf(const ContactRecord &record, const EntrySeparators &separators)
+{
+    qsizetype size = (EntryValueCount - 1) * separators.field.size() + separators.record.size();
+    for (int field = 0; field < EntryValueCount; ++field)
+        size += record.text(field).size();
+    if (!record.isNull(Type))
+        size += TypeText(record.type()).size;
+    return size;
+}
+
 QChar *writeText(QChar *out, QStringView text)
 {
     return std::copy(text.begin(), text.end(), out);
 }
 
-// A quick look at a written entry, for the usual separators: three different
-// single characters. Nothing can then straddle a value's edge, so the entry
-// reads back exactly when it holds those characters only where they were
-// written, fourteen field separators and one record separator; only the rare
-// entry that holds more is read back in full.
-class QuickLook
+// The writer of the usual separators: three different single characters
+// (the field separator standing in for an absent table separator). Nothing
+// can then straddle a value's edge, so an entry reads back exactly when none
+// of its values holds one of those characters. The values are checked as
+// they are copied, in the same vectorised pass; only the rare entry that
+// holds one is read back in full, to name the value and the separator.
+class CheckingWriter
 {
 public:
-    explicit QuickLook(const EntrySeparators &separators)
+    explicit CheckingWriter(const EntrySeparators &separators)
     {
         const QStringView field = separators.field;
         const QStringView record = separators.record;
-        // Without a table separator the field separator stands in for it.
         const QStringView table = separators.table.isEmpty() ? field : separators.table;
         m_usable = field.size() == 1 && record.size() == 1 && table.size() == 1 && field != record && record != table &&
             (separators.table.isEmpty() || table != field);
-        if (m_usable)
-            m_units = { field.front().unicode(), record.front().unicode(), table.front().unicode() };
+        if (!m_usable)
+            return;
+        m_field = field.front().unicode();
+        m_record = record.front().unicode();
+        m_table = table.front().unicode();
+#if defined(__SSE2__)
+        m_fieldPattern = _mm_set1_epi16(static_cast<short>(m_field));
+        m_recordPattern = _mm_set1_epi16(static_cast<short>(m_record));
+        m_tablePattern = _mm_set1_epi16(static_cast<short>(m_table));
+#endif
     }
 
-    bool usable() const { return m_usable; }
-
-    bool readsBack(QStringView entry) const
+    bool usable() const
     {
-        const char16_t *units = entry.utf16();
-        const qsizetype size = entry.size();
-        const char16_t field = m_units[0];
-        const char16_t record = m_units[1];
-        const char16_t table = m_units[2];
-        qsizetype hits = 0;
-        qsizetype i = 0;
-#if defined(__SSE2__)
-        const __m128i fieldPattern = _mm_set1_epi16(static_cast<short>(field));
-        const __m128i recordPattern = _mm_set1_epi16(static_cast<short>(record));
-        const __m128i tablePattern = _mm_set1_epi16(static_cast<short>(table));
-        // A match is -1 in its lane: subtracting counts the matches per
-        // lane, summed once at the end (an entry is far too short for a lane
-        // to overflow).
-        __m128i counts = _mm_setzero_si128();
-        for (; i + 8 <= size; i += 8) {
-            const __m128i chunk = _mm_loadu_si128(reinterpret_cast<const __m128i *>(units + i));
-            const __m128i found =
-                _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi16(chunk, fieldPattern), _mm_cmpeq_epi16(chunk, recordPattern)),
-                    _mm_cmpeq_epi16(chunk, tablePattern));
-            counts = _mm_sub_epi16(counts, found);
+        return m_usable;
+    }
+
+    /// Writes the entry of `record` at `out` and returns its end; `clean`
+    /// tells whether it reads back as the record's values. Reads the record
+    /// directly: the values are gathered only for the rare entry that fails.
+    QChar *write(QChar *out, const ContactRecord &record, bool &clean) const
+    {
+        char16_t *to = reinterpret_cast<char16_t *>(out);
+        int hits = 0;
+        for (int field = 0; field < EntryValueCount; ++field) {
+            if (field > 0)
+                *to++ = m_field;
+            std::optional<TypeText> typeText;
+            if (field == Type && !record.isNull(Type))
+                typeText.emplace(record.type());
+            const QStringView value = typeText ? typeText->view() : record.text(field);
+            hits |= copyValue(to, value.utf16(), value.size());
+            to += value.size();
         }
-        alignas(16) std::array<quint16, 8> lanes;
-        _mm_store_si128(reinterpret_cast<__m128i *>(lanes.data()), counts);
-        for (quint16 lane : lanes)
-            hits += lane;
-#endif
-        for (; i < size; ++i)
-            hits += (units[i] == field) | (units[i] == record) | (units[i] == table);
-        return hits == EntryValueCount;
+        *to++ = m_record;
+        clean = hits == 0;
+        return reinterpret_cast<QChar *>(to);
     }
 
 private:
+#if defined(__SSE2__)
+    // Nonzero where `chunk` holds a separator character.
+    int separatorsIn(__m128i chunk) const
+    {
+        return _mm_movemask_epi8(
+            _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi16(chunk, m_fieldPattern), _mm_cmpeq_epi16(chunk, m_recordPattern)),
+                _mm_cmpeq_epi16(chunk, m_tablePattern)));
+    }
+#endif
+
+    bool isSeparator(char16_t unit) const
+    {
+        return unit == m_field || unit == m_record || unit == m_table;
+    }
+
+    // Copies units[0, size) to `to`; nonzero when one of them is a separator
+    // character. Never reads or writes outside the two ranges: a tail
+    // shorter than a chunk is done as a last chunk overlapping the one
+    // before it, and values under eight units as two overlapping halves.
+    int copyValue(char16_t *to, const char16_t *units, qsizetype size) const
+    {
+        int hits = 0;
+#if defined(__SSE2__)
+        if (size >= 8) {
+            qsizetype at = 0;
+            for (; at + 8 < size; at += 8) {
+                const __m128i chunk = _mm_loadu_si128(reinterpret_cast<const __m128i *>(units + at));
+                _mm_storeu_si128(reinterpret_cast<__m128i *>(to + at), chunk);
+                hits |= separatorsIn(chunk);
+            }
+            at = size - 8;
+            const __m128i chunk = _mm_loadu_si128(reinterpret_cast<const __m128i *>(units + at));
+            _mm_storeu_si128(reinterpret_cast<__m128i *>(to + at), chunk);
+            return hits | separatorsIn(chunk);
+        }
+        if (size >= 4) {
+            // Four units in the low half; the high half's zeros are masked
+            // off, since a separator may well be U+0000.
+            const __m128i low = _mm_loadl_epi64(reinterpret_cast<const __m128i *>(units));
+            const __m128i high = _mm_loadl_epi64(reinterpret_cast<const __m128i *>(units + size - 4));
+            _mm_storel_epi64(reinterpret_cast<__m128i *>(to), low);
+            _mm_storel_epi64(reinterpret_cast<__m128i *>(to + size - 4), high);
+            return (separatorsIn(low) | separatorsIn(high)) & 0xff;
+        }
+#endif
+        for (qsizetype at = 0; at < size; ++at) {
+            to[at] = units[at];
+            hits |= int(isSeparator(units[at]));
+        }
+        return hits;
+    }
+
     bool m_usable = false;
-    std::array<char16_t, 3> m_units {};
+    char16_t m_field = 0;
+    char16_t m_record = 0;
+    char16_t m_table = 0;
+#if defined(__SSE2__)
+    __m128i m_fieldPattern {};
+    __m128i m_recordPattern {};
+    __m128i m_tablePattern {};
+#endif
 };
 
 QChar *writeEntry(QChar *out, const EntryValues &values, const EntrySeparators &separators)
@@ -661,34 +730,39 @@ QString exportContactData(ContactData &data)
         return QString();
 
     // Two passes over the flagged records: the exact size first, so the text
-    // is allocated once and written in place; each entry is read back right
-    // where it was written.
+    // is allocated once and written in place. With the usual separators each
+    // value is checked as it is copied; otherwise, or when that check finds
+    // a separator character, the entry is read back right where it was
+    // written.
     const EntrySeparators separators { data.fieldSeparator, data.recordSeparator, data.tableSeparator };
     qsizetype size = 0;
     for (store.moveFirst(); !store.atEnd(); store.moveNext()) {
         const ContactRecord &record = store.current();
-        if (isFlagged(record)) {
-            std::optional<TypeText> typeText;
-            size += entrySize(entryValuesOf(record, typeText), separators);
-        }
+        if (isFlagged(record))
+            size += entrySizeOf(record, separators);
     }
     if (size == 0)
         return QString();
 
     QString result(size, Qt::Uninitialized);
     QChar *out = result.data();
-    const QuickLook quickLook(separators);
+    const CheckingWriter writer(separators);
     for (store.moveFirst(); !store.atEnd(); store.moveNext()) {
         const ContactRecord &record = store.current();
         if (!isFlagged(record))
             continue;
+        QChar *const entryStart = out;
+        if (writer.usable()) {
+            bool clean = false;
+            out = writer.write(out, record, clean);
+            if (clean)
+                continue;
+        }
         std::optional<TypeText> typeText;
         const EntryValues values = entryValuesOf(record, typeText);
-        QChar *const entryStart = out;
-        out = writeEntry(out, values, separators);
+        if (!writer.usable())
+            out = writeEntry(out, values, separators);
         const QStringView entry(entryStart, out);
-        if (quickLook.usable() && quickLook.readsBack(entry))
-            continue;
         const EntryCheck check = readBack(entry, values, separators);
         if (!check)
             throw unexportable(record, check, separators);

@@ -602,7 +602,12 @@ void TestEditing::counterExhaustedKeepsEditing()
     QCOMPARE(panel.txt(0)->text(), QStringLiteral("One too many"));
     QCOMPARE(panel.rows(), 2);
     QCOMPARE(panel.d->contactData().newAddressCount, qint16(32767));
-    QVERIFY(panel.boxes->shown.empty());
+    QCOMPARE(panel.boxes->shown.size(), std::size_t(1));
+    QCOMPARE(panel.boxes->shown[0].prompt,
+        QStringLiteral("No more new addresses can be added to this vendor. Cancel, hand the changes to the host and "
+                       "reload to continue."));
+    QCOMPARE(panel.boxes->shown[0].title, QStringLiteral("Information Required"));
+    QCOMPARE(panel.boxes->shown[0].icon, QMessageBox::Information);
     QVERIFY(!panel.GetChanges().contains(QStringLiteral("One too many")));
 
     panel.click(panel.d->cmdEdit); // Cancel still works

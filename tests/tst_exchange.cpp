@@ -259,6 +259,16 @@ void TestExchange::exportRefusesEntriesThatWouldNotReadBack_data()
         << usual << QString() << u"A|B~C"_s << QString()
         << u"The address \"1\" cannot be exported: its Name would not read back whole at the record separator "
            "\"~\"."_s;
+    // The export checks values in chunks of eight units: one at a long
+    // value's very end, and one too short for a chunk.
+    QTest::newRow("separator ending a long value")
+        << usual << QString() << u"Harbour House ^"_s << QString()
+        << u"The address \"1\" cannot be exported: its Name would not read back whole at the table separator "
+           "\"^\"."_s;
+    QTest::newRow("separator in a two-unit value")
+        << usual << QString() << u"A~"_s << QString()
+        << u"The address \"1\" cannot be exported: its Name would not read back whole at the record separator "
+           "\"~\"."_s;
     QTest::newRow("value ending in the start of its separator")
         << doubled << QString() << u"Smith|"_s << QString()
         << u"The address \"1\" cannot be exported: its Name would not read back whole at the field separator "

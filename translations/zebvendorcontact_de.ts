@@ -299,6 +299,11 @@
         <translation>Bestätigung</translation>
     </message>
     <message>
+        <source>No more new addresses can be added to this vendor. Cancel, hand the changes to the host and reload to continue.</source>
+        <comment>Save refused: the panel has given out every id it can make for new addresses</comment>
+        <translation>Diesem Lieferanten können keine weiteren neuen Adressen hinzugefügt werden. Brechen Sie ab, übergeben Sie die Änderungen an die Anwendung und laden Sie neu, um fortzufahren.</translation>
+    </message>
+    <message>
         <source>Contacts</source>
         <comment>accessible name of the address list</comment>
         <translation>Kontaktadressen</translation>

@@ -299,6 +299,11 @@
         <translation>Confirmación</translation>
     </message>
     <message>
+        <source>No more new addresses can be added to this vendor. Cancel, hand the changes to the host and reload to continue.</source>
+        <comment>Save refused: the panel has given out every id it can make for new addresses</comment>
+        <translation>No se pueden añadir más direcciones nuevas a este proveedor. Cancele, entregue los cambios a la aplicación anfitriona y vuelva a cargar para continuar.</translation>
+    </message>
+    <message>
         <source>Contacts</source>
         <comment>accessible name of the address list</comment>
         <translation>Direcciones de contacto</translation>

@@ -299,6 +299,11 @@
         <translation>Confirmation</translation>
     </message>
     <message>
+        <source>No more new addresses can be added to this vendor. Cancel, hand the changes to the host and reload to continue.</source>
+        <comment>Save refused: the panel has given out every id it can make for new addresses</comment>
+        <translation>Il n&apos;est plus possible d&apos;ajouter de nouvelles adresses à ce fournisseur. Annulez, transmettez les modifications à l&apos;application hôte et rechargez pour continuer.</translation>
+    </message>
+    <message>
         <source>Contacts</source>
         <comment>accessible name of the address list</comment>
         <translation>Adresses de contact</translation>
