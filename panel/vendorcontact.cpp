@@ -1,8 +1,8 @@
 #include "vendorcontact_p.h"
 
 #include "contactlistmodel.h"
-#include "threadguard.h"
 #include "paneltexts.h"
+#include "threadguard.h"
 
 #include <addressid.h>
 #include <exchange.h>

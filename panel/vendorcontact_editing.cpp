@@ -99,21 +99,6 @@ QString inertValue(const EntrySeparators &separators)
     }
 }
 
-QStringView separatorOf(EntryClash clash, const EntrySeparators &separators)
-{
-    switch (clash) {
-    case EntryClash::Field:
-        return separators.field;
-    case EntryClash::Record:
-        return separators.record;
-    case EntryClash::Table:
-        return separators.table;
-    case EntryClash::None:
-        break;
-    }
-    return {};
-}
-
 const DetailField *typedFieldOf(int storeField)
 {
     for (const DetailField &field : DetailFields) {

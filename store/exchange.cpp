@@ -609,21 +609,6 @@ QString separatorName(EntryClash clash)
     return {};
 }
 
-QStringView separatorOf(EntryClash clash, const EntrySeparators &separators)
-{
-    switch (clash) {
-    case EntryClash::Field:
-        return separators.field;
-    case EntryClash::Record:
-        return separators.record;
-    case EntryClash::Table:
-        return separators.table;
-    case EntryClash::None:
-        break;
-    }
-    return {};
-}
-
 Error unexportable(const ContactRecord &record, const EntryCheck &check, const EntrySeparators &separators)
 {
     const QString separator = readableSeparator(separatorOf(check.clash, separators));
@@ -769,6 +754,21 @@ QString exportContactData(ContactData &data)
     }
     Q_ASSERT(out == result.constData() + result.size());
     return result;
+}
+
+QStringView separatorOf(EntryClash clash, const EntrySeparators &separators)
+{
+    switch (clash) {
+    case EntryClash::Field:
+        return separators.field;
+    case EntryClash::Record:
+        return separators.record;
+    case EntryClash::Table:
+        return separators.table;
+    case EntryClash::None:
+        break;
+    }
+    return {};
 }
 
 } // namespace ZebVendorContact

@@ -64,6 +64,9 @@ enum class EntryClash {
     Table, //!< the entry holds the table separator
 };
 
+/// The separator `clash` names (empty for EntryClash::None).
+QStringView separatorOf(EntryClash clash, const EntrySeparators &separators);
+
 /// The outcome of reading an entry back.
 struct EntryCheck
 {
