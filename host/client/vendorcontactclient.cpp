@@ -43,6 +43,7 @@ QString statusText(ZvcStatus status)
 }
 
 using Registration::Descriptor;
+using FileStatus = struct stat;
 
 /// The loaded libraries' descriptors by file, kept open for the life of the
 /// process: the loader knows each library by its /proc/self/fd name, and a
@@ -59,9 +60,7 @@ public:
     /// Loads the file behind `file` (once per file), or null with `*why` set.
     void *load(Descriptor file, const QString &path, QString *why)
     {
-        struct stat status
-        {
-        };
+        FileStatus status {};
         if (::fstat(file.get(), &status) != 0) {
             *why = QStringLiteral("cannot inspect %1: %2").arg(path, QString::fromLocal8Bit(std::strerror(errno)));
             return nullptr;
@@ -130,7 +129,8 @@ bool callRegistrationEntryPoint(const QString &libraryFile, bool registering, QS
     ZvcStatus status = ZVC_S_OK;
     if (registering) {
         // The library sees itself under its /proc/self/fd name, so it is told the path.
-        const auto registerAs = entryPoint<ZvcRegisterServerAsFunction>(library, "ZvcRegisterServerAs");
+        entryPointName = "ZvcRegisterServerAs";
+        const auto registerAs = entryPoint<ZvcRegisterServerAsFunction>(library, entryPointName);
         if (!registerAs) {
             return fail(errorMessage,
                 QStringLiteral("%1 has no entry point ZvcRegisterServerAs (it is older than this host)")

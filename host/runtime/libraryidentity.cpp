@@ -24,12 +24,9 @@ QString libraryFilePath()
 bool isLoadedFrom(int descriptor)
 {
     Dl_info info {};
-    struct stat loaded
-    {
-    };
-    struct stat named
-    {
-    };
+    using FileStatus = struct stat;
+    FileStatus loaded {};
+    FileStatus named {};
     // The loader's own name for the file: a path it opened, possibly a
     // descriptor's /proc entry, which still names the same file.
     return dladdr(reinterpret_cast<void *>(&DllGetClassObject), &info) != 0 && info.dli_fname &&

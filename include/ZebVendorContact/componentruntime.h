@@ -10,7 +10,9 @@
  * A host (or its installer) loads the library file with dlopen()/QLibrary and
  *
  *  1. calls DllRegisterServer() once, which writes the per-user registration
- *     record (see "Registration record" below); DllUnregisterServer() removes it;
+ *     record (see "Registration record" below), or ZvcRegisterServerAs() when
+ *     it loaded the library through a descriptor; DllUnregisterServer()
+ *     removes it;
  *  2. later reads the record to find the library for the class id or the name
  *     "ZebVendorContact.VendorContact", loads it and calls DllGetClassObject()
  *     for the class factory;
