@@ -389,11 +389,6 @@ Descriptor openTrustedLibrary(const QString &path, QString *why)
     return file;
 }
 
-bool isTrustedLibrary(const QString &path, QString *why)
-{
-    return openTrustedLibrary(path, why).isValid();
-}
-
 QByteArray loaderPath(int descriptor)
 {
     return "/proc/self/fd/" + QByteArray::number(descriptor);

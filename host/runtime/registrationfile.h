@@ -7,7 +7,8 @@
 // The record decides which code a host loads, so it is treated as a trust
 // anchor: its folder and file must be private to the user (0700 and 0600,
 // whatever the umask), are never used through a symbolic link, and a library
-// path is only trusted when it names a regular file no other user can change.
+// path is only trusted when no other user can change the file or anything on
+// the way to it (see openTrustedLibrary()).
 
 #include <QtCore/QJsonObject>
 #include <QtCore/QString>
@@ -77,9 +78,6 @@ private:
 /// it through loaderPath(). An invalid descriptor, with `*why` naming the path
 /// and what is wrong, otherwise.
 Descriptor openTrustedLibrary(const QString &path, QString *why);
-
-/// Whether openTrustedLibrary() accepts `path`; otherwise `*why` says why.
-bool isTrustedLibrary(const QString &path, QString *why);
 
 /// "/proc/self/fd/N": the name under which the dynamic loader opens exactly
 /// the file behind `descriptor`.
