@@ -1,8 +1,10 @@
 #include "vendordatabase.h"
 
+#include "databaseerror.h"
 #include "exchangetext.h"
 
 #include <QtCore/QDir>
+#include <QtCore/QFile>
 #include <QtCore/QFileInfo>
 #include <QtCore/QRegularExpression>
 #include <QtCore/QStandardPaths>
@@ -147,8 +149,32 @@ QString VendorDatabase::defaultLocation()
     return dataHome + u"/ZebVendorContact/vendors.sqlite"_s;
 }
 
-VendorDatabase::VendorDatabase(const QString &location, bool seed)
+namespace {
+/// The trouble with an SQLite file before it is opened, if any: opening
+/// must neither create what the user did not ask for nor touch a file that
+/// is not a database.
+void checkSqliteFile(const QString &file, VendorDatabase::OpenMode mode)
+{
+    using Trouble = DatabaseError::Trouble;
+    const QFileInfo info(file);
+    if (!info.exists()) {
+        if (mode == VendorDatabase::CreateIfMissing)
+            return;
+        const bool folder = info.absoluteDir().exists();
+        throw DatabaseError(folder ? Trouble::Missing : Trouble::MissingFolder, file,
+            folder ? u"There is no database file %1."_s.arg(file) : u"The folder of %1 does not exist."_s.arg(file));
+    }
+    QFile handle(file);
+    if (!handle.open(QIODevice::ReadOnly))
+        throw DatabaseError(Trouble::Other, file, u"Cannot read %1: %2"_s.arg(file, handle.errorString()));
+    if (handle.read(16) != QByteArray("SQLite format 3", 16))
+        throw DatabaseError(Trouble::NotADatabase, file, u"%1 is not an SQLite database."_s.arg(file));
+}
+} // namespace
+
+VendorDatabase::VendorDatabase(const QString &location, bool seed, OpenMode mode)
     : m_connectionName(u"vendors-"_s + QUuid::createUuid().toString(QUuid::WithoutBraces))
+    , m_location(location)
 {
     const Location where = parseLocation(location);
     if (!QSqlDatabase::isDriverAvailable(where.driver))
@@ -157,9 +183,13 @@ VendorDatabase::VendorDatabase(const QString &location, bool seed)
     QSqlDatabase db = QSqlDatabase::addDatabase(where.driver, m_connectionName);
     db.setDatabaseName(where.database);
     if (where.driver == u"QSQLITE") {
+        checkSqliteFile(where.database, mode);
         QDir().mkpath(QFileInfo(where.database).absolutePath());
+        const QFileInfo file(where.database);
+        m_readOnly = file.exists() && (!file.isWritable() || !QFileInfo(file.absolutePath()).isWritable());
         // Another window's save may hold the file for a moment.
-        db.setConnectOptions(u"QSQLITE_BUSY_TIMEOUT=5000"_s);
+        db.setConnectOptions(m_readOnly ? u"QSQLITE_BUSY_TIMEOUT=5000;QSQLITE_OPEN_READONLY"_s
+                                        : u"QSQLITE_BUSY_TIMEOUT=5000"_s);
         m_description = u"SQLite file %1"_s.arg(where.database);
     } else {
         db.setHostName(where.host);
@@ -178,17 +208,29 @@ VendorDatabase::VendorDatabase(const QString &location, bool seed)
     try {
         if (where.driver == u"QSQLITE") {
             run(db, u"PRAGMA foreign_keys = ON"_s);
-            run(db, u"PRAGMA journal_mode = WAL"_s);
+            if (!m_readOnly)
+                run(db, u"PRAGMA journal_mode = WAL"_s);
         }
-        createSchemaIfMissing();
-        if (seed)
-            seedIfEmpty();
+        if (!m_readOnly) {
+            createSchemaIfMissing();
+            if (seed)
+                seedIfEmpty();
+        }
     } catch (...) {
         db.close();
         db = QSqlDatabase();
         QSqlDatabase::removeDatabase(m_connectionName);
         throw;
     }
+}
+
+void VendorDatabase::reconnect()
+{
+    QSqlDatabase db = connection();
+    db.close();
+    if (!db.open())
+        throw DatabaseError(DatabaseError::Trouble::ConnectionLost, m_description,
+            u"Cannot open the %1 again."_s.arg(m_description), db.lastError().text());
 }
 
 VendorDatabase::~VendorDatabase()
@@ -254,10 +296,18 @@ QList<VendorSummary> VendorDatabase::vendors() const
         u"ORDER BY v.name, v.id"_s,
         {}, u"Reading the vendors"_s);
     QList<VendorSummary> result;
-    while (query.next())
+    QHash<qint32, qsizetype> rows;
+    while (query.next()) {
+        rows.insert(query.value(0).toInt(), result.size());
         result.append({ query.value(0).toInt(),
             textValue(query.value(1), [&] { return u"The name of vendor %1"_s.arg(query.value(0).toString()); }),
-            query.value(2).toInt() });
+            query.value(2).toInt(), {} });
+    }
+    QSqlQuery cities = run(connection(), u"SELECT DISTINCT vendor_id, city FROM addresses"_s, {}, u"Reading the cities"_s);
+    while (cities.next()) {
+        if (const auto row = rows.constFind(cities.value(0).toInt()); row != rows.cend())
+            result[*row].searchText += cities.value(1).toString() + u'\n';
+    }
     return result;
 }
 
@@ -382,6 +432,8 @@ SaveOutcome VendorDatabase::saveVendor(
                 QSqlQuery update = run(db, updateSql, updateValues, u"Saving address %1"_s.arg(address.addressId));
                 if (update.numRowsAffected() == 1) {
                     ++outcome.updated;
+                    if (!overwrite)
+                        outcome.rowVersions.insert(address.addressId, updateValues.constLast().toLongLong() + 1);
                     continue;
                 }
                 if (!overwrite) {
@@ -393,11 +445,16 @@ SaveOutcome VendorDatabase::saveVendor(
             QSqlQuery insert = run(db, insertSql, values, u"Adding address %1"_s.arg(address.name));
             if (!insert.next())
                 throw failure(u"The database gave no id for the new address %1."_s.arg(address.name));
+            const QString newId = insert.value(0).toString();
+            outcome.insertedIds.insert(address.addressId, newId);
+            outcome.rowVersions.insert(newId, 1);
             ++outcome.inserted;
         }
         if (!outcome.saved()) {
             db.rollback();
             outcome.inserted = outcome.updated = 0;
+            outcome.insertedIds.clear();
+            outcome.rowVersions.clear();
             return outcome;
         }
     } catch (...) {

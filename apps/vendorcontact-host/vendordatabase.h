@@ -15,6 +15,9 @@ struct VendorSummary
     qint32 id = 0;
     QString name;
     int addressCount = 0;
+    /// What a search finds the vendor by besides its name: its addresses'
+    /// cities, one per line.
+    QString searchText;
 };
 
 /// A vendor as read from the database: what the control gets, and the row
@@ -36,6 +39,12 @@ struct SaveOutcome
     int updated = 0;
     /// Addresses someone else changed or deleted since they were read.
     QList<ZebVendorContact::ContactAddress> conflicts;
+    /// Addresses added in the panel that were inserted: the id they were
+    /// saved under ("000-N", or an id overwritten after it was deleted) ->
+    /// the id the database gave.
+    QHash<QString, QString> insertedIds;
+    /// The row version every written address has now.
+    QHash<QString, qint64> rowVersions;
     bool saved() const { return conflicts.isEmpty(); }
 };
 
@@ -53,12 +62,18 @@ public:
     /// $XDG_DATA_HOME/ZebVendorContact/vendors.sqlite (~/.local/share/... when unset).
     static QString defaultLocation();
 
+    /// Whether a missing SQLite file (or its folder) may be created.
+    enum OpenMode {
+        CreateIfMissing, //!< create the folder and file when missing
+        OpenExisting, //!< throw DatabaseError (Missing, MissingFolder) instead
+    };
+
     /// Opens `location`: "sqlite:PATH", a plain file path, or
     /// "postgresql://user@host[:port]/dbname" (host may be a percent-encoded
     /// socket folder; the password comes from PGPASSWORD or ~/.pgpass).
     /// Creates the schema when missing; with `seed`, fills an empty database
     /// with the sample vendors. Each instance has its own connection.
-    explicit VendorDatabase(const QString &location, bool seed = true);
+    explicit VendorDatabase(const QString &location, bool seed = true, OpenMode mode = CreateIfMissing);
     ~VendorDatabase();
     VendorDatabase(const VendorDatabase &) = delete;
     VendorDatabase &operator=(const VendorDatabase &) = delete;
@@ -67,6 +82,11 @@ public:
     QString description() const { return m_description; }
     bool isPostgreSql() const;
     QSqlDatabase connection() const;
+    /// True when the database can be read but not written.
+    bool isReadOnly() const { return m_readOnly; }
+    /// Closes the connection and opens it again; throws DatabaseError
+    /// when it cannot be opened.
+    void reconnect();
 
     QList<VendorSummary> vendors() const;
     VendorSnapshot loadVendor(qint32 vendorId) const;
@@ -91,6 +111,8 @@ private:
 
     QString m_connectionName;
     QString m_description;
+    QString m_location;
+    bool m_readOnly = false;
 };
 
 } // namespace VendorContactHost
