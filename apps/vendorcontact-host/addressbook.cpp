@@ -211,7 +211,7 @@ void MainWindow::handOver(const LoadedVendor &vendor)
     m_vendors->setShownVendor(vendorId);
     updateTitle();
     const QString name = vendor.snapshot.vendorName;
-    setStatus(whole ? tr("%1: %n addresses, from %2.", nullptr, int(vendor.snapshot.addresses.size()))
+    setStatus(whole ? tr("%1, from %2; addresses: %n.", nullptr, int(vendor.snapshot.addresses.size()))
                           .arg(name, displayLocation(m_location))
                     : tr("%1 was shown only in part: the control did not take all of it (the Developer "
                          "panel's calls say why).")

@@ -171,7 +171,7 @@ bool MainWindow::resolveConflicts(const SaveOutcome &outcome)
         return false;
     }
     default:
-        setStatus(tr("Not saved: %n addresses were changed by someone else.", nullptr, int(outcome.conflicts.size())));
+        setStatus(tr("Not saved: someone else changed %n of your addresses.", nullptr, int(outcome.conflicts.size())));
         return false;
     }
 }

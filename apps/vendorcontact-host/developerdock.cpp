@@ -16,6 +16,7 @@
 #include <QtWidgets/QLineEdit>
 #include <QtWidgets/QPlainTextEdit>
 #include <QtWidgets/QPushButton>
+#include <QtWidgets/QScrollArea>
 #include <QtWidgets/QScrollBar>
 #include <QtWidgets/QSpinBox>
 #include <QtWidgets/QTabWidget>
@@ -80,7 +81,13 @@ DeveloperDock::DeveloperDock(const ControlInvoker &invoke, QWidget *parent)
     m_tabs->addTab(createLoadTab(), QString());
     m_tabs->addTab(createExportTab(), QString());
     layout->addWidget(m_tabs, 1);
-    setWidget(content);
+    // Scrolls rather than pushing the window past a small screen.
+    auto *scroller = new QScrollArea;
+    scroller->setObjectName(QStringLiteral("scrDeveloper"));
+    scroller->setWidget(content);
+    scroller->setWidgetResizable(true);
+    scroller->setFrameShape(QFrame::NoFrame);
+    setWidget(scroller);
     retranslate();
 }
 
@@ -200,7 +207,7 @@ void DeveloperDock::retranslate()
     else if (m_exportEntries == 0)
         m_exportSummary->setText(tr("No added or changed addresses."));
     else
-        m_exportSummary->setText(tr("%n entries, one per row:", nullptr, int(m_exportEntries)));
+        m_exportSummary->setText(tr("Entries: %n, one per row:", nullptr, int(m_exportEntries)));
 }
 
 void DeveloperDock::changeEvent(QEvent *event)

@@ -10,6 +10,7 @@
 #include <QtCore/QCoreApplication>
 #include <QtCore/QEvent>
 #include <QtGui/QMouseEvent>
+#include <QtGui/QScreen>
 #include <QtWidgets/QAbstractItemView>
 #include <QtWidgets/QCheckBox>
 #include <QtWidgets/QFileDialog>
@@ -64,6 +65,7 @@ MainWindow::MainWindow(const HostSettings &settings, QWidget *parent)
     auto *central = new QWidget;
     auto *columns = new QHBoxLayout(central);
     m_vendors = new VendorListPane;
+    m_vendors->setMinimumWidth(180);
     connect(m_vendors, &VendorListPane::vendorChosen, this, &MainWindow::onVendorChosen);
     columns->addWidget(m_vendors, 1);
     auto *book = new QVBoxLayout;
@@ -81,6 +83,17 @@ MainWindow::MainWindow(const HostSettings &settings, QWidget *parent)
     createDeveloperDock();
     retranslate();
     resize(defaultSize());
+    if (m_settings.developer)
+        resize(sizeWithDock());
+}
+
+QSize MainWindow::sizeWithDock() const
+{
+    // The dock beside the book, as wide as it likes, within the screen.
+    QSize size(defaultSize().width() + m_dock->sizeHint().width(), defaultSize().height());
+    if (const QScreen *where = screen())
+        size = size.boundedTo(where->availableSize());
+    return size;
 }
 
 MainWindow::~MainWindow() = default;

@@ -51,6 +51,8 @@ public:
 
     /// The window's size when the application opens it (and of its screenshots).
     static QSize defaultSize();
+    /// The window's size with the Developer dock shown beside the book.
+    QSize sizeWithDock() const;
 
     /// Registers the control library when the registration does not already
     /// name it, creates the control, opens the database (or hands the control
