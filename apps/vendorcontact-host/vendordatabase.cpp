@@ -50,7 +50,12 @@ QSqlQuery run(const QSqlDatabase &db, const QString &sql, const QVariantList &va
     QSqlQuery query(db);
     query.setForwardOnly(true);
     auto fail = [&] {
-        return failure(u"%1 failed: %2"_s.arg(purpose.isEmpty() ? sql : purpose, query.lastError().text()));
+        const QSqlError error = query.lastError();
+        const QString message = u"%1 failed: %2"_s.arg(purpose.isEmpty() ? sql : purpose, error.text());
+        // SQLITE_BUSY and SQLITE_LOCKED: another connection holds the file.
+        if (db.driverName() == u"QSQLITE" && (error.nativeErrorCode() == u"5" || error.nativeErrorCode() == u"6"))
+            throw DatabaseError(DatabaseError::Trouble::Locked, db.databaseName(), message, error.text());
+        return failure(message);
     };
     // PostgreSQL cannot prepare statements such as CREATE TABLE: only
     // statements with values go through prepare.
@@ -203,6 +208,10 @@ VendorDatabase::VendorDatabase(const QString &location, bool seed, OpenMode mode
         const QString error = db.lastError().text();
         db = QSqlDatabase();
         QSqlDatabase::removeDatabase(m_connectionName);
+        if (where.driver == u"QPSQL")
+            throw DatabaseError(DatabaseError::Trouble::Unreachable,
+                u"%1 on %2"_s.arg(where.database, where.host.isEmpty() ? u"the local socket"_s : where.host),
+                u"Cannot open the %1."_s.arg(m_description), error);
         throw failure(u"Cannot open the %1: %2"_s.arg(m_description, error));
     }
     try {
