@@ -205,8 +205,12 @@ QString TestVendorBook::freshDatabase(const QString &backend)
 {
     // One database per case, so every case starts from the sample data.
     const QString name = u"vendors%1"_s.arg(++m_databases);
-    if (backend == u"sqlite")
-        return u"sqlite:"_s + m_dir.filePath(name + u".sqlite"_s);
+    if (backend == u"sqlite") {
+        // Created here: the window asks before it creates a file it was named.
+        const QString location = u"sqlite:"_s + m_dir.filePath(name + u".sqlite"_s);
+        VendorDatabase created(location);
+        return location;
+    }
     VendorDatabase server(m_postgres.url(), false);
     execOrFail(server, u"CREATE DATABASE "_s + name);
     return m_postgres.url(name);
