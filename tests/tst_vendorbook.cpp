@@ -36,6 +36,7 @@ const QString PostgresBin = u"/usr/lib/postgresql/15/bin/"_s;
 constexpr qint32 Northwind = 2001;
 constexpr qint32 Bluebonnet = 2002;
 constexpr qint16 Sales = 1;
+constexpr auto Existing = VendorDatabase::OpenMode::ExistingOnly;
 
 /// A PostgreSQL cluster of its own in a temporary folder, reached only
 /// through a Unix socket there; run as `nobody` when the test runs as root.
@@ -139,7 +140,7 @@ void execOrFail(VendorDatabase &db, const QString &sql)
 /// changing each of its addresses and adding five, all marked with the round.
 int saveForever(const QString &location, qint32 vendorId)
 {
-    VendorDatabase db(location, false);
+    VendorDatabase db(location, Existing);
     for (int round = 1;; ++round) {
         const VendorSnapshot snapshot = db.loadVendor(vendorId);
         QList<ContactAddress> changes = snapshot.addresses;
@@ -207,7 +208,7 @@ QString TestVendorBook::freshDatabase(const QString &backend)
     const QString name = u"vendors%1"_s.arg(++m_databases);
     if (backend == u"sqlite")
         return u"sqlite:"_s + m_dir.filePath(name + u".sqlite"_s);
-    VendorDatabase server(m_postgres.url(), false);
+    VendorDatabase server(m_postgres.url(), Existing, VendorDatabase::Seeding::Empty);
     execOrFail(server, u"CREATE DATABASE "_s + name);
     return m_postgres.url(name);
 }
@@ -251,7 +252,7 @@ void TestVendorBook::roundTripThroughThePanel()
 
     // Another connection reads what was saved; the panel shows the same rows,
     // the new address under the id the database gave it.
-    VendorDatabase other(settings.database, false);
+    VendorDatabase other(settings.database, Existing);
     const VendorSnapshot stored = other.loadVendor(Northwind);
     QCOMPARE(stored.addresses.size(), 5);
     const auto *list = panel->findChild<QAbstractItemView *>(u"lstContacts"_s)->model();
@@ -307,7 +308,7 @@ void TestVendorBook::conflictingSaves()
     QWidget *panel = window.control();
 
     // Someone else saves the first address while this window shows it.
-    VendorDatabase other(settings.database, false);
+    VendorDatabase other(settings.database, Existing);
     VendorSnapshot theirs = other.loadVendor(Northwind);
     ContactAddress &shown = theirs.addresses[1]; // the one Sales address
     QCOMPARE(shown.typeId, Sales);
@@ -375,7 +376,7 @@ void TestVendorBook::killedSavesAreAllOrNothing()
         QVERIFY(saver.waitForFinished());
         QCOMPARE(saver.exitStatus(), QProcess::CrashExit); // killed, not given up
 
-        VendorDatabase db(where, false);
+        VendorDatabase db(where, Existing);
         QSqlQuery query(db.connection());
         QVERIFY(query.exec(u"PRAGMA integrity_check"_s) && query.next());
         QCOMPARE(query.value(0).toString(), u"ok"_s);
@@ -425,7 +426,7 @@ void TestVendorBook::badDataChangesNothing()
     window.callGetContactAddress();
     const QString before = window.lastExport();
 
-    VendorDatabase other(settings.database, false);
+    VendorDatabase other(settings.database, Existing);
     for (const QString &statement : damage)
         execOrFail(other, statement);
     QVERIFY(!window.showVendor(Bluebonnet));
