@@ -1,5 +1,7 @@
 #pragma once
 
+#include "databaseerror.h"
+
 #include <ZebVendorContact/contactexchange.h>
 
 #include <QtCore/QCoreApplication>

@@ -283,11 +283,11 @@ void VendorDatabase::configureSqlite(QSqlDatabase &db, bool readOnly) const
         return;
     }
     options << u"QSQLITE_OPEN_READONLY"_s;
-    // A WAL database needs its shared-memory file beside it, which a
-    // read-only folder cannot get: with no write-ahead log left there is
-    // nothing but the file to read, and SQLite is told so.
-    const QFileInfo file(m_database);
-    if (!writableByMode(file.absolutePath()) && !QFileInfo::exists(m_database + u"-wal"_s)) {
+    // A reader of a WAL database leaves a log and a shared-memory file
+    // beside it (and a read-only folder cannot hold them). With no log left
+    // there is nothing but the file to read, and SQLite is told so: nothing
+    // is created beside the file.
+    if (!QFileInfo::exists(m_database + u"-wal"_s)) {
         options << u"QSQLITE_OPEN_URI"_s;
         db.setDatabaseName(QUrl::fromLocalFile(m_database).toString(QUrl::FullyEncoded) + u"?immutable=1"_s);
     } else {
@@ -413,6 +413,9 @@ void VendorDatabase::prepareSchema(Seeding seeding, bool mayCreate)
         checkVendorTables(existingObjects(), false);
         return;
     }
+    // Nothing is written, the journal mode included, before the tables are
+    // known to be a vendor database's (or there are none at all).
+    checkVendorTables(existingObjects(), mayCreate);
     if (!isPostgreSql()) {
         QSqlQuery mode = DbSql::run(db, m_location, u"PRAGMA journal_mode"_s, {}, tr("Reading the journal mode"));
         const bool wal = mode.next() && mode.value(0).toString().compare(u"wal", Qt::CaseInsensitive) == 0;
