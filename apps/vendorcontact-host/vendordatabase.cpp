@@ -330,6 +330,8 @@ SaveOutcome VendorDatabase::saveOnce(
     run(isPostgreSql() ? u"BEGIN"_s : u"BEGIN IMMEDIATE"_s, {}, tr("Starting the save"));
     SaveOutcome outcome;
     try {
+        DbSql::Prepared update(connection(), m_location, updateSql);
+        std::optional<DbSql::Prepared> insert;
         const auto added =
             std::count_if(changes.cbegin(), changes.cend(), [](const ContactAddress &a) { return a.isAddedInPanel(); });
         if (added > 0)
@@ -350,8 +352,7 @@ SaveOutcome VendorDatabase::saveOnce(
                     }
                     updateValues << *version;
                 }
-                QSqlQuery update = run(updateSql, updateValues, tr("Saving address %1").arg(address.addressId));
-                if (update.numRowsAffected() == 1) {
+                if (update.exec(updateValues, tr("Saving address %1").arg(address.addressId)).numRowsAffected() == 1) {
                     ++outcome.updated;
                     continue;
                 }
@@ -362,11 +363,14 @@ SaveOutcome VendorDatabase::saveOnce(
                 // Overwriting an address someone deleted: it comes back as new.
                 ++reinserted;
             }
-            QSqlQuery insert = run(insertSql, values, tr("Adding address %1").arg(address.name));
-            if (!insert.next())
+            if (!insert)
+                insert.emplace(connection(), m_location, insertSql);
+            QSqlQuery &inserted = insert->exec(values, tr("Adding address %1").arg(address.name));
+            if (!inserted.next())
                 throw failure(tr("The database gave no id for the new address %1.").arg(address.name));
             if (address.isAddedInPanel())
-                outcome.newIds.insert(address.addressId, insert.value(0).toString());
+                outcome.newIds.insert(address.addressId, inserted.value(0).toString());
+            inserted.finish();
             ++outcome.inserted;
         }
         if (!outcome.saved()) {

@@ -78,6 +78,27 @@ QSqlQuery run(const QSqlDatabase &db, const QString &location, const QString &sq
     return query;
 }
 
+Prepared::Prepared(const QSqlDatabase &db, const QString &location, const QString &sql)
+    : m_db(db)
+    , m_location(location)
+    , m_query(db)
+{
+    m_query.setForwardOnly(true);
+    if (!m_query.prepare(sql))
+        throw DatabaseError(troubleOf(db, m_query.lastError()), location,
+            VendorDatabase::tr("%1 failed.").arg(VendorDatabase::tr("Preparing the save")), m_query.lastError().text());
+}
+
+QSqlQuery &Prepared::exec(const QVariantList &values, const QString &purpose)
+{
+    for (int i = 0; i < values.size(); ++i)
+        m_query.bindValue(i, values.at(i));
+    if (!m_query.exec())
+        throw DatabaseError(troubleOf(m_db, m_query.lastError()), m_location,
+            VendorDatabase::tr("%1 failed.").arg(purpose), m_query.lastError().text());
+    return m_query;
+}
+
 void rollback(const QSqlDatabase &db)
 {
     QSqlQuery query(db);
