@@ -103,7 +103,7 @@ private:
     QString freshDatabase()
     {
         const QString location = u"sqlite:"_s + path(u"v%1.sqlite"_s.arg(++m_count));
-        VendorDatabase(location, true, VendorDatabase::CreateIfMissing);
+        VendorDatabase created(location);
         return location;
     }
     void editCity(MainWindow &window, const QString &city, bool update);
@@ -233,7 +233,7 @@ void TestAddressBook::lockedSaveKeepsTheChanges()
     QVERIFY(book.window.start());
     editCity(book.window, u"Locked Out"_s, true);
     // Another program holds the file's write lock.
-    VendorDatabase other(book.window.database()->connection().databaseName(), false);
+    VendorDatabase other(book.window.database()->connection().databaseName());
     QSqlQuery lock(other.connection());
     QVERIFY(lock.exec(u"BEGIN EXCLUSIVE"_s));
     QVERIFY(!book.window.save());

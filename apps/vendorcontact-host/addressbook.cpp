@@ -74,8 +74,8 @@ std::unique_ptr<VendorDatabase> MainWindow::openWithAnswers(QString location, bo
     for (;;) {
         const QString call = QStringLiteral("openDatabase(%1)").arg(abbreviated(location, 200));
         try {
-            auto database = std::make_unique<VendorDatabase>(location, true,
-                create ? VendorDatabase::CreateIfMissing : VendorDatabase::OpenExisting);
+            auto database = std::make_unique<VendorDatabase>(
+                location, create ? VendorDatabase::OpenMode::CreateIfMissing : VendorDatabase::OpenMode::ExistingOnly);
             const QList<VendorSummary> vendors = database->vendors();
             qsizetype addresses = 0;
             for (const VendorSummary &vendor : vendors)
