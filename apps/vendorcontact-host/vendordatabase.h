@@ -19,6 +19,9 @@ struct VendorSummary
     qint32 id = 0;
     QString name;
     int addressCount = 0;
+    /// What a search finds the vendor by besides its name: its addresses'
+    /// cities, one per line.
+    QString searchText;
 };
 
 /// A vendor as read from the database: what the control gets, and the row
