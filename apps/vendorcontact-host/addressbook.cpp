@@ -103,8 +103,8 @@ std::unique_ptr<VendorDatabase> MainWindow::openWithAnswers(QString location, bo
                 if (answer != TroubleAnswer::OpenAnother && answer != TroubleAnswer::CreateElsewhere)
                     return nullptr;
                 create = answer == TroubleAnswer::CreateElsewhere;
-                const QString file = m_chooseFile(
-                    create ? tr("Create a new vendor database") : tr("Open a vendor database"), create);
+                const QString file =
+                    m_chooseFile(create ? tr("Create a new vendor database") : tr("Open a vendor database"), create);
                 if (file.isEmpty())
                     return nullptr;
                 location = QStringLiteral("sqlite:") + file;
