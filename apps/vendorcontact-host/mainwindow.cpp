@@ -9,6 +9,7 @@
 
 #include <QtCore/QCoreApplication>
 #include <QtCore/QEvent>
+#include <QtCore/QTimer>
 #include <QtGui/QMouseEvent>
 #include <QtGui/QScreen>
 #include <QtWidgets/QAbstractItemView>
@@ -83,14 +84,17 @@ MainWindow::MainWindow(const HostSettings &settings, QWidget *parent)
     createDeveloperDock();
     retranslate();
     resize(defaultSize());
-    if (m_settings.developer)
+    if (m_settings.developer) {
         resize(sizeWithDock());
+        // Once laid out: before that the main window shares out no width.
+        QTimer::singleShot(0, this, [this] { resizeDocks({ m_dock }, { m_dock->preferredWidth() }, Qt::Horizontal); });
+    }
 }
 
 QSize MainWindow::sizeWithDock() const
 {
     // The dock beside the book, as wide as it likes, within the screen.
-    QSize size(defaultSize().width() + m_dock->sizeHint().width(), defaultSize().height());
+    QSize size(defaultSize().width() + m_dock->preferredWidth(), defaultSize().height());
     if (const QScreen *where = screen())
         size = size.boundedTo(where->availableSize());
     return size;
