@@ -37,20 +37,6 @@ constexpr QSize NominalControlSize(484, 471);
 constexpr int StatusLines = 3;
 } // namespace
 
-QuestionHandler messageBoxHandler(QWidget *parent)
-{
-    return [parent](const Question &question) {
-        QMessageBox box(question.icon, question.title, question.text, question.buttons, parent);
-        box.setDefaultButton(question.defaultButton);
-        box.setDetailedText(question.details);
-        for (const auto &[button, text] : question.buttonTexts) {
-            if (auto *widget = box.button(button))
-                widget->setText(text);
-        }
-        return QMessageBox::StandardButton(box.exec());
-    };
-}
-
 MainWindow::MainWindow(const HostSettings &settings, QWidget *parent)
     : QMainWindow(parent)
     , m_settings(settings)
