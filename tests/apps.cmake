@@ -26,3 +26,10 @@ if(TARGET vendorcontact-host)
             $<TARGET_FILE:vendorcontact-host>)
     set_tests_properties(accessibility PROPERTIES TIMEOUT 180)
 endif()
+
+# The address book window end to end: search, prompts, database trouble,
+# languages, and the session under it (SQLite files of its own).
+if(TARGET zvc_hostapp)
+    zvc_add_test(tst_addressbook ${CMAKE_CURRENT_SOURCE_DIR}/tst_addressbook.cpp)
+    target_link_libraries(tst_addressbook PRIVATE zvc_hostapp)
+endif()

@@ -2,6 +2,7 @@
 
 #include <ZebVendorContact/VendorContact>
 
+#include <QtCore/QEvent>
 #include <QtCore/QLibraryInfo>
 #include <QtCore/QLocale>
 #include <QtCore/QPointer>
@@ -61,24 +62,59 @@ QPalette darkPalette()
     return palette;
 }
 
-// Qt's own words (the message boxes' buttons, the entries' context menus)
-// follow the control's language; the host owns this catalog.
-void loadQtCatalog(const QLocale &locale)
+// Replaces the catalog held in `catalog` by `name` for `locale` from
+// `folder`; none when there is no such catalog (English then).
+void replaceCatalog(QPointer<QTranslator> &catalog, const QLocale &locale, const QString &name, const QString &folder)
 {
-    static QPointer<QTranslator> catalog;
     if (catalog) {
         QCoreApplication::removeTranslator(catalog);
         delete catalog;
     }
+    if (locale.language() == QLocale::English || locale.language() == QLocale::C)
+        return;
     auto *translator = new QTranslator(qApp);
-    if (translator->load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
-            QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    if (translator->load(locale, name, QStringLiteral("_"), folder)) {
         QCoreApplication::installTranslator(translator);
         catalog = translator;
     } else {
         delete translator;
     }
 }
+
+// Qt's own words (the message boxes' buttons, the entries' context menus)
+// and the host's own follow the control's language; the host owns these
+// catalogs.
+void loadHostCatalogs(const QLocale &locale)
+{
+    static QPointer<QTranslator> qtCatalog;
+    static QPointer<QTranslator> hostCatalog;
+    replaceCatalog(qtCatalog, locale, QStringLiteral("qtbase"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    replaceCatalog(
+        hostCatalog, locale, QStringLiteral("vendorcontact-host"), QStringLiteral(":/vendorcontact-host/i18n"));
+}
+
+/// The Language menu, which renames itself when the language changes.
+class LanguageMenu : public QMenu
+{
+public:
+    using QMenu::QMenu;
+
+    void retranslate()
+    {
+        setTitle(QCoreApplication::translate("VendorContactHost::LanguageMenu", "&Language"));
+        if (!actions().isEmpty())
+            actions().constFirst()->setText(
+                QCoreApplication::translate("VendorContactHost::LanguageMenu", "System language"));
+    }
+
+protected:
+    void changeEvent(QEvent *event) override
+    {
+        if (event->type() == QEvent::LanguageChange)
+            retranslate();
+        QMenu::changeEvent(event);
+    }
+};
 
 } // namespace
 
@@ -90,9 +126,10 @@ bool applyLanguage(const QString &code, QString *errorMessage)
         if (errorMessage)
             *errorMessage = QStringLiteral("\"%1\" is not a language code (such as de or fr_CA)").arg(code);
         ZebVendorContact::loadTranslations(QLocale(QLocale::English));
+        loadHostCatalogs(QLocale(QLocale::English));
         return false;
     }
-    loadQtCatalog(locale);
+    loadHostCatalogs(locale);
     if (ZebVendorContact::loadTranslations(locale))
         return true;
     if (errorMessage) {
@@ -104,7 +141,8 @@ bool applyLanguage(const QString &code, QString *errorMessage)
 
 QMenu *createLanguageMenu(const QString &code, QWidget *parent)
 {
-    auto *menu = new QMenu(QStringLiteral("&Language"), parent);
+    auto *menu = new LanguageMenu(parent);
+    menu->setObjectName(QStringLiteral("mnuLanguage"));
     auto *group = new QActionGroup(menu);
     auto addLanguage = [&](const QString &name, const QString &languageCode) {
         QAction *action = menu->addAction(name);
@@ -115,12 +153,14 @@ QMenu *createLanguageMenu(const QString &code, QWidget *parent)
         action->setChecked(languageCode == current);
         return action;
     };
-    addLanguage(QStringLiteral("System language"), QString());
+    addLanguage(QString(), QString());
+    menu->retranslate();
     menu->addSeparator();
     for (const Language &language : Languages)
         addLanguage(QString::fromUtf8(language.name), QString::fromLatin1(language.code));
     QObject::connect(group, &QActionGroup::triggered, menu, [](QAction *action) {
-        // Shown controls follow at once; what the user typed stays.
+        // Shown windows follow at once (their LanguageChange); what the user
+        // typed stays.
         applyLanguage(action->data().toString());
     });
     return menu;

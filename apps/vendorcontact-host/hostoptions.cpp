@@ -17,6 +17,7 @@ const QString PrintExportOption = QStringLiteral("print-export");
 const QString PrintLogOption = QStringLiteral("print-log");
 const QString DatabaseOption = QStringLiteral("database");
 const QString DeveloperOption = QStringLiteral("developer");
+const QString CreateOption = QStringLiteral("create");
 } // namespace
 
 void addAppOptions(QCommandLineParser &parser)
@@ -31,8 +32,12 @@ void addAppOptions(QCommandLineParser &parser)
     parser.addOptions({
         { DatabaseOption,
             QStringLiteral("Where the vendors live: sqlite:PATH, or postgresql://user@host[:port]/dbname "
-                           "(password from PGPASSWORD or ~/.pgpass). The tables are created when missing."),
+                           "(password from PGPASSWORD or ~/.pgpass). The tables are created when missing; a file "
+                           "that does not exist is created only after asking, or with --create."),
             QStringLiteral("url") },
+        { CreateOption,
+            QStringLiteral("Create the --database file (and its folder) with the sample vendors when it does not "
+                           "exist, without asking.") },
         { LoadOption,
             QStringLiteral("Show the load text in <file> (a regular file of at most 256 MB) instead of a "
                            "vendor from the database; nothing can be saved then."),
@@ -91,6 +96,7 @@ std::optional<AppOptions> readAppOptions(const QCommandLineParser &parser, QStri
         settings.loadText = *text;
     }
     settings.database = parser.value(DatabaseOption);
+    settings.createDatabase = parser.isSet(CreateOption);
     settings.developer = parser.isSet(DeveloperOption);
 
     settings.libraryFile = parser.value(LibraryOption);

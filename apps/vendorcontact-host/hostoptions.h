@@ -21,6 +21,9 @@ struct HostSettings
     /// Where the vendors live (see VendorDatabase); empty: the default file.
     /// Not used when loadText is given: the window then works on that text.
     QString database;
+    /// Create the database when `database` names a file or folder that does
+    /// not exist, without asking (the default location is always created).
+    bool createDatabase = false;
     bool developer = false; //!< show the Developer dock from the start
 };
 

@@ -87,7 +87,8 @@ int main(int argc, char *argv[])
     QCommandLineParser parser;
     addAppOptions(parser);
     const QCommandLineOption languageOption(QStringLiteral("language"),
-        QStringLiteral("Show the control in this language (de, fr, es, en; default: the system's)."),
+        QStringLiteral("Show the window and the control in this language (de, fr, es, en; default: the "
+                       "system's)."),
         QStringLiteral("code"));
     const QCommandLineOption schemeOption(QStringLiteral("color-scheme"),
         QStringLiteral("Colour scheme of the window: light (the platform's) or dark."), QStringLiteral("scheme"),
@@ -116,6 +117,7 @@ int main(int argc, char *argv[])
             QTextStream(stderr) << "vendorcontact-host: " << question.title << ": " << question.text << '\n';
             return question.defaultButton;
         });
+        window.setFileChooser([](const QString &, bool) { return QString(); });
     }
     window.menuBar()->addMenu(createLanguageMenu(language, &window));
     const bool started = window.start();

@@ -1,12 +1,11 @@
 #pragma once
 
 #include "hostoptions.h"
-
-#include "vendordatabase.h"
+#include "hostquestion.h"
+#include "vendorsession.h"
 
 #include <QtCore/QStringList>
 #include <QtWidgets/QMainWindow>
-#include <QtWidgets/QMessageBox>
 
 #include <functional>
 #include <memory>
@@ -15,14 +14,8 @@
 class QCheckBox;
 class QGroupBox;
 class QLabel;
-class QLineEdit;
-class QPlainTextEdit;
 class QPushButton;
-class QSpinBox;
-class QListView;
-class QSortFilterProxyModel;
-class QStandardItemModel;
-class QTableView;
+class QScrollArea;
 class QVBoxLayout;
 
 namespace ZebVendorContact::Client {
@@ -32,26 +25,21 @@ struct DispatchResult;
 
 namespace VendorContactHost {
 
-class ExportTableModel;
+class DatabaseError;
+class DeveloperDock;
+class VendorListPane;
 
-/// A question to the user; the buttons' texts may be given for clarity.
-struct Question
-{
-    QString title;
-    QString text;
-    QMessageBox::StandardButtons buttons = QMessageBox::Ok;
-    QMessageBox::StandardButton defaultButton = QMessageBox::Ok;
-    QMessageBox::Icon icon = QMessageBox::Question;
-    QList<std::pair<QMessageBox::StandardButton, QString>> buttonTexts;
-};
+/// Asks for a file: an existing one to open, or (`forNewFile`) a new one.
+using FileChooser = std::function<QString(const QString &title, bool forNewFile)>;
 
 /*!
- * The demo host's window: a small vendor address book. A vendor list with a
- * search box, the VendorContact control (created through its registration,
- * as any host would) with Save and Revert, over an SQLite or PostgreSQL
- * database. A hidden "Developer" dock calls the control's three methods by
- * hand and logs every call. Started with a load text (--load) the window
- * works on that text alone, without a database.
+ * The demo host's window, a small vendor address book: the vendor list, the
+ * VendorContact control (created through its registration, as any host
+ * would) with Save and Revert, and a status line, over an SQLite or
+ * PostgreSQL database reached through a VendorSession. The Developer dock
+ * (hidden at first) calls the control's three methods by hand and logs every
+ * call. Started with a load text (--load) the window works on that text
+ * alone, without a database.
  */
 class MainWindow : public QMainWindow
 {
@@ -63,11 +51,13 @@ public:
 
     /// The window's size when the application opens it (and of its screenshots).
     static QSize defaultSize();
+    /// The window's size with the Developer dock shown beside the book.
+    QSize sizeWithDock() const;
 
     /// Registers the control library when the registration does not already
-    /// name it, creates the control, then calls LetVendorIDNMode,
-    /// LetContactAddress and GetContactAddress with the settings. False when
-    /// no control could be created.
+    /// name it, creates the control, opens the database (or hands the control
+    /// the load text) and shows the first vendor. False when no control
+    /// could be created or no database opened.
     bool start();
 
     /// Clicks the first row of the control's address list, as a user would,
@@ -76,15 +66,15 @@ public:
 
     /// The embedded control; null before start() or when creation failed.
     QWidget *control() const;
+    DeveloperDock *developerDock() const { return m_dock; }
 
     /// The text of the last successful GetContactAddress.
-    QString lastExport() const { return m_lastExport; }
-
+    QString lastExport() const;
     /// Every call so far, oldest first, as shown in the log.
-    QStringList callLog() const { return m_callLog; }
+    QStringList callLog() const;
 
     /// The open database; null without one (a --load text, or it failed).
-    VendorDatabase *database() const { return m_database.get(); }
+    VendorDatabase *database() const;
     /// The vendor shown, or nothing.
     std::optional<qint32> currentVendor() const;
     /// Shows `vendorId`, first asking to save unsaved changes. False when
@@ -97,7 +87,9 @@ public:
     /// Reads the vendor again, dropping unsaved changes (after asking).
     void revert();
     /// Replaces how questions and messages reach the user (tests answer them).
-    void setQuestionHandler(std::function<QMessageBox::StandardButton(const Question &)> handler);
+    void setQuestionHandler(QuestionHandler handler);
+    /// Replaces how a file is chosen (tests answer with a path).
+    void setFileChooser(FileChooser chooser);
     /// The last message shown in the status line.
     QString statusText() const;
 
@@ -107,81 +99,73 @@ public Q_SLOTS:
     void callGetContactAddress();
 
 private Q_SLOTS:
-    void onControlModifiedChanged();
+    void updateBookActions();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
-    // The address book (database mode).
-    QWidget *createVendorPane();
+    // Layout and language (mainwindow.cpp).
+    QWidget *createControlPane();
     QWidget *createBookButtons();
     void createDeveloperDock();
-    bool openDatabase();
-    void fillVendorList();
-    void selectVendorInList(qint32 vendorId);
-    void onVendorChosen();
-    bool loadVendor(qint32 vendorId);
-    bool saveWith(bool overwrite);
-    bool resolveConflicts(const SaveOutcome &outcome);
-    bool confirmLeavingVendor();
-    bool isControlModified() const;
-    bool isControlEditing() const;
-    void updateBookActions();
-    void setEditAllowed(bool allowed);
-    QMessageBox::StandardButton ask(const Question &question);
-    void tellFailure(const QString &title, const QString &message);
-    void setStatus(const QString &text);
-
-    QWidget *createControlPane();
-    QWidget *createHostPane();
-    QGroupBox *createVendorGroup();
-    QGroupBox *createLoadGroup();
-    QGroupBox *createExportGroup();
-    QGroupBox *createLogGroup();
-
+    void retranslate();
+    void updateTitle();
     bool ensureRegistration();
     bool createControl();
     void showControlError(const QString &message);
-
-    Separators separatorsInPane() const;
     ZebVendorContact::Client::DispatchResult invoke(qint32 dispId, const QVariantList &arguments);
-    void logCall(const QString &call, const QString &outcome);
-    static QString describeFailure(const ZebVendorContact::Client::DispatchResult &result);
-    QString describeLoad(const QString &loadText, const Separators &separators) const;
-    void showExport(const QString &exportText);
+
+    // Where the user was in the panel, so a save's reload keeps it.
+    struct PanelPlace
+    {
+        QString type;
+        QString addressId;
+    };
+    PanelPlace panelPlace() const;
+    void restorePanelPlace(const PanelPlace &place);
+
+    // The address book (addressbook.cpp, addressbook_save.cpp).
+    bool openDatabase();
+    std::unique_ptr<VendorDatabase> openWithAnswers(QString location, bool create);
+    void fillVendorList();
+    void onVendorChosen(qint32 vendorId);
+    bool loadVendor(qint32 vendorId);
+    void handOver(const LoadedVendor &vendor);
+    bool saveWith(bool overwrite);
+    bool writeChanges(const QString &exportText, bool overwrite, SaveOutcome *outcome);
+    void reloadAfterSave(PanelPlace place, const SaveOutcome &outcome);
+    bool resolveConflicts(const SaveOutcome &outcome);
+    bool confirmLeavingVendor();
+    bool askToRetry(const DatabaseError &error, const QString &action);
+    bool isControlModified() const;
+    bool isControlEditing() const;
+    void enterReadOnly();
+    void setEditAllowed(bool allowed);
+    QMessageBox::StandardButton ask(const Question &question);
+    void tellFailure(const QString &title, const QString &message, const QString &details = {});
+    void setStatus(const QString &text);
 
     HostSettings m_settings;
-    Separators m_exportSeparators; //!< those of the last non-blank load: the export uses them
     std::unique_ptr<ZebVendorContact::Client::ControlHandle> m_control;
-    QString m_lastExport;
-    QStringList m_callLog;
+    std::unique_ptr<VendorSession> m_session;
+    QuestionHandler m_ask;
+    FileChooser m_chooseFile;
+    bool m_readOnly = false; //!< the database cannot be written
+    QString m_location; //!< the database as the user named it
 
+    VendorListPane *m_vendors = nullptr;
+    DeveloperDock *m_dock = nullptr;
     QVBoxLayout *m_controlLayout = nullptr;
-    QSpinBox *m_vendorId = nullptr;
-    QCheckBox *m_editAllowed = nullptr;
-    QPlainTextEdit *m_loadText = nullptr;
-    QLineEdit *m_fieldSeparator = nullptr;
-    QLineEdit *m_recordSeparator = nullptr;
-    QLineEdit *m_tableSeparator = nullptr;
-    QLabel *m_exportSummary = nullptr;
-    QTableView *m_exportTable = nullptr;
-    ExportTableModel *m_exportModel = nullptr;
-
-    std::unique_ptr<VendorDatabase> m_database;
-    std::optional<VendorSnapshot> m_snapshot; //!< the vendor shown, as read
-    std::function<QMessageBox::StandardButton(const Question &)> m_ask;
-    QStandardItemModel *m_vendorModel = nullptr;
-    QSortFilterProxyModel *m_vendorFilter = nullptr;
-    QListView *m_vendorList = nullptr;
-    QLineEdit *m_vendorSearch = nullptr;
+    QGroupBox *m_controlGroup = nullptr;
+    QLabel *m_controlStatus = nullptr;
+    QLabel *m_readOnlyNotice = nullptr;
     QPushButton *m_save = nullptr;
     QPushButton *m_revert = nullptr;
     QCheckBox *m_allowEditing = nullptr;
+    QScrollArea *m_statusArea = nullptr;
     QLabel *m_status = nullptr;
-    bool m_choosingVendor = false; //!< the program changes the list's selection
-    QLineEdit *m_exportText = nullptr;
-    QPlainTextEdit *m_log = nullptr;
 };
 
 } // namespace VendorContactHost

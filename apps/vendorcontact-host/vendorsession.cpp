@@ -1,0 +1,84 @@
+#include "vendorsession.h"
+
+namespace VendorContactHost {
+
+using ZebVendorContact::ContactAddress;
+
+VendorSession::VendorSession(
+    std::unique_ptr<VendorDatabase> database, const ZebVendorContact::ExchangeSeparators &separators)
+    : m_database(std::move(database))
+    , m_separators(separators)
+{
+}
+
+LoadedVendor VendorSession::read(qint32 vendorId) const
+{
+    LoadedVendor vendor;
+    vendor.snapshot = m_database->loadVendor(vendorId);
+    // Built and checked before the control sees any of it, so a vendor the
+    // control could not take exactly leaves the one shown as it was.
+    vendor.loadText = ZebVendorContact::buildLoadText(
+        vendor.snapshot.addresses, vendor.snapshot.types, vendor.snapshot.states, m_separators);
+    return vendor;
+}
+
+void VendorSession::show(const LoadedVendor &vendor)
+{
+    m_shown = vendor.snapshot;
+    m_written.clear();
+}
+
+QList<ContactAddress> VendorSession::changesToWrite(const QString &exportText) const
+{
+    QList<ContactAddress> changes = ZebVendorContact::parseExport(exportText, m_separators);
+    // An address already written keeps its panel id in the control until the
+    // vendor is shown again: it is now an update of its own row.
+    for (ContactAddress &address : changes) {
+        const auto written = m_written.constFind(address.addressId);
+        if (written != m_written.cend())
+            address.addressId = *written;
+    }
+    return changes;
+}
+
+void VendorSession::rememberWritten(const QList<ContactAddress> &changes, const SaveOutcome &outcome, bool overwrite)
+{
+    QHash<QString, qint64> &versions = m_shown->rowVersions;
+    // The versions the rows have now: a new row starts at 1, each checked
+    // update adds 1. An overwrite does not know what it overwrote: that
+    // row is checked again (as a conflict) on the next save.
+    for (const ContactAddress &address : changes) {
+        const auto version = versions.find(address.addressId);
+        if (version == versions.end())
+            continue;
+        if (overwrite)
+            versions.erase(version);
+        else
+            ++*version;
+    }
+    for (auto it = outcome.newIds.cbegin(); it != outcome.newIds.cend(); ++it) {
+        // A row written before under another id (overwritten after someone
+        // deleted it) moved: whatever led to the old id leads to the new one.
+        for (QString &databaseId : m_written) {
+            if (databaseId == it.key())
+                databaseId = it.value();
+        }
+        m_written.insert(it.key(), it.value());
+        versions.insert(it.value(), 1);
+    }
+}
+
+SaveOutcome VendorSession::save(const QString &exportText, bool overwrite)
+{
+    if (!m_shown)
+        return {};
+    const QList<ContactAddress> changes = changesToWrite(exportText);
+    if (changes.isEmpty())
+        return {};
+    SaveOutcome outcome = m_database->saveVendor(*m_shown, changes, overwrite);
+    if (outcome.saved())
+        rememberWritten(changes, outcome, overwrite);
+    return outcome;
+}
+
+} // namespace VendorContactHost

@@ -1,0 +1,74 @@
+#pragma once
+
+#include "vendordatabase.h"
+
+#include <ZebVendorContact/contactexchange.h>
+
+#include <QtCore/QHash>
+
+#include <memory>
+#include <optional>
+
+namespace VendorContactHost {
+
+/// A vendor read from the database with the text the control loads.
+struct LoadedVendor
+{
+    VendorSnapshot snapshot;
+    QString loadText;
+};
+
+/*!
+ * Moves one vendor between the database and the control: reads it into a
+ * load text, and writes the control's export back. It takes texts and ids,
+ * never widgets, so it works (and is tested) without a window.
+ *
+ * After a committed save the session keeps the ids the database gave to the
+ * addresses added in the panel, and the row versions they now have (a new
+ * row starts at 1, each checked update adds 1). Until the
+ * vendor is shown again those addresses still carry the panel's "000-N" ids
+ * in the control; a further save updates their rows instead of inserting
+ * them a second time.
+ */
+class VendorSession
+{
+public:
+    VendorSession(std::unique_ptr<VendorDatabase> database, const ZebVendorContact::ExchangeSeparators &separators);
+
+    VendorDatabase &database() const { return *m_database; }
+    const ZebVendorContact::ExchangeSeparators &separators() const { return m_separators; }
+
+    /// The vendor the control shows, as read (row versions updated by saves).
+    const std::optional<VendorSnapshot> &shown() const { return m_shown; }
+
+    /// Reads `vendorId` and builds its load text; changes nothing here.
+    /// Throws ZebVendorContact::Error (DatabaseError for database trouble).
+    LoadedVendor read(qint32 vendorId) const;
+
+    /// The control now shows `vendor`: its panel ids start afresh.
+    void show(const LoadedVendor &vendor);
+
+    /// Addresses added in the panel this session already wrote: the panel's
+    /// id -> the database's.
+    const QHash<QString, QString> &writtenIds() const { return m_written; }
+
+    /*!
+     * Writes the control's export for the shown vendor in one transaction.
+     * Nothing to write gives an empty outcome. With conflicts nothing was
+     * written. Throws ZebVendorContact::Error when the export cannot be read
+     * or the database fails (nothing written then either).
+     */
+    SaveOutcome save(const QString &exportText, bool overwrite);
+
+private:
+    QList<ZebVendorContact::ContactAddress> changesToWrite(const QString &exportText) const;
+    void rememberWritten(
+        const QList<ZebVendorContact::ContactAddress> &changes, const SaveOutcome &outcome, bool overwrite);
+
+    std::unique_ptr<VendorDatabase> m_database;
+    ZebVendorContact::ExchangeSeparators m_separators;
+    std::optional<VendorSnapshot> m_shown;
+    QHash<QString, QString> m_written;
+};
+
+} // namespace VendorContactHost

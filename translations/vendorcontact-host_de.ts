@@ -1,0 +1,659 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+<context>
+    <name>VendorContactHost::DatabaseTrouble</name>
+    <message>
+        <source>Opened read-only: %1 cannot be written, so changes cannot be saved.</source>
+        <translation>Schreibgeschützt geöffnet: %1 kann nicht beschrieben werden, Änderungen lassen sich daher nicht speichern.</translation>
+    </message>
+    <message>
+        <source>Vendor database in use</source>
+        <translation>Lieferantendatenbank in Benutzung</translation>
+    </message>
+    <message>
+        <source>Another program is using the vendor database %1, so it cannot be used just now. Nothing you typed is lost.
+
+Close the other program or wait a moment, then press Retry.</source>
+        <translation>Ein anderes Programm benutzt die Lieferantendatenbank %1, deshalb kann sie gerade nicht verwendet werden. Nichts von Ihren Eingaben geht verloren.
+
+Schließen Sie das andere Programm oder warten Sie einen Moment, und klicken Sie dann auf „Wiederholen“.</translation>
+    </message>
+    <message>
+        <source>&amp;Retry</source>
+        <translation>&amp;Wiederholen</translation>
+    </message>
+    <message>
+        <source>Read-only vendor database</source>
+        <translation>Schreibgeschützte Lieferantendatenbank</translation>
+    </message>
+    <message>
+        <source>The vendor database %1 cannot be written, so nothing was saved. Your changes are still in the window.
+
+Ask for write access to the file and its folder, or work on a copy you may write.</source>
+        <translation>Die Lieferantendatenbank %1 kann nicht beschrieben werden, daher wurde nichts gespeichert. Ihre Änderungen sind noch im Fenster.
+
+Lassen Sie sich Schreibrechte für die Datei und ihren Ordner geben, oder arbeiten Sie mit einer Kopie, die Sie beschreiben dürfen.</translation>
+    </message>
+    <message>
+        <source>Damaged vendor database</source>
+        <translation>Beschädigte Lieferantendatenbank</translation>
+    </message>
+    <message>
+        <source>Not a vendor database</source>
+        <translation>Keine Lieferantendatenbank</translation>
+    </message>
+    <message>
+        <source>The vendor database %1 is damaged: it failed its integrity check.</source>
+        <translation>Die Lieferantendatenbank %1 ist beschädigt: Sie hat die Integritätsprüfung nicht bestanden.</translation>
+    </message>
+    <message>
+        <source>%1 is not a vendor database.</source>
+        <translation>%1 ist keine Lieferantendatenbank.</translation>
+    </message>
+    <message>
+        <source>It was left exactly as it is.
+
+Open another file, or create a new vendor database elsewhere.</source>
+        <translation>Die Datei wurde nicht verändert.
+
+Öffnen Sie eine andere Datei, oder legen Sie an anderer Stelle eine neue Lieferantendatenbank an.</translation>
+    </message>
+    <message>
+        <source>&amp;Open Another File…</source>
+        <translation>Andere Datei ö&amp;ffnen…</translation>
+    </message>
+    <message>
+        <source>Create &amp;New Database…</source>
+        <translation>&amp;Neue Datenbank anlegen…</translation>
+    </message>
+    <message>
+        <source>No vendor database there</source>
+        <translation>Dort ist keine Lieferantendatenbank</translation>
+    </message>
+    <message>
+        <source>The folder of %1 does not exist, so there is no vendor database there. Check the path for a typo.</source>
+        <translation>Der Ordner von %1 existiert nicht, also gibt es dort keine Lieferantendatenbank. Prüfen Sie den Pfad auf Tippfehler.</translation>
+    </message>
+    <message>
+        <source>There is no vendor database at %1.</source>
+        <translation>Unter %1 gibt es keine Lieferantendatenbank.</translation>
+    </message>
+    <message>
+        <source>Create a new vendor database there, with the sample vendors?</source>
+        <translation>Dort eine neue Lieferantendatenbank mit den Beispiellieferanten anlegen?</translation>
+    </message>
+    <message>
+        <source>C&amp;reate</source>
+        <translation>&amp;Anlegen</translation>
+    </message>
+    <message>
+        <source>Cannot reach the database server</source>
+        <translation>Datenbankserver nicht erreichbar</translation>
+    </message>
+    <message>
+        <source>The vendor database %1 cannot be reached: the server is not running, refuses the connection, or the login failed.
+
+Start the server or check the address, then press Reconnect. Nothing you typed is lost.</source>
+        <translation>Die Lieferantendatenbank %1 ist nicht erreichbar: Der Server läuft nicht, lehnt die Verbindung ab, oder die Anmeldung ist fehlgeschlagen.
+
+Starten Sie den Server oder prüfen Sie die Adresse, und klicken Sie dann auf „Neu verbinden“. Nichts von Ihren Eingaben geht verloren.</translation>
+    </message>
+    <message>
+        <source>Re&amp;connect</source>
+        <translation>Neu &amp;verbinden</translation>
+    </message>
+    <message>
+        <source>Connection to the database lost</source>
+        <translation>Verbindung zur Datenbank verloren</translation>
+    </message>
+    <message>
+        <source>The connection to the vendor database %1 was lost and could not be re-opened. Your unsaved changes are still in the window.
+
+When the server is back, press Reconnect.</source>
+        <translation>Die Verbindung zur Lieferantendatenbank %1 ist abgebrochen und ließ sich nicht wieder öffnen. Ihre ungespeicherten Änderungen sind noch im Fenster.
+
+Sobald der Server wieder läuft, klicken Sie auf „Neu verbinden“.</translation>
+    </message>
+</context>
+<context>
+    <name>VendorContactHost::DeveloperDock</name>
+    <message>
+        <source>Developer</source>
+        <translation>Entwickler</translation>
+    </message>
+    <message>
+        <source>Calls</source>
+        <translation>Aufrufe</translation>
+    </message>
+    <message>
+        <source>Load text</source>
+        <translation>Ladetext</translation>
+    </message>
+    <message>
+        <source>Added and changed addresses</source>
+        <translation>Neue und geänderte Adressen</translation>
+    </message>
+    <message>
+        <source>Vendor ID</source>
+        <translation>Lieferanten-ID</translation>
+    </message>
+    <message>
+        <source>Edit allowed</source>
+        <translation>Bearbeiten erlaubt</translation>
+    </message>
+    <message>
+        <source>One record per line; the line breaks are not sent.</source>
+        <translation>Ein Datensatz pro Zeile; die Zeilenumbrüche werden nicht übergeben.</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Feld</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>Datensatz</translation>
+    </message>
+    <message>
+        <source>Table</source>
+        <translation>Tabelle</translation>
+    </message>
+    <message>
+        <source>%1 separator</source>
+        <translation>Trennzeichen %1</translation>
+    </message>
+    <message>
+        <source>Call %1</source>
+        <translation>%1 aufrufen</translation>
+    </message>
+    <message>
+        <source>Export text</source>
+        <translation>Exporttext</translation>
+    </message>
+    <message>
+        <source>The exact text %1 returned</source>
+        <translation>Der genaue Text, den %1 geliefert hat</translation>
+    </message>
+    <message>
+        <source>Not asked yet.</source>
+        <translation>Noch nicht abgefragt.</translation>
+    </message>
+    <message>
+        <source>No added or changed addresses.</source>
+        <translation>Keine neuen oder geänderten Adressen.</translation>
+    </message>
+    <message>
+        <source>%1 failed: %2</source>
+        <translation>%1 ist fehlgeschlagen: %2</translation>
+    </message>
+    <message>
+        <source>The export cannot be read: %1</source>
+        <translation>Der Export ist nicht lesbar: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Entries: %n, one per row:</source>
+        <translation>
+            <numerusform>Einträge: %n, einer pro Zeile:</numerusform>
+            <numerusform>Einträge: %n, einer pro Zeile:</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>VendorContactHost::LanguageMenu</name>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Sprache</translation>
+    </message>
+    <message>
+        <source>System language</source>
+        <translation>Systemsprache</translation>
+    </message>
+</context>
+<context>
+    <name>VendorContactHost::MainWindow</name>
+    <message>
+        <source>Cannot open the vendor database</source>
+        <translation>Lieferantendatenbank kann nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>Create a new vendor database</source>
+        <translation>Neue Lieferantendatenbank anlegen</translation>
+    </message>
+    <message>
+        <source>Open a vendor database</source>
+        <translation>Lieferantendatenbank öffnen</translation>
+    </message>
+    <message>
+        <source>The vendor list could not be read: %1</source>
+        <translation>Die Lieferantenliste konnte nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>Cannot open the vendor</source>
+        <translation>Lieferant kann nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>%1 was shown only in part: the control did not take all of it (the Developer panel&apos;s calls say why).</source>
+        <translation>%1 wird nur teilweise angezeigt: Das Steuerelement hat nicht alles übernommen (die Aufrufe im Entwicklerbereich nennen den Grund).</translation>
+    </message>
+    <message>
+        <source>Cannot save</source>
+        <translation>Speichern nicht möglich</translation>
+    </message>
+    <message>
+        <source>You are still adding or editing an address: press Save or Update in the panel to keep it, or Cancel to drop it, then save.</source>
+        <translation>Sie legen noch eine Adresse an oder bearbeiten sie: Klicken Sie im Bereich auf „Speichern“ oder „Aktualisieren“, um sie zu behalten, oder auf „Abbrechen“, um sie zu verwerfen, und speichern Sie dann.</translation>
+    </message>
+    <message>
+        <source>The control did not hand back its changes; nothing was saved.</source>
+        <translation>Das Steuerelement hat seine Änderungen nicht herausgegeben; es wurde nichts gespeichert.</translation>
+    </message>
+    <message>
+        <source>Nothing was saved. %1</source>
+        <translation>Es wurde nichts gespeichert. %1</translation>
+    </message>
+    <message>
+        <source>Saved: %1 added, %2 changed.</source>
+        <translation>Gespeichert: %1 neu, %2 geändert.</translation>
+    </message>
+    <message>
+        <source>Saved, but not shown again</source>
+        <translation>Gespeichert, aber nicht erneut angezeigt</translation>
+    </message>
+    <message>
+        <source>%1 The vendor %2 could not be shown again: %3
+
+The panel still shows your changes as you made them; saving again does not write them twice.</source>
+        <translation>%1 Der Lieferant %2 konnte nicht erneut angezeigt werden: %3
+
+Der Bereich zeigt Ihre Änderungen weiterhin so, wie Sie sie gemacht haben; erneutes Speichern schreibt sie nicht doppelt.</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Changed by someone else</source>
+        <translation>Von jemand anderem geändert</translation>
+    </message>
+    <message>
+        <source>Since you opened %1, someone else changed or deleted these addresses:
+
+%2
+
+Nothing was saved. Overwrite their changes with yours, or reload the vendor and lose your own changes?</source>
+        <translation>Seit Sie %1 geöffnet haben, hat jemand anderes diese Adressen geändert oder gelöscht:
+
+%2
+
+Es wurde nichts gespeichert. Deren Änderungen mit Ihren überschreiben, oder den Lieferanten neu laden und Ihre eigenen Änderungen verwerfen?</translation>
+    </message>
+    <message>
+        <source>&amp;Overwrite theirs</source>
+        <translation>Deren Änderungen ü&amp;berschreiben</translation>
+    </message>
+    <message>
+        <source>&amp;Reload</source>
+        <translation>Neu &amp;laden</translation>
+    </message>
+    <message>
+        <source>Reload the vendor</source>
+        <translation>Lieferanten neu laden</translation>
+    </message>
+    <message>
+        <source>Reloading drops every change you made to %1 since you opened it. Reload?</source>
+        <translation>Neu laden verwirft alle Änderungen, die Sie seit dem Öffnen an %1 gemacht haben. Neu laden?</translation>
+    </message>
+    <message>
+        <source>Revert</source>
+        <translation>Zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Drop your unsaved changes to %1?</source>
+        <translation>Ihre ungespeicherten Änderungen an %1 verwerfen?</translation>
+    </message>
+    <message>
+        <source>Unsaved changes</source>
+        <translation>Ungespeicherte Änderungen</translation>
+    </message>
+    <message>
+        <source>You are still adding or editing an address of %1. Drop what you typed there, and every other unsaved change?</source>
+        <translation>Sie legen noch eine Adresse von %1 an oder bearbeiten sie. Das dort Eingegebene und alle anderen ungespeicherten Änderungen verwerfen?</translation>
+    </message>
+    <message>
+        <source>You are still adding or editing an address of %1. Drop what you typed there?</source>
+        <translation>Sie legen noch eine Adresse von %1 an oder bearbeiten sie. Das dort Eingegebene verwerfen?</translation>
+    </message>
+    <message>
+        <source>Save your changes to %1?</source>
+        <translation>Ihre Änderungen an %1 speichern?</translation>
+    </message>
+    <message>
+        <source>Vendor databases (*.sqlite *.db);;All files (*)</source>
+        <translation>Lieferantendatenbanken (*.sqlite *.db);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>VendorContact control</source>
+        <translation>Steuerelement VendorContact</translation>
+    </message>
+    <message>
+        <source>Creating the control…</source>
+        <translation>Das Steuerelement wird erstellt…</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+        <source>&amp;Revert</source>
+        <translation>&amp;Zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Allow &amp;editing</source>
+        <translation>&amp;Bearbeiten erlauben</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>%1 — Vendor address book[*]</source>
+        <translation>%1 — Lieferanten-Adressbuch[*]</translation>
+    </message>
+    <message>
+        <source>Vendor address book[*]</source>
+        <translation>Lieferanten-Adressbuch[*]</translation>
+    </message>
+    <message>
+        <source>Showing a load text without a database: Save is not available.</source>
+        <translation>Ein Ladetext ohne Datenbank wird angezeigt: Speichern ist nicht möglich.</translation>
+    </message>
+    <message>
+        <source>The control library %1 does not exist.</source>
+        <translation>Die Steuerelementbibliothek %1 existiert nicht.</translation>
+    </message>
+    <message>
+        <source>Registering %1 failed: %2</source>
+        <translation>Die Registrierung von %1 ist fehlgeschlagen: %2</translation>
+    </message>
+    <message>
+        <source>the factory returned no control</source>
+        <translation>die Fabrik hat kein Steuerelement geliefert</translation>
+    </message>
+    <message>
+        <source>The control could not be created: %1</source>
+        <translation>Das Steuerelement konnte nicht erstellt werden: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, from %2; addresses: %n.</source>
+        <translation>
+            <numerusform>%1, aus %2; Adressen: %n.</numerusform>
+            <numerusform>%1, aus %2; Adressen: %n.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Not saved: someone else changed %n of your addresses.</source>
+        <translation>
+            <numerusform>Nicht gespeichert: Jemand anderes hat %n Ihrer Adressen geändert.</numerusform>
+            <numerusform>Nicht gespeichert: Jemand anderes hat %n Ihrer Adressen geändert.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>VendorContactHost::VendorListPane</name>
+    <message>
+        <source>Search vendors</source>
+        <translation>Lieferanten suchen</translation>
+    </message>
+    <message>
+        <source>Filters the list by name or city; click a vendor or press Enter to open it.</source>
+        <translation>Filtert die Liste nach Name oder Ort; klicken Sie auf einen Lieferanten oder drücken Sie die Eingabetaste, um ihn zu öffnen.</translation>
+    </message>
+    <message>
+        <source>&amp;Vendors</source>
+        <translation>&amp;Lieferanten</translation>
+    </message>
+    <message>
+        <source>Vendors</source>
+        <translation>Lieferanten</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Vendor %1</source>
+        <translation>Lieferant %1</translation>
+    </message>
+</context>
+<context>
+    <name>VendorDatabase</name>
+    <message>
+        <source>a NUL character</source>
+        <translation>ein NUL-Zeichen</translation>
+    </message>
+    <message>
+        <source>a broken character (a lone UTF-16 surrogate)</source>
+        <translation>ein defektes Zeichen (ein einzelnes UTF-16-Surrogat)</translation>
+    </message>
+    <message>
+        <source>Nothing was saved: address %1 (%2), field %3, holds %4, which cannot be stored. Remove it and save again.</source>
+        <translation>Es wurde nichts gespeichert: Adresse %1 (%2), Feld %3, enthält %4, das nicht gespeichert werden kann. Entfernen Sie es und speichern Sie erneut.</translation>
+    </message>
+    <message>
+        <source>%1 is %2 where a whole number from -32768 to 32767 is expected.</source>
+        <translation>%1 ist %2, erwartet wird eine ganze Zahl von -32768 bis 32767.</translation>
+    </message>
+    <message>
+        <source>%1 is NULL where text is expected; correct it in the database first.</source>
+        <translation>%1 ist NULL, erwartet wird Text; korrigieren Sie das zuerst in der Datenbank.</translation>
+    </message>
+    <message>
+        <source>Reading the vendors</source>
+        <translation>Lesen der Lieferanten</translation>
+    </message>
+    <message>
+        <source>The name of vendor %1</source>
+        <translation>Der Name von Lieferant %1</translation>
+    </message>
+    <message>
+        <source>Reading the vendor</source>
+        <translation>Lesen des Lieferanten</translation>
+    </message>
+    <message>
+        <source>There is no vendor %1 in the %2.</source>
+        <translation>Es gibt keinen Lieferanten %1 in: %2.</translation>
+    </message>
+    <message>
+        <source>Reading the contact types</source>
+        <translation>Lesen der Kontaktarten</translation>
+    </message>
+    <message>
+        <source>Contact type %1, column %2</source>
+        <translation>Kontaktart %1, Spalte %2</translation>
+    </message>
+    <message>
+        <source>Reading the states</source>
+        <translation>Lesen der Bundesländer</translation>
+    </message>
+    <message>
+        <source>State %1, column %2</source>
+        <translation>Bundesland %1, Spalte %2</translation>
+    </message>
+    <message>
+        <source>Counting the addresses</source>
+        <translation>Zählen der Adressen</translation>
+    </message>
+    <message>
+        <source>Reading the addresses</source>
+        <translation>Lesen der Adressen</translation>
+    </message>
+    <message>
+        <source>Address %1, column %2</source>
+        <translation>Adresse %1, Spalte %2</translation>
+    </message>
+    <message>
+        <source>Nothing was saved: %1</source>
+        <translation>Es wurde nichts gespeichert: %1</translation>
+    </message>
+    <message>
+        <source>Nothing was saved: another program is using %1. Try again in a moment.</source>
+        <translation>Es wurde nichts gespeichert: Ein anderes Programm benutzt %1. Versuchen Sie es gleich noch einmal.</translation>
+    </message>
+    <message>
+        <source>Checking whether the save was completed</source>
+        <translation>Prüfen, ob das Speichern abgeschlossen wurde</translation>
+    </message>
+    <message>
+        <source>Nothing was saved: vendor %1 would have %2 addresses, more than the %3 one vendor can have. Delete some addresses or add them to another vendor.</source>
+        <translation>Es wurde nichts gespeichert: Lieferant %1 hätte %2 Adressen, mehr als die %3, die ein Lieferant haben kann. Löschen Sie einige Adressen oder legen Sie sie bei einem anderen Lieferanten an.</translation>
+    </message>
+    <message>
+        <source>Starting the save</source>
+        <translation>Beginn des Speicherns</translation>
+    </message>
+    <message>
+        <source>Saving address %1</source>
+        <translation>Speichern der Adresse %1</translation>
+    </message>
+    <message>
+        <source>Adding address %1</source>
+        <translation>Hinzufügen der Adresse %1</translation>
+    </message>
+    <message>
+        <source>The database gave no id for the new address %1.</source>
+        <translation>Die Datenbank hat für die neue Adresse %1 keine ID vergeben.</translation>
+    </message>
+    <message>
+        <source>Recording the save</source>
+        <translation>Vermerken des Speicherns</translation>
+    </message>
+    <message>
+        <source>Completing the save</source>
+        <translation>Abschluss des Speicherns</translation>
+    </message>
+    <message>
+        <source>the local socket</source>
+        <translation>dem lokalen Socket</translation>
+    </message>
+    <message>
+        <source>database %1 on %2</source>
+        <translation>Datenbank %1 auf %2</translation>
+    </message>
+    <message>
+        <source>PostgreSQL database %1 on %2 as %3</source>
+        <translation>PostgreSQL-Datenbank %1 auf %2 als %3</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a database address of the form postgresql://user@host[:port]/dbname (the password comes from PGPASSWORD or ~/.pgpass, never the command line).</source>
+        <translation>„%1“ ist keine Datenbankadresse der Form postgresql://user@host[:port]/dbname (das Passwort kommt aus PGPASSWORD oder ~/.pgpass, nie von der Befehlszeile).</translation>
+    </message>
+    <message>
+        <source>The SQLite database needs a file name: sqlite:PATH.</source>
+        <translation>Die SQLite-Datenbank braucht einen Dateinamen: sqlite:PFAD.</translation>
+    </message>
+    <message>
+        <source>SQLite file %1</source>
+        <translation>SQLite-Datei %1</translation>
+    </message>
+    <message>
+        <source>Qt&apos;s %1 database driver is not installed (scripts/install-deps.sh installs it).</source>
+        <translation>Der Datenbanktreiber %1 von Qt ist nicht installiert (scripts/install-deps.sh installiert ihn).</translation>
+    </message>
+    <message>
+        <source>The folder %1 does not exist, so there is no vendor database %2. Nothing was created.</source>
+        <translation>Der Ordner %1 existiert nicht, also gibt es keine Lieferantendatenbank %2. Es wurde nichts angelegt.</translation>
+    </message>
+    <message>
+        <source>There is no vendor database %1. Nothing was created.</source>
+        <translation>Es gibt keine Lieferantendatenbank %1. Es wurde nichts angelegt.</translation>
+    </message>
+    <message>
+        <source>The folder %1 could not be created.</source>
+        <translation>Der Ordner %1 konnte nicht angelegt werden.</translation>
+    </message>
+    <message>
+        <source>The new database %1 could not be created.</source>
+        <translation>Die neue Datenbank %1 konnte nicht angelegt werden.</translation>
+    </message>
+    <message>
+        <source>The file %1 is empty: it is not a vendor database.</source>
+        <translation>Die Datei %1 ist leer: Sie ist keine Lieferantendatenbank.</translation>
+    </message>
+    <message>
+        <source>%1 is not a file, so it is not a vendor database.</source>
+        <translation>%1 ist keine Datei, also keine Lieferantendatenbank.</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be read.</source>
+        <translation>Die Datei %1 kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>The file %1 is not a vendor database (it is no SQLite database).</source>
+        <translation>Die Datei %1 ist keine Lieferantendatenbank (sie ist keine SQLite-Datenbank).</translation>
+    </message>
+    <message>
+        <source>The file %1 is read-only.</source>
+        <translation>Die Datei %1 ist schreibgeschützt.</translation>
+    </message>
+    <message>
+        <source>The folder of %1 cannot be written to.</source>
+        <translation>In den Ordner von %1 kann nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be opened.</source>
+        <translation>Die Datei %1 konnte nicht geöffnet werden.</translation>
+    </message>
+    <message>
+        <source>Reading the file</source>
+        <translation>Lesen der Datei</translation>
+    </message>
+    <message>
+        <source>Checking the file</source>
+        <translation>Prüfen der Datei</translation>
+    </message>
+    <message>
+        <source>The file %1 is not a vendor database. It was left as it is.</source>
+        <translation>Die Datei %1 ist keine Lieferantendatenbank. Sie wurde nicht verändert.</translation>
+    </message>
+    <message>
+        <source>The vendor database %1 is damaged. It was left as it is.</source>
+        <translation>Die Lieferantendatenbank %1 ist beschädigt. Sie wurde nicht verändert.</translation>
+    </message>
+    <message>
+        <source>The PostgreSQL database %1 on %2 cannot be reached.</source>
+        <translation>Die PostgreSQL-Datenbank %1 auf %2 ist nicht erreichbar.</translation>
+    </message>
+    <message>
+        <source>The connection to the PostgreSQL database %1 on %2 was lost and could not be re-opened.</source>
+        <translation>Die Verbindung zur PostgreSQL-Datenbank %1 auf %2 ist abgebrochen und ließ sich nicht wieder öffnen.</translation>
+    </message>
+    <message>
+        <source>Reading the tables</source>
+        <translation>Lesen der Tabellen</translation>
+    </message>
+    <message>
+        <source>%1 is not a vendor database (it has no table %2). It was left as it is.</source>
+        <translation>%1 ist keine Lieferantendatenbank (ihr fehlt die Tabelle %2). Sie wurde nicht verändert.</translation>
+    </message>
+    <message>
+        <source>Reading the journal mode</source>
+        <translation>Lesen des Journalmodus</translation>
+    </message>
+    <message>
+        <source>Switching to the write-ahead log</source>
+        <translation>Umstellen auf das Write-Ahead-Log</translation>
+    </message>
+    <message>
+        <source>Preparing the tables</source>
+        <translation>Vorbereiten der Tabellen</translation>
+    </message>
+    <message>
+        <source>%1 failed.</source>
+        <translation>%1 ist fehlgeschlagen.</translation>
+    </message>
+    <message>
+        <source>Preparing the save</source>
+        <translation>Vorbereiten des Speicherns</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,659 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr_FR">
+<context>
+    <name>VendorContactHost::DatabaseTrouble</name>
+    <message>
+        <source>Opened read-only: %1 cannot be written, so changes cannot be saved.</source>
+        <translation>Ouvert en lecture seule : %1 ne peut pas être modifié, les changements ne peuvent donc pas être enregistrés.</translation>
+    </message>
+    <message>
+        <source>Vendor database in use</source>
+        <translation>Base des fournisseurs en cours d’utilisation</translation>
+    </message>
+    <message>
+        <source>Another program is using the vendor database %1, so it cannot be used just now. Nothing you typed is lost.
+
+Close the other program or wait a moment, then press Retry.</source>
+        <translation>Un autre programme utilise la base des fournisseurs %1 : elle n’est pas utilisable pour le moment. Rien de ce que vous avez saisi n’est perdu.
+
+Fermez l’autre programme ou patientez un instant, puis cliquez sur Réessayer.</translation>
+    </message>
+    <message>
+        <source>&amp;Retry</source>
+        <translation>&amp;Réessayer</translation>
+    </message>
+    <message>
+        <source>Read-only vendor database</source>
+        <translation>Base des fournisseurs en lecture seule</translation>
+    </message>
+    <message>
+        <source>The vendor database %1 cannot be written, so nothing was saved. Your changes are still in the window.
+
+Ask for write access to the file and its folder, or work on a copy you may write.</source>
+        <translation>La base des fournisseurs %1 ne peut pas être modifiée : rien n’a été enregistré. Vos changements sont toujours dans la fenêtre.
+
+Demandez l’accès en écriture au fichier et à son dossier, ou travaillez sur une copie modifiable.</translation>
+    </message>
+    <message>
+        <source>Damaged vendor database</source>
+        <translation>Base des fournisseurs endommagée</translation>
+    </message>
+    <message>
+        <source>Not a vendor database</source>
+        <translation>Pas une base des fournisseurs</translation>
+    </message>
+    <message>
+        <source>The vendor database %1 is damaged: it failed its integrity check.</source>
+        <translation>La base des fournisseurs %1 est endommagée : sa vérification d’intégrité a échoué.</translation>
+    </message>
+    <message>
+        <source>%1 is not a vendor database.</source>
+        <translation>%1 n’est pas une base des fournisseurs.</translation>
+    </message>
+    <message>
+        <source>It was left exactly as it is.
+
+Open another file, or create a new vendor database elsewhere.</source>
+        <translation>Le fichier a été laissé tel quel.
+
+Ouvrez un autre fichier, ou créez une nouvelle base des fournisseurs ailleurs.</translation>
+    </message>
+    <message>
+        <source>&amp;Open Another File…</source>
+        <translation>&amp;Ouvrir un autre fichier…</translation>
+    </message>
+    <message>
+        <source>Create &amp;New Database…</source>
+        <translation>Créer une &amp;nouvelle base…</translation>
+    </message>
+    <message>
+        <source>No vendor database there</source>
+        <translation>Aucune base des fournisseurs à cet endroit</translation>
+    </message>
+    <message>
+        <source>The folder of %1 does not exist, so there is no vendor database there. Check the path for a typo.</source>
+        <translation>Le dossier de %1 n’existe pas : il n’y a donc pas de base des fournisseurs à cet endroit. Vérifiez que le chemin ne contient pas de faute de frappe.</translation>
+    </message>
+    <message>
+        <source>There is no vendor database at %1.</source>
+        <translation>Il n’y a pas de base des fournisseurs à l’emplacement %1.</translation>
+    </message>
+    <message>
+        <source>Create a new vendor database there, with the sample vendors?</source>
+        <translation>Créer à cet endroit une nouvelle base des fournisseurs, avec les fournisseurs d’exemple ?</translation>
+    </message>
+    <message>
+        <source>C&amp;reate</source>
+        <translation>C&amp;réer</translation>
+    </message>
+    <message>
+        <source>Cannot reach the database server</source>
+        <translation>Serveur de base de données injoignable</translation>
+    </message>
+    <message>
+        <source>The vendor database %1 cannot be reached: the server is not running, refuses the connection, or the login failed.
+
+Start the server or check the address, then press Reconnect. Nothing you typed is lost.</source>
+        <translation>La base des fournisseurs %1 est injoignable : le serveur ne fonctionne pas, refuse la connexion, ou l’identification a échoué.
+
+Démarrez le serveur ou vérifiez l’adresse, puis cliquez sur Reconnecter. Rien de ce que vous avez saisi n’est perdu.</translation>
+    </message>
+    <message>
+        <source>Re&amp;connect</source>
+        <translation>Re&amp;connecter</translation>
+    </message>
+    <message>
+        <source>Connection to the database lost</source>
+        <translation>Connexion à la base de données perdue</translation>
+    </message>
+    <message>
+        <source>The connection to the vendor database %1 was lost and could not be re-opened. Your unsaved changes are still in the window.
+
+When the server is back, press Reconnect.</source>
+        <translation>La connexion à la base des fournisseurs %1 a été perdue et n’a pas pu être rétablie. Vos changements non enregistrés sont toujours dans la fenêtre.
+
+Quand le serveur sera de retour, cliquez sur Reconnecter.</translation>
+    </message>
+</context>
+<context>
+    <name>VendorContactHost::DeveloperDock</name>
+    <message>
+        <source>Developer</source>
+        <translation>Développeur</translation>
+    </message>
+    <message>
+        <source>Calls</source>
+        <translation>Appels</translation>
+    </message>
+    <message>
+        <source>Load text</source>
+        <translation>Texte de chargement</translation>
+    </message>
+    <message>
+        <source>Added and changed addresses</source>
+        <translation>Adresses ajoutées et modifiées</translation>
+    </message>
+    <message>
+        <source>Vendor ID</source>
+        <translation>ID du fournisseur</translation>
+    </message>
+    <message>
+        <source>Edit allowed</source>
+        <translation>Modification autorisée</translation>
+    </message>
+    <message>
+        <source>One record per line; the line breaks are not sent.</source>
+        <translation>Un enregistrement par ligne ; les sauts de ligne ne sont pas transmis.</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Champ</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>Enregistrement</translation>
+    </message>
+    <message>
+        <source>Table</source>
+        <translation>Table</translation>
+    </message>
+    <message>
+        <source>%1 separator</source>
+        <translation>Séparateur %1</translation>
+    </message>
+    <message>
+        <source>Call %1</source>
+        <translation>Appeler %1</translation>
+    </message>
+    <message>
+        <source>Export text</source>
+        <translation>Texte exporté</translation>
+    </message>
+    <message>
+        <source>The exact text %1 returned</source>
+        <translation>Le texte exact renvoyé par %1</translation>
+    </message>
+    <message>
+        <source>Not asked yet.</source>
+        <translation>Pas encore demandé.</translation>
+    </message>
+    <message>
+        <source>No added or changed addresses.</source>
+        <translation>Aucune adresse ajoutée ou modifiée.</translation>
+    </message>
+    <message>
+        <source>%1 failed: %2</source>
+        <translation>Échec de %1 : %2</translation>
+    </message>
+    <message>
+        <source>The export cannot be read: %1</source>
+        <translation>L’export est illisible : %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Entries: %n, one per row:</source>
+        <translation>
+            <numerusform>Entrées : %n, une par ligne :</numerusform>
+            <numerusform>Entrées : %n, une par ligne :</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>VendorContactHost::LanguageMenu</name>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Langue</translation>
+    </message>
+    <message>
+        <source>System language</source>
+        <translation>Langue du système</translation>
+    </message>
+</context>
+<context>
+    <name>VendorContactHost::MainWindow</name>
+    <message>
+        <source>Cannot open the vendor database</source>
+        <translation>Impossible d’ouvrir la base des fournisseurs</translation>
+    </message>
+    <message>
+        <source>Create a new vendor database</source>
+        <translation>Créer une nouvelle base des fournisseurs</translation>
+    </message>
+    <message>
+        <source>Open a vendor database</source>
+        <translation>Ouvrir une base des fournisseurs</translation>
+    </message>
+    <message>
+        <source>The vendor list could not be read: %1</source>
+        <translation>La liste des fournisseurs n’a pas pu être lue : %1</translation>
+    </message>
+    <message>
+        <source>Cannot open the vendor</source>
+        <translation>Impossible d’ouvrir le fournisseur</translation>
+    </message>
+    <message>
+        <source>%1 was shown only in part: the control did not take all of it (the Developer panel&apos;s calls say why).</source>
+        <translation>%1 n’est affiché qu’en partie : le contrôle n’a pas tout accepté (les appels du panneau Développeur indiquent pourquoi).</translation>
+    </message>
+    <message>
+        <source>Cannot save</source>
+        <translation>Enregistrement impossible</translation>
+    </message>
+    <message>
+        <source>You are still adding or editing an address: press Save or Update in the panel to keep it, or Cancel to drop it, then save.</source>
+        <translation>Vous êtes encore en train d’ajouter ou de modifier une adresse : cliquez sur Enregistrer ou Mettre à jour dans le panneau pour la garder, ou sur Annuler pour l’abandonner, puis enregistrez.</translation>
+    </message>
+    <message>
+        <source>The control did not hand back its changes; nothing was saved.</source>
+        <translation>Le contrôle n’a pas rendu ses changements ; rien n’a été enregistré.</translation>
+    </message>
+    <message>
+        <source>Nothing was saved. %1</source>
+        <translation>Rien n’a été enregistré. %1</translation>
+    </message>
+    <message>
+        <source>Saved: %1 added, %2 changed.</source>
+        <translation>Enregistré : %1 ajoutée(s), %2 modifiée(s).</translation>
+    </message>
+    <message>
+        <source>Saved, but not shown again</source>
+        <translation>Enregistré, mais pas réaffiché</translation>
+    </message>
+    <message>
+        <source>%1 The vendor %2 could not be shown again: %3
+
+The panel still shows your changes as you made them; saving again does not write them twice.</source>
+        <translation>%1 Le fournisseur %2 n’a pas pu être réaffiché : %3
+
+Le panneau montre toujours vos changements tels que vous les avez faits ; enregistrer à nouveau ne les écrit pas deux fois.</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Changed by someone else</source>
+        <translation>Modifié par quelqu’un d’autre</translation>
+    </message>
+    <message>
+        <source>Since you opened %1, someone else changed or deleted these addresses:
+
+%2
+
+Nothing was saved. Overwrite their changes with yours, or reload the vendor and lose your own changes?</source>
+        <translation>Depuis que vous avez ouvert %1, quelqu’un d’autre a modifié ou supprimé ces adresses :
+
+%2
+
+Rien n’a été enregistré. Remplacer leurs changements par les vôtres, ou recharger le fournisseur et perdre vos propres changements ?</translation>
+    </message>
+    <message>
+        <source>&amp;Overwrite theirs</source>
+        <translation>Rem&amp;placer les leurs</translation>
+    </message>
+    <message>
+        <source>&amp;Reload</source>
+        <translation>&amp;Recharger</translation>
+    </message>
+    <message>
+        <source>Reload the vendor</source>
+        <translation>Recharger le fournisseur</translation>
+    </message>
+    <message>
+        <source>Reloading drops every change you made to %1 since you opened it. Reload?</source>
+        <translation>Recharger abandonne tous les changements faits à %1 depuis son ouverture. Recharger ?</translation>
+    </message>
+    <message>
+        <source>Revert</source>
+        <translation>Rétablir</translation>
+    </message>
+    <message>
+        <source>Drop your unsaved changes to %1?</source>
+        <translation>Abandonner vos changements non enregistrés de %1 ?</translation>
+    </message>
+    <message>
+        <source>Unsaved changes</source>
+        <translation>Changements non enregistrés</translation>
+    </message>
+    <message>
+        <source>You are still adding or editing an address of %1. Drop what you typed there, and every other unsaved change?</source>
+        <translation>Vous êtes encore en train d’ajouter ou de modifier une adresse de %1. Abandonner ce que vous y avez saisi, ainsi que tous les autres changements non enregistrés ?</translation>
+    </message>
+    <message>
+        <source>You are still adding or editing an address of %1. Drop what you typed there?</source>
+        <translation>Vous êtes encore en train d’ajouter ou de modifier une adresse de %1. Abandonner ce que vous y avez saisi ?</translation>
+    </message>
+    <message>
+        <source>Save your changes to %1?</source>
+        <translation>Enregistrer vos changements de %1 ?</translation>
+    </message>
+    <message>
+        <source>Vendor databases (*.sqlite *.db);;All files (*)</source>
+        <translation>Bases des fournisseurs (*.sqlite *.db);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>VendorContact control</source>
+        <translation>Contrôle VendorContact</translation>
+    </message>
+    <message>
+        <source>Creating the control…</source>
+        <translation>Création du contrôle…</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Enregistrer</translation>
+    </message>
+    <message>
+        <source>&amp;Revert</source>
+        <translation>&amp;Rétablir</translation>
+    </message>
+    <message>
+        <source>Allow &amp;editing</source>
+        <translation>Autoriser la &amp;modification</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>État</translation>
+    </message>
+    <message>
+        <source>%1 — Vendor address book[*]</source>
+        <translation>%1 — Carnet d’adresses des fournisseurs[*]</translation>
+    </message>
+    <message>
+        <source>Vendor address book[*]</source>
+        <translation>Carnet d’adresses des fournisseurs[*]</translation>
+    </message>
+    <message>
+        <source>Showing a load text without a database: Save is not available.</source>
+        <translation>Affichage d’un texte de chargement sans base de données : l’enregistrement n’est pas disponible.</translation>
+    </message>
+    <message>
+        <source>The control library %1 does not exist.</source>
+        <translation>La bibliothèque du contrôle %1 n’existe pas.</translation>
+    </message>
+    <message>
+        <source>Registering %1 failed: %2</source>
+        <translation>L’enregistrement de %1 a échoué : %2</translation>
+    </message>
+    <message>
+        <source>the factory returned no control</source>
+        <translation>la fabrique n’a renvoyé aucun contrôle</translation>
+    </message>
+    <message>
+        <source>The control could not be created: %1</source>
+        <translation>Le contrôle n’a pas pu être créé : %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, from %2; addresses: %n.</source>
+        <translation>
+            <numerusform>%1, depuis %2 ; adresses : %n.</numerusform>
+            <numerusform>%1, depuis %2 ; adresses : %n.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Not saved: someone else changed %n of your addresses.</source>
+        <translation>
+            <numerusform>Non enregistré : quelqu’un d’autre a modifié %n de vos adresses.</numerusform>
+            <numerusform>Non enregistré : quelqu’un d’autre a modifié %n de vos adresses.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>VendorContactHost::VendorListPane</name>
+    <message>
+        <source>Search vendors</source>
+        <translation>Rechercher des fournisseurs</translation>
+    </message>
+    <message>
+        <source>Filters the list by name or city; click a vendor or press Enter to open it.</source>
+        <translation>Filtre la liste par nom ou par ville ; cliquez sur un fournisseur ou appuyez sur Entrée pour l’ouvrir.</translation>
+    </message>
+    <message>
+        <source>&amp;Vendors</source>
+        <translation>&amp;Fournisseurs</translation>
+    </message>
+    <message>
+        <source>Vendors</source>
+        <translation>Fournisseurs</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Vendor %1</source>
+        <translation>Fournisseur %1</translation>
+    </message>
+</context>
+<context>
+    <name>VendorDatabase</name>
+    <message>
+        <source>a NUL character</source>
+        <translation>un caractère NUL</translation>
+    </message>
+    <message>
+        <source>a broken character (a lone UTF-16 surrogate)</source>
+        <translation>un caractère invalide (un substitut UTF-16 isolé)</translation>
+    </message>
+    <message>
+        <source>Nothing was saved: address %1 (%2), field %3, holds %4, which cannot be stored. Remove it and save again.</source>
+        <translation>Rien n’a été enregistré : l’adresse %1 (%2), champ %3, contient %4, qui ne peut pas être stocké. Supprimez-le et enregistrez à nouveau.</translation>
+    </message>
+    <message>
+        <source>%1 is %2 where a whole number from -32768 to 32767 is expected.</source>
+        <translation>%1 vaut %2 alors qu’un nombre entier de -32768 à 32767 est attendu.</translation>
+    </message>
+    <message>
+        <source>%1 is NULL where text is expected; correct it in the database first.</source>
+        <translation>%1 vaut NULL alors qu’un texte est attendu ; corrigez d’abord la base de données.</translation>
+    </message>
+    <message>
+        <source>Reading the vendors</source>
+        <translation>Lecture des fournisseurs</translation>
+    </message>
+    <message>
+        <source>The name of vendor %1</source>
+        <translation>Le nom du fournisseur %1</translation>
+    </message>
+    <message>
+        <source>Reading the vendor</source>
+        <translation>Lecture du fournisseur</translation>
+    </message>
+    <message>
+        <source>There is no vendor %1 in the %2.</source>
+        <translation>Il n’y a pas de fournisseur %1 dans : %2.</translation>
+    </message>
+    <message>
+        <source>Reading the contact types</source>
+        <translation>Lecture des types de contact</translation>
+    </message>
+    <message>
+        <source>Contact type %1, column %2</source>
+        <translation>Type de contact %1, colonne %2</translation>
+    </message>
+    <message>
+        <source>Reading the states</source>
+        <translation>Lecture des états</translation>
+    </message>
+    <message>
+        <source>State %1, column %2</source>
+        <translation>État %1, colonne %2</translation>
+    </message>
+    <message>
+        <source>Counting the addresses</source>
+        <translation>Décompte des adresses</translation>
+    </message>
+    <message>
+        <source>Reading the addresses</source>
+        <translation>Lecture des adresses</translation>
+    </message>
+    <message>
+        <source>Address %1, column %2</source>
+        <translation>Adresse %1, colonne %2</translation>
+    </message>
+    <message>
+        <source>Nothing was saved: %1</source>
+        <translation>Rien n’a été enregistré : %1</translation>
+    </message>
+    <message>
+        <source>Nothing was saved: another program is using %1. Try again in a moment.</source>
+        <translation>Rien n’a été enregistré : un autre programme utilise %1. Réessayez dans un instant.</translation>
+    </message>
+    <message>
+        <source>Checking whether the save was completed</source>
+        <translation>Vérification de l’achèvement de l’enregistrement</translation>
+    </message>
+    <message>
+        <source>Nothing was saved: vendor %1 would have %2 addresses, more than the %3 one vendor can have. Delete some addresses or add them to another vendor.</source>
+        <translation>Rien n’a été enregistré : le fournisseur %1 aurait %2 adresses, plus que les %3 qu’un fournisseur peut avoir. Supprimez des adresses ou ajoutez-les à un autre fournisseur.</translation>
+    </message>
+    <message>
+        <source>Starting the save</source>
+        <translation>Début de l’enregistrement</translation>
+    </message>
+    <message>
+        <source>Saving address %1</source>
+        <translation>Enregistrement de l’adresse %1</translation>
+    </message>
+    <message>
+        <source>Adding address %1</source>
+        <translation>Ajout de l’adresse %1</translation>
+    </message>
+    <message>
+        <source>The database gave no id for the new address %1.</source>
+        <translation>La base de données n’a donné aucun identifiant à la nouvelle adresse %1.</translation>
+    </message>
+    <message>
+        <source>Recording the save</source>
+        <translation>Consignation de l’enregistrement</translation>
+    </message>
+    <message>
+        <source>Completing the save</source>
+        <translation>Achèvement de l’enregistrement</translation>
+    </message>
+    <message>
+        <source>the local socket</source>
+        <translation>le socket local</translation>
+    </message>
+    <message>
+        <source>database %1 on %2</source>
+        <translation>base %1 sur %2</translation>
+    </message>
+    <message>
+        <source>PostgreSQL database %1 on %2 as %3</source>
+        <translation>base PostgreSQL %1 sur %2 en tant que %3</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a database address of the form postgresql://user@host[:port]/dbname (the password comes from PGPASSWORD or ~/.pgpass, never the command line).</source>
+        <translation>« %1 » n’est pas une adresse de base de données de la forme postgresql://user@host[:port]/dbname (le mot de passe vient de PGPASSWORD ou de ~/.pgpass, jamais de la ligne de commande).</translation>
+    </message>
+    <message>
+        <source>The SQLite database needs a file name: sqlite:PATH.</source>
+        <translation>La base SQLite a besoin d’un nom de fichier : sqlite:CHEMIN.</translation>
+    </message>
+    <message>
+        <source>SQLite file %1</source>
+        <translation>fichier SQLite %1</translation>
+    </message>
+    <message>
+        <source>Qt&apos;s %1 database driver is not installed (scripts/install-deps.sh installs it).</source>
+        <translation>Le pilote de base de données %1 de Qt n’est pas installé (scripts/install-deps.sh l’installe).</translation>
+    </message>
+    <message>
+        <source>The folder %1 does not exist, so there is no vendor database %2. Nothing was created.</source>
+        <translation>Le dossier %1 n’existe pas : il n’y a donc pas de base des fournisseurs %2. Rien n’a été créé.</translation>
+    </message>
+    <message>
+        <source>There is no vendor database %1. Nothing was created.</source>
+        <translation>Il n’y a pas de base des fournisseurs %1. Rien n’a été créé.</translation>
+    </message>
+    <message>
+        <source>The folder %1 could not be created.</source>
+        <translation>Le dossier %1 n’a pas pu être créé.</translation>
+    </message>
+    <message>
+        <source>The new database %1 could not be created.</source>
+        <translation>La nouvelle base %1 n’a pas pu être créée.</translation>
+    </message>
+    <message>
+        <source>The file %1 is empty: it is not a vendor database.</source>
+        <translation>Le fichier %1 est vide : ce n’est pas une base des fournisseurs.</translation>
+    </message>
+    <message>
+        <source>%1 is not a file, so it is not a vendor database.</source>
+        <translation>%1 n’est pas un fichier, ce n’est donc pas une base des fournisseurs.</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be read.</source>
+        <translation>Le fichier %1 ne peut pas être lu.</translation>
+    </message>
+    <message>
+        <source>The file %1 is not a vendor database (it is no SQLite database).</source>
+        <translation>Le fichier %1 n’est pas une base des fournisseurs (ce n’est pas une base SQLite).</translation>
+    </message>
+    <message>
+        <source>The file %1 is read-only.</source>
+        <translation>Le fichier %1 est en lecture seule.</translation>
+    </message>
+    <message>
+        <source>The folder of %1 cannot be written to.</source>
+        <translation>Le dossier de %1 n’est pas accessible en écriture.</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be opened.</source>
+        <translation>Le fichier %1 n’a pas pu être ouvert.</translation>
+    </message>
+    <message>
+        <source>Reading the file</source>
+        <translation>Lecture du fichier</translation>
+    </message>
+    <message>
+        <source>Checking the file</source>
+        <translation>Vérification du fichier</translation>
+    </message>
+    <message>
+        <source>The file %1 is not a vendor database. It was left as it is.</source>
+        <translation>Le fichier %1 n’est pas une base des fournisseurs. Il a été laissé tel quel.</translation>
+    </message>
+    <message>
+        <source>The vendor database %1 is damaged. It was left as it is.</source>
+        <translation>La base des fournisseurs %1 est endommagée. Elle a été laissée telle quelle.</translation>
+    </message>
+    <message>
+        <source>The PostgreSQL database %1 on %2 cannot be reached.</source>
+        <translation>La base PostgreSQL %1 sur %2 est injoignable.</translation>
+    </message>
+    <message>
+        <source>The connection to the PostgreSQL database %1 on %2 was lost and could not be re-opened.</source>
+        <translation>La connexion à la base PostgreSQL %1 sur %2 a été perdue et n’a pas pu être rétablie.</translation>
+    </message>
+    <message>
+        <source>Reading the tables</source>
+        <translation>Lecture des tables</translation>
+    </message>
+    <message>
+        <source>%1 is not a vendor database (it has no table %2). It was left as it is.</source>
+        <translation>%1 n’est pas une base des fournisseurs (elle n’a pas de table %2). Elle a été laissée telle quelle.</translation>
+    </message>
+    <message>
+        <source>Reading the journal mode</source>
+        <translation>Lecture du mode de journalisation</translation>
+    </message>
+    <message>
+        <source>Switching to the write-ahead log</source>
+        <translation>Passage au journal à écriture anticipée</translation>
+    </message>
+    <message>
+        <source>Preparing the tables</source>
+        <translation>Préparation des tables</translation>
+    </message>
+    <message>
+        <source>%1 failed.</source>
+        <translation>%1 a échoué.</translation>
+    </message>
+    <message>
+        <source>Preparing the save</source>
+        <translation>Préparation de l’enregistrement</translation>
+    </message>
+</context>
+</TS>
