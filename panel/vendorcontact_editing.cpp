@@ -201,9 +201,11 @@ void VendorContactPrivate::tell(const QString &prompt, QWidget *focusAfterwards)
         focusAfterwards->setFocus(Qt::OtherFocusReason);
 }
 
-std::array<QWidget *, 5> VendorContactPrivate::requiredEntries() const
+QWidget *VendorContactPrivate::entryOf(const DetailField &field) const
 {
-    return { txtContact[0], txtContact[1], txtContact[3], cboContactCountry, cboContactState };
+    if (isTyped(field))
+        return txtContact[std::size_t(field.index)];
+    return field.index == CountryEntry ? cboContactCountry : cboContactState;
 }
 
 bool VendorContactPrivate::ValidateContact()
@@ -211,15 +213,11 @@ bool VendorContactPrivate::ValidateContact()
     // In the order of the field table; country and state are judged by what
     // their pickers show.
     for (const DetailField &field : DetailFields) {
-        if (!field.requiredMessage)
+        if (!field.required)
             continue;
-        QWidget *control = txtContact[std::size_t(field.index)];
-        QString text = txtContact[std::size_t(field.index)]->text();
-        if (field.index == CountryEntry || field.index == StateEntry) {
-            QComboBox *picker = field.index == CountryEntry ? cboContactCountry : cboContactState;
-            control = picker;
-            text = pickerText(picker);
-        }
+        QWidget *control = entryOf(field);
+        const QString text = isTyped(field) ? txtContact[std::size_t(field.index)]->text()
+                                            : pickerText(static_cast<QComboBox *>(control));
         if (isBlank(text)) {
             tell(PanelTexts::translated(field.requiredMessage), control);
             return false;
@@ -299,7 +297,9 @@ bool VendorContactPrivate::refuseUnreadableEntry(bool isNew)
         alone[std::size_t(field)] = inert;
         return check;
     };
-    for (int index : TypedEntriesInTabOrder) {
+    for (int index : DetailTabOrder) {
+        if (!isTyped(DetailFields[std::size_t(index)]))
+            continue;
         const int field = DetailFields[std::size_t(index)].storeField;
         if (const EntryCheck check = faultAlone(field); !check)
             return refuse(field, check.clash);

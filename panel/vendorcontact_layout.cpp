@@ -43,16 +43,12 @@ QRect twips(const QRect &rect)
 // lblState is sized to its text; the others keep their design size.
 constexpr int AutoSizedLabel = StateEntry;
 
-struct Bullet
+/// The mark beside a required entry: 180 twips square, at Left 1410, one
+/// pixel (15 twips) below the top of its entry.
+QRect bulletTwips(const DetailField &field)
 {
-    int index;
-    int top;
-};
-const Bullet Bullets[5] = { { 7, 225 }, { 0, 585 }, { 2, 1305 }, { 3, 1665 }, { 4, 2025 } };
-
-// The list's width divided by these gives the visible columns' widths; 0
-// hides a column that still carries its texts.
-constexpr double ColumnDivisors[ListColumnCount] = { 0, 0, 2.1, 3.2, 0, 0, 0, 0, 0, 0, 5, 0, 0, 5, 5 };
+    return { 1410, field.boxTwips.top() + 15, 180, 180 };
+}
 
 QLabel *makeLabel(QWidget *parent, const QString &name, const QString &caption, const QRect &geometry)
 {
@@ -203,13 +199,16 @@ void VendorContactPrivate::buildDetailArea()
     detailLabels[CountryEntry]->setBuddy(cboContactCountry);
     detailLabels[StateEntry]->setBuddy(cboContactState);
 
-    for (std::size_t i = 0; i < imgBullet.size(); ++i) {
+    auto bullet = imgBullet.begin();
+    for (const DetailField &field : DetailFields) {
+        if (!field.required)
+            continue;
         auto *image = new QLabel(frameContactAddress);
-        image->setObjectName(QStringLiteral("imgBullet_%1").arg(Bullets[i].index));
-        image->setGeometry(twips(1410, Bullets[i].top, 180, 180));
+        image->setObjectName(QStringLiteral("imgBullet_%1").arg(field.bulletIndex));
+        image->setGeometry(twips(bulletTwips(field)));
         image->setAlignment(Qt::AlignCenter);
         markDecorative(image);
-        imgBullet[i] = image;
+        *bullet++ = image;
     }
     drawBullets();
 }
@@ -224,7 +223,7 @@ void VendorContactPrivate::addListColumns()
     header->setMinimumSectionSize(0);
 
     for (int column = 0; column < ListColumnCount; ++column) {
-        const double divisor = ColumnDivisors[column];
+        const double divisor = ListColumns[std::size_t(column)].widthDivisor;
         const double width = divisor > 0 ? m_listWidth / divisor : 0.0;
         m_columnWidths[std::size_t(column)] = width;
         if (width > 0) {
@@ -239,15 +238,17 @@ void VendorContactPrivate::addListColumns()
 
 void VendorContactPrivate::setTabOrder()
 {
-    // The typed entries in their tab order, with the country and state
-    // pickers after City; the entries under the pickers come last.
+    // The detail entries in their tab order, a picker in place of the box
+    // under it; those boxes come last, after the buttons, the last one first.
     QList<QWidget *> order = { lstContacts, cboContactType };
-    for (int index : TypedEntriesInTabOrder) {
-        order.append(txtContact[std::size_t(index)]);
-        if (DetailFields[std::size_t(index)].storeField == City)
-            order << cboContactCountry << cboContactState;
+    QList<QWidget *> covered;
+    for (int index : DetailTabOrder) {
+        const DetailField &field = DetailFields[std::size_t(index)];
+        order.append(entryOf(field));
+        if (!isTyped(field))
+            covered.prepend(txtContact[std::size_t(index)]);
     }
-    order << cmdAdd << cmdEdit << cmdDelete << txtContact[StateEntry] << txtContact[CountryEntry] << TxtContactType;
+    order << cmdAdd << cmdEdit << cmdDelete << covered << TxtContactType;
     for (qsizetype i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
 }

@@ -137,7 +137,7 @@ public:
     std::array<QLabel *, DetailFieldCount> detailLabels {};
     QComboBox *cboContactCountry = nullptr;
     QComboBox *cboContactState = nullptr;
-    std::array<QLabel *, 5> imgBullet {};
+    std::array<QLabel *, requiredCount()> imgBullet {};
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -166,8 +166,9 @@ private:
     void setListType(qint16 typeId);
     bool refuseUnreadableEntry(bool isNew);
     void tell(const QString &prompt, QWidget *focusAfterwards);
-    /// The five entries an address needs, in the order they are checked.
-    std::array<QWidget *, 5> requiredEntries() const;
+    /// Where the user gives the field's value while adding or editing: its
+    /// text box, or the picker over it.
+    QWidget *entryOf(const DetailField &field) const;
 
     // Texts (vendorcontact_texts.cpp): every caption, header, name and
     // description in the application's current language, in every state.

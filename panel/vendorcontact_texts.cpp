@@ -94,26 +94,6 @@ QString untypedValueName(int storeField, bool isNew)
     return {};
 }
 
-// Only "Contact Name", "Type", "Phone", "Phone 2" and "Cell" are shown; the
-// other columns are hidden but still named for assistive technology.
-const Text ColumnHeaders[ListColumnCount] = {
-    QT_TRANSLATE_NOOP3("VendorContact", "AddressID", "list column header (hidden): the address's id"),
-    QT_TRANSLATE_NOOP3("VendorContact", "ObjectID", "list column header (hidden): the vendor's id"),
-    QT_TRANSLATE_NOOP3("VendorContact", "Contact Name", "list column header"),
-    QT_TRANSLATE_NOOP3("VendorContact", "Type", "list column header: the kind of contact address"),
-    QT_TRANSLATE_NOOP3("VendorContact", "Street1", "list column header (hidden): first street line"),
-    QT_TRANSLATE_NOOP3("VendorContact", "Street2", "list column header (hidden): second street line"),
-    QT_TRANSLATE_NOOP3("VendorContact", "City", "list column header (hidden)"),
-    QT_TRANSLATE_NOOP3("VendorContact", "Country", "list column header (hidden)"),
-    QT_TRANSLATE_NOOP3("VendorContact", "State", "list column header (hidden): state or province, not a status"),
-    QT_TRANSLATE_NOOP3("VendorContact", "PostalCode", "list column header (hidden)"),
-    QT_TRANSLATE_NOOP3("VendorContact", "Phone", "list column header: main phone number"),
-    QT_TRANSLATE_NOOP3("VendorContact", "FAX", "list column header (hidden): fax number"),
-    QT_TRANSLATE_NOOP3("VendorContact", "Email", "list column header (hidden): e-mail address"),
-    QT_TRANSLATE_NOOP3("VendorContact", "Phone 2", "list column header: second phone number"),
-    QT_TRANSLATE_NOOP3("VendorContact", "Cell", "list column header: mobile phone number, not a table cell"),
-};
-
 // The country picker's entries; their positions are the country codes that
 // addresses store, so only the names change with the language.
 const Text CountryNames[PanelTexts::CountryCount] = {
@@ -178,7 +158,7 @@ QString detailCaption(int index)
 
 QString columnHeader(int column)
 {
-    return translated(ColumnHeaders[column]);
+    return translated(ListColumns[std::size_t(column)].header);
 }
 
 QString countryName(int code)
@@ -265,8 +245,10 @@ void VendorContactPrivate::retranslatePanel()
     cboContactCountry->setAccessibleName(detailCaption(CountryEntry));
     cboContactState->setAccessibleName(detailCaption(StateEntry));
     lstContacts->setAccessibleName(listAccessibleName());
-    for (QWidget *required : requiredEntries())
-        required->setAccessibleDescription(requiredAccessibleDescription());
+    for (const DetailField &field : DetailFields) {
+        if (field.required)
+            entryOf(field)->setAccessibleDescription(requiredAccessibleDescription());
+    }
 
     updateButtons();
     lblVersionNumber->setText(versionCaption());
