@@ -169,6 +169,7 @@ void VendorContactPrivate::cmdAdd_Click()
             SetEditMode(true, true);
             selectInPicker(cboContactCountry, -1);
             selectInPicker(cboContactState, -1);
+            focusFirstEntry();
             return;
         }
         const bool isNew = m_state == PanelState::Adding;
@@ -177,6 +178,10 @@ void VendorContactPrivate::cmdAdd_Click()
         if (!SaveContact(isNew))
             return;
         SetEditMode(false, false);
+        // The details are empty now and Edit is off: a row left highlighted
+        // would look shown but offer nothing. The user picks a row again, as
+        // after any entry.
+        clearListSelection();
     });
 }
 
@@ -186,11 +191,17 @@ void VendorContactPrivate::cmdEdit_Click()
         if (m_state == PanelState::Browsing) {
             SetEditMode(true, false);
             lstContacts_Click();
+            focusFirstEntry();
         } else {
             // Cancel: what was typed is dropped.
             SetEditMode(false, false);
         }
     });
+}
+
+void VendorContactPrivate::focusFirstEntry()
+{
+    entryOf(DetailFields[std::size_t(DetailTabOrder.front())])->setFocus(Qt::OtherFocusReason);
 }
 
 void VendorContactPrivate::tell(const QString &prompt, QWidget *focusAfterwards)

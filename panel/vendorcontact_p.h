@@ -21,6 +21,7 @@
 
 class QComboBox;
 class QFrame;
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -156,6 +157,12 @@ private:
 
     // Helpers.
     void connectHandlers();
+    bool isDetailEntry(const QWidget *widget) const;
+    QPushButton *buttonForKey(const QKeyEvent *event) const;
+    bool handlePanelKey(QKeyEvent *event);
+    /// Puts the keyboard focus into the first detail entry, so that the
+    /// user's typing goes there at once.
+    void focusFirstEntry();
     void updateButtons();
     void emptyDetails();
     void showRowInDetails(const ListRow &row);

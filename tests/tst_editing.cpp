@@ -19,7 +19,7 @@ const QString Types = QStringLiteral("3|Head office~5|Shipping~13|Billing~15|Rem
 const QString States = QStringLiteral("14|1|IL|Illinois~63|2|ON|Ontario~20|1|NY|New York~77|2|SP|Springfield~"
                                       "78|1|SP|Springfield~");
 
-enum class Event { ClickAdd, ClickEdit, HostAllows, HostForbids };
+enum class Event { ClickAdd, ClickEdit, HostAllows, HostForbids, PressEnter, PressEscape };
 
 /// The panel after a load of the worked example, editing allowed, 501 clicked.
 struct LoadedPanel : Panel
@@ -127,8 +127,21 @@ void TestEditing::transitions_data()
         << PanelState::Editing << Event::ClickAdd << false << PanelState::Editing << 0;
     QTest::newRow("adding, Cancel") << PanelState::Adding << Event::ClickEdit << true << PanelState::Browsing << 0;
     QTest::newRow("editing, Cancel") << PanelState::Editing << Event::ClickEdit << true << PanelState::Browsing << 0;
+    // Enter in a detail entry saves and Escape cancels while adding or
+    // editing; while browsing both go on to the host.
+    QTest::newRow("adding, Enter") << PanelState::Adding << Event::PressEnter << true << PanelState::Browsing << 1;
+    QTest::newRow("editing, Enter") << PanelState::Editing << Event::PressEnter << true << PanelState::Browsing << 0;
+    QTest::newRow("adding, Enter, invalid")
+        << PanelState::Adding << Event::PressEnter << false << PanelState::Adding << 0;
+    QTest::newRow("editing, Escape") << PanelState::Editing << Event::PressEscape << true << PanelState::Browsing << 0;
     for (PanelState from : { PanelState::Browsing, PanelState::Adding, PanelState::Editing }) {
         const char *names[] = { "browsing", "adding", "editing" };
+        if (from == PanelState::Browsing) {
+            QTest::newRow("browsing, Enter") << from << Event::PressEnter << true << from << 0;
+            QTest::newRow("browsing, Escape") << from << Event::PressEscape << true << from << 0;
+        }
+        if (from == PanelState::Adding)
+            QTest::newRow("adding, Escape") << from << Event::PressEscape << true << PanelState::Browsing << 0;
         QTest::addRow("%s, host forbids", names[int(from)])
             << from << Event::HostForbids << true << PanelState::Browsing << 0;
         QTest::addRow("%s, host allows", names[int(from)]) << from << Event::HostAllows << true << from << 0;
@@ -149,6 +162,9 @@ void TestEditing::transitions()
     if (from == PanelState::Editing)
         panel.click(panel.d->cmdEdit);
     checkLook(panel, from);
+    // Typing goes into the first entry at once.
+    if (from != PanelState::Browsing)
+        QCOMPARE(panel.focused(), panel.txt(0));
 
     if (from == PanelState::Adding && valid)
         panel.fillRequired();
@@ -169,11 +185,22 @@ void TestEditing::transitions()
     case Event::HostForbids:
         panel.control->LetVendorIDNMode(77, false);
         break;
+    case Event::PressEnter:
+    case Event::PressEscape: {
+        QKeyEvent key(QEvent::KeyPress, event == Event::PressEnter ? Qt::Key_Return : Qt::Key_Escape, {});
+        QApplication::sendEvent(panel.focused(), &key);
+        QCOMPARE(key.isAccepted(), from != PanelState::Browsing);
+        break;
+    }
     }
 
     checkLook(panel, to);
     QCOMPARE(panel.rows(), rowsBefore + addedRows);
     QCOMPARE(panel.boxes->shown.size(), std::size_t(valid ? 0 : 1));
+    // After a save the list highlights no row beside the emptied details.
+    if (from != PanelState::Browsing && to == PanelState::Browsing &&
+        (event == Event::ClickAdd || event == Event::PressEnter))
+        QCOMPARE(panel.d->selectedRow(), -1);
     if (event == Event::HostForbids) {
         QVERIFY(!panel.d->cmdAdd->isEnabled());
         QVERIFY(!panel.d->cmdEdit->isEnabled());
@@ -568,8 +595,10 @@ void TestEditing::addThenEditKeepsIdAndFlagsS()
     QCOMPARE(store.read(ZebVendorContact::IsUpdated).toString(), QStringLiteral("S"));
     QCOMPARE(store.read(ZebVendorContact::Name).toString(), QStringLiteral("Added later"));
     QCOMPARE(panel.rows(), 2);
-    // The name sorts the list: the row moved to its new place and stays selected.
-    QCOMPARE(panel.cell(panel.d->selectedRow(), 0), QStringLiteral("000-N"));
+    // The name sorts the list: the row moved to its new place, and no row is
+    // highlighted beside the emptied details.
+    QCOMPARE(panel.cell(panel.rowOf(QStringLiteral("000-N")), 2), QStringLiteral("Added later"));
+    QCOMPARE(panel.d->selectedRow(), -1);
 }
 
 void TestEditing::stateLookupTakesTheFirstName()
