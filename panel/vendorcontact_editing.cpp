@@ -99,6 +99,18 @@ QString inertValue(const EntrySeparators &separators)
     }
 }
 
+/// The separators that `value` holds, each once, as the user reads them.
+QStringList separatorsHeld(const QString &value, const EntrySeparators &separators)
+{
+    QStringList held;
+    for (QStringView separator : { separators.field, separators.record, separators.table }) {
+        const QString readable = readableSeparator(separator);
+        if (!separator.isEmpty() && value.contains(separator) && !held.contains(readable))
+            held << readable;
+    }
+    return held;
+}
+
 const DetailField *typedFieldOf(int storeField)
 {
     for (const DetailField &field : DetailFields) {
@@ -279,9 +291,9 @@ bool VendorContactPrivate::refuseUnreadableEntry(bool isNew)
         const QString separator = readableSeparator(separatorOf(clash, separators));
         const QString &value = values[std::size_t(field)];
         if (const DetailField *typed = typedFieldOf(field)) {
-            const bool contains = value.contains(separatorOf(clash, separators));
-            tell(contains ? PanelTexts::separatorInEntry(typed->index, clash, separator)
-                          : PanelTexts::separatorAtEntryEdge(typed->index, clash, separator),
+            // Alone the entry reads back: only with its neighbour does it run
+            // into a separator.
+            tell(PanelTexts::separatorsInEntries({ PanelTexts::entryRunsIntoSeparator(typed->index, separator) }),
                 txtContact[std::size_t(typed->index)]);
         } else {
             tell(PanelTexts::separatorInValue(field, isNew, value, clash, separator), nullptr);
@@ -308,12 +320,27 @@ bool VendorContactPrivate::refuseUnreadableEntry(bool isNew)
         alone[std::size_t(field)] = inert;
         return check;
     };
+    // Every typed entry at fault, in tab order, in one message: the user
+    // mends them all at once, and the focus goes to the first.
+    QStringList faults;
+    QWidget *firstFault = nullptr;
     for (int index : DetailTabOrder) {
-        if (!isTyped(DetailFields[std::size_t(index)]))
+        const DetailField &entry = DetailFields[std::size_t(index)];
+        if (!isTyped(entry))
             continue;
-        const int field = DetailFields[std::size_t(index)].storeField;
-        if (const EntryCheck check = faultAlone(field); !check)
-            return refuse(field, check.clash);
+        const EntryCheck check = faultAlone(entry.storeField);
+        if (check)
+            continue;
+        const QStringList held = separatorsHeld(values[std::size_t(entry.storeField)], separators);
+        faults << (held.isEmpty()
+                ? PanelTexts::entryRunsIntoSeparator(index, readableSeparator(separatorOf(check.clash, separators)))
+                : PanelTexts::entryHoldsSeparators(index, held));
+        if (!firstFault)
+            firstFault = txtContact[std::size_t(index)];
+    }
+    if (firstFault) {
+        tell(PanelTexts::separatorsInEntries(faults), firstFault);
+        return true;
     }
     for (int field : { int(AddressID), int(ObjectID), int(Type), int(Country), int(State) }) {
         if (const EntryCheck check = faultAlone(field); !check)
