@@ -87,6 +87,22 @@ QPushButton *makeButton(QWidget *parent, const QString &name, const QRect &geome
     return button;
 }
 
+/// The smallest font the panel takes to make its captions fit, in pixels.
+constexpr int SmallestPixelSize = 7;
+
+bool textTouchesNeighbour(const QLabel *label, const QFontMetrics &metrics)
+{
+    const QRect text = metrics.boundingRect(label->contentsRect(), int(label->alignment()), label->text())
+                           .translated(label->pos())
+                           .adjusted(-1, -1, 1, 1);
+    const QList<QWidget *> siblings = label->parentWidget()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
+    for (const QWidget *sibling : siblings) {
+        if (sibling != label && sibling->geometry().intersects(text))
+            return true;
+    }
+    return false;
+}
+
 // The font size the last panel chose (see choosePanelFont()).
 int lastPanelPixelSize = 11;
 
@@ -272,7 +288,7 @@ void VendorContactPrivate::choosePanelFont()
         cmdAdd->style()->subElementRect(QStyle::SE_PushButtonContents, &buttonOption, cmdAdd).width();
 
     QFont font = q->font();
-    for (int pixelSize = 11; pixelSize >= 7; --pixelSize) {
+    for (int pixelSize = 11; pixelSize >= SmallestPixelSize; --pixelSize) {
         font.setPixelSize(pixelSize);
         const QFontMetrics metrics(font);
         bool fits = true;
@@ -294,6 +310,24 @@ void VendorContactPrivate::choosePanelFont()
     QLabel *autoSized = detailLabels[AutoSizedLabel];
     const QFontMetrics metrics(font);
     autoSized->resize(metrics.horizontalAdvance(autoSized->text()) + 1, autoSized->height());
+    keepCaptionsApart();
+}
+
+void VendorContactPrivate::keepCaptionsApart()
+{
+    // A caption as wide as its label would touch the widget beside it (the
+    // version caption ends where Add begins): such a label alone takes a
+    // smaller font, so that a pixel stays clear around its text.
+    const QList<QLabel *> labels = frameVendorContact->findChildren<QLabel *>();
+    for (QLabel *label : labels) {
+        if (!label->pixmap().isNull())
+            continue;
+        QFont font = q->font();
+        while (font.pixelSize() > SmallestPixelSize && textTouchesNeighbour(label, QFontMetrics(font)))
+            font.setPixelSize(font.pixelSize() - 1);
+        // An unset font follows the panel's.
+        label->setFont(font == q->font() ? QFont() : font);
+    }
 }
 
 void VendorContactPrivate::setBackground(QWidget *widget, QPalette::ColorRole role)

@@ -150,6 +150,7 @@ private:
     void addListColumns();
     void setTabOrder();
     void choosePanelFont();
+    void keepCaptionsApart();
     void setBackground(QWidget *widget, QPalette::ColorRole role);
     void applyBackground(QWidget *widget);
     void reapplyBackgrounds();
