@@ -9,7 +9,9 @@
 #include "paneltexts.h"
 #include "typinglimit.h"
 
+#include <QtCore/QEvent>
 #include <QtGui/QFontMetrics>
+#include <QtGui/QPainter>
 #include <QtWidgets/QComboBox>
 #include <QtWidgets/QFrame>
 #include <QtWidgets/QHeaderView>
@@ -103,6 +105,56 @@ bool textTouchesNeighbour(const QLabel *label, const QFontMetrics &metrics)
     return false;
 }
 
+/*!
+ * The address list, ringed in the palette's highlight colour while it has the
+ * keyboard focus. Styles mark the focus of an item view only on its current
+ * row, faintly in dark palettes and not at all in an empty list; the ring
+ * shows it whatever the rows, light or dark.
+ */
+class ContactListView final : public QTreeView
+{
+public:
+    using QTreeView::QTreeView;
+
+protected:
+    bool event(QEvent *event) override
+    {
+        // The frame is drawn with the list itself; the ring goes over it.
+        const bool handled = QTreeView::event(event);
+        if (event->type() == QEvent::Paint && hasFocus())
+            drawFocusRing(this, rect());
+        return handled;
+    }
+
+    void paintEvent(QPaintEvent *event) override
+    {
+        QTreeView::paintEvent(event);
+        if (hasFocus())
+            drawFocusRing(viewport(), viewport()->rect());
+    }
+
+private:
+    void drawFocusRing(QWidget *surface, const QRect &area) const
+    {
+        QPainter painter(surface);
+        painter.setPen(QPen(palette().color(QPalette::Active, QPalette::Highlight), 1));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(area.adjusted(0, 0, -1, -1));
+    }
+
+    void focusInEvent(QFocusEvent *event) override
+    {
+        QTreeView::focusInEvent(event);
+        update(); // the ring on the frame, not only the viewport
+    }
+
+    void focusOutEvent(QFocusEvent *event) override
+    {
+        QTreeView::focusOutEvent(event);
+        update();
+    }
+};
+
 // The font size the last panel chose (see choosePanelFont()).
 int lastPanelPixelSize = 11;
 
@@ -145,7 +197,7 @@ void VendorContactPrivate::buildPanel()
     frameVendorContact->setFrameStyle(QFrame::Box | QFrame::Sunken);
     frameVendorContact->setGeometry(twips(0, -90, 7260, 7155));
 
-    lstContacts = new QTreeView(frameVendorContact);
+    lstContacts = new ContactListView(frameVendorContact);
     lstContacts->setObjectName(QStringLiteral("lstContacts"));
     lstContacts->setGeometry(twips(60, 165, 7110, 2250));
     lstContacts->setRootIsDecorated(false);

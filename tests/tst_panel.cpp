@@ -9,6 +9,7 @@
 #include <ZebVendorContact/version.h>
 
 #include <QtCore/QDir>
+#include <QtCore/QScopeGuard>
 #include <QtGui/QPalette>
 #include <QtWidgets/QApplication>
 #include <QtWidgets/QFrame>
@@ -35,6 +36,8 @@ private Q_SLOTS:
     void versionCaption();
     void bulletPicture();
     void backgroundsFollowTheTheme();
+    void focusIsVisible_data();
+    void focusIsVisible();
     void captionsFitTheirLabels();
     void renderingAfterLoad();
     void shutDownWithoutLoad();
@@ -313,6 +316,65 @@ void TestPanel::backgroundsFollowTheTheme()
     QApplication::setPalette(original);
     QCoreApplication::processEvents();
     QCOMPARE(panel.txt(0)->palette().color(QPalette::Base), original.color(QPalette::Button));
+}
+
+void TestPanel::focusIsVisible_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("dark");
+    QTest::addColumn<bool>("adding");
+    QTest::addColumn<bool>("rows");
+    for (const bool dark : { false, true }) {
+        const char *palette = dark ? "dark" : "light";
+        for (const char *name : { "lstContacts", "cboContactType", "cmdAdd" })
+            QTest::addRow("%s, %s", name, palette) << QString::fromLatin1(name) << dark << false << true;
+        for (const char *name : { "cboContactCountry", "cmdEdit" })
+            QTest::addRow("%s adding, %s", name, palette) << QString::fromLatin1(name) << dark << true << true;
+        QTest::addRow("empty list, %s", palette) << QStringLiteral("lstContacts") << dark << false << false;
+    }
+}
+
+void TestPanel::focusIsVisible()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, dark);
+    QFETCH(bool, adding);
+    QFETCH(bool, rows);
+    const QPalette original = QApplication::palette();
+    const auto restore = qScopeGuard([&] { QApplication::setPalette(original); });
+    QPalette palette = original;
+    if (dark) {
+        for (auto [role, colour] :
+            { std::pair(QPalette::Window, QColor(45, 45, 48)), { QPalette::Base, QColor(30, 30, 30) },
+                { QPalette::Button, QColor(60, 60, 60) }, { QPalette::Text, QColor(230, 230, 230) },
+                { QPalette::WindowText, QColor(230, 230, 230) }, { QPalette::ButtonText, QColor(230, 230, 230) } })
+            palette.setColor(role, colour);
+    }
+    QApplication::setPalette(palette);
+    Panel panel;
+    panel.control->LetVendorIDNMode(77, true);
+    if (rows)
+        loadText(*panel.control, workedExample());
+    if (adding)
+        panel.click(panel.d->cmdAdd);
+    panel.control->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(panel.control.get()));
+    // As after the Tab key: styles show the focus the keyboard moved.
+    panel.control->setAttribute(Qt::WA_KeyboardFocusChange);
+    auto *widget = panel.control->findChild<QWidget *>(name);
+    panel.control->setFocus();
+    const QImage without = widget->grab().toImage();
+    widget->setFocus(Qt::TabFocusReason);
+    QVERIFY(widget->hasFocus());
+    const QImage with = widget->grab().toImage();
+
+    // A mark of real contrast around at least half of the widget's edge.
+    int marked = 0;
+    for (int y = 0; y < with.height(); ++y) {
+        for (int x = 0; x < with.width(); ++x)
+            marked += ZebVendorContact::contrastRatio(with.pixelColor(x, y), without.pixelColor(x, y)) >= 2.0;
+    }
+    QVERIFY2(marked >= widget->width() + widget->height(), qPrintable(QString::number(marked)));
 }
 
 void TestPanel::captionsFitTheirLabels()
