@@ -5,8 +5,8 @@ Starts a private X server (Xvfb) and a private session bus with the
 accessibility bus (dbus-run-session, at-spi2-core), runs the demo host in it
 in English and in German, and walks the control's accessibility tree through
 AT-SPI (pyatspi): names, roles, states and descriptions, before and after
-pressing Add, the message box a failed save brings up, and the order in which
-the Tab key visits the entries.
+pressing Add, the message box a failed save brings up, the order in which
+the Tab key visits the entries, and where Add puts the keyboard focus.
 
 Usage: tst_accessibility.py HOST_PROGRAM
 Every missing piece (X server, session bus, pyatspi) fails the test with a
@@ -319,6 +319,23 @@ def check_tab_order(control):
     check(visited == names, f"Tab visits {visited}, not {names}")
 
 
+def check_focus_after_add(control):
+    """After Add the keyboard focus is in the Name entry, so typing goes there.
+
+    Runs before the message box of check_adding: once a box has closed, the
+    bare X server hands the window no keyboard focus back."""
+    texts = control.texts
+    street = control.get("text", texts["labels"][1])
+    street.queryComponent().grabFocus()  # away from the Name entry, where the last check left it
+    wait_for("the focus on the street entry", lambda: "focused" in states(street), timeout=5)
+    control.press(texts["browsing"][0])
+    wait_for("the focus on the Name entry after Add", lambda: next(
+        (n for n in control.nodes() if "focused" in states(n) and n.getRoleName() == "text"
+         and n.name == texts["labels"][0]), None), timeout=5)
+    control.press(texts["adding"][1])
+    control.get("push button", texts["browsing"][0])
+
+
 def run_host(host, language):
     env = dict(os.environ, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_ACCESSIBILITY="1")
     log = tempfile.TemporaryFile()
@@ -331,6 +348,7 @@ def run_host(host, language):
         control = Control(app, LANGUAGES[language])
         check_list(control)
         check_browsing(control)
+        check_focus_after_add(control)
         check_adding(control)
     except Failure as failure:
         if process.poll() is not None:
