@@ -320,10 +320,7 @@ def check_tab_order(control):
 
 
 def check_focus_after_add(control):
-    """After Add the keyboard focus is in the Name entry, so typing goes there.
-
-    Runs before the message box of check_adding: once a box has closed, the
-    bare X server hands the window no keyboard focus back."""
+    """After Add the focus is in the Name entry (checked before any message box, which takes the window's focus)."""
     texts = control.texts
     street = control.get("text", texts["labels"][1])
     street.queryComponent().grabFocus()  # away from the Name entry, where the last check left it
