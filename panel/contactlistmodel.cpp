@@ -14,33 +14,7 @@ namespace {
 
 // Names sort the list until the user clicks a header: people look for a
 // contact by its name.
-constexpr int InitialSortColumn = 2;
-
-} // namespace
-
-namespace {
-
-// The record field shown in each list column; the type and state columns
-// show names from the lookup tables instead.
-constexpr int TypeColumn = 3;
-constexpr int StateColumn = 8;
-constexpr std::array<int, ListRow::ColumnCount> FieldOfColumn = {
-    AddressID,
-    ObjectID,
-    Name,
-    Type,
-    Street1,
-    Street2,
-    City,
-    Country,
-    State,
-    PostalCode,
-    Phone,
-    FAX,
-    Email,
-    Phone2,
-    Phone3,
-};
+constexpr int InitialSortColumn = NameColumn;
 
 } // namespace
 
@@ -66,13 +40,13 @@ QString shownText(const QString &text)
 }
 
 ListRow::ListRow(const Columns &columns)
-    : m_typeName(columns[TypeColumn].toString())
-    , m_stateName(columns[StateColumn].toString())
+    : m_typeName(columns[TypeNameColumn].toString())
+    , m_stateName(columns[StateNameColumn].toString())
 {
     std::array<QStringView, IsUpdated> values;
-    for (int column = 0; column < ColumnCount; ++column) {
-        if (column != TypeColumn && column != StateColumn)
-            values[std::size_t(FieldOfColumn[std::size_t(column)])] = columns[std::size_t(column)];
+    for (const ListColumnInfo &column : ListColumns) {
+        if (column.column != TypeNameColumn && column.column != StateNameColumn)
+            values[std::size_t(column.storeField)] = columns[std::size_t(column.column)];
     }
     m_record.fillTexts(values.data(), int(values.size()));
 }
@@ -87,12 +61,12 @@ ListRow::ListRow(const ContactRecord &record, const QString &typeName, const QSt
 QStringView ListRow::text(int column) const
 {
     switch (column) {
-    case TypeColumn:
+    case TypeNameColumn:
         return m_typeName;
-    case StateColumn:
+    case StateNameColumn:
         return m_stateName;
     default:
-        return m_record.text(FieldOfColumn.at(std::size_t(column)));
+        return m_record.text(ListColumns.at(std::size_t(column)).storeField);
     }
 }
 
@@ -309,7 +283,8 @@ int ContactListModel::replaceRow(int position, ListRow row)
         } else {
             m_rows[std::size_t(position)] = std::move(row);
         }
-        Q_EMIT dataChanged(index(target, 0), index(target, ListRow::ColumnCount - 1), { Qt::DisplayRole });
+        Q_EMIT dataChanged(
+            index(target, AddressIdColumn), index(target, ListRow::ColumnCount - 1), { Qt::DisplayRole });
         return target;
     });
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "detailfields.h"
 #include "listcollator.h"
 
 #include <contactrecord.h>
@@ -37,7 +38,7 @@ QString shownText(const QString &text);
 class ListRow
 {
 public:
-    static constexpr int ColumnCount = 15;
+    static constexpr int ColumnCount = ListColumnCount;
     using Columns = std::array<QStringView, ColumnCount>;
 
     ListRow() = default;

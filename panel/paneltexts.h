@@ -41,12 +41,14 @@ QString informationValidationTitle();
 /// Why Save refuses once the counter of new address ids is used up.
 QString newAddressesUsedUp();
 
-// Refusals of an entry that would not read back as its values: the typed
-// entry txtContact `index` holds the separator, or begins or ends with
-// characters that run into it; a value the user did not type (a store field)
-// clashes with it; the separators themselves cannot carry an address.
-QString separatorInEntry(int index, EntryClash clash, const QString &separator);
-QString separatorAtEntryEdge(int index, EntryClash clash, const QString &separator);
+// Refusals of entries that would not read back as their values. One message
+// names every typed entry at fault, one line each: txtContact `index` holds
+// these separators, or begins or ends with characters that run into one. A
+// value the user did not type (a store field) clashes with a separator; the
+// separators themselves cannot carry an address.
+QString separatorsInEntries(const QStringList &entryLines);
+QString entryHoldsSeparators(int index, const QStringList &separators);
+QString entryRunsIntoSeparator(int index, const QString &separator);
 QString separatorInValue(int storeField, bool isNew, const QString &value, EntryClash clash, const QString &separator);
 QString noAddressWithSeparators(const QString &fieldSeparator, const QString &recordSeparator);
 

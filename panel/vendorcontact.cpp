@@ -10,6 +10,7 @@
 
 #include <QtCore/QEvent>
 #include <QtCore/QScopeGuard>
+#include <QtGui/QKeyEvent>
 #include <QtWidgets/QComboBox>
 #include <QtWidgets/QFrame>
 #include <QtWidgets/QHeaderView>
@@ -267,7 +268,52 @@ bool VendorContactPrivate::eventFilter(QObject *watched, QEvent *event)
         reapplyBackgrounds();
     if (watched == q && event->type() == QEvent::LanguageChange)
         endQuietlyOnFailure("retranslatePanel", [this] { retranslatePanel(); });
+    if (watched == q && (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress))
+        return handlePanelKey(static_cast<QKeyEvent *>(event));
     return QObject::eventFilter(watched, event);
+}
+
+bool VendorContactPrivate::isDetailEntry(const QWidget *widget) const
+{
+    for (const DetailField &field : DetailFields) {
+        if (widget == txtContact[std::size_t(field.index)] || widget == entryOf(field))
+            return true;
+    }
+    return false;
+}
+
+QPushButton *VendorContactPrivate::buttonForKey(const QKeyEvent *event) const
+{
+    // While adding or editing, the keys of a form: Enter in a detail entry
+    // saves, Escape anywhere in the panel cancels. While browsing they are
+    // the host's (a dialog's default button, say).
+    if (m_state == PanelState::Browsing || (event->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
+        return nullptr;
+    switch (event->key()) {
+    case Qt::Key_Escape:
+        return cmdEdit;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return isDetailEntry(q->focusWidget()) ? cmdAdd : nullptr;
+    default:
+        return nullptr;
+    }
+}
+
+bool VendorContactPrivate::handlePanelKey(QKeyEvent *event)
+{
+    // Key events the panel's widgets leave alone come up to the control.
+    // Claiming the shortcut override too keeps a host's shortcut on the same
+    // key from taking it first.
+    QPushButton *button = buttonForKey(event);
+    if (!button)
+        return false;
+    event->accept();
+    // Exactly what pressing the button does, its checks, messages and focus
+    // moves included; a disabled button does nothing.
+    if (event->type() == QEvent::KeyPress)
+        button->click();
+    return true;
 }
 
 QString VendorContactPrivate::GetContactAddress()

@@ -99,6 +99,18 @@ QString inertValue(const EntrySeparators &separators)
     }
 }
 
+/// The separators that `value` holds, each once, as the user reads them.
+QStringList separatorsHeld(const QString &value, const EntrySeparators &separators)
+{
+    QStringList held;
+    for (QStringView separator : { separators.field, separators.record, separators.table }) {
+        const QString readable = readableSeparator(separator);
+        if (!separator.isEmpty() && value.contains(separator) && !held.contains(readable))
+            held << readable;
+    }
+    return held;
+}
+
 const DetailField *typedFieldOf(int storeField)
 {
     for (const DetailField &field : DetailFields) {
@@ -169,6 +181,7 @@ void VendorContactPrivate::cmdAdd_Click()
             SetEditMode(true, true);
             selectInPicker(cboContactCountry, -1);
             selectInPicker(cboContactState, -1);
+            focusFirstEntry();
             return;
         }
         const bool isNew = m_state == PanelState::Adding;
@@ -177,6 +190,10 @@ void VendorContactPrivate::cmdAdd_Click()
         if (!SaveContact(isNew))
             return;
         SetEditMode(false, false);
+        // The details are empty now and Edit is off: a row left highlighted
+        // would look shown but offer nothing. The user picks a row again, as
+        // after any entry.
+        clearListSelection();
     });
 }
 
@@ -186,11 +203,17 @@ void VendorContactPrivate::cmdEdit_Click()
         if (m_state == PanelState::Browsing) {
             SetEditMode(true, false);
             lstContacts_Click();
+            focusFirstEntry();
         } else {
             // Cancel: what was typed is dropped.
             SetEditMode(false, false);
         }
     });
+}
+
+void VendorContactPrivate::focusFirstEntry()
+{
+    entryOf(DetailFields[std::size_t(DetailTabOrder.front())])->setFocus(Qt::OtherFocusReason);
 }
 
 void VendorContactPrivate::tell(const QString &prompt, QWidget *focusAfterwards)
@@ -201,9 +224,11 @@ void VendorContactPrivate::tell(const QString &prompt, QWidget *focusAfterwards)
         focusAfterwards->setFocus(Qt::OtherFocusReason);
 }
 
-std::array<QWidget *, 5> VendorContactPrivate::requiredEntries() const
+QWidget *VendorContactPrivate::entryOf(const DetailField &field) const
 {
-    return { txtContact[0], txtContact[1], txtContact[3], cboContactCountry, cboContactState };
+    if (isTyped(field))
+        return txtContact[std::size_t(field.index)];
+    return field.index == CountryEntry ? cboContactCountry : cboContactState;
 }
 
 bool VendorContactPrivate::ValidateContact()
@@ -211,15 +236,11 @@ bool VendorContactPrivate::ValidateContact()
     // In the order of the field table; country and state are judged by what
     // their pickers show.
     for (const DetailField &field : DetailFields) {
-        if (!field.requiredMessage)
+        if (!field.required)
             continue;
-        QWidget *control = txtContact[std::size_t(field.index)];
-        QString text = txtContact[std::size_t(field.index)]->text();
-        if (field.index == CountryEntry || field.index == StateEntry) {
-            QComboBox *picker = field.index == CountryEntry ? cboContactCountry : cboContactState;
-            control = picker;
-            text = pickerText(picker);
-        }
+        QWidget *control = entryOf(field);
+        const QString text = isTyped(field) ? txtContact[std::size_t(field.index)]->text()
+                                            : pickerText(static_cast<QComboBox *>(control));
         if (isBlank(text)) {
             tell(PanelTexts::translated(field.requiredMessage), control);
             return false;
@@ -270,9 +291,9 @@ bool VendorContactPrivate::refuseUnreadableEntry(bool isNew)
         const QString separator = readableSeparator(separatorOf(clash, separators));
         const QString &value = values[std::size_t(field)];
         if (const DetailField *typed = typedFieldOf(field)) {
-            const bool contains = value.contains(separatorOf(clash, separators));
-            tell(contains ? PanelTexts::separatorInEntry(typed->index, clash, separator)
-                          : PanelTexts::separatorAtEntryEdge(typed->index, clash, separator),
+            // Alone the entry reads back: only with its neighbour does it run
+            // into a separator.
+            tell(PanelTexts::separatorsInEntries({ PanelTexts::entryRunsIntoSeparator(typed->index, separator) }),
                 txtContact[std::size_t(typed->index)]);
         } else {
             tell(PanelTexts::separatorInValue(field, isNew, value, clash, separator), nullptr);
@@ -299,10 +320,27 @@ bool VendorContactPrivate::refuseUnreadableEntry(bool isNew)
         alone[std::size_t(field)] = inert;
         return check;
     };
-    for (int index : TypedEntriesInTabOrder) {
-        const int field = DetailFields[std::size_t(index)].storeField;
-        if (const EntryCheck check = faultAlone(field); !check)
-            return refuse(field, check.clash);
+    // Every typed entry at fault, in tab order, in one message: the user
+    // mends them all at once, and the focus goes to the first.
+    QStringList faults;
+    QWidget *firstFault = nullptr;
+    for (int index : DetailTabOrder) {
+        const DetailField &entry = DetailFields[std::size_t(index)];
+        if (!isTyped(entry))
+            continue;
+        const EntryCheck check = faultAlone(entry.storeField);
+        if (check)
+            continue;
+        const QStringList held = separatorsHeld(values[std::size_t(entry.storeField)], separators);
+        faults << (held.isEmpty()
+                ? PanelTexts::entryRunsIntoSeparator(index, readableSeparator(separatorOf(check.clash, separators)))
+                : PanelTexts::entryHoldsSeparators(index, held));
+        if (!firstFault)
+            firstFault = txtContact[std::size_t(index)];
+    }
+    if (firstFault) {
+        tell(PanelTexts::separatorsInEntries(faults), firstFault);
+        return true;
     }
     for (int field : { int(AddressID), int(ObjectID), int(Type), int(Country), int(State) }) {
         if (const EntryCheck check = faultAlone(field); !check)

@@ -9,7 +9,9 @@
 #include "paneltexts.h"
 #include "typinglimit.h"
 
+#include <QtCore/QEvent>
 #include <QtGui/QFontMetrics>
+#include <QtGui/QPainter>
 #include <QtWidgets/QComboBox>
 #include <QtWidgets/QFrame>
 #include <QtWidgets/QHeaderView>
@@ -43,16 +45,12 @@ QRect twips(const QRect &rect)
 // lblState is sized to its text; the others keep their design size.
 constexpr int AutoSizedLabel = StateEntry;
 
-struct Bullet
+/// The mark beside a required entry: 180 twips square, at Left 1410, one
+/// pixel (15 twips) below the top of its entry.
+QRect bulletTwips(const DetailField &field)
 {
-    int index;
-    int top;
-};
-const Bullet Bullets[5] = { { 7, 225 }, { 0, 585 }, { 2, 1305 }, { 3, 1665 }, { 4, 2025 } };
-
-// The list's width divided by these gives the visible columns' widths; 0
-// hides a column that still carries its texts.
-constexpr double ColumnDivisors[ListColumnCount] = { 0, 0, 2.1, 3.2, 0, 0, 0, 0, 0, 0, 5, 0, 0, 5, 5 };
+    return { 1410, field.boxTwips.top() + 15, 180, 180 };
+}
 
 QLabel *makeLabel(QWidget *parent, const QString &name, const QString &caption, const QRect &geometry)
 {
@@ -90,6 +88,72 @@ QPushButton *makeButton(QWidget *parent, const QString &name, const QRect &geome
     button->setAutoDefault(false);
     return button;
 }
+
+/// The smallest font the panel takes to make its captions fit, in pixels.
+constexpr int SmallestPixelSize = 7;
+
+bool textTouchesNeighbour(const QLabel *label, const QFontMetrics &metrics)
+{
+    const QRect text = metrics.boundingRect(label->contentsRect(), int(label->alignment()), label->text())
+                           .translated(label->pos())
+                           .adjusted(-1, -1, 1, 1);
+    const QList<QWidget *> siblings = label->parentWidget()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
+    for (const QWidget *sibling : siblings) {
+        if (sibling != label && sibling->geometry().intersects(text))
+            return true;
+    }
+    return false;
+}
+
+/*!
+ * The address list, ringed in the palette's highlight colour while it has the
+ * keyboard focus. Styles mark the focus of an item view only on its current
+ * row, faintly in dark palettes and not at all in an empty list; the ring
+ * shows it whatever the rows, light or dark.
+ */
+class ContactListView final : public QTreeView
+{
+public:
+    using QTreeView::QTreeView;
+
+protected:
+    bool event(QEvent *event) override
+    {
+        // The frame is drawn with the list itself; the ring goes over it.
+        const bool handled = QTreeView::event(event);
+        if (event->type() == QEvent::Paint && hasFocus())
+            drawFocusRing(this, rect());
+        return handled;
+    }
+
+    void paintEvent(QPaintEvent *event) override
+    {
+        QTreeView::paintEvent(event);
+        if (hasFocus())
+            drawFocusRing(viewport(), viewport()->rect());
+    }
+
+private:
+    void drawFocusRing(QWidget *surface, const QRect &area) const
+    {
+        QPainter painter(surface);
+        painter.setPen(QPen(palette().color(QPalette::Active, QPalette::Highlight), 1));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(area.adjusted(0, 0, -1, -1));
+    }
+
+    void focusInEvent(QFocusEvent *event) override
+    {
+        QTreeView::focusInEvent(event);
+        update(); // the ring on the frame, not only the viewport
+    }
+
+    void focusOutEvent(QFocusEvent *event) override
+    {
+        QTreeView::focusOutEvent(event);
+        update();
+    }
+};
 
 // The font size the last panel chose (see choosePanelFont()).
 int lastPanelPixelSize = 11;
@@ -133,7 +197,7 @@ void VendorContactPrivate::buildPanel()
     frameVendorContact->setFrameStyle(QFrame::Box | QFrame::Sunken);
     frameVendorContact->setGeometry(twips(0, -90, 7260, 7155));
 
-    lstContacts = new QTreeView(frameVendorContact);
+    lstContacts = new ContactListView(frameVendorContact);
     lstContacts->setObjectName(QStringLiteral("lstContacts"));
     lstContacts->setGeometry(twips(60, 165, 7110, 2250));
     lstContacts->setRootIsDecorated(false);
@@ -203,13 +267,16 @@ void VendorContactPrivate::buildDetailArea()
     detailLabels[CountryEntry]->setBuddy(cboContactCountry);
     detailLabels[StateEntry]->setBuddy(cboContactState);
 
-    for (std::size_t i = 0; i < imgBullet.size(); ++i) {
+    auto bullet = imgBullet.begin();
+    for (const DetailField &field : DetailFields) {
+        if (!field.required)
+            continue;
         auto *image = new QLabel(frameContactAddress);
-        image->setObjectName(QStringLiteral("imgBullet_%1").arg(Bullets[i].index));
-        image->setGeometry(twips(1410, Bullets[i].top, 180, 180));
+        image->setObjectName(QStringLiteral("imgBullet_%1").arg(field.bulletIndex));
+        image->setGeometry(twips(bulletTwips(field)));
         image->setAlignment(Qt::AlignCenter);
         markDecorative(image);
-        imgBullet[i] = image;
+        *bullet++ = image;
     }
     drawBullets();
 }
@@ -224,7 +291,7 @@ void VendorContactPrivate::addListColumns()
     header->setMinimumSectionSize(0);
 
     for (int column = 0; column < ListColumnCount; ++column) {
-        const double divisor = ColumnDivisors[column];
+        const double divisor = ListColumns[std::size_t(column)].widthDivisor;
         const double width = divisor > 0 ? m_listWidth / divisor : 0.0;
         m_columnWidths[std::size_t(column)] = width;
         if (width > 0) {
@@ -239,15 +306,17 @@ void VendorContactPrivate::addListColumns()
 
 void VendorContactPrivate::setTabOrder()
 {
-    // The typed entries in their tab order, with the country and state
-    // pickers after City; the entries under the pickers come last.
+    // The detail entries in their tab order, a picker in place of the box
+    // under it; those boxes come last, after the buttons, the last one first.
     QList<QWidget *> order = { lstContacts, cboContactType };
-    for (int index : TypedEntriesInTabOrder) {
-        order.append(txtContact[std::size_t(index)]);
-        if (DetailFields[std::size_t(index)].storeField == City)
-            order << cboContactCountry << cboContactState;
+    QList<QWidget *> covered;
+    for (int index : DetailTabOrder) {
+        const DetailField &field = DetailFields[std::size_t(index)];
+        order.append(entryOf(field));
+        if (!isTyped(field))
+            covered.prepend(txtContact[std::size_t(index)]);
     }
-    order << cmdAdd << cmdEdit << cmdDelete << txtContact[StateEntry] << txtContact[CountryEntry] << TxtContactType;
+    order << cmdAdd << cmdEdit << cmdDelete << covered << TxtContactType;
     for (qsizetype i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
 }
@@ -271,7 +340,7 @@ void VendorContactPrivate::choosePanelFont()
         cmdAdd->style()->subElementRect(QStyle::SE_PushButtonContents, &buttonOption, cmdAdd).width();
 
     QFont font = q->font();
-    for (int pixelSize = 11; pixelSize >= 7; --pixelSize) {
+    for (int pixelSize = 11; pixelSize >= SmallestPixelSize; --pixelSize) {
         font.setPixelSize(pixelSize);
         const QFontMetrics metrics(font);
         bool fits = true;
@@ -293,6 +362,24 @@ void VendorContactPrivate::choosePanelFont()
     QLabel *autoSized = detailLabels[AutoSizedLabel];
     const QFontMetrics metrics(font);
     autoSized->resize(metrics.horizontalAdvance(autoSized->text()) + 1, autoSized->height());
+    keepCaptionsApart();
+}
+
+void VendorContactPrivate::keepCaptionsApart()
+{
+    // A caption as wide as its label would touch the widget beside it (the
+    // version caption ends where Add begins): such a label alone takes a
+    // smaller font, so that a pixel stays clear around its text.
+    const QList<QLabel *> labels = frameVendorContact->findChildren<QLabel *>();
+    for (QLabel *label : labels) {
+        if (!label->pixmap().isNull())
+            continue;
+        QFont font = q->font();
+        while (font.pixelSize() > SmallestPixelSize && textTouchesNeighbour(label, QFontMetrics(font)))
+            font.setPixelSize(font.pixelSize() - 1);
+        // An unset font follows the panel's.
+        label->setFont(font == q->font() ? QFont() : font);
+    }
 }
 
 void VendorContactPrivate::setBackground(QWidget *widget, QPalette::ColorRole role)

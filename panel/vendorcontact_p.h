@@ -21,6 +21,7 @@
 
 class QComboBox;
 class QFrame;
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -137,7 +138,7 @@ public:
     std::array<QLabel *, DetailFieldCount> detailLabels {};
     QComboBox *cboContactCountry = nullptr;
     QComboBox *cboContactState = nullptr;
-    std::array<QLabel *, 5> imgBullet {};
+    std::array<QLabel *, requiredCount()> imgBullet {};
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -149,6 +150,7 @@ private:
     void addListColumns();
     void setTabOrder();
     void choosePanelFont();
+    void keepCaptionsApart();
     void setBackground(QWidget *widget, QPalette::ColorRole role);
     void applyBackground(QWidget *widget);
     void reapplyBackgrounds();
@@ -156,6 +158,12 @@ private:
 
     // Helpers.
     void connectHandlers();
+    bool isDetailEntry(const QWidget *widget) const;
+    QPushButton *buttonForKey(const QKeyEvent *event) const;
+    bool handlePanelKey(QKeyEvent *event);
+    /// Puts the keyboard focus into the first detail entry, so that the
+    /// user's typing goes there at once.
+    void focusFirstEntry();
     void updateButtons();
     void emptyDetails();
     void showRowInDetails(const ListRow &row);
@@ -166,8 +174,9 @@ private:
     void setListType(qint16 typeId);
     bool refuseUnreadableEntry(bool isNew);
     void tell(const QString &prompt, QWidget *focusAfterwards);
-    /// The five entries an address needs, in the order they are checked.
-    std::array<QWidget *, 5> requiredEntries() const;
+    /// Where the user gives the field's value while adding or editing: its
+    /// text box, or the picker over it.
+    QWidget *entryOf(const DetailField &field) const;
 
     // Texts (vendorcontact_texts.cpp): every caption, header, name and
     // description in the application's current language, in every state.

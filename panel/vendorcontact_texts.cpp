@@ -25,27 +25,6 @@ constexpr char Context[] = "VendorContact";
 
 using Text = TranslatableText;
 
-// One sentence per separator, so that each language can build it whole.
-// %1 names the entry (as in "Contact Name"), %2 is the separator as typed.
-const Text SeparatorInEntry[] = {
-    QT_TRANSLATE_NOOP3("VendorContact", "%1 cannot contain the field separator \"%2\".",
-        "message: the host's exchange text separates values with this text"),
-    QT_TRANSLATE_NOOP3("VendorContact", "%1 cannot contain the record separator \"%2\".",
-        "message: the host's exchange text separates addresses with this text"),
-    QT_TRANSLATE_NOOP3("VendorContact", "%1 cannot contain the table separator \"%2\".",
-        "message: the host's exchange text separates its tables with this text"),
-};
-const Text SeparatorAtEntryEdge[] = {
-    QT_TRANSLATE_NOOP3("VendorContact",
-        "%1 cannot begin or end with characters that run into the field separator \"%2\".",
-        "message: the entry's first or last characters would be read as part of the separator"),
-    QT_TRANSLATE_NOOP3("VendorContact",
-        "%1 cannot begin or end with characters that run into the record separator \"%2\".",
-        "message: the entry's first or last characters would be read as part of the separator"),
-    QT_TRANSLATE_NOOP3("VendorContact",
-        "%1 cannot begin or end with characters that run into the table separator \"%2\".",
-        "message: the entry's first or last characters would be read as part of the separator"),
-};
 // %1 names a value the user did not type (as in "The vendor id"), %2 is that
 // value, %3 the separator.
 const Text SeparatorInValue[] = {
@@ -93,26 +72,6 @@ QString untypedValueName(int storeField, bool isNew)
     }
     return {};
 }
-
-// Only "Contact Name", "Type", "Phone", "Phone 2" and "Cell" are shown; the
-// other columns are hidden but still named for assistive technology.
-const Text ColumnHeaders[ListColumnCount] = {
-    QT_TRANSLATE_NOOP3("VendorContact", "AddressID", "list column header (hidden): the address's id"),
-    QT_TRANSLATE_NOOP3("VendorContact", "ObjectID", "list column header (hidden): the vendor's id"),
-    QT_TRANSLATE_NOOP3("VendorContact", "Contact Name", "list column header"),
-    QT_TRANSLATE_NOOP3("VendorContact", "Type", "list column header: the kind of contact address"),
-    QT_TRANSLATE_NOOP3("VendorContact", "Street1", "list column header (hidden): first street line"),
-    QT_TRANSLATE_NOOP3("VendorContact", "Street2", "list column header (hidden): second street line"),
-    QT_TRANSLATE_NOOP3("VendorContact", "City", "list column header (hidden)"),
-    QT_TRANSLATE_NOOP3("VendorContact", "Country", "list column header (hidden)"),
-    QT_TRANSLATE_NOOP3("VendorContact", "State", "list column header (hidden): state or province, not a status"),
-    QT_TRANSLATE_NOOP3("VendorContact", "PostalCode", "list column header (hidden)"),
-    QT_TRANSLATE_NOOP3("VendorContact", "Phone", "list column header: main phone number"),
-    QT_TRANSLATE_NOOP3("VendorContact", "FAX", "list column header (hidden): fax number"),
-    QT_TRANSLATE_NOOP3("VendorContact", "Email", "list column header (hidden): e-mail address"),
-    QT_TRANSLATE_NOOP3("VendorContact", "Phone 2", "list column header: second phone number"),
-    QT_TRANSLATE_NOOP3("VendorContact", "Cell", "list column header: mobile phone number, not a table cell"),
-};
 
 // The country picker's entries; their positions are the country codes that
 // addresses store, so only the names change with the language.
@@ -178,7 +137,7 @@ QString detailCaption(int index)
 
 QString columnHeader(int column)
 {
-    return translated(ColumnHeaders[column]);
+    return translated(ListColumns[std::size_t(column)].header);
 }
 
 QString countryName(int code)
@@ -211,16 +170,40 @@ QString informationValidationTitle()
     return QCoreApplication::translate("VendorContact", "Information Validation", "title of the delete question box");
 }
 
-QString separatorInEntry(int index, EntryClash clash, const QString &separator)
+QString separatorsInEntries(const QStringList &entryLines)
 {
-    return translated(SeparatorInEntry[separatorIndex(clash)])
-        .arg(translated(DetailFields[std::size_t(index)].refusalLabel), separator);
+    return QCoreApplication::translate("VendorContact",
+               "These entries hold characters that the application uses to separate values. Please remove them:",
+               "message: a list of entries follows, one per line, each with the characters it must not hold") +
+        u'\n' + entryLines.join(u'\n');
 }
 
-QString separatorAtEntryEdge(int index, EntryClash clash, const QString &separator)
+namespace {
+
+QString quotedSeparator(const QString &separator)
 {
-    return translated(SeparatorAtEntryEdge[separatorIndex(clash)])
-        .arg(translated(DetailFields[std::size_t(index)].refusalLabel), separator);
+    return QCoreApplication::translate(
+        "VendorContact", "\"%1\"", "a separator shown in a message, in the language's quotation marks")
+        .arg(separator);
+}
+
+} // namespace
+
+QString entryHoldsSeparators(int index, const QStringList &separators)
+{
+    QStringList quoted;
+    for (const QString &separator : separators)
+        quoted << quotedSeparator(separator);
+    return QCoreApplication::translate(
+        "VendorContact", "%1: %2", "a line of a message: an entry, then the separators it holds, comma-separated")
+        .arg(translated(DetailFields[std::size_t(index)].refusalLabel), quoted.join(QStringLiteral(", ")));
+}
+
+QString entryRunsIntoSeparator(int index, const QString &separator)
+{
+    return QCoreApplication::translate("VendorContact", "%1: must not begin or end with part of %2",
+        "a line of a message: the entry's first or last characters would be read as part of the separator %2")
+        .arg(translated(DetailFields[std::size_t(index)].refusalLabel), quotedSeparator(separator));
 }
 
 QString separatorInValue(int storeField, bool isNew, const QString &value, EntryClash clash, const QString &separator)
@@ -265,8 +248,10 @@ void VendorContactPrivate::retranslatePanel()
     cboContactCountry->setAccessibleName(detailCaption(CountryEntry));
     cboContactState->setAccessibleName(detailCaption(StateEntry));
     lstContacts->setAccessibleName(listAccessibleName());
-    for (QWidget *required : requiredEntries())
-        required->setAccessibleDescription(requiredAccessibleDescription());
+    for (const DetailField &field : DetailFields) {
+        if (field.required)
+            entryOf(field)->setAccessibleDescription(requiredAccessibleDescription());
+    }
 
     updateButtons();
     lblVersionNumber->setText(versionCaption());

@@ -9,6 +9,7 @@
 #include <ZebVendorContact/version.h>
 
 #include <QtCore/QDir>
+#include <QtCore/QScopeGuard>
 #include <QtGui/QPalette>
 #include <QtWidgets/QApplication>
 #include <QtWidgets/QFrame>
@@ -35,6 +36,8 @@ private Q_SLOTS:
     void versionCaption();
     void bulletPicture();
     void backgroundsFollowTheTheme();
+    void focusIsVisible_data();
+    void focusIsVisible();
     void captionsFitTheirLabels();
     void renderingAfterLoad();
     void shutDownWithoutLoad();
@@ -313,6 +316,55 @@ void TestPanel::backgroundsFollowTheTheme()
     QApplication::setPalette(original);
     QCoreApplication::processEvents();
     QCOMPARE(panel.txt(0)->palette().color(QPalette::Base), original.color(QPalette::Button));
+}
+
+void TestPanel::focusIsVisible_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("dark");
+    QTest::addColumn<bool>("adding");
+    // The list empty: styles mark an item view's focus only on its rows.
+    const std::pair<const char *, bool> widgets[] = { { "lstContacts", false }, { "cboContactType", false },
+        { "cmdAdd", false }, { "cboContactCountry", true }, { "cmdEdit", true } };
+    for (const bool dark : { false, true }) {
+        for (auto [name, adding] : widgets)
+            QTest::addRow("%s, %s", name, dark ? "dark" : "light") << QString::fromLatin1(name) << dark << adding;
+    }
+}
+
+void TestPanel::focusIsVisible()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, dark);
+    QFETCH(bool, adding);
+    const QPalette original = QApplication::palette();
+    const auto restore = qScopeGuard([&] { QApplication::setPalette(original); });
+    QPalette palette = original;
+    for (auto role : { QPalette::Window, QPalette::Base, QPalette::Button })
+        palette.setColor(role, dark ? QColor(40, 40, 40) : QColor(Qt::white));
+    for (auto role : { QPalette::Text, QPalette::WindowText, QPalette::ButtonText })
+        palette.setColor(role, dark ? QColor(230, 230, 230) : QColor(Qt::black));
+    QApplication::setPalette(palette);
+    Panel panel;
+    panel.control->LetVendorIDNMode(77, true);
+    if (adding)
+        panel.click(panel.d->cmdAdd);
+    panel.control->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(panel.control.get()));
+    panel.control->setAttribute(Qt::WA_KeyboardFocusChange); // as after the Tab key
+    auto *widget = panel.control->findChild<QWidget *>(name);
+    panel.control->setFocus();
+    const QImage without = widget->grab().toImage();
+    widget->setFocus(Qt::TabFocusReason);
+    const QImage with = widget->grab().toImage();
+
+    // A mark of real contrast along at least half of the widget's edge.
+    int marked = 0;
+    for (int y = 0; y < with.height(); ++y) {
+        for (int x = 0; x < with.width(); ++x)
+            marked += ZebVendorContact::contrastRatio(with.pixelColor(x, y), without.pixelColor(x, y)) >= 2.0;
+    }
+    QVERIFY2(marked >= widget->width() + widget->height(), qPrintable(QString::number(marked)));
 }
 
 void TestPanel::captionsFitTheirLabels()

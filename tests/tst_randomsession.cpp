@@ -150,9 +150,10 @@ public:
         // A value that would not read back: a typed entry, or one the user
         // did not type.
         static const QRegularExpression separatorMessage(
-            QStringLiteral("^(Contact [A-Za-z0-9 -]+ cannot (contain|begin or end with characters that run into) "
-                           "the|The (new address id|address id|vendor id|contact type id|country code|state id) "
-                           "\"[^\"]*\" cannot be saved with the) (field|record|table) separator \".+\"\\.$"));
+            QStringLiteral("^(These entries hold characters that the application uses to separate values\\. Please "
+                           "remove them:(\\nContact [A-Za-z0-9 -]+: (must not begin or end with part of )?\".+\")+"
+                           "|The (new address id|address id|vendor id|contact type id|country code|state id) "
+                           "\"[^\"]*\" cannot be saved with the (field|record|table) separator \".+\"\\.)$"));
         if (request.title != u"Information Required" || request.buttons != QMessageBox::Ok ||
             request.icon != QMessageBox::Information ||
             !(AllowedRequiredMessages.contains(request.prompt) || separatorMessage.match(request.prompt).hasMatch()))

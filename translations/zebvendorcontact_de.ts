@@ -229,21 +229,6 @@
         <translation>Die Mobilnummer</translation>
     </message>
     <message>
-        <source>%1 cannot contain the field separator &quot;%2&quot;.</source>
-        <comment>message: the host&apos;s exchange text separates values with this text</comment>
-        <translation>%1 darf das Feldtrennzeichen „%2“ nicht enthalten.</translation>
-    </message>
-    <message>
-        <source>%1 cannot contain the record separator &quot;%2&quot;.</source>
-        <comment>message: the host&apos;s exchange text separates addresses with this text</comment>
-        <translation>%1 darf das Datensatztrennzeichen „%2“ nicht enthalten.</translation>
-    </message>
-    <message>
-        <source>%1 cannot contain the table separator &quot;%2&quot;.</source>
-        <comment>message: the host&apos;s exchange text separates its tables with this text</comment>
-        <translation>%1 darf das Tabellentrennzeichen „%2“ nicht enthalten.</translation>
-    </message>
-    <message>
         <source>Save</source>
         <comment>button: store the new address being added</comment>
         <translation>Anlegen</translation>
@@ -314,21 +299,6 @@
         <translation>Pflichtfeld</translation>
     </message>
     <message>
-        <source>%1 cannot begin or end with characters that run into the field separator &quot;%2&quot;.</source>
-        <comment>message: the entry&apos;s first or last characters would be read as part of the separator</comment>
-        <translation>%1 darf nicht mit Zeichen beginnen oder enden, die mit dem Feldtrennzeichen „%2“ verschmelzen.</translation>
-    </message>
-    <message>
-        <source>%1 cannot begin or end with characters that run into the record separator &quot;%2&quot;.</source>
-        <comment>message: the entry&apos;s first or last characters would be read as part of the separator</comment>
-        <translation>%1 darf nicht mit Zeichen beginnen oder enden, die mit dem Datensatztrennzeichen „%2“ verschmelzen.</translation>
-    </message>
-    <message>
-        <source>%1 cannot begin or end with characters that run into the table separator &quot;%2&quot;.</source>
-        <comment>message: the entry&apos;s first or last characters would be read as part of the separator</comment>
-        <translation>%1 darf nicht mit Zeichen beginnen oder enden, die mit dem Tabellentrennzeichen „%2“ verschmelzen.</translation>
-    </message>
-    <message>
         <source>%1 &quot;%2&quot; cannot be saved with the field separator &quot;%3&quot;.</source>
         <comment>message: %1 is a value such as &quot;The vendor id&quot;</comment>
         <translation>%1 „%2“ kann mit dem Feldtrennzeichen „%3“ nicht gespeichert werden.</translation>
@@ -377,6 +347,26 @@
         <source>No address can be saved with the field separator &quot;%1&quot; and the record separator &quot;%2&quot;.</source>
         <comment>message: these separators cannot carry any address</comment>
         <translation>Mit dem Feldtrennzeichen „%1“ und dem Datensatztrennzeichen „%2“ lässt sich keine Adresse speichern.</translation>
+    </message>
+    <message>
+        <source>These entries hold characters that the application uses to separate values. Please remove them:</source>
+        <comment>message: a list of entries follows, one per line, each with the characters it must not hold</comment>
+        <translation>Diese Einträge enthalten Zeichen, mit denen die Anwendung Werte voneinander trennt. Bitte entfernen Sie sie:</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;</source>
+        <comment>a separator shown in a message, in the language&apos;s quotation marks</comment>
+        <translation>„%1“</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a line of a message: an entry, then the separators it holds, comma-separated</comment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1: must not begin or end with part of %2</source>
+        <comment>a line of a message: the entry&apos;s first or last characters would be read as part of the separator %2</comment>
+        <translation>%1: darf nicht mit einem Teil von %2 beginnen oder enden</translation>
     </message>
 </context>
 <context>

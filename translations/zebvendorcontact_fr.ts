@@ -229,21 +229,6 @@
         <translation>Le numéro de mobile</translation>
     </message>
     <message>
-        <source>%1 cannot contain the field separator &quot;%2&quot;.</source>
-        <comment>message: the host&apos;s exchange text separates values with this text</comment>
-        <translation>%1 ne peut pas contenir le séparateur de champs «&#xa0;%2&#xa0;».</translation>
-    </message>
-    <message>
-        <source>%1 cannot contain the record separator &quot;%2&quot;.</source>
-        <comment>message: the host&apos;s exchange text separates addresses with this text</comment>
-        <translation>%1 ne peut pas contenir le séparateur d’enregistrements «&#xa0;%2&#xa0;».</translation>
-    </message>
-    <message>
-        <source>%1 cannot contain the table separator &quot;%2&quot;.</source>
-        <comment>message: the host&apos;s exchange text separates its tables with this text</comment>
-        <translation>%1 ne peut pas contenir le séparateur de tables «&#xa0;%2&#xa0;».</translation>
-    </message>
-    <message>
         <source>Save</source>
         <comment>button: store the new address being added</comment>
         <translation>Ajouter</translation>
@@ -314,21 +299,6 @@
         <translation>Obligatoire</translation>
     </message>
     <message>
-        <source>%1 cannot begin or end with characters that run into the field separator &quot;%2&quot;.</source>
-        <comment>message: the entry&apos;s first or last characters would be read as part of the separator</comment>
-        <translation>%1 ne peut pas commencer ni finir par des caractères qui se confondent avec le séparateur de champs «&#xa0;%2&#xa0;».</translation>
-    </message>
-    <message>
-        <source>%1 cannot begin or end with characters that run into the record separator &quot;%2&quot;.</source>
-        <comment>message: the entry&apos;s first or last characters would be read as part of the separator</comment>
-        <translation>%1 ne peut pas commencer ni finir par des caractères qui se confondent avec le séparateur d’enregistrements «&#xa0;%2&#xa0;».</translation>
-    </message>
-    <message>
-        <source>%1 cannot begin or end with characters that run into the table separator &quot;%2&quot;.</source>
-        <comment>message: the entry&apos;s first or last characters would be read as part of the separator</comment>
-        <translation>%1 ne peut pas commencer ni finir par des caractères qui se confondent avec le séparateur de tables «&#xa0;%2&#xa0;».</translation>
-    </message>
-    <message>
         <source>%1 &quot;%2&quot; cannot be saved with the field separator &quot;%3&quot;.</source>
         <comment>message: %1 is a value such as &quot;The vendor id&quot;</comment>
         <translation>%1 «&#xa0;%2&#xa0;» ne peut pas être enregistré avec le séparateur de champs «&#xa0;%3&#xa0;».</translation>
@@ -377,6 +347,26 @@
         <source>No address can be saved with the field separator &quot;%1&quot; and the record separator &quot;%2&quot;.</source>
         <comment>message: these separators cannot carry any address</comment>
         <translation>Aucune adresse ne peut être enregistrée avec le séparateur de champs «&#xa0;%1&#xa0;» et le séparateur d’enregistrements «&#xa0;%2&#xa0;».</translation>
+    </message>
+    <message>
+        <source>These entries hold characters that the application uses to separate values. Please remove them:</source>
+        <comment>message: a list of entries follows, one per line, each with the characters it must not hold</comment>
+        <translation>Ces entrées contiennent des caractères que l&apos;application utilise pour séparer les valeurs. Veuillez les retirer&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;</source>
+        <comment>a separator shown in a message, in the language&apos;s quotation marks</comment>
+        <translation>«&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a line of a message: an entry, then the separators it holds, comma-separated</comment>
+        <translation>%1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>%1: must not begin or end with part of %2</source>
+        <comment>a line of a message: the entry&apos;s first or last characters would be read as part of the separator %2</comment>
+        <translation>%1&#xa0;: ne doit ni commencer ni finir par une partie de %2</translation>
     </message>
 </context>
 <context>

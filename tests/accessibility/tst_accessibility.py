@@ -8,7 +8,7 @@ accessibility tree through AT-SPI (pyatspi): the host's own widgets (named in
 the window's language, every entry by a name of its own), then the control's
 names, roles, states and descriptions, before and after pressing Add, the
 message box a failed save brings up, and the order in which the Tab key
-visits the entries.
+visits the entries, and where Add puts the keyboard focus.
 
 Usage: tst_accessibility.py HOST_PROGRAM
 Every missing piece (X server, session bus, pyatspi) fails the test with a
@@ -359,6 +359,20 @@ def check_host(control, language):
     check(len(set(named)) == len(named), f"host entries share a name: {sorted(named)}")
 
 
+def check_focus_after_add(control):
+    """After Add the focus is in the Name entry (checked before any message box, which takes the window's focus)."""
+    texts = control.texts
+    street = control.get("text", texts["labels"][1])
+    street.queryComponent().grabFocus()  # away from the Name entry, where the last check left it
+    wait_for("the focus on the street entry", lambda: "focused" in states(street), timeout=5)
+    control.press(texts["browsing"][0])
+    wait_for("the focus on the Name entry after Add", lambda: next(
+        (n for n in control.nodes() if "focused" in states(n) and n.getRoleName() == "text"
+         and n.name == texts["labels"][0]), None), timeout=5)
+    control.press(texts["adding"][1])
+    control.get("push button", texts["browsing"][0])
+
+
 def run_host(host, language):
     env = dict(os.environ, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_ACCESSIBILITY="1")
     log = tempfile.TemporaryFile()
@@ -372,6 +386,7 @@ def run_host(host, language):
         check_host(control, language)
         check_list(control)
         check_browsing(control)
+        check_focus_after_add(control)
         check_adding(control)
     except Failure as failure:
         if process.poll() is not None:
