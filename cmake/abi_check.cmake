@@ -7,7 +7,7 @@ if(NOT EXISTS ${ZVC_BASELINE})
     message(FATAL_ERROR "abi_check: no baseline ${ZVC_BASELINE}; make abi-baseline writes one")
 endif()
 execute_process(
-    COMMAND ${ZVC_ABIDIFF} --headers-dir2 ${ZVC_HEADERS} --drop-private-types --no-show-locs --exported-interfaces-only
+    COMMAND ${ZVC_ABIDIFF} --no-show-locs --exported-interfaces-only
         ${ZVC_BASELINE} ${ZVC_LIBRARY}
     RESULT_VARIABLE status OUTPUT_VARIABLE report ERROR_VARIABLE report)
 if(NOT status MATCHES "^[0-9]+$")
