@@ -41,7 +41,6 @@ function(zvc_add_abi_test)
             -DZVC_ABIDIFF=${ZVC_ABIDIFF}
             -DZVC_BASELINE=${ZVC_ABI_BASELINE}
             -DZVC_LIBRARY=$<TARGET_FILE:ZebVendorContact>
-            -DZVC_HEADERS=${PROJECT_SOURCE_DIR}/include/ZebVendorContact
             -P ${PROJECT_SOURCE_DIR}/cmake/abi_check.cmake)
     set_tests_properties(abi_check PROPERTIES TIMEOUT 120)
 endfunction()

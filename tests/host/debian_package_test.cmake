@@ -64,7 +64,9 @@ run_step("pkg-config"
     ${CMAKE_COMMAND} -E env PKG_CONFIG_PATH=${libdir}/pkgconfig
     pkg-config --cflags --libs ZebVendorContact)
 string(STRIP "${step_output}" flags)
-if(NOT flags MATCHES "-I${root}/usr/include" AND NOT flags MATCHES "/pkgconfig/\\.\\./")
+string(FIND "${flags}" "-I${libdir}/pkgconfig/" include_in_root)
+string(FIND "${flags}" "-L${libdir}/pkgconfig/" library_in_root)
+if(include_in_root EQUAL -1 OR library_in_root EQUAL -1)
     fail("pkg-config does not point into the unpacked root: ${flags}")
 endif()
 separate_arguments(flags UNIX_COMMAND "${flags}")
