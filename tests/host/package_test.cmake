@@ -116,9 +116,13 @@ run_step("running minimal-host"
 if(NOT step_output MATCHES "502\\|77\\|5\\|Warehouse[^\n]*~\n")
     fail("minimal-host printed:\n${step_output}")
 endif()
-run_step("running runtime-host"
-    ${CMAKE_COMMAND} -E env XDG_DATA_HOME=${ZVC_WORK_DIR}/data
-    ${ZVC_WORK_DIR}/examples/runtime-host/runtime-host --register ${libdir}/libZebVendorContact.so.2)
-if(NOT step_output MATCHES "GetContactAddress: ok 502\\|77" OR NOT step_output MATCHES "status -7")
-    fail("runtime-host printed:\n${step_output}")
+# A sanitized library cannot be loaded with dlopen() into a program built
+# without the sanitizers, so that build only checks that runtime-host builds.
+if(NOT ZVC_SANITIZE)
+    run_step("running runtime-host"
+        ${CMAKE_COMMAND} -E env XDG_DATA_HOME=${ZVC_WORK_DIR}/data
+        ${ZVC_WORK_DIR}/examples/runtime-host/runtime-host --register ${libdir}/libZebVendorContact.so.2)
+    if(NOT step_output MATCHES "GetContactAddress: ok 502\\|77" OR NOT step_output MATCHES "status -7")
+        fail("runtime-host printed:\n${step_output}")
+    endif()
 endif()
