@@ -6,6 +6,24 @@
 if(NOT EXISTS ${ZVC_BASELINE})
     message(FATAL_ERROR "abi_check: no baseline ${ZVC_BASELINE}; make abi-baseline writes one")
 endif()
+# Only the public interface may reach the dynamic symbol table: the C entry
+# points and namespace ZebVendorContact. Anything else (a template
+# instantiation such as std::vector's) would become part of the interface the
+# moment a host bound to it.
+execute_process(COMMAND nm -D --defined-only -C ${ZVC_LIBRARY}
+    RESULT_VARIABLE status OUTPUT_VARIABLE symbols ERROR_VARIABLE symbols)
+if(NOT status EQUAL 0)
+    message(FATAL_ERROR "abi_check: nm failed (${status}):\n${symbols}")
+endif()
+string(REPLACE "\n" ";" symbols "${symbols}")
+foreach(symbol IN LISTS symbols)
+    if(symbol AND NOT symbol MATCHES
+            "^[0-9a-f]+ [A-Za-z] ((Dll[A-Za-z]+|ZvcLibraryVersion)$|ZebVendorContact::|(typeinfo|typeinfo name|vtable|non-virtual thunk|virtual thunk) (for|to) ZebVendorContact::)")
+        message(FATAL_ERROR "abi_check: the library exports a symbol outside its interface "
+            "(see cmake/libZebVendorContact.map): ${symbol}")
+    endif()
+endforeach()
+
 execute_process(
     COMMAND ${ZVC_ABIDIFF} --no-show-locs --exported-interfaces-only
         ${ZVC_BASELINE} ${ZVC_LIBRARY}
