@@ -21,6 +21,11 @@ if(TARGET vendorcontact-host)
     install(TARGETS vendorcontact-host RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT Demo)
 endif()
 
+# CPack installs through the preinstall target, which would otherwise build
+# everything, the test suites included; make package builds just what goes
+# into the packages, make test has built it all before its package test.
+set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY ON)
+
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME zebvendorcontact)
 set(CPACK_PACKAGE_VENDOR "ZebVendorContact developers")
