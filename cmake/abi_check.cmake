@@ -18,7 +18,7 @@ endif()
 string(REPLACE "\n" ";" symbols "${symbols}")
 foreach(symbol IN LISTS symbols)
     if(symbol AND NOT symbol MATCHES
-            "^[0-9a-f]+ [A-Za-z] ((Dll[A-Za-z]+|ZvcLibraryVersion)$|ZebVendorContact::|(typeinfo|typeinfo name|vtable|non-virtual thunk|virtual thunk) (for|to) ZebVendorContact::)")
+            "^[0-9a-f]+ [A-Za-z] ((Dll|Zvc)[A-Za-z0-9_]*$|ZebVendorContact::|(typeinfo|typeinfo name|vtable|non-virtual thunk|virtual thunk) (for|to) ZebVendorContact::)")
         message(FATAL_ERROR "abi_check: the library exports a symbol outside its interface "
             "(see cmake/libZebVendorContact.map): ${symbol}")
     endif()
