@@ -27,6 +27,12 @@ packages=(
     xvfb xauth dbus dbus-x11 at-spi2-core python3-pyatspi gir1.2-atspi-2.0
     # make bench draws its time-against-size picture with gnuplot.
     gnuplot-nox
+    # make docs: Doxygen, and Qt 6's qhelpgenerator (in qt6-documentation-tools,
+    # /usr/lib/qt6/libexec/qhelpgenerator) for the Qt help file.
+    doxygen qt6-documentation-tools
+    # The binary interface check (abidw, abidiff) and the Debian packages
+    # (dpkg-shlibdeps, dpkg-deb).
+    abigail-tools dpkg-dev
 )
 
 missing=()

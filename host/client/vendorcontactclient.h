@@ -17,23 +17,36 @@
 
 class QWidget;
 
+/*!
+ * \namespace ZebVendorContact::Client
+ *
+ * The host-side helper (static library, CMake target ZebVendorContact::Client):
+ * find, create and drive a registered VendorContact control by class id or
+ * name without linking the control library. Qt Core only, plus the host's
+ * own widgets.
+ */
 namespace ZebVendorContact::Client {
 
-/// Dispatch ids of the control's three members, as the runtime defines them.
+// Dispatch ids of the control's three members, as the runtime defines them.
+/// Dispatch id of VendorContact::GetContactAddress (no arguments).
 inline constexpr qint32 DispIdGetContactAddress = ZVC_DISPID_GETCONTACTADDRESS;
+/// Dispatch id of VendorContact::LetContactAddress (four texts).
 inline constexpr qint32 DispIdLetContactAddress = ZVC_DISPID_LETCONTACTADDRESS;
+/// Dispatch id of VendorContact::LetVendorIDNMode (vendor id, boolean).
 inline constexpr qint32 DispIdLetVendorIDNMode = ZVC_DISPID_LETVENDORIDNMODE;
 
+/// The control's class id, "{d8eea40e-eaea-410c-8e51-59002a35ed10}".
 inline constexpr char ClassId[] = ZVC_CLSID_VENDORCONTACT;
+/// The control's name, "ZebVendorContact.VendorContact".
 inline constexpr char ProgId[] = ZVC_PROGID_VENDORCONTACT;
 
 /// One entry of the per-user registration record.
 struct RegistrationRecord
 {
-    QString classId;
-    QString progId;
-    QString libraryPath;
-    QString version;
+    QString classId; //!< in lower case with braces
+    QString progId; //!< the class's name
+    QString libraryPath; //!< absolute path of the registered library file
+    QString version; //!< the class's version, such as "2.0"
 };
 
 /// The per-user data folder of ZebVendorContact: $XDG_DATA_HOME/ZebVendorContact,
@@ -51,8 +64,11 @@ QString registrationFilePath();
 /// trusted (see the README's note on what the registry trusts).
 std::optional<RegistrationRecord> findRegistration(const QString &classIdOrProgId, QString *errorMessage = nullptr);
 
-/// Loads `libraryFile` and calls its DllRegisterServer / DllUnregisterServer.
+/// Loads `libraryFile` and calls its DllRegisterServer; false, with
+/// `errorMessage` set, when that fails.
 bool registerLibrary(const QString &libraryFile, QString *errorMessage = nullptr);
+/// Loads `libraryFile` and calls its DllUnregisterServer; false, with
+/// `errorMessage` set, when that fails.
 bool unregisterLibrary(const QString &libraryFile, QString *errorMessage = nullptr);
 
 /// Outcome of one dispatch call. `status` is 0 on success and one of the
@@ -62,10 +78,11 @@ bool unregisterLibrary(const QString &libraryFile, QString *errorMessage = nullp
 /// ZebVendorContact::Error::Code of it, otherwise 0.
 struct DispatchResult
 {
-    int status = 0;
-    QVariant value;
-    QString errorText;
-    int errorCode = 0;
+    int status = 0; //!< 0, or a negative ZVC_E_ status
+    QVariant value; //!< the member's result (the export text for GetContactAddress)
+    QString errorText; //!< the error message of a failure
+    int errorCode = 0; //!< the Error::Code of a failure the control reported, else 0
+    /// True when the call succeeded.
     bool ok() const { return status == 0; }
 };
 
@@ -81,8 +98,12 @@ public:
     /// factory refuses.
     static std::unique_ptr<ControlHandle> create(
         const QString &classIdOrProgId, QWidget *parent, QString *errorMessage = nullptr);
+    /// Destroys the control (unless its parent already has) and lets the
+    /// library go.
     ~ControlHandle();
 
+    /// The control's widget, a child of the parent given to create(); null
+    /// once the parent has destroyed it.
     QWidget *widget() const;
 
     /// Calls a member by dispatch id. Arguments are converted to the member's

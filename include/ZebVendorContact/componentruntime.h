@@ -74,6 +74,7 @@
 
 class QWidget;
 
+/// The result of every runtime call: one of the ZVC_S_ and ZVC_E_ values.
 typedef int32_t ZvcStatus;
 
 /*!
@@ -105,10 +106,15 @@ enum : int32_t {
 };
 
 /// Identity of the library's one class; fixed forever.
+/// The class id of VendorContact, for DllGetClassObject and the registration record.
 #define ZVC_CLSID_VENDORCONTACT "{d8eea40e-eaea-410c-8e51-59002a35ed10}"
+/// The id of the control's dispatch interface (its three members).
 #define ZVC_IID_VENDORCONTACT "{a690c22e-12c5-4594-a914-2aa31ee9a05d}"
+/// The id of the control's event interface (it has no events).
 #define ZVC_DIID_VENDORCONTACTEVENTS "{09a90134-c4cf-48ef-a10c-0188be33d7f7}"
+/// The id of the library's type library entry in the registration record.
 #define ZVC_LIBID_ZEBVENDORCONTACT "{7a061190-3947-4429-913a-3cee2bc04da9}"
+/// The class's name, which finds it in the registration record like its class id.
 #define ZVC_PROGID_VENDORCONTACT "ZebVendorContact.VendorContact"
 /// The interface id of ZvcClassFactory, for DllGetClassObject.
 #define ZVC_IID_CLASSFACTORY "{b44e3f91-5e30-4832-9dc1-256c0f534c89}"
@@ -120,14 +126,15 @@ enum : int32_t {
  */
 struct ZvcErrorInfo
 {
-    int32_t code = 0;
-    QString text;
+    int32_t code = 0; //!< the Error::Code for ZVC_E_EXCEPTION, else 0
+    QString text; //!< the error message
 };
 
 /// Reference counting shared by every interface of the runtime.
 class ZvcUnknown
 {
 public:
+    /// Takes one more reference; returns the new count (for diagnostics only).
     virtual uint32_t addRef() = 0;
     /// Gives one reference back; the object is destroyed with its last one.
     virtual uint32_t release() = 0;
@@ -222,10 +229,16 @@ ZEBVENDORCONTACT_EXPORT ZvcStatus DllCanUnloadNow(void);
 /// The library's file version as shown to users, "2.00.0002".
 ZEBVENDORCONTACT_EXPORT const char *ZvcLibraryVersion(void);
 
+/// DllRegisterServer() as resolved with dlsym() or QLibrary::resolve().
 typedef ZvcStatus (*ZvcDllRegisterServerFunction)(void);
+/// ZvcRegisterServerAs() as resolved with dlsym() or QLibrary::resolve().
 typedef ZvcStatus (*ZvcRegisterServerAsFunction)(const char *libraryPath);
+/// DllUnregisterServer() as resolved with dlsym() or QLibrary::resolve().
 typedef ZvcStatus (*ZvcDllUnregisterServerFunction)(void);
+/// DllGetClassObject() as resolved with dlsym() or QLibrary::resolve().
 typedef ZvcStatus (*ZvcDllGetClassObjectFunction)(const char *classId, const char *interfaceId, void **object);
+/// DllCanUnloadNow() as resolved with dlsym() or QLibrary::resolve().
 typedef ZvcStatus (*ZvcDllCanUnloadNowFunction)(void);
+/// ZvcLibraryVersion() as resolved with dlsym() or QLibrary::resolve().
 typedef const char *(*ZvcLibraryVersionFunction)(void);
 }

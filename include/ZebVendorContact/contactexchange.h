@@ -36,9 +36,9 @@ namespace ZebVendorContact {
 /// The three separators of a load; the export uses the field and record ones.
 struct ZEBVENDORCONTACT_EXPORT ExchangeSeparators
 {
-    QString field = QStringLiteral("|");
-    QString record = QStringLiteral("~");
-    QString table = QStringLiteral("^");
+    QString field = QStringLiteral("|"); //!< between the values of a record
+    QString record = QStringLiteral("~"); //!< after every record
+    QString table = QStringLiteral("^"); //!< between the load's three tables
 };
 
 /// One contact address, as the control loads and exports it.
@@ -49,16 +49,16 @@ struct ZEBVENDORCONTACT_EXPORT ContactAddress
     qint16 typeId = 0; //!< a ContactType::id
     QString name; //!< up to 60 characters
     QString street1; //!< up to 30 characters, as every field below unless noted
-    QString street2;
-    QString city;
+    QString street2; //!< second street line
+    QString city; //!< city
     std::optional<qint16> country; //!< 0 other countries, 1 USA, 2 Canada; none when empty
     std::optional<qint16> stateId; //!< a ContactState::id; none when empty
-    QString postalCode;
-    QString phone;
-    QString fax;
+    QString postalCode; //!< postal or ZIP code
+    QString phone; //!< phone number
+    QString fax; //!< fax number
     QString email; //!< up to 50 characters
-    QString phone2;
-    QString cell;
+    QString phone2; //!< second phone number
+    QString cell; //!< mobile phone number (the export's Phone3)
     /// Load only: "S" or "N" makes the address count as changed from the
     /// start; empty for an unchanged address. The export never carries it.
     QString changeFlag;
@@ -67,25 +67,27 @@ struct ZEBVENDORCONTACT_EXPORT ContactAddress
     /// decimal number, so the host has no row for it yet.
     bool isAddedInPanel() const;
 
+    /// True when every field, the change flag included, is equal.
     bool operator==(const ContactAddress &other) const;
+    /// True when any field differs.
     bool operator!=(const ContactAddress &other) const { return !(*this == other); }
 };
 
 /// One contact type of the type picker.
 struct ZEBVENDORCONTACT_EXPORT ContactType
 {
-    qint16 id = 0;
-    QString name;
+    qint16 id = 0; //!< the id addresses refer to in ContactAddress::typeId
+    QString name; //!< the name shown in the type picker
 };
 
 /// One state of the state picker; `country` is the country's position as in
 /// ContactAddress::country.
 struct ZEBVENDORCONTACT_EXPORT ContactState
 {
-    qint16 id = 0;
-    qint16 country = 0;
-    QString code;
-    QString name;
+    qint16 id = 0; //!< the id addresses refer to in ContactAddress::stateId
+    qint16 country = 0; //!< 0 other countries, 1 USA, 2 Canada
+    QString code; //!< the abbreviation, such as "IL"
+    QString name; //!< the name shown in the state picker
 };
 
 /*!

@@ -21,6 +21,8 @@ namespace ZebVendorContact {
 class ZEBVENDORCONTACT_EXPORT Error : public std::exception
 {
 public:
+    /// What kind of failure an Error reports. The numbers are fixed: the
+    /// component runtime hands them to hosts as ZvcErrorInfo::code.
     enum class Code {
         StoreClosed = 1, //!< the contact store was never opened, or is closed
         NoCurrentRecord, //!< no current record (at end, or the current one was deleted)
@@ -35,11 +37,17 @@ public:
         WrongThread, //!< called from a thread other than the control's; the runtime reports it as ZVC_E_WRONGTHREAD
     };
 
+    /// An error of kind \a code with the developer-facing \a message.
     Error(Code code, const QString &message);
+    /// Destroys the error.
     ~Error() override;
 
+    /// The kind of failure.
     Code code() const noexcept { return m_code; }
+    /// What went wrong, naming the record, field or separator at fault where
+    /// there is one. English, for logs and developers rather than users.
     QString message() const { return m_message; }
+    /// message() in UTF-8, for code that catches std::exception.
     const char *what() const noexcept override;
 
 private:

@@ -62,13 +62,26 @@ class ZEBVENDORCONTACT_EXPORT VendorContact : public QWidget
 
     // For Qt hosts: what the user did, without polling GetContactAddress().
     // Read-only; the component runtime's dispatch interface does not expose them.
+
+    /// True while GetContactAddress() would return at least one entry: editing
+    /// is allowed and the control holds an added or changed address. Loads,
+    /// LetVendorIDNMode() and the user's saves and deletes change it; a host
+    /// typically enables its own Save and Revert from it.
     Q_PROPERTY(bool modified READ isModified NOTIFY modifiedChanged)
+    /// True while the user is adding or editing an address in the panel
+    /// (between Add or Edit and Save, Update or Cancel).
     Q_PROPERTY(bool editing READ isEditing NOTIFY editingChanged)
+    /// The vendor id as last set by LetVendorIDNMode(); 0 before the first call.
     Q_PROPERTY(qint32 vendorId READ vendorId)
+    /// Whether the user may add, change and delete addresses, as last set by
+    /// LetVendorIDNMode().
     Q_PROPERTY(bool editAllowed READ editAllowed)
 
 public:
+    /// Creates the empty panel (no addresses, types or states, editing not
+    /// allowed) as a child of \a parent. Its size is fixed: see sizeHint().
     explicit VendorContact(QWidget *parent = nullptr);
+    /// Destroys the panel and everything it holds; nothing is handed back.
     ~VendorContact() override;
 
     /// The added and changed addresses in the exchange format (empty while
@@ -92,9 +105,13 @@ public:
     bool isEditing() const;
     /// The vendor id and the edit permission as last set by LetVendorIDNMode().
     qint32 vendorId() const;
+    /// See the editAllowed property.
     bool editAllowed() const;
 
+    /// The panel's fixed size; its layout does not rearrange in a larger
+    /// container.
     QSize sizeHint() const override;
+    /// The same fixed size as sizeHint(): the panel does not shrink.
     QSize minimumSizeHint() const override;
 
 Q_SIGNALS:

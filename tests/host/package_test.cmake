@@ -1,6 +1,6 @@
 # Run by CTest (cmake -P): installs the build into a scratch prefix, checks
 # the installed layout, then configures, builds and runs a small host project
-# that finds the library with find_package.
+# that finds the library with find_package, and the two examples the same way.
 
 function(fail message)
     message(FATAL_ERROR "host_package: ${message}")
@@ -103,3 +103,29 @@ run_step("configuring the consumer"
 run_step("building the consumer" ${CMAKE_COMMAND} --build ${ZVC_WORK_DIR}/consumer)
 run_step("running the consumer" ${ZVC_WORK_DIR}/consumer/zvc_consumer)
 message(STATUS "${step_output}")
+
+# The examples, built on their own against the installed package as a host
+# developer would build them; runtime-host registers the installed library in
+# a scratch data folder. The client helper is a static library: in the
+# sanitizer build it carries the sanitizers' calls, so a program linking it
+# links their runtimes too.
+set(example_link_flags "")
+if(ZVC_SANITIZE)
+    set(example_link_flags "-fsanitize=${ZVC_SANITIZE}")
+endif()
+run_step("configuring the examples"
+    ${CMAKE_COMMAND} -S ${ZVC_EXAMPLES_DIR} -B ${ZVC_WORK_DIR}/examples -G ${ZVC_GENERATOR}
+    -DCMAKE_CXX_COMPILER=${ZVC_CXX_COMPILER} -DCMAKE_BUILD_TYPE=Release -DCMAKE_PREFIX_PATH=${prefix}
+    "-DCMAKE_EXE_LINKER_FLAGS=${example_link_flags}")
+run_step("building the examples" ${CMAKE_COMMAND} --build ${ZVC_WORK_DIR}/examples)
+run_step("running minimal-host"
+    ${ZVC_WORK_DIR}/examples/minimal-host/minimal-host ${ZVC_EXAMPLES_DIR}/minimal-host/sample.txt 77)
+if(NOT step_output MATCHES "502\\|77\\|5\\|Warehouse[^\n]*~\n")
+    fail("minimal-host printed:\n${step_output}")
+endif()
+run_step("running runtime-host"
+    ${CMAKE_COMMAND} -E env XDG_DATA_HOME=${ZVC_WORK_DIR}/data
+    ${ZVC_WORK_DIR}/examples/runtime-host/runtime-host --register ${libdir}/libZebVendorContact.so.2)
+if(NOT step_output MATCHES "GetContactAddress: ok 502\\|77" OR NOT step_output MATCHES "status -7")
+    fail("runtime-host printed:\n${step_output}")
+endif()
