@@ -114,7 +114,8 @@ void TestApps::initTestCase()
     // Registration goes into a throw-away per-user data folder, never the
     // developer's own.
     qputenv("XDG_DATA_HOME", "relative/data"); // ignored, as the registry ignores it
-    QCOMPARE(VendorDatabase::defaultLocation(), QDir::homePath() + u"/.local/share/ZebVendorContact/vendors.sqlite");
+    QCOMPARE(VendorDatabase::defaultLocation(),
+        QString(QDir::homePath() + u"/.local/share/ZebVendorContact/vendors.sqlite"));
     qputenv("XDG_DATA_HOME", QFile::encodeName(m_dataHome.path()));
     QVERIFY(Client::registrationFilePath().startsWith(m_dataHome.path()));
 }
