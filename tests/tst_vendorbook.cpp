@@ -4,6 +4,7 @@
 #include "mainwindow.h"
 #include "support/throwawaypostgres.h"
 #include "vendordatabase.h"
+#include "vendorwatcher.h"
 
 #include <vendorcontactclient.h>
 
@@ -15,6 +16,7 @@
 #include <QtCore/QUrl>
 #include <QtSql/QSqlError>
 #include <QtSql/QSqlQuery>
+#include <QtTest/QSignalSpy>
 #include <QtTest/QTest>
 #include <QtWidgets/QAbstractItemView>
 #include <QtWidgets/QApplication>
@@ -145,6 +147,8 @@ private Q_SLOTS:
     void lockedFileWaitsItsTurn_data();
     void lockedFileWaitsItsTurn();
     void serverRestartIsSurvived();
+    void othersChangesAreSeen_data();
+    void othersChangesAreSeen();
 
 private:
     void addBackends();
@@ -617,6 +621,41 @@ void TestVendorBook::serverRestartIsSurvived()
     QVERIFY(m_postgres.start().isEmpty());
     db.reconnect();
     QCOMPARE(db.loadVendor(Bluebonnet).addresses[0].city, u"After the restart"_s);
+}
+
+void TestVendorBook::othersChangesAreSeen_data()
+{
+    addBackends();
+}
+
+void TestVendorBook::othersChangesAreSeen()
+{
+    QFETCH(QString, backend);
+    const QString where = freshDatabase(backend);
+    VendorDatabase other(where);
+    VendorChangeWatcher watcher(where);
+    QSignalSpy changed(&watcher, &VendorChangeWatcher::vendorsChanged);
+    // Another window saves one address; another program deletes one.
+    VendorSnapshot theirs = other.loadVendor(Bluebonnet);
+    const QString kept = theirs.addresses[0].addressId, deleted = theirs.addresses[1].addressId;
+    theirs.addresses[0].city = u"Theirs"_s;
+    QVERIFY(other.saveVendor(theirs, { theirs.addresses[0] }).saved());
+    execOrFail(other, u"DELETE FROM addresses WHERE id = "_s + deleted);
+    execOrFail(other, u"UPDATE vendors SET name = 'Northwind Packaging' WHERE id = %1"_s.arg(Northwind));
+    QSet<qint32> told;
+    while (told.size() < 2 && changed.wait(2500)) {
+        for (const qint32 id : changed.takeFirst().at(0).value<QList<qint32>>())
+            told.insert(id);
+    }
+    QCOMPARE(told, (QSet<qint32> { Northwind, Bluebonnet }));
+    // What the conflict dialog shows beside the user's values.
+    const CurrentAddresses now = other.currentAddresses(Bluebonnet, { kept, deleted, u"000-1"_s });
+    QCOMPARE(now.addresses.size(), 1);
+    QCOMPARE(now.addresses[0].city, u"Theirs"_s);
+    QCOMPARE(now.rowVersions.value(kept), qint64(2));
+    QCOMPARE(now.deleted, QStringList { deleted });
+    // Nothing written, nothing told.
+    QVERIFY(!changed.wait(1500));
 }
 
 int main(int argc, char *argv[])
