@@ -147,6 +147,8 @@ private Q_SLOTS:
     void lockedFileWaitsItsTurn_data();
     void lockedFileWaitsItsTurn();
     void serverRestartIsSurvived();
+    void loadTextIsTheSameEitherWay_data();
+    void loadTextIsTheSameEitherWay();
     void othersChangesAreSeen_data();
     void othersChangesAreSeen();
 
@@ -621,6 +623,56 @@ void TestVendorBook::serverRestartIsSurvived()
     QVERIFY(m_postgres.start().isEmpty());
     db.reconnect();
     QCOMPARE(db.loadVendor(Bluebonnet).addresses[0].city, u"After the restart"_s);
+}
+
+void TestVendorBook::loadTextIsTheSameEitherWay_data()
+{
+    QTest::addColumn<QString>("backend");
+    QTest::addColumn<qint32>("vendorId");
+    QTest::addColumn<QString>("damage");
+    for (const QString &backend : { u"sqlite"_s, u"postgresql"_s }) {
+        QTest::addRow("%s, large", qPrintable(backend)) << backend << 2004 << QString();
+        QTest::addRow("%s, beyond ASCII", qPrintable(backend)) << backend << Northwind << QString();
+        QTest::addRow("%s, separator", qPrintable(backend))
+            << backend << Bluebonnet << u"UPDATE addresses SET street2 = 'Unit 4~B' WHERE vendor_id = 2002"_s;
+        QTest::addRow("%s, long beyond ASCII", qPrintable(backend))
+            << backend << Bluebonnet
+            << u"UPDATE addresses SET city = '%1' WHERE vendor_id = 2002"_s.arg(QString(30, u'\u00e9'));
+        QTest::addRow("%s, NULL", qPrintable(backend))
+            << backend << Bluebonnet << u"UPDATE addresses SET phone = NULL WHERE vendor_id = 2002"_s;
+    }
+    QTest::newRow("sqlite, too long") << u"sqlite"_s << Bluebonnet
+                                      << u"UPDATE addresses SET city = '%1' WHERE vendor_id = 2002"_s.arg(
+                                             QString(31, u'x'));
+    QTest::newRow("sqlite, text for a number")
+        << u"sqlite"_s << Bluebonnet << u"UPDATE addresses SET country = 'one' WHERE vendor_id = 2002"_s;
+}
+
+void TestVendorBook::loadTextIsTheSameEitherWay()
+{
+    QFETCH(QString, backend);
+    QFETCH(qint32, vendorId);
+    QFETCH(QString, damage);
+    VendorDatabase db(freshDatabase(backend));
+    if (!damage.isEmpty())
+        execOrFail(db, damage);
+    // Value by value, through the library's writer; or its refusal.
+    QString expected;
+    VendorSnapshot slow;
+    try {
+        slow = db.loadVendor(vendorId);
+        expected = ZebVendorContact::buildLoadText(slow.addresses, slow.types, slow.states);
+    } catch (const ZebVendorContact::Error &error) {
+        expected = error.message();
+    }
+    try {
+        const VendorLoad fast = db.loadVendorText(vendorId);
+        QCOMPARE(fast.text, expected);
+        QCOMPARE(fast.snapshot.rowVersions, slow.rowVersions);
+        QCOMPARE(fast.snapshot.addressCount, int(slow.addresses.size()));
+    } catch (const ZebVendorContact::Error &error) {
+        QCOMPARE(error.message(), expected);
+    }
 }
 
 void TestVendorBook::othersChangesAreSeen_data()

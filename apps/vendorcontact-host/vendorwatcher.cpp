@@ -109,8 +109,7 @@ void VendorChangeWatcher::listen()
     connect(driver, &QSqlDriver::notification, this, &VendorChangeWatcher::noteNotification, Qt::UniqueConnection);
 }
 
-void VendorChangeWatcher::noteNotification(
-    const QString &name, QSqlDriver::NotificationSource, const QVariant &payload)
+void VendorChangeWatcher::noteNotification(const QString &name, QSqlDriver::NotificationSource, const QVariant &payload)
 {
     bool ok = false;
     const qint32 vendorId = payload.toString().toInt(&ok);
