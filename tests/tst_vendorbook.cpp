@@ -98,6 +98,26 @@ int openAndCount(const QString &location)
     }
 }
 
+/// The contention test's child: saves its own address of the large vendor
+/// `rounds` times, each save reading the vendor afresh.
+int saveRounds(const QString &location, int slot, int rounds)
+{
+    try {
+        VendorDatabase db(location, Existing);
+        for (int round = 1; round <= rounds; ++round) {
+            VendorSnapshot snapshot = db.loadVendor(2004);
+            ContactAddress &mine = snapshot.addresses[slot];
+            mine.city = u"Slot %1 round %2"_s.arg(slot).arg(round);
+            if (!db.saveVendor(snapshot, { mine }).saved())
+                return 3;
+        }
+        return 0;
+    } catch (const ZebVendorContact::Error &error) {
+        std::printf("%s\n", qPrintable(error.message()));
+        return 2;
+    }
+}
+
 /// The kill test's child: saves the vendor over and over, every save
 /// changing each of its addresses and adding five, all marked with the round.
 int saveForever(const QString &location, qint32 vendorId)
@@ -142,6 +162,8 @@ private Q_SLOTS:
     void troubledFilesStayUntouched();
     void hostsStartingTogether_data();
     void hostsStartingTogether();
+    void savesTakeTurns_data();
+    void savesTakeTurns();
     void refusedSavesWriteNothing_data();
     void refusedSavesWriteNothing();
     void lockedFileWaitsItsTurn_data();
@@ -509,6 +531,36 @@ void TestVendorBook::hostsStartingTogether()
     }
 }
 
+void TestVendorBook::savesTakeTurns_data()
+{
+    addBackends();
+}
+
+void TestVendorBook::savesTakeTurns()
+{
+    // Sessions saving at the same moment wait for each other: none is told
+    // the database is locked.
+    QFETCH(QString, backend);
+    const QString where = freshDatabase(backend);
+    VendorDatabase db(where);
+    std::vector<std::unique_ptr<QProcess>> sessions;
+    for (int slot = 0; slot < 4; ++slot) {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(u"ZVC_SAVE_ROUNDS"_s, u"%1 %2"_s.arg(where, QString::number(slot)));
+        sessions.push_back(std::make_unique<QProcess>());
+        sessions.back()->setProcessEnvironment(env);
+        sessions.back()->start(QCoreApplication::applicationFilePath(), {});
+    }
+    for (auto &session : sessions) {
+        QVERIFY(session->waitForFinished(120000));
+        QCOMPARE(session->readAllStandardOutput(), QByteArray());
+        QCOMPARE(session->exitCode(), 0);
+    }
+    const VendorSnapshot after = db.loadVendor(2004);
+    for (int slot = 0; slot < 4; ++slot)
+        QCOMPARE(after.addresses[slot].city, u"Slot %1 round 25"_s.arg(slot));
+}
+
 void TestVendorBook::refusedSavesWriteNothing_data()
 {
     QTest::addColumn<QString>("backend");
@@ -712,6 +764,10 @@ void TestVendorBook::othersChangesAreSeen()
 
 int main(int argc, char *argv[])
 {
+    if (const QString job = qEnvironmentVariable("ZVC_SAVE_ROUNDS"); !job.isEmpty()) {
+        QCoreApplication app(argc, argv);
+        return saveRounds(job.section(u' ', 0, 0), job.section(u' ', 1).toInt(), 25);
+    }
     if (const QString where = qEnvironmentVariable("ZVC_OPEN_AND_COUNT"); !where.isEmpty()) {
         QCoreApplication app(argc, argv);
         return openAndCount(where);
