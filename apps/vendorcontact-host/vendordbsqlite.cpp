@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <cstring>
 #include <memory>
 
 namespace VendorContactHost::DbSql {
@@ -60,6 +61,12 @@ public:
             if (unit < 0x80)
                 m_special[unit] = true;
         }
+        // A separator beyond ASCII never matches a plain byte: compared as
+        // NUL it only sends values holding a NUL the careful way.
+        auto repeated = [](char16_t unit) { return unit < 0x80 ? unit * 0x0101010101010101ULL : 0ULL; };
+        m_fieldBytes = repeated(field);
+        m_recordBytes = repeated(record);
+        m_tableBytes = repeated(table);
     }
 
     /// Room for `units` more code units.
@@ -87,26 +94,55 @@ public:
     bool text(const char *bytes, int length, qsizetype limit)
     {
         const qsizetype start = m_size;
-        for (int i = 0; i < length; ++i) {
+        // More bytes than the field's units may still be fewer units, and
+        // must never be written before they are known to fit.
+        if (length > limit)
+            return careful(bytes, length, limit, start);
+        // Eight bytes at a time while they are plain: no byte beyond ASCII,
+        // none a separator. The rest, and anything else, byte by byte.
+        int i = 0;
+        for (; i + 8 <= length; i += 8) {
+            quint64 chunk;
+            std::memcpy(&chunk, bytes + i, 8);
+            if (!isPlain(chunk))
+                break;
+            for (int k = 0; k < 8; ++k)
+                m_out[m_size + k] = static_cast<unsigned char>(bytes[i + k]);
+            m_size += 8;
+        }
+        for (; i < length; ++i) {
             const auto byte = static_cast<unsigned char>(bytes[i]);
             if (!m_special[byte]) {
                 m_out[m_size++] = byte;
                 continue;
             }
-            if (byte >= 0x80) {
-                // Beyond ASCII: decoded properly (rarely needed).
-                m_size = start;
-                const QString decoded = QString::fromUtf8(bytes, length);
-                if (decoded.size() > limit || decoded.contains(QChar(m_field)) || decoded.contains(QChar(m_record)) ||
-                    decoded.contains(QChar(m_table)))
-                    return false;
-                std::copy(decoded.utf16(), decoded.utf16() + decoded.size(), m_out + m_size);
-                m_size += decoded.size();
-                return true;
-            }
+            if (byte >= 0x80)
+                return careful(bytes, length, limit, start);
             return false; // a separator inside the value
         }
-        return length <= limit;
+        return true;
+    }
+
+    /// Text beyond ASCII (or too long to copy unseen): decoded first, then
+    /// checked and copied.
+    bool careful(const char *bytes, int length, qsizetype limit, qsizetype start)
+    {
+        m_size = start;
+        const QString decoded = QString::fromUtf8(bytes, length);
+        if (decoded.size() > limit || decoded.contains(QChar(m_field)) || decoded.contains(QChar(m_record)) ||
+            decoded.contains(QChar(m_table)))
+            return false;
+        std::copy(decoded.utf16(), decoded.utf16() + decoded.size(), m_out + m_size);
+        m_size += decoded.size();
+        return true;
+    }
+
+    bool isPlain(quint64 chunk) const
+    {
+        constexpr quint64 Ones = 0x0101010101010101ULL, Highs = 0x8080808080808080ULL;
+        auto hasZeroByte = [](quint64 v) { return ((v - Ones) & ~v & Highs) != 0; };
+        return (chunk & Highs) == 0 && !hasZeroByte(chunk ^ m_fieldBytes) && !hasZeroByte(chunk ^ m_recordBytes) &&
+            !hasZeroByte(chunk ^ m_tableBytes);
     }
 
     QString take()
@@ -121,6 +157,7 @@ private:
     qsizetype m_size = 0;
     char16_t m_field, m_record, m_table;
     std::array<bool, 256> m_special {};
+    quint64 m_fieldBytes = 0, m_recordBytes = 0, m_tableBytes = 0;
 };
 
 } // namespace
