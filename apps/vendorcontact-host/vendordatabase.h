@@ -201,8 +201,6 @@ private:
     void readVendorHeader(qint32 vendorId, VendorSnapshot &snapshot) const;
     void readAddressRows(QSqlQuery &query, const QString &vendorText,
         QList<ZebVendorContact::ContactAddress> &addresses, QHash<QString, qint64> &rowVersions) const;
-    std::optional<QString> postgresAddressTable(
-        qint32 vendorId, const ZebVendorContact::ExchangeSeparators &separators, VendorSnapshot &snapshot) const;
     std::optional<VendorLoad> loadTextFromDatabase(
         qint32 vendorId, const ZebVendorContact::ExchangeSeparators &separators) const;
     QSqlQuery run(const QString &sql, const QVariantList &values = {}, const QString &purpose = {}) const;

@@ -187,7 +187,7 @@ std::optional<VendorLoad> VendorDatabase::loadTextFromDatabase(
     readVendorHeader(vendorId, load.snapshot);
     VendorSnapshot &snapshot = load.snapshot;
     std::optional<QString> addressTable = isPostgreSql()
-        ? postgresAddressTable(vendorId, separators, snapshot)
+        ? DbSql::postgresAddressTable(connection(), m_location, vendorId, separators, snapshot)
         : DbSql::sqliteAddressTable(connection(), m_location, vendorId, separators, snapshot);
     if (!addressTable)
         return std::nullopt;
@@ -196,67 +196,6 @@ std::optional<VendorLoad> VendorDatabase::loadTextFromDatabase(
     load.text =
         *std::move(addressTable) + ZebVendorContact::buildLoadText({}, snapshot.types, snapshot.states, separators);
     return load;
-}
-
-std::optional<QString> VendorDatabase::postgresAddressTable(
-    qint32 vendorId, const ExchangeSeparators &separators, VendorSnapshot &snapshot) const
-{
-    // Each record as the writer of the load text joins it, numbers as
-    // decimal text, no number as empty text. A NULL text makes the whole
-    // record NULL, which the aggregate skips: the count then differs.
-    QStringList values { u"CAST(a.id AS TEXT)"_s, u"CAST(a.vendor_id AS TEXT)"_s };
-    for (const char16_t *column : AddressColumns) {
-        const QString name = QString::fromUtf16(column);
-        values << (name == u"type_id" || name == u"country" || name == u"state_id"
-                ? u"COALESCE(CAST(a.%1 AS TEXT), '')"_s.arg(name)
-                : u"a."_s + name);
-    }
-    const QString recordSql = values.join(u" || s.f || "_s) + u" || s.r"_s;
-    // Text longer in bytes than the field has characters goes the slow way,
-    // which measures it exactly.
-    QStringList fits;
-    const std::pair<const char16_t *, int> sizes[] = { { u"name", 60 }, { u"street1", 30 }, { u"street2", 30 },
-        { u"city", 30 }, { u"postal_code", 30 }, { u"phone", 30 }, { u"fax", 30 }, { u"email", 50 }, { u"phone2", 30 },
-        { u"cell", 30 } };
-    for (const auto &[column, size] : sizes)
-        fits << u"octet_length(a.%1) <= %2"_s.arg(QString::fromUtf16(column)).arg(size);
-    const QString sql =
-        u"WITH s AS (SELECT CAST(? AS TEXT) AS f, CAST(? AS TEXT) AS r) "
-        u"SELECT COUNT(*), COUNT(*) FILTER (WHERE NOT COALESCE(%1, false)), "
-        u"COALESCE(string_agg(%2, '' ORDER BY a.id), ''), "
-        u"COALESCE(string_agg(CAST(a.id AS TEXT) || ':' || CAST(a.row_version AS TEXT), ',' ORDER BY a.id), '') "
-        u"FROM addresses a, s WHERE a.vendor_id = ?"_s.arg(fits.join(u" AND "_s), recordSql);
-    QSqlQuery query = run(sql, { separators.field, separators.record, vendorId }, tr("Reading the addresses"));
-    if (!query.next())
-        return std::nullopt;
-    const qint64 count = query.value(0).toLongLong();
-    if (query.value(1).toLongLong() != 0 || count > MaxAddressesPerVendor)
-        return std::nullopt;
-    QString text = query.value(2).toString();
-    const QString versions = query.value(3).toString();
-    query.finish();
-
-    // Every value is in its place when the text holds exactly the
-    // separators the records put there.
-    qint64 fields = 0, records = 0;
-    const QChar f = separators.field.front(), r = separators.record.front(), t = separators.table.front();
-    for (const QChar c : std::as_const(text)) {
-        if (c == f)
-            ++fields;
-        else if (c == r)
-            ++records;
-        else if (c == t)
-            return std::nullopt;
-    }
-    if (records != count || fields != count * 14)
-        return std::nullopt;
-    snapshot.addressCount = int(count);
-    snapshot.rowVersions.reserve(count);
-    for (QStringView pair : QStringView(versions).tokenize(u',', Qt::SkipEmptyParts)) {
-        const qsizetype colon = pair.indexOf(u':');
-        snapshot.rowVersions.insert(pair.left(colon).toString(), pair.mid(colon + 1).toLongLong());
-    }
-    return text;
 }
 
 CurrentAddresses VendorDatabase::currentAddresses(qint32 vendorId, const QStringList &addressIds) const

@@ -100,6 +100,11 @@ private:
 std::optional<QString> sqliteAddressTable(const QSqlDatabase &db, const QString &location, qint32 vendorId,
     const ZebVendorContact::ExchangeSeparators &separators, VendorSnapshot &snapshot);
 
+/// The same from PostgreSQL, through libpq on the connection Qt's driver
+/// opened: the rows in libpq's text form, no QVariant per value.
+std::optional<QString> postgresAddressTable(const QSqlDatabase &db, const QString &location, qint32 vendorId,
+    const ZebVendorContact::ExchangeSeparators &separators, VendorSnapshot &snapshot);
+
 /// Ends the open transaction on `db` without its changes. Used on the way
 /// out of a failure, so its own failure (a connection already gone) is
 /// only logged: the first failure is the one the user needs.
