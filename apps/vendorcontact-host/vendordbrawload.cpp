@@ -322,12 +322,18 @@ DatabaseError readFailure(const QSqlDatabase &db, const QString &location, const
         VendorDatabase::tr("%1 failed.").arg(VendorDatabase::tr("Reading the addresses")), error.text());
 }
 
-template<typename Handle> Handle *driverHandle(const QSqlDatabase &db, const char *typeName)
+/// The driver's connection, when it is the kind asked for (Qt names the
+/// type after its typedef or after the struct behind it).
+template<typename Handle> Handle *driverHandle(const QSqlDatabase &db, std::initializer_list<const char *> typeNames)
 {
     const QVariant handle = db.driver()->handle();
-    if (!handle.isValid() || qstrcmp(handle.typeName(), typeName) != 0)
+    if (!handle.isValid())
         return nullptr;
-    return *static_cast<Handle *const *>(handle.constData());
+    for (const char *typeName : typeNames) {
+        if (qstrcmp(handle.typeName(), typeName) == 0)
+            return *static_cast<Handle *const *>(handle.constData());
+    }
+    return nullptr;
 }
 
 } // namespace
@@ -335,7 +341,7 @@ template<typename Handle> Handle *driverHandle(const QSqlDatabase &db, const cha
 std::optional<QString> sqliteAddressTable(const QSqlDatabase &db, const QString &location, qint32 vendorId,
     const ZebVendorContact::ExchangeSeparators &separators, VendorSnapshot &snapshot)
 {
-    sqlite3 *connection = driverHandle<sqlite3>(db, "sqlite3*");
+    sqlite3 *connection = driverHandle<sqlite3>(db, { "sqlite3*" });
     if (!connection)
         return std::nullopt;
     auto fail = [&](int code) {
@@ -359,7 +365,7 @@ std::optional<QString> sqliteAddressTable(const QSqlDatabase &db, const QString 
 std::optional<QString> postgresAddressTable(const QSqlDatabase &db, const QString &location, qint32 vendorId,
     const ZebVendorContact::ExchangeSeparators &separators, VendorSnapshot &snapshot)
 {
-    PGconn *connection = driverHandle<PGconn>(db, "PGconn*");
+    PGconn *connection = driverHandle<PGconn>(db, { "PGconn*", "pg_conn*" });
     if (!connection)
         return std::nullopt;
     const QByteArray id = QByteArray::number(vendorId);
