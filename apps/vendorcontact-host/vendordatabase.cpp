@@ -156,6 +156,43 @@ void VendorDatabase::checkAddressLimit(qint32 vendorId, qsizetype added) const
                           .arg(MaxAddressesPerVendor));
 }
 
+QSet<QString> VendorDatabase::updateInBatches(
+    const VendorSnapshot &loaded, const QList<ContactAddress> &changes, bool overwrite) const
+{
+    // Without overwrite, an address whose version the snapshot lacks is a
+    // conflict and is not sent at all.
+    QList<const ContactAddress *> rows;
+    for (const ContactAddress &address : changes) {
+        if (!address.isAddedInPanel() && (overwrite || loaded.rowVersions.contains(address.addressId)))
+            rows << &address;
+    }
+    QStringList assignments;
+    for (const char16_t *name : AddressColumns)
+        assignments << u"%1 = v.%1"_s.arg(QString::fromUtf16(name));
+    const QString row = u"(?::bigint, ?::bigint, ?::integer, ?::smallint, ?::text, ?::text, ?::text, ?::text, "
+                        u"?::smallint, ?::smallint, ?::text, ?::text, ?::text, ?::text, ?::text, ?::text)"_s;
+    constexpr qsizetype Batch = 250;
+    QSet<QString> updated;
+    for (qsizetype from = 0; from < rows.size(); from += Batch) {
+        const qsizetype count = std::min(Batch, rows.size() - from);
+        QVariantList values;
+        for (qsizetype i = from; i < from + count; ++i) {
+            const ContactAddress &address = *rows.at(i);
+            values << address.addressId.toLongLong() << loaded.rowVersions.value(address.addressId)
+                   << addressValues(loaded.vendorId, address);
+        }
+        QSqlQuery query = run(u"UPDATE addresses AS a SET "_s + assignments.join(u", ") +
+                u", row_version = a.row_version + 1 FROM (VALUES "_s + QStringList(count, row).join(u", ") +
+                u") AS v(id, version, vendor_id, "_s + columnList() +
+                u") WHERE a.id = v.id AND a.vendor_id = v.vendor_id"_s +
+                (overwrite ? QString() : u" AND a.row_version = v.version"_s) + u" RETURNING a.id"_s,
+            values, tr("Saving the addresses"));
+        while (query.next())
+            updated.insert(query.value(0).toString());
+    }
+    return updated;
+}
+
 SaveOutcome VendorDatabase::saveOnce(
     const VendorSnapshot &loaded, const QList<ContactAddress> &changes, bool overwrite, const QString &saveId)
 {
@@ -173,7 +210,11 @@ SaveOutcome VendorDatabase::saveOnce(
     run(isPostgreSql() ? u"BEGIN"_s : u"BEGIN IMMEDIATE"_s, {}, tr("Starting the save"));
     SaveOutcome outcome;
     try {
-        DbSql::Prepared update(connection(), m_location, updateSql);
+        // PostgreSQL answers each statement over the socket: a thousand
+        // updates are sent as a few statements of many rows instead.
+        const QSet<QString> updatedInBatches =
+            isPostgreSql() ? updateInBatches(loaded, changes, overwrite) : QSet<QString>();
+        std::optional<DbSql::Prepared> update;
         std::optional<DbSql::Prepared> insert;
         const auto added =
             std::count_if(changes.cbegin(), changes.cend(), [](const ContactAddress &a) { return a.isAddedInPanel(); });
@@ -195,7 +236,11 @@ SaveOutcome VendorDatabase::saveOnce(
                     }
                     updateValues << *version;
                 }
-                if (update.exec(updateValues, tr("Saving address %1").arg(address.addressId)).numRowsAffected() == 1) {
+                if (!update && !isPostgreSql())
+                    update.emplace(connection(), m_location, updateSql);
+                if (isPostgreSql() ? updatedInBatches.contains(address.addressId)
+                                   : update->exec(updateValues, tr("Saving address %1").arg(address.addressId))
+                                         .numRowsAffected() == 1) {
                     ++outcome.updated;
                     continue;
                 }

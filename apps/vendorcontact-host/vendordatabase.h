@@ -7,6 +7,7 @@
 #include <QtCore/QCoreApplication>
 #include <QtCore/QHash>
 #include <QtCore/QList>
+#include <QtCore/QSet>
 #include <QtCore/QString>
 #include <QtSql/QSqlDatabase>
 #include <QtSql/QSqlQuery>
@@ -196,6 +197,8 @@ private:
     SaveOutcome saveOnce(const VendorSnapshot &loaded, const QList<ZebVendorContact::ContactAddress> &changes,
         bool overwrite, const QString &saveId);
     void checkAddressLimit(qint32 vendorId, qsizetype added) const;
+    QSet<QString> updateInBatches(
+        const VendorSnapshot &loaded, const QList<ZebVendorContact::ContactAddress> &changes, bool overwrite) const;
     template<typename Read> auto reading(Read &&read) const;
     VendorSnapshot readVendor(qint32 vendorId) const;
     void readVendorHeader(qint32 vendorId, VendorSnapshot &snapshot) const;
