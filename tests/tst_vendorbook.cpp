@@ -2,7 +2,9 @@
 // a throw-away PostgreSQL cluster started here.
 
 #include "mainwindow.h"
+#include "support/throwawaypostgres.h"
 #include "vendordatabase.h"
+#include "vendorwatcher.h"
 
 #include <vendorcontactclient.h>
 
@@ -14,6 +16,7 @@
 #include <QtCore/QUrl>
 #include <QtSql/QSqlError>
 #include <QtSql/QSqlQuery>
+#include <QtTest/QSignalSpy>
 #include <QtTest/QTest>
 #include <QtWidgets/QAbstractItemView>
 #include <QtWidgets/QApplication>
@@ -33,83 +36,11 @@ using ZebVendorContact::ContactAddress;
 
 namespace {
 
-const QString PostgresBin = u"/usr/lib/postgresql/15/bin/"_s;
 // Sample vendors: Northwind's list opens on its one Sales address.
 constexpr qint32 Northwind = 2001;
 constexpr qint32 Bluebonnet = 2002;
 constexpr qint16 Sales = 1;
 constexpr auto Existing = VendorDatabase::OpenMode::ExistingOnly;
-
-/// A PostgreSQL cluster of its own in a temporary folder, reached only
-/// through a Unix socket there; run as `nobody` when the test runs as root.
-class ThrowawayPostgres
-{
-public:
-    ~ThrowawayPostgres() { stop(); }
-
-    QString start()
-    {
-        if (!m_dir.isValid())
-            return u"no temporary folder"_s;
-        if (::geteuid() == 0) {
-            const passwd *nobody = ::getpwnam("nobody");
-            if (!nobody || ::chown(qPrintable(m_dir.path()), nobody->pw_uid, nobody->pw_gid) != 0)
-                return u"cannot hand the cluster folder to the user nobody"_s;
-        }
-        const QString data = m_dir.filePath(u"data"_s);
-        QString error = QFileInfo::exists(data)
-            ? QString()
-            : pgTool(u"initdb"_s,
-                  { u"-D"_s, data, u"-U"_s, u"postgres"_s, u"-A"_s, u"trust"_s, u"--no-sync"_s, u"-E"_s, u"UTF8"_s });
-        if (error.isEmpty())
-            error = pgTool(u"pg_ctl"_s,
-                { u"-D"_s, data, u"-l"_s, m_dir.filePath(u"server.log"_s), u"-w"_s, u"-o"_s,
-                    u"-c listen_addresses='' -k "_s + m_dir.path(), u"start"_s });
-        m_running = error.isEmpty();
-        return error;
-    }
-
-    /// Restarts the server the way an administrator does: every open
-    /// connection is ended ("terminating connection due to administrator command").
-    QString restart()
-    {
-        return pgTool(u"pg_ctl"_s, { u"-D"_s, m_dir.filePath(u"data"_s), u"-m"_s, u"fast"_s, u"-w"_s, u"restart"_s });
-    }
-
-    void stop()
-    {
-        if (m_running)
-            pgTool(u"pg_ctl"_s, { u"-D"_s, m_dir.filePath(u"data"_s), u"-m"_s, u"fast"_s, u"-w"_s, u"stop"_s });
-        m_running = false;
-    }
-
-    /// The database `name` on this server, as --database takes it.
-    QString url(const QString &name = u"postgres"_s) const
-    {
-        return u"postgresql://postgres@%1/%2"_s.arg(QString::fromUtf8(QUrl::toPercentEncoding(m_dir.path())), name);
-    }
-
-private:
-    QString pgTool(const QString &tool, const QStringList &arguments)
-    {
-        QProcess process;
-        process.setProcessChannelMode(QProcess::MergedChannels);
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(u"LC_ALL"_s, u"C"_s);
-        process.setProcessEnvironment(env);
-        process.setWorkingDirectory(m_dir.path());
-        if (::geteuid() == 0)
-            process.start(u"runuser"_s, QStringList { u"-u"_s, u"nobody"_s, u"--"_s, PostgresBin + tool } + arguments);
-        else
-            process.start(PostgresBin + tool, arguments);
-        if (!process.waitForFinished(120000) || process.exitStatus() != QProcess::NormalExit || process.exitCode())
-            return u"%1 failed: %2 %3"_s.arg(tool, process.errorString(), QString::fromLocal8Bit(process.readAll()));
-        return {};
-    }
-
-    QTemporaryDir m_dir;
-    bool m_running = false;
-};
 
 template<typename T> T *child(QObject *parent, const QString &name)
 {
@@ -167,6 +98,26 @@ int openAndCount(const QString &location)
     }
 }
 
+/// The contention test's child: saves its own address of the large vendor
+/// `rounds` times, each save reading the vendor afresh.
+int saveRounds(const QString &location, int slot, int rounds)
+{
+    try {
+        VendorDatabase db(location, Existing);
+        for (int round = 1; round <= rounds; ++round) {
+            VendorSnapshot snapshot = db.loadVendor(2004);
+            ContactAddress &mine = snapshot.addresses[slot];
+            mine.city = u"Slot %1 round %2"_s.arg(slot).arg(round);
+            if (!db.saveVendor(snapshot, { mine }).saved())
+                return 3;
+        }
+        return 0;
+    } catch (const ZebVendorContact::Error &error) {
+        std::printf("%s\n", qPrintable(error.message()));
+        return 2;
+    }
+}
+
 /// The kill test's child: saves the vendor over and over, every save
 /// changing each of its addresses and adding five, all marked with the round.
 int saveForever(const QString &location, qint32 vendorId)
@@ -211,11 +162,17 @@ private Q_SLOTS:
     void troubledFilesStayUntouched();
     void hostsStartingTogether_data();
     void hostsStartingTogether();
+    void savesTakeTurns_data();
+    void savesTakeTurns();
     void refusedSavesWriteNothing_data();
     void refusedSavesWriteNothing();
     void lockedFileWaitsItsTurn_data();
     void lockedFileWaitsItsTurn();
     void serverRestartIsSurvived();
+    void loadTextIsTheSameEitherWay_data();
+    void loadTextIsTheSameEitherWay();
+    void othersChangesAreSeen_data();
+    void othersChangesAreSeen();
 
 private:
     void addBackends();
@@ -578,6 +535,36 @@ void TestVendorBook::hostsStartingTogether()
     }
 }
 
+void TestVendorBook::savesTakeTurns_data()
+{
+    addBackends();
+}
+
+void TestVendorBook::savesTakeTurns()
+{
+    // Sessions saving at the same moment wait for each other: none is told
+    // the database is locked.
+    QFETCH(QString, backend);
+    const QString where = freshDatabase(backend);
+    VendorDatabase db(where);
+    std::vector<std::unique_ptr<QProcess>> sessions;
+    for (int slot = 0; slot < 4; ++slot) {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(u"ZVC_SAVE_ROUNDS"_s, u"%1 %2"_s.arg(where, QString::number(slot)));
+        sessions.push_back(std::make_unique<QProcess>());
+        sessions.back()->setProcessEnvironment(env);
+        sessions.back()->start(QCoreApplication::applicationFilePath(), {});
+    }
+    for (auto &session : sessions) {
+        QVERIFY(session->waitForFinished(120000));
+        QCOMPARE(session->readAllStandardOutput(), QByteArray());
+        QCOMPARE(session->exitCode(), 0);
+    }
+    const VendorSnapshot after = db.loadVendor(2004);
+    for (int slot = 0; slot < 4; ++slot)
+        QCOMPARE(after.addresses[slot].city, u"Slot %1 round 25"_s.arg(slot));
+}
+
 void TestVendorBook::refusedSavesWriteNothing_data()
 {
     QTest::addColumn<QString>("backend");
@@ -694,8 +681,97 @@ void TestVendorBook::serverRestartIsSurvived()
     QCOMPARE(db.loadVendor(Bluebonnet).addresses[0].city, u"After the restart"_s);
 }
 
+void TestVendorBook::loadTextIsTheSameEitherWay_data()
+{
+    QTest::addColumn<QString>("backend");
+    QTest::addColumn<qint32>("vendorId");
+    QTest::addColumn<QString>("damage");
+    for (const QString &backend : { u"sqlite"_s, u"postgresql"_s }) {
+        QTest::addRow("%s, large", qPrintable(backend)) << backend << 2004 << QString();
+        QTest::addRow("%s, beyond ASCII", qPrintable(backend)) << backend << Northwind << QString();
+        QTest::addRow("%s, separator", qPrintable(backend))
+            << backend << Bluebonnet << u"UPDATE addresses SET street2 = 'Unit 4~B' WHERE vendor_id = 2002"_s;
+        QTest::addRow("%s, long beyond ASCII", qPrintable(backend))
+            << backend << Bluebonnet
+            << u"UPDATE addresses SET city = '%1' WHERE vendor_id = 2002"_s.arg(QString(30, u'\u00e9'));
+        QTest::addRow("%s, NULL", qPrintable(backend))
+            << backend << Bluebonnet << u"UPDATE addresses SET phone = NULL WHERE vendor_id = 2002"_s;
+    }
+    QTest::newRow("sqlite, too long") << u"sqlite"_s << Bluebonnet
+                                      << u"UPDATE addresses SET city = '%1' WHERE vendor_id = 2002"_s.arg(
+                                             QString(31, u'x'));
+    QTest::newRow("sqlite, text for a number")
+        << u"sqlite"_s << Bluebonnet << u"UPDATE addresses SET country = 'one' WHERE vendor_id = 2002"_s;
+}
+
+void TestVendorBook::loadTextIsTheSameEitherWay()
+{
+    QFETCH(QString, backend);
+    QFETCH(qint32, vendorId);
+    QFETCH(QString, damage);
+    VendorDatabase db(freshDatabase(backend));
+    if (!damage.isEmpty())
+        execOrFail(db, damage);
+    // Value by value, through the library's writer; or its refusal.
+    QString expected;
+    VendorSnapshot slow;
+    try {
+        slow = db.loadVendor(vendorId);
+        expected = ZebVendorContact::buildLoadText(slow.addresses, slow.types, slow.states);
+    } catch (const ZebVendorContact::Error &error) {
+        expected = error.message();
+    }
+    try {
+        const VendorLoad fast = db.loadVendorText(vendorId);
+        QCOMPARE(fast.text, expected);
+        QCOMPARE(fast.snapshot.rowVersions, slow.rowVersions);
+        QCOMPARE(fast.snapshot.addressCount, int(slow.addresses.size()));
+    } catch (const ZebVendorContact::Error &error) {
+        QCOMPARE(error.message(), expected);
+    }
+}
+
+void TestVendorBook::othersChangesAreSeen_data()
+{
+    addBackends();
+}
+
+void TestVendorBook::othersChangesAreSeen()
+{
+    QFETCH(QString, backend);
+    const QString where = freshDatabase(backend);
+    VendorDatabase other(where);
+    VendorChangeWatcher watcher(where);
+    QSignalSpy changed(&watcher, &VendorChangeWatcher::vendorsChanged);
+    // Another window saves one address; another program deletes one.
+    VendorSnapshot theirs = other.loadVendor(Bluebonnet);
+    const QString kept = theirs.addresses[0].addressId, deleted = theirs.addresses[1].addressId;
+    theirs.addresses[0].city = u"Theirs"_s;
+    QVERIFY(other.saveVendor(theirs, { theirs.addresses[0] }).saved());
+    execOrFail(other, u"DELETE FROM addresses WHERE id = "_s + deleted);
+    execOrFail(other, u"UPDATE vendors SET name = 'Northwind Packaging' WHERE id = %1"_s.arg(Northwind));
+    QSet<qint32> told;
+    while (told.size() < 2 && changed.wait(2500)) {
+        for (const qint32 id : changed.takeFirst().at(0).value<QList<qint32>>())
+            told.insert(id);
+    }
+    QCOMPARE(told, (QSet<qint32> { Northwind, Bluebonnet }));
+    // What the conflict dialog shows beside the user's values.
+    const CurrentAddresses now = other.currentAddresses(Bluebonnet, { kept, deleted, u"000-1"_s });
+    QCOMPARE(now.addresses.size(), 1);
+    QCOMPARE(now.addresses[0].city, u"Theirs"_s);
+    QCOMPARE(now.rowVersions.value(kept), qint64(2));
+    QCOMPARE(now.deleted, QStringList { deleted });
+    // Nothing written, nothing told.
+    QVERIFY(!changed.wait(1500));
+}
+
 int main(int argc, char *argv[])
 {
+    if (const QString job = qEnvironmentVariable("ZVC_SAVE_ROUNDS"); !job.isEmpty()) {
+        QCoreApplication app(argc, argv);
+        return saveRounds(job.section(u' ', 0, 0), job.section(u' ', 1).toInt(), 25);
+    }
     if (const QString where = qEnvironmentVariable("ZVC_OPEN_AND_COUNT"); !where.isEmpty()) {
         QCoreApplication app(argc, argv);
         return openAndCount(where);

@@ -16,29 +16,13 @@ namespace VendorContactHost {
 
 using namespace Qt::Literals::StringLiterals;
 using ZebVendorContact::ContactAddress;
-using ZebVendorContact::ContactState;
-using ZebVendorContact::ContactType;
 using ZebVendorContact::Error;
 using Trouble = DatabaseError::Trouble;
+using DbSql::AddressColumns;
+using DbSql::columnList;
+using DbSql::failure;
 
 namespace {
-
-Error failure(const QString &message)
-{
-    return Error(Error::Code::InvalidArgument, message);
-}
-
-/// The address columns after the id, in the order of the exchange fields.
-constexpr std::array<const char16_t *, 13> AddressColumns { u"type_id", u"name", u"street1", u"street2", u"city",
-    u"country", u"state_id", u"postal_code", u"phone", u"fax", u"email", u"phone2", u"cell" };
-
-QString columnList()
-{
-    QStringList names;
-    for (const char16_t *name : AddressColumns)
-        names << QString::fromUtf16(name);
-    return names.join(u", ");
-}
 
 // Qt's drivers bind a null QString as SQL NULL; the control's empty text is
 // empty text in the database.
@@ -97,27 +81,6 @@ void refuseUnstorableValues(const QList<ContactAddress> &changes)
     }
 }
 
-/// Reads a whole number the control can hold; NULL or anything else is bad
-/// data. `where()` names the value, and is called only then: a large vendor
-/// has half a million values.
-template<typename Where> qint16 smallNumber(const QVariant &value, Where &&where)
-{
-    bool ok = false;
-    const int number = value.toInt(&ok);
-    if (value.isNull() || !ok || number < -32768 || number > 32767)
-        throw failure(VendorDatabase::tr("%1 is %2 where a whole number from -32768 to 32767 is expected.")
-                          .arg(where(), value.isNull() ? u"NULL"_s : u"\"%1\""_s.arg(value.toString())));
-    return qint16(number);
-}
-
-template<typename Where> QString textValue(const QVariant &value, Where &&where)
-{
-    if (value.isNull())
-        throw failure(
-            VendorDatabase::tr("%1 is NULL where text is expected; correct it in the database first.").arg(where()));
-    return value.toString();
-}
-
 // How often a save whose lock wait ran out starts again before the user is
 // told; each try waits up to SQLite's busy timeout.
 constexpr int LockedTries = 3;
@@ -130,137 +93,9 @@ QString VendorDatabase::defaultLocation()
     return ZebVendorContact::Client::dataFolderPath() + u"/vendors.sqlite"_s;
 }
 
-template<typename Read> auto VendorDatabase::reading(Read &&read) const
-{
-    try {
-        return read();
-    } catch (const DatabaseError &error) {
-        // A server restart ends the connection: open it again, once, and
-        // read again; a second failure is the user's to know.
-        if (error.trouble() != Trouble::ConnectionLost && error.trouble() != Trouble::Other)
-            throw;
-        if (!reconnectIfLost())
-            throw;
-    }
-    return read();
-}
-
 QSqlQuery VendorDatabase::run(const QString &sql, const QVariantList &values, const QString &purpose) const
 {
     return DbSql::run(connection(), m_location, sql, values, purpose);
-}
-
-QList<VendorSummary> VendorDatabase::vendors() const
-{
-    return reading([this] {
-        QSqlQuery query =
-            run(u"SELECT v.id, v.name, (SELECT COUNT(*) FROM addresses a WHERE a.vendor_id = v.id) FROM vendors v "
-                u"ORDER BY v.name, v.id"_s,
-                {}, tr("Reading the vendors"));
-        QList<VendorSummary> result;
-        QHash<qint32, qsizetype> rows;
-        while (query.next()) {
-            rows.insert(query.value(0).toInt(), result.size());
-            result.append({ query.value(0).toInt(),
-                textValue(query.value(1), [&] { return tr("The name of vendor %1").arg(query.value(0).toString()); }),
-                query.value(2).toInt(), {} });
-        }
-        QSqlQuery cities = run(u"SELECT DISTINCT vendor_id, city FROM addresses"_s, {}, tr("Reading the vendors"));
-        while (cities.next()) {
-            if (const auto row = rows.constFind(cities.value(0).toInt()); row != rows.cend())
-                result[*row].searchText += cities.value(1).toString() + u'\n';
-        }
-        return result;
-    });
-}
-
-VendorSnapshot VendorDatabase::loadVendor(qint32 vendorId) const
-{
-    return reading([&] { return readVendor(vendorId); });
-}
-
-VendorSnapshot VendorDatabase::readVendor(qint32 vendorId) const
-{
-    VendorSnapshot snapshot;
-    snapshot.vendorId = vendorId;
-    {
-        QSqlQuery query = run(u"SELECT name FROM vendors WHERE id = ?"_s, { vendorId }, tr("Reading the vendor"));
-        if (!query.next())
-            throw failure(tr("There is no vendor %1 in the %2.").arg(vendorId).arg(m_description));
-        snapshot.vendorName = textValue(query.value(0), [&] { return tr("The name of vendor %1").arg(vendorId); });
-    }
-    {
-        QSqlQuery query = run(u"SELECT id, name FROM contact_types ORDER BY id"_s, {}, tr("Reading the contact types"));
-        while (query.next()) {
-            auto where = [&](const char16_t *column) {
-                return [&query, column] {
-                    return tr("Contact type %1, column %2").arg(query.value(0).toString(), QString::fromUtf16(column));
-                };
-            };
-            snapshot.types.append(
-                { smallNumber(query.value(0), where(u"id")), textValue(query.value(1), where(u"name")) });
-        }
-    }
-    {
-        QSqlQuery query =
-            run(u"SELECT id, country, code, name FROM states ORDER BY id"_s, {}, tr("Reading the states"));
-        while (query.next()) {
-            auto where = [&](const char16_t *column) {
-                return [&query, column] {
-                    return tr("State %1, column %2").arg(query.value(0).toString(), QString::fromUtf16(column));
-                };
-            };
-            snapshot.states.append(
-                { smallNumber(query.value(0), where(u"id")), smallNumber(query.value(1), where(u"country")),
-                    textValue(query.value(2), where(u"code")), textValue(query.value(3), where(u"name")) });
-        }
-    }
-    {
-        // A large vendor grows its lists and the version index by tens of
-        // thousands of entries: size them once.
-        QSqlQuery count =
-            run(u"SELECT COUNT(*) FROM addresses WHERE vendor_id = ?"_s, { vendorId }, tr("Counting the addresses"));
-        const qsizetype expected = count.next() ? count.value(0).toLongLong() : 0;
-        snapshot.addresses.reserve(expected);
-        snapshot.rowVersions.reserve(expected);
-    }
-    QSqlQuery query =
-        run(u"SELECT id, row_version, "_s + columnList() + u" FROM addresses WHERE vendor_id = ? ORDER BY id"_s,
-            { vendorId }, tr("Reading the addresses"));
-    const QString vendorText = QString::number(vendorId);
-    while (query.next()) {
-        ContactAddress a;
-        a.addressId = query.value(0).toString();
-        a.vendorId = vendorText;
-        auto column = [&a](int index) {
-            return [&a, index] {
-                return tr("Address %1, column %2").arg(a.addressId, QString::fromUtf16(AddressColumns[index]));
-            };
-        };
-        auto textAt = [&](int index) { return textValue(query.value(index + 2), column(index)); };
-        auto optionalAt = [&](int index) -> std::optional<qint16> {
-            const QVariant value = query.value(index + 2);
-            if (value.isNull())
-                return std::nullopt;
-            return smallNumber(value, column(index));
-        };
-        a.typeId = smallNumber(query.value(2), column(0));
-        a.name = textAt(1);
-        a.street1 = textAt(2);
-        a.street2 = textAt(3);
-        a.city = textAt(4);
-        a.country = optionalAt(5);
-        a.stateId = optionalAt(6);
-        a.postalCode = textAt(7);
-        a.phone = textAt(8);
-        a.fax = textAt(9);
-        a.email = textAt(10);
-        a.phone2 = textAt(11);
-        a.cell = textAt(12);
-        snapshot.rowVersions.insert(a.addressId, query.value(1).toLongLong());
-        snapshot.addresses.append(std::move(a));
-    }
-    return snapshot;
 }
 
 SaveOutcome VendorDatabase::saveVendor(
@@ -321,6 +156,43 @@ void VendorDatabase::checkAddressLimit(qint32 vendorId, qsizetype added) const
                           .arg(MaxAddressesPerVendor));
 }
 
+QSet<QString> VendorDatabase::updateInBatches(
+    const VendorSnapshot &loaded, const QList<ContactAddress> &changes, bool overwrite) const
+{
+    // Without overwrite, an address whose version the snapshot lacks is a
+    // conflict and is not sent at all.
+    QList<const ContactAddress *> rows;
+    for (const ContactAddress &address : changes) {
+        if (!address.isAddedInPanel() && (overwrite || loaded.rowVersions.contains(address.addressId)))
+            rows << &address;
+    }
+    QStringList assignments;
+    for (const char16_t *name : AddressColumns)
+        assignments << u"%1 = v.%1"_s.arg(QString::fromUtf16(name));
+    const QString row = u"(?::bigint, ?::bigint, ?::integer, ?::smallint, ?::text, ?::text, ?::text, ?::text, "
+                        u"?::smallint, ?::smallint, ?::text, ?::text, ?::text, ?::text, ?::text, ?::text)"_s;
+    constexpr qsizetype Batch = 250;
+    QSet<QString> updated;
+    for (qsizetype from = 0; from < rows.size(); from += Batch) {
+        const qsizetype count = std::min(Batch, rows.size() - from);
+        QVariantList values;
+        for (qsizetype i = from; i < from + count; ++i) {
+            const ContactAddress &address = *rows.at(i);
+            values << address.addressId.toLongLong() << loaded.rowVersions.value(address.addressId)
+                   << addressValues(loaded.vendorId, address);
+        }
+        QSqlQuery query = run(u"UPDATE addresses AS a SET "_s + assignments.join(u", ") +
+                u", row_version = a.row_version + 1 FROM (VALUES "_s + QStringList(count, row).join(u", ") +
+                u") AS v(id, version, vendor_id, "_s + columnList() +
+                u") WHERE a.id = v.id AND a.vendor_id = v.vendor_id"_s +
+                (overwrite ? QString() : u" AND a.row_version = v.version"_s) + u" RETURNING a.id"_s,
+            values, tr("Saving the addresses"));
+        while (query.next())
+            updated.insert(query.value(0).toString());
+    }
+    return updated;
+}
+
 SaveOutcome VendorDatabase::saveOnce(
     const VendorSnapshot &loaded, const QList<ContactAddress> &changes, bool overwrite, const QString &saveId)
 {
@@ -338,7 +210,11 @@ SaveOutcome VendorDatabase::saveOnce(
     run(isPostgreSql() ? u"BEGIN"_s : u"BEGIN IMMEDIATE"_s, {}, tr("Starting the save"));
     SaveOutcome outcome;
     try {
-        DbSql::Prepared update(connection(), m_location, updateSql);
+        // PostgreSQL answers each statement over the socket: a thousand
+        // updates are sent as a few statements of many rows instead.
+        const QSet<QString> updatedInBatches =
+            isPostgreSql() ? updateInBatches(loaded, changes, overwrite) : QSet<QString>();
+        std::optional<DbSql::Prepared> update;
         std::optional<DbSql::Prepared> insert;
         const auto added =
             std::count_if(changes.cbegin(), changes.cend(), [](const ContactAddress &a) { return a.isAddedInPanel(); });
@@ -360,7 +236,11 @@ SaveOutcome VendorDatabase::saveOnce(
                     }
                     updateValues << *version;
                 }
-                if (update.exec(updateValues, tr("Saving address %1").arg(address.addressId)).numRowsAffected() == 1) {
+                if (!update && !isPostgreSql())
+                    update.emplace(connection(), m_location, updateSql);
+                if (isPostgreSql() ? updatedInBatches.contains(address.addressId)
+                                   : update->exec(updateValues, tr("Saving address %1").arg(address.addressId))
+                                         .numRowsAffected() == 1) {
                     ++outcome.updated;
                     continue;
                 }

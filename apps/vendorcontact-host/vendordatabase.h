@@ -7,9 +7,12 @@
 #include <QtCore/QCoreApplication>
 #include <QtCore/QHash>
 #include <QtCore/QList>
+#include <QtCore/QSet>
 #include <QtCore/QString>
 #include <QtSql/QSqlDatabase>
 #include <QtSql/QSqlQuery>
+
+#include <optional>
 
 namespace VendorContactHost {
 
@@ -34,6 +37,24 @@ struct VendorSnapshot
     QList<ZebVendorContact::ContactType> types;
     QList<ZebVendorContact::ContactState> states;
     QHash<QString, qint64> rowVersions; //!< address id -> row version when read
+    int addressCount = 0; //!< how many addresses the vendor had when read
+};
+
+/// A vendor as the control takes it: the load text and the snapshot a save
+/// needs (its `addresses` left empty: the text holds them).
+struct VendorLoad
+{
+    VendorSnapshot snapshot;
+    QString text; //!< for VendorContact::LetContactAddress with the separators asked for
+};
+
+/// Addresses as the database holds them now (for showing another
+/// session's values beside the user's own).
+struct CurrentAddresses
+{
+    QList<ZebVendorContact::ContactAddress> addresses; //!< in id order
+    QHash<QString, qint64> rowVersions; //!< address id -> row version now
+    QStringList deleted; //!< ids asked for that the vendor no longer has
 };
 
 /// What a save did. With conflicts it wrote nothing.
@@ -122,7 +143,24 @@ public:
     static constexpr int MaxAddressesPerVendor = 32767;
 
     QList<VendorSummary> vendors() const;
+    /// The vendor with every address as values (snapshot.addresses filled).
     VendorSnapshot loadVendor(qint32 vendorId) const;
+
+    /*!
+     * The vendor ready for the control: the same text as
+     * ZebVendorContact::buildLoadText() makes of loadVendor()'s lists, and
+     * the same refusals, but the database writes the address table of the
+     * text itself, which spares a value object for each of half a million
+     * values on a large vendor. When the database finds a value the text
+     * cannot carry as it is (a separator, NULL, a value too long) the
+     * vendor is read value by value, so the refusal names it exactly.
+     */
+    VendorLoad loadVendorText(qint32 vendorId,
+        const ZebVendorContact::ExchangeSeparators &separators = ZebVendorContact::ExchangeSeparators()) const;
+
+    /// The addresses of `vendorId` with the ids `addressIds` as they are now;
+    /// ids that are not database ids (added in the panel) are skipped.
+    CurrentAddresses currentAddresses(qint32 vendorId, const QStringList &addressIds) const;
 
     /*!
      * Writes the control's changes for the vendor of `loaded` in one
@@ -162,8 +200,15 @@ private:
     SaveOutcome saveOnce(const VendorSnapshot &loaded, const QList<ZebVendorContact::ContactAddress> &changes,
         bool overwrite, const QString &saveId);
     void checkAddressLimit(qint32 vendorId, qsizetype added) const;
+    QSet<QString> updateInBatches(
+        const VendorSnapshot &loaded, const QList<ZebVendorContact::ContactAddress> &changes, bool overwrite) const;
     template<typename Read> auto reading(Read &&read) const;
     VendorSnapshot readVendor(qint32 vendorId) const;
+    void readVendorHeader(qint32 vendorId, VendorSnapshot &snapshot) const;
+    void readAddressRows(QSqlQuery &query, const QString &vendorText,
+        QList<ZebVendorContact::ContactAddress> &addresses, QHash<QString, qint64> &rowVersions) const;
+    std::optional<VendorLoad> loadTextFromDatabase(
+        qint32 vendorId, const ZebVendorContact::ExchangeSeparators &separators) const;
     QSqlQuery run(const QString &sql, const QVariantList &values = {}, const QString &purpose = {}) const;
 
     QString m_connectionName;

@@ -25,27 +25,28 @@ QStringList sqliteTriggers(const char16_t *table, const char16_t *column)
     const QString id = QString::fromUtf16(column);
     return {
         u"CREATE TRIGGER %1_insert_noted AFTER INSERT ON %1 BEGIN %2 END"_s.arg(name, sqliteBump(u"new", column)),
-        u"CREATE TRIGGER %1_update_noted AFTER UPDATE ON %1 BEGIN %2 %3 END"_s.arg(name, sqliteBump(u"new", column),
-            sqliteBump(u"old", column, u"old.%1 <> new.%1"_s.arg(id))),
+        u"CREATE TRIGGER %1_update_noted AFTER UPDATE ON %1 BEGIN %2 %3 END"_s.arg(
+            name, sqliteBump(u"new", column), sqliteBump(u"old", column, u"old.%1 <> new.%1"_s.arg(id))),
         u"CREATE TRIGGER %1_delete_noted AFTER DELETE ON %1 BEGIN %2 END"_s.arg(name, sqliteBump(u"old", column)),
     };
 }
 
 // PostgreSQL: a notification naming the vendor, which the server delivers
 // only when the writing transaction commits (and once per vendor).
-const QString PostgresNotify = u"CREATE FUNCTION vendor_changes_notify() RETURNS trigger LANGUAGE plpgsql AS $$\n"
-                               u"BEGIN\n"
-                               u"  IF TG_TABLE_NAME = 'vendors' THEN\n"
-                               u"    IF TG_OP <> 'INSERT' THEN PERFORM pg_notify('vendor_changes', OLD.id::text); END IF;\n"
-                               u"    IF TG_OP <> 'DELETE' THEN PERFORM pg_notify('vendor_changes', NEW.id::text); END IF;\n"
-                               u"  ELSE\n"
-                               u"    IF TG_OP <> 'INSERT' THEN PERFORM pg_notify('vendor_changes', "
-                               u"OLD.vendor_id::text); END IF;\n"
-                               u"    IF TG_OP <> 'DELETE' THEN PERFORM pg_notify('vendor_changes', "
-                               u"NEW.vendor_id::text); END IF;\n"
-                               u"  END IF;\n"
-                               u"  RETURN NULL;\n"
-                               u"END $$"_s;
+const QString PostgresNotify =
+    u"CREATE FUNCTION vendor_changes_notify() RETURNS trigger LANGUAGE plpgsql AS $$\n"
+    u"BEGIN\n"
+    u"  IF TG_TABLE_NAME = 'vendors' THEN\n"
+    u"    IF TG_OP <> 'INSERT' THEN PERFORM pg_notify('vendor_changes', OLD.id::text); END IF;\n"
+    u"    IF TG_OP <> 'DELETE' THEN PERFORM pg_notify('vendor_changes', NEW.id::text); END IF;\n"
+    u"  ELSE\n"
+    u"    IF TG_OP <> 'INSERT' THEN PERFORM pg_notify('vendor_changes', "
+    u"OLD.vendor_id::text); END IF;\n"
+    u"    IF TG_OP <> 'DELETE' THEN PERFORM pg_notify('vendor_changes', "
+    u"NEW.vendor_id::text); END IF;\n"
+    u"  END IF;\n"
+    u"  RETURN NULL;\n"
+    u"END $$"_s;
 
 QString postgresTrigger(const char16_t *table)
 {

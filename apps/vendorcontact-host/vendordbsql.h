@@ -5,6 +5,7 @@
 // driver's own text kept for the dialog's Details.
 
 #include "databaseerror.h"
+#include "vendordatabase.h"
 
 #include <QtCore/QLoggingCategory>
 #include <QtCore/QVariantList>
@@ -12,11 +13,34 @@
 #include <QtSql/QSqlError>
 #include <QtSql/QSqlQuery>
 
+#include <array>
+#include <optional>
+
 namespace VendorContactHost {
 
 Q_DECLARE_LOGGING_CATEGORY(lcVendorDatabase)
 
 namespace DbSql {
+
+using namespace Qt::Literals::StringLiterals;
+
+/// A failure of the data rather than of the database.
+inline ZebVendorContact::Error failure(const QString &message)
+{
+    return ZebVendorContact::Error(ZebVendorContact::Error::Code::InvalidArgument, message);
+}
+
+/// The address columns after the id, in the order of the exchange fields.
+inline constexpr std::array<const char16_t *, 13> AddressColumns { u"type_id", u"name", u"street1", u"street2", u"city",
+    u"country", u"state_id", u"postal_code", u"phone", u"fax", u"email", u"phone2", u"cell" };
+
+inline QString columnList()
+{
+    QStringList names;
+    for (const char16_t *name : AddressColumns)
+        names << QString::fromUtf16(name);
+    return names.join(u", ");
+}
 
 /// SQLite's primary result code carried by a Qt error (0 when there is none).
 int sqliteCode(const QSqlError &error);
@@ -64,10 +88,44 @@ private:
     QSqlQuery m_query;
 };
 
+/*!
+ * The address table of the vendor's load text (each record ended by the
+ * record separator), written straight from SQLite's values into one UTF-8
+ * buffer: no value object per value. Fills the snapshot's row versions and
+ * address count. Nothing when a value could not travel as it is (NULL, a
+ * number that is no small whole number, text longer than its field, a
+ * separator inside a value): the caller then reads value by value, whose
+ * refusal names the value. The separators must be single characters.
+ */
+std::optional<QString> sqliteAddressTable(const QSqlDatabase &db, const QString &location, qint32 vendorId,
+    const ZebVendorContact::ExchangeSeparators &separators, VendorSnapshot &snapshot);
+
+/// The same from PostgreSQL, through libpq on the connection Qt's driver
+/// opened: the rows in libpq's text form, no QVariant per value.
+std::optional<QString> postgresAddressTable(const QSqlDatabase &db, const QString &location, qint32 vendorId,
+    const ZebVendorContact::ExchangeSeparators &separators, VendorSnapshot &snapshot);
+
 /// Ends the open transaction on `db` without its changes. Used on the way
 /// out of a failure, so its own failure (a connection already gone) is
 /// only logged: the first failure is the one the user needs.
 void rollback(const QSqlDatabase &db);
 
 } // namespace DbSql
+
+template<typename Read> auto VendorDatabase::reading(Read &&read) const
+{
+    try {
+        return read();
+    } catch (const DatabaseError &error) {
+        // A server restart ends the connection: open it again, once, and
+        // read again; a second failure is the user's to know.
+        if (error.trouble() != DatabaseError::Trouble::ConnectionLost &&
+            error.trouble() != DatabaseError::Trouble::Other)
+            throw;
+        if (!reconnectIfLost())
+            throw;
+    }
+    return read();
+}
+
 } // namespace VendorContactHost

@@ -1,0 +1,242 @@
+// Reading the address book: the vendor list, a vendor as values, a vendor
+// as the control's load text (written by the database), and the current
+// values of addresses another session changed.
+
+#include "vendordatabase.h"
+#include "vendordbsql.h"
+
+namespace VendorContactHost {
+
+using namespace Qt::Literals::StringLiterals;
+using DbSql::AddressColumns;
+using DbSql::columnList;
+using DbSql::failure;
+using ZebVendorContact::ContactAddress;
+using ZebVendorContact::ExchangeSeparators;
+
+namespace {
+
+/// Reads a whole number the control can hold; NULL or anything else is bad
+/// data. `where()` names the value, and is called only then: a large vendor
+/// has half a million values.
+template<typename Where> qint16 smallNumber(const QVariant &value, Where &&where)
+{
+    bool ok = false;
+    const int number = value.toInt(&ok);
+    if (value.isNull() || !ok || number < -32768 || number > 32767)
+        throw failure(VendorDatabase::tr("%1 is %2 where a whole number from -32768 to 32767 is expected.")
+                          .arg(where(), value.isNull() ? u"NULL"_s : u"\"%1\""_s.arg(value.toString())));
+    return qint16(number);
+}
+
+template<typename Where> QString textValue(const QVariant &value, Where &&where)
+{
+    if (value.isNull())
+        throw failure(
+            VendorDatabase::tr("%1 is NULL where text is expected; correct it in the database first.").arg(where()));
+    return value.toString();
+}
+
+} // namespace
+
+QList<VendorSummary> VendorDatabase::vendors() const
+{
+    return reading([this] {
+        QSqlQuery query =
+            run(u"SELECT v.id, v.name, (SELECT COUNT(*) FROM addresses a WHERE a.vendor_id = v.id) FROM vendors v "
+                u"ORDER BY v.name, v.id"_s,
+                {}, tr("Reading the vendors"));
+        QList<VendorSummary> result;
+        QHash<qint32, qsizetype> rows;
+        while (query.next()) {
+            rows.insert(query.value(0).toInt(), result.size());
+            result.append({ query.value(0).toInt(),
+                textValue(query.value(1), [&] { return tr("The name of vendor %1").arg(query.value(0).toString()); }),
+                query.value(2).toInt(), {} });
+        }
+        // The search box finds a vendor by any of its cities too.
+        QSqlQuery cities = run(u"SELECT DISTINCT vendor_id, city FROM addresses"_s, {}, tr("Reading the vendors"));
+        while (cities.next()) {
+            if (const auto row = rows.constFind(cities.value(0).toInt()); row != rows.cend())
+                result[*row].searchText += cities.value(1).toString() + u'\n';
+        }
+        return result;
+    });
+}
+
+VendorSnapshot VendorDatabase::loadVendor(qint32 vendorId) const
+{
+    return reading([&] { return readVendor(vendorId); });
+}
+
+void VendorDatabase::readVendorHeader(qint32 vendorId, VendorSnapshot &snapshot) const
+{
+    snapshot.vendorId = vendorId;
+    {
+        QSqlQuery query = run(u"SELECT name FROM vendors WHERE id = ?"_s, { vendorId }, tr("Reading the vendor"));
+        if (!query.next())
+            throw failure(tr("There is no vendor %1 in the %2.").arg(vendorId).arg(m_description));
+        snapshot.vendorName = textValue(query.value(0), [&] { return tr("The name of vendor %1").arg(vendorId); });
+    }
+    {
+        QSqlQuery query = run(u"SELECT id, name FROM contact_types ORDER BY id"_s, {}, tr("Reading the contact types"));
+        while (query.next()) {
+            auto where = [&](const char16_t *column) {
+                return [&query, column] {
+                    return tr("Contact type %1, column %2").arg(query.value(0).toString(), QString::fromUtf16(column));
+                };
+            };
+            snapshot.types.append(
+                { smallNumber(query.value(0), where(u"id")), textValue(query.value(1), where(u"name")) });
+        }
+    }
+    {
+        QSqlQuery query =
+            run(u"SELECT id, country, code, name FROM states ORDER BY id"_s, {}, tr("Reading the states"));
+        while (query.next()) {
+            auto where = [&](const char16_t *column) {
+                return [&query, column] {
+                    return tr("State %1, column %2").arg(query.value(0).toString(), QString::fromUtf16(column));
+                };
+            };
+            snapshot.states.append(
+                { smallNumber(query.value(0), where(u"id")), smallNumber(query.value(1), where(u"country")),
+                    textValue(query.value(2), where(u"code")), textValue(query.value(3), where(u"name")) });
+        }
+    }
+}
+
+void VendorDatabase::readAddressRows(QSqlQuery &query, const QString &vendorText, QList<ContactAddress> &addresses,
+    QHash<QString, qint64> &rowVersions) const
+{
+    while (query.next()) {
+        ContactAddress a;
+        a.addressId = query.value(0).toString();
+        a.vendorId = vendorText;
+        auto column = [&a](int index) {
+            return [&a, index] {
+                return tr("Address %1, column %2").arg(a.addressId, QString::fromUtf16(AddressColumns[index]));
+            };
+        };
+        auto textAt = [&](int index) { return textValue(query.value(index + 2), column(index)); };
+        auto optionalAt = [&](int index) -> std::optional<qint16> {
+            const QVariant value = query.value(index + 2);
+            if (value.isNull())
+                return std::nullopt;
+            return smallNumber(value, column(index));
+        };
+        a.typeId = smallNumber(query.value(2), column(0));
+        a.name = textAt(1);
+        a.street1 = textAt(2);
+        a.street2 = textAt(3);
+        a.city = textAt(4);
+        a.country = optionalAt(5);
+        a.stateId = optionalAt(6);
+        a.postalCode = textAt(7);
+        a.phone = textAt(8);
+        a.fax = textAt(9);
+        a.email = textAt(10);
+        a.phone2 = textAt(11);
+        a.cell = textAt(12);
+        rowVersions.insert(a.addressId, query.value(1).toLongLong());
+        addresses.append(std::move(a));
+    }
+}
+
+VendorSnapshot VendorDatabase::readVendor(qint32 vendorId) const
+{
+    VendorSnapshot snapshot;
+    readVendorHeader(vendorId, snapshot);
+    {
+        // A large vendor grows its lists and the version index by tens of
+        // thousands of entries: size them once.
+        QSqlQuery count =
+            run(u"SELECT COUNT(*) FROM addresses WHERE vendor_id = ?"_s, { vendorId }, tr("Counting the addresses"));
+        const qsizetype expected = count.next() ? count.value(0).toLongLong() : 0;
+        snapshot.addresses.reserve(expected);
+        snapshot.rowVersions.reserve(expected);
+    }
+    QSqlQuery query =
+        run(u"SELECT id, row_version, "_s + columnList() + u" FROM addresses WHERE vendor_id = ? ORDER BY id"_s,
+            { vendorId }, tr("Reading the addresses"));
+    readAddressRows(query, QString::number(vendorId), snapshot.addresses, snapshot.rowVersions);
+    snapshot.addressCount = int(snapshot.addresses.size());
+    return snapshot;
+}
+
+VendorLoad VendorDatabase::loadVendorText(qint32 vendorId, const ExchangeSeparators &separators) const
+{
+    return reading([&] {
+        if (std::optional<VendorLoad> load = loadTextFromDatabase(vendorId, separators))
+            return std::move(*load);
+        // The slow way, value by value: the same text, or the refusal
+        // naming the value.
+        VendorLoad load;
+        load.snapshot = readVendor(vendorId);
+        load.text = ZebVendorContact::buildLoadText(
+            load.snapshot.addresses, load.snapshot.types, load.snapshot.states, separators);
+        load.snapshot.addresses.clear();
+        return load;
+    });
+}
+
+std::optional<VendorLoad> VendorDatabase::loadTextFromDatabase(
+    qint32 vendorId, const ExchangeSeparators &separators) const
+{
+    // With one-character separators, counting them in the text tells
+    // whether any value holds one; longer ones could also form across two
+    // values, which only the value-by-value check sees.
+    const QString &field = separators.field;
+    const QString &record = separators.record;
+    const QString &table = separators.table;
+    if (field.size() != 1 || record.size() != 1 || table.size() != 1 || field == record || field == table ||
+        record == table)
+        return std::nullopt;
+    VendorLoad load;
+    readVendorHeader(vendorId, load.snapshot);
+    VendorSnapshot &snapshot = load.snapshot;
+    std::optional<QString> addressTable = isPostgreSql()
+        ? DbSql::postgresAddressTable(connection(), m_location, vendorId, separators, snapshot)
+        : DbSql::sqliteAddressTable(connection(), m_location, vendorId, separators, snapshot);
+    if (!addressTable)
+        return std::nullopt;
+    // The types and states are few: the library's writer adds them, with
+    // its checks.
+    load.text =
+        *std::move(addressTable) + ZebVendorContact::buildLoadText({}, snapshot.types, snapshot.states, separators);
+    return load;
+}
+
+CurrentAddresses VendorDatabase::currentAddresses(qint32 vendorId, const QStringList &addressIds) const
+{
+    return reading([&] {
+        CurrentAddresses current;
+        QList<qint64> ids;
+        for (const QString &id : addressIds) {
+            bool ok = false;
+            const qint64 number = id.toLongLong(&ok);
+            if (ok)
+                ids << number;
+        }
+        // A few hundred values per statement keep every engine's limit on
+        // bound values far away.
+        for (qsizetype from = 0; from < ids.size(); from += 500) {
+            const QList<qint64> chunk = ids.mid(from, 500);
+            QVariantList values { vendorId };
+            for (const qint64 id : chunk)
+                values << id;
+            QSqlQuery query = run(u"SELECT id, row_version, "_s + columnList() +
+                    u" FROM addresses WHERE vendor_id = ? AND id IN ("_s +
+                    QStringList(chunk.size(), u"?"_s).join(u", ") + u") ORDER BY id"_s,
+                values, tr("Reading the addresses"));
+            readAddressRows(query, QString::number(vendorId), current.addresses, current.rowVersions);
+        }
+        for (const qint64 id : std::as_const(ids)) {
+            if (!current.rowVersions.contains(QString::number(id)))
+                current.deleted << QString::number(id);
+        }
+        return current;
+    });
+}
+
+} // namespace VendorContactHost
