@@ -21,6 +21,10 @@ namespace ZebVendorContact {
  * set is allowed. Typed or pasted text beyond the limit is cut at the limit,
  * as maxLength would; an edit of which nothing is left is refused, which
  * keeps the undo history.
+ *
+ * The user's edits never bring in U+0000 or another C0 control character
+ * except tab: a paste drops them and keeps the rest, so what the user sees
+ * is what stays.
  */
 class TypingLimitValidator final : public QValidator
 {

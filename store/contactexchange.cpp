@@ -8,6 +8,7 @@
 #include <array>
 #include <cstdlib>
 #include <functional>
+#include <utility>
 
 namespace ZebVendorContact {
 
@@ -33,12 +34,56 @@ Error refusal(const QString &message, Error::Code code = Error::Code::InvalidArg
     return Error(code, message);
 }
 
+/// `text` for a message: U+0000 and lone surrogates shown as U+FFFD.
+QString printable(QStringView text)
+{
+    QString shown = text.toString();
+    for (qsizetype i = 0; i < shown.size(); ++i) {
+        const bool pair = shown.at(i).isHighSurrogate() && i + 1 < shown.size() && shown.at(i + 1).isLowSurrogate();
+        if (pair)
+            ++i;
+        else if (shown.at(i).isNull() || shown.at(i).isSurrogate())
+            shown[i] = QChar::ReplacementCharacter;
+    }
+    return shown;
+}
+
 QString quoted(QStringView text)
 {
     constexpr qsizetype Shown = 40;
     if (text.size() <= Shown)
         return u'"' + text.toString() + u'"';
     return u'"' + text.left(Shown).toString() + u"\u2026\" (%1 characters)"_s.arg(text.size());
+}
+
+/// What in `value` no database keeps as written: U+0000 (a NUL ends the
+/// text in C interfaces and cuts a statement) or half of a surrogate pair
+/// (not a character; drivers turn it into U+FFFD). Empty when it holds neither.
+QString unstorableCharacter(QStringView value)
+{
+    for (qsizetype i = 0; i < value.size(); ++i) {
+        const QChar character = value.at(i);
+        if (character.isHighSurrogate() && i + 1 < value.size() && value.at(i + 1).isLowSurrogate()) {
+            ++i;
+            continue;
+        }
+        if (character.isNull())
+            return u"U+0000 (NUL) at character %1"_s.arg(i + 1);
+        if (character.isSurrogate())
+            return u"U+%1, half of a surrogate pair, at character %2"_s
+                .arg(QString::number(character.unicode(), 16).toUpper())
+                .arg(i + 1);
+    }
+    return {};
+}
+
+/// Throws when `value` holds a character no database keeps as written;
+/// `where()` names the record and the field.
+template<typename Where> void checkStorable(QStringView value, const Where &where)
+{
+    const QString character = unstorableCharacter(value);
+    if (!character.isEmpty())
+        throw refusal(u"%1 holds %2, which no database keeps as written."_s.arg(where(), character));
 }
 
 QString number(const std::optional<qint16> &value)
@@ -293,6 +338,10 @@ QString buildLoadText(const QList<ContactAddress> &addresses, const QList<Contac
         const int count = a.changeFlag.isEmpty() ? FieldCount - 1 : FieldCount;
         for (int f = 0; f < count; ++f) {
             const FieldDefinition &field = fields.at(std::size_t(f));
+            checkStorable(values[f], [&] {
+                return u"Contact address %1 (AddressID %2), field %3"_s.arg(r + 1).arg(
+                    quoted(printable(a.addressId)), field.name.toString());
+            });
             if (!field.isInteger && values[f].size() > field.size)
                 throw refusal(u"Contact address %1 (AddressID %2), field %3: %4 is longer than the %5 characters "
                               u"the field holds."_s.arg(r + 1)
@@ -305,12 +354,15 @@ QString buildLoadText(const QList<ContactAddress> &addresses, const QList<Contac
     }
     readsBack = writer.endTable(false) && readsBack;
     for (const ContactType &type : types) {
+        checkStorable(type.name, [&] { return u"Contact type id %1, field name"_s.arg(type.id); });
         writer.value(NumberText(type.id).view());
         writer.value(type.name);
         readsBack = writer.endRecord() && readsBack;
     }
     readsBack = writer.endTable(false) && readsBack;
     for (const ContactState &state : states) {
+        for (const auto &[value, name] : { std::pair { &state.code, u"code" }, std::pair { &state.name, u"name" } })
+            checkStorable(*value, [&] { return u"State id %1, field %2"_s.arg(state.id).arg(name); });
         writer.value(NumberText(state.id).view());
         writer.value(NumberText(state.country).view());
         writer.value(state.code);
@@ -348,6 +400,11 @@ QList<ContactAddress> parseExport(const QString &exportText, const ExchangeSepar
                           u"separator %3)."_s.arg(e + 1)
                               .arg(values.size())
                               .arg(quoted(separators.field)));
+        for (int field = 0; field < ExportedValues; ++field)
+            checkStorable(values.at(field), [&] {
+                return u"Entry %1 of the export (AddressID %2), field %3"_s.arg(e + 1).arg(
+                    quoted(printable(values.at(AddressID))), fieldDefinitions().at(std::size_t(field)).name.toString());
+            });
         auto wholeNumber = [&](int field, bool emptyAllowed) -> std::optional<qint16> {
             const QStringView text = values.at(field);
             if (emptyAllowed && text.isEmpty())

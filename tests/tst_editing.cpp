@@ -98,6 +98,7 @@ private Q_SLOTS:
     void typingStopsAtTheLimit_data();
     void typingStopsAtTheLimit();
     void longLoadedValueShownAndSavedWhole();
+    void pasteIsCutAtTheLimit_data();
     void pasteIsCutAtTheLimit();
 
     void hostForbidsWhileAdding();
@@ -417,10 +418,10 @@ void TestEditing::emptySeparatorsNeverMatch()
 {
     Panel panel;
     panel.control->LetVendorIDNMode(77, true);
-    // Multi-character separators, and a control character.
-    panel.control->LetContactAddress(QStringLiteral("1<f>77<f>3<f>A<f>S<f><f>C<f>1<f>14\x1e^^3<f>Head office\x1e^^"
-                                                    "14<f>1<f>IL<f>Illinois\x1e"),
-        QStringLiteral("<f>"), QStringLiteral("\x1e"), QStringLiteral("^^"));
+    // Multi-character separators, and a control character (tab, the one an entry takes).
+    panel.control->LetContactAddress(QStringLiteral("1<f>77<f>3<f>A<f>S<f><f>C<f>1<f>14\t^^3<f>Head office\t^^"
+                                                    "14<f>1<f>IL<f>Illinois\t"),
+        QStringLiteral("<f>"), QStringLiteral("\t"), QStringLiteral("^^"));
     QCOMPARE(panel.rows(), 1);
     panel.click(panel.d->cmdAdd);
     panel.fillRequired(QStringLiteral("a<f"));
@@ -431,11 +432,11 @@ void TestEditing::emptySeparatorsNeverMatch()
 
     panel.click(panel.d->cmdAdd);
     panel.fillRequired(QStringLiteral("x"));
-    panel.txt(9)->insert(QStringLiteral("a\x1e"));
+    panel.txt(9)->insert(QStringLiteral("a\t"));
     panel.click(panel.d->cmdAdd);
     QCOMPARE(panel.boxes->shown.size(), std::size_t(1));
     QCOMPARE(panel.boxes->shown[0].prompt,
-        QStringLiteral("Contact E-Mail cannot contain the record separator \"<U+001E>\"."));
+        QStringLiteral("Contact E-Mail cannot contain the record separator \"<U+0009>\"."));
 
     // A load with empty separators: no entry can contain them.
     Panel other;
@@ -729,22 +730,42 @@ void TestEditing::longLoadedValueShownAndSavedWhole()
     QCOMPARE(panel.cell(0, 9), postalCode);
 }
 
+void TestEditing::pasteIsCutAtTheLimit_data()
+{
+    QTest::addColumn<QString>("clipboard");
+    QTest::addColumn<QString>("atTheEnd"); // pasted after "12"
+    QTest::addColumn<QString>("inTheMiddle"); // pasted between "12" and "34"
+    QTest::newRow("cut at the limit") << "ABCDEFGHIJKLMNOP"
+                                      << "12ABCDEFGH"
+                                      << "12ABCDEF34";
+    // Tab stays; NUL and the other C0 controls go, and the rest is kept.
+    QTest::newRow("controls dropped") << QStringLiteral("A\0B\x01\tC\nD\x1f"
+                                                        "EFGHIJ")
+                                      << "12AB\tCDEFG"
+                                      << "12AB\tCDE34";
+    QTest::newRow("only controls") << QStringLiteral("\0\r\n") << "12"
+                                   << "1234";
+}
+
 void TestEditing::pasteIsCutAtTheLimit()
 {
+    QFETCH(QString, clipboard);
+    QFETCH(QString, atTheEnd);
+    QFETCH(QString, inTheMiddle);
     LoadedPanel panel;
     panel.click(panel.d->cmdAdd);
-    QApplication::clipboard()->setText(QStringLiteral("ABCDEFGHIJKLMNOP"));
+    QApplication::clipboard()->setText(clipboard);
     panel.type(6, QStringLiteral("12"));
     panel.txt(6)->setFocus();
     QTest::keySequence(panel.txt(6), QKeySequence::Paste);
-    if (QApplication::clipboard()->text() != u"ABCDEFGHIJKLMNOP")
+    if (QApplication::clipboard()->text() != clipboard)
         QSKIP("no clipboard on this platform");
-    QCOMPARE(panel.txt(6)->text(), QStringLiteral("12ABCDEFGH"));
+    QCOMPARE(panel.txt(6)->text(), atTheEnd);
     // Pasting in the middle keeps the text after the cursor.
     panel.retype(6, QStringLiteral("1234"));
     panel.txt(6)->setCursorPosition(2);
     QTest::keySequence(panel.txt(6), QKeySequence::Paste);
-    QCOMPARE(panel.txt(6)->text(), QStringLiteral("12ABCDEF34"));
+    QCOMPARE(panel.txt(6)->text(), inTheMiddle);
 }
 
 void TestEditing::hostForbidsWhileAdding()

@@ -675,6 +675,15 @@ void TestExchange::helperRefusals_data()
         << usual << QString() << u"1|77|3|N|S||C|1|14||||||~2|77"_s << u"Entry 2 of the export does not end"_s;
     QTest::newRow("export type not a number")
         << usual << QString() << u"1|77|x|N|S||C|1|14||||||~"_s << u"(AddressID \"1\"), field Type"_s;
+    // No database keeps these as written: a NUL cuts the statement, a lone
+    // surrogate becomes U+FFFD.
+    QTest::newRow("NUL in a value") << usual << u"A\0B"_s << QString()
+                                    << u"Contact address 2 (AddressID \"502\"), field Name holds U+0000 (NUL)"_s;
+    QTest::newRow("export with a NUL") << usual << QString() << u"1|77|3|N|S||C\0|1|14||||||~"_s
+                                       << u"Entry 1 of the export (AddressID \"1\"), field City holds U+0000"_s;
+    QTest::newRow("export with a lone surrogate")
+        << usual << QString() << u"1|77|3|N|S||C|1|14|||||\xd83d|~"_s
+        << u"(AddressID \"1\"), field Phone2 holds U+D83D, half of a surrogate pair, at character 1"_s;
 }
 
 void TestExchange::helperRefusals()

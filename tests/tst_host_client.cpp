@@ -18,6 +18,10 @@
 
 #include <memory>
 
+#include <pwd.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 using namespace ZebVendorContact::Client;
 
 namespace {
@@ -62,6 +66,7 @@ private Q_SLOTS:
         QTest::newRow("XDG_DATA_HOME") << QByteArray("/srv/xdg-data") << QStringLiteral("/srv/xdg-data");
         QTest::newRow("unset") << QByteArray() << QStringLiteral("<home>/.local/share");
         QTest::newRow("relative, so ignored") << QByteArray("relative/data") << QStringLiteral("<home>/.local/share");
+        QTest::newRow("empty, so ignored") << QByteArray("") << QStringLiteral("<home>/.local/share");
     }
 
     void registrationFileLocation()
@@ -211,6 +216,55 @@ private Q_SLOTS:
         QString error;
         QVERIFY(!ControlHandle::create(QLatin1StringView(ClassId), nullptr, &error));
         QVERIFY2(error.contains(expectedInMessage), qPrintable(error));
+    }
+
+    void libraryPathTrust_data()
+    {
+        QTest::addColumn<QString>("change");
+        QTest::addColumn<QString>("refusal"); // empty: still registered and loaded
+        QTest::newRow("trusted folder and link") << QString() << QString();
+        QTest::newRow("folder of another user")
+            << QStringLiteral("chown lib") << QStringLiteral("/lib belongs to another user");
+        QTest::newRow("folder others may write")
+            << QStringLiteral("chmod 0777 lib") << QStringLiteral("/lib is a folder other users may write");
+        QTest::newRow("folder the group may write")
+            << QStringLiteral("chmod 0775 lib") << QStringLiteral("/lib is a folder other users may write");
+        QTest::newRow("sticky folder others may write") << QStringLiteral("chmod 01777 lib") << QString();
+        QTest::newRow("link of another user")
+            << QStringLiteral("chown lib/libZ.so") << QStringLiteral("/lib/libZ.so belongs to another user");
+        QTest::newRow("library of another user")
+            << QStringLiteral("copy and chown lib/libZ.so") << QStringLiteral("/lib/libZ.so belongs to another user");
+    }
+
+    void libraryPathTrust()
+    {
+        QFETCH(QString, change);
+        QFETCH(QString, refusal);
+        const passwd *nobody = ::getpwnam("nobody");
+        if (change.contains(u"chown") && (::geteuid() != 0 || !nobody)) {
+            QSKIP("needs a second user: run as root, with a user nobody");
+        }
+        // lib/libZ.so, a link to the real library in a folder of the user's own.
+        const QString folder = m_dataHome->filePath(QStringLiteral("lib")), link = folder + u"/libZ.so";
+        QVERIFY(QDir().mkdir(folder) && ::chmod(QFile::encodeName(folder), 0755) == 0);
+        QVERIFY(QFile::link(QFileInfo(libraryFile).absoluteFilePath(), link));
+        QString error;
+        QVERIFY2(registerLibrary(link, &error), qPrintable(error));
+        const QByteArray target = QFile::encodeName(m_dataHome->filePath(change.section(u' ', -1)));
+        if (change.startsWith(u"copy")) {
+            QVERIFY(QFile::remove(link) && QFile::copy(libraryFile, link));
+        }
+        if (change.contains(u"chown")) {
+            QCOMPARE(::lchown(target, nobody->pw_uid, nobody->pw_gid), 0);
+        } else if (!change.isEmpty()) {
+            QCOMPARE(::chmod(target, change.section(u' ', 1, 1).toUInt(nullptr, 8)), 0);
+        }
+        // Refused when a host loads it, and when it is registered again.
+        QWidget window;
+        QCOMPARE(bool(ControlHandle::create(QLatin1StringView(ProgId), &window, &error)), refusal.isEmpty());
+        QVERIFY2(error.contains(refusal), qPrintable(error));
+        QCOMPARE(registerLibrary(link, &error), refusal.isEmpty());
+        QVERIFY2(error.contains(refusal), qPrintable(error));
     }
 
     void registerRefusesWhatIsNoComponent_data()

@@ -192,6 +192,32 @@ private Q_SLOTS:
         QCOMPARE(readRegistry()[u"classes"][classId][u"library"].toString(), loadedLibraryPath());
     }
 
+    void registerAsRecordsOnlyAPathToThisLibrary_data()
+    {
+        QTest::addColumn<QString>("path"); // <link>: a link to this library, <copy>: another copy of it
+        QTest::addColumn<int>("status");
+        QTest::newRow("through a link") << QStringLiteral("<link>") << int(ZVC_S_OK);
+        QTest::newRow("another copy of the file") << QStringLiteral("<copy>") << int(ZVC_E_REGISTRATION);
+        QTest::newRow("relative path") << QStringLiteral("libZebVendorContact.so.2") << int(ZVC_E_REGISTRATION);
+    }
+
+    void registerAsRecordsOnlyAPathToThisLibrary()
+    {
+        QFETCH(QString, path);
+        QFETCH(int, status);
+        const auto registerAs = reinterpret_cast<ZvcRegisterServerAsFunction>(m_library.resolve("ZvcRegisterServerAs"));
+        QVERIFY(registerAs);
+        if (path == u"<link>") {
+            path = m_dataHome->filePath(QStringLiteral("link.so"));
+            QVERIFY(QFile::link(loadedLibraryPath(), path));
+        } else if (path == u"<copy>") {
+            path = m_dataHome->filePath(QStringLiteral("copy.so"));
+            QVERIFY(QFile::copy(loadedLibraryPath(), path));
+        }
+        QCOMPARE(int(registerAs(QFile::encodeName(path).constData())), status);
+        QCOMPARE(readRegistry()[u"classes"][classId][u"library"].toString(), status == ZVC_S_OK ? path : QString());
+    }
+
     void corruptRecordIsSetAsideNotLost()
     {
         const QByteArrayList damaged { "{ this is not json", "[1, 2]" }; // the second kept beside the first

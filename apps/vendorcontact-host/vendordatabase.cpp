@@ -3,6 +3,8 @@
 #include "databaseerror.h"
 #include "exchangetext.h"
 
+#include <vendorcontactclient.h>
+
 #include <QtCore/QDir>
 #include <QtCore/QFile>
 #include <QtCore/QFileInfo>
@@ -148,10 +150,8 @@ Location parseLocation(const QString &location)
 
 QString VendorDatabase::defaultLocation()
 {
-    QString dataHome = qEnvironmentVariable("XDG_DATA_HOME");
-    if (dataHome.isEmpty())
-        dataHome = QDir::homePath() + u"/.local/share"_s;
-    return dataHome + u"/ZebVendorContact/vendors.sqlite"_s;
+    // Beside the control's registration record, by the same rule for XDG_DATA_HOME.
+    return ZebVendorContact::Client::dataFolderPath() + u"/vendors.sqlite"_s;
 }
 
 namespace {

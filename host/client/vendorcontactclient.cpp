@@ -4,9 +4,19 @@
 
 #include <ZebVendorContact/componentruntime.h>
 
+#include <QtCore/QDir>
+#include <QtCore/QFile>
 #include <QtCore/QFileInfo>
+#include <QtCore/QHash>
 #include <QtCore/QJsonObject>
-#include <QtCore/QLibrary>
+#include <QtCore/QMutex>
+
+#include <cerrno>
+#include <cstring>
+#include <utility>
+
+#include <dlfcn.h>
+#include <sys/stat.h>
 
 namespace ZebVendorContact::Client {
 
@@ -32,8 +42,71 @@ QString statusText(ZvcStatus status)
     return QStringLiteral("status %1").arg(status);
 }
 
-/// Loads `libraryFile` and calls one of its argument-less entry points.
-bool callRegistrationEntryPoint(const QString &libraryFile, const char *entryPoint, QString *errorMessage)
+using Registration::Descriptor;
+using FileStatus = struct stat;
+
+/// The loaded libraries' descriptors by file, kept open for the life of the
+/// process: the loader knows each library by its /proc/self/fd name, and a
+/// closed number could come back for another file under the same name.
+class LoadedLibraries
+{
+public:
+    static LoadedLibraries &instance()
+    {
+        static LoadedLibraries libraries;
+        return libraries;
+    }
+
+    /// Loads the file behind `file` (once per file), or null with `*why` set.
+    void *load(Descriptor file, const QString &path, QString *why)
+    {
+        FileStatus status {};
+        if (::fstat(file.get(), &status) != 0) {
+            *why = QStringLiteral("cannot inspect %1: %2").arg(path, QString::fromLocal8Bit(std::strerror(errno)));
+            return nullptr;
+        }
+        const QMutexLocker locker(&m_mutex);
+        const FileKey key { status.st_dev, status.st_ino };
+        const auto kept = m_descriptors.constFind(key);
+        const int descriptor = kept != m_descriptors.cend() ? kept.value() : file.get();
+        // No RTLD_GLOBAL: the library's symbols stay its own.
+        void *handle = ::dlopen(Registration::loaderPath(descriptor).constData(), RTLD_NOW | RTLD_LOCAL);
+        if (!handle) {
+            *why = QStringLiteral("cannot load %1: %2").arg(path, QString::fromLocal8Bit(::dlerror()));
+            return nullptr;
+        }
+        if (kept == m_descriptors.cend()) {
+            m_descriptors.insert(key, file.release());
+        }
+        return handle;
+    }
+
+private:
+    using FileKey = std::pair<dev_t, ino_t>;
+    QMutex m_mutex;
+    QHash<FileKey, int> m_descriptors;
+};
+
+/// Loads the library at `path` only after the whole path has been checked,
+/// and then exactly the file that was checked: a link or file swapped in
+/// between is never what gets loaded.
+void *loadTrustedLibrary(const QString &path, QString *why)
+{
+    Descriptor file = Registration::openTrustedLibrary(path, why);
+    if (!file.isValid()) {
+        return nullptr;
+    }
+    return LoadedLibraries::instance().load(std::move(file), path, why);
+}
+
+template<typename Function> Function entryPoint(void *library, const char *name)
+{
+    return reinterpret_cast<Function>(::dlsym(library, name));
+}
+
+/// Loads `libraryFile` and calls DllRegisterServer (as ZvcRegisterServerAs,
+/// with the path) or DllUnregisterServer.
+bool callRegistrationEntryPoint(const QString &libraryFile, bool registering, QString *errorMessage)
 {
     const QFileInfo file(libraryFile);
     if (!file.isFile()) {
@@ -41,20 +114,36 @@ bool callRegistrationEntryPoint(const QString &libraryFile, const char *entryPoi
     }
     // An absolute name, so the library registers the path a host can load
     // from any working directory.
-    QLibrary library(file.absoluteFilePath());
-    if (!library.load()) {
-        return fail(errorMessage, library.errorString());
+    const QString path = QDir::cleanPath(file.absoluteFilePath());
+    QString why;
+    void *library = loadTrustedLibrary(path, &why);
+    if (!library) {
+        return fail(errorMessage, QStringLiteral("the library is not loaded: %1").arg(why));
     }
-    const auto function = reinterpret_cast<ZvcDllRegisterServerFunction>(library.resolve(entryPoint));
+    const char *entryPointName = registering ? "DllRegisterServer" : "DllUnregisterServer";
+    const auto function = entryPoint<ZvcDllRegisterServerFunction>(library, entryPointName);
     if (!function) {
-        return fail(
-            errorMessage, QStringLiteral("%1 has no entry point %2").arg(libraryFile, QLatin1StringView(entryPoint)));
+        return fail(errorMessage,
+            QStringLiteral("%1 has no entry point %2").arg(libraryFile, QLatin1StringView(entryPointName)));
     }
-    const ZvcStatus status = function();
+    ZvcStatus status = ZVC_S_OK;
+    if (registering) {
+        // The library sees itself under its /proc/self/fd name, so it is told the path.
+        entryPointName = "ZvcRegisterServerAs";
+        const auto registerAs = entryPoint<ZvcRegisterServerAsFunction>(library, entryPointName);
+        if (!registerAs) {
+            return fail(errorMessage,
+                QStringLiteral("%1 has no entry point ZvcRegisterServerAs (it is older than this host)")
+                    .arg(libraryFile));
+        }
+        status = registerAs(QFile::encodeName(path).constData());
+    } else {
+        status = function();
+    }
     if (status != ZVC_S_OK) {
         return fail(errorMessage,
             QStringLiteral("%1 in %2 failed with %3 (see %4)")
-                .arg(QLatin1StringView(entryPoint), libraryFile, statusText(status), registrationFilePath()));
+                .arg(QLatin1StringView(entryPointName), libraryFile, statusText(status), registrationFilePath()));
     }
     return true;
 }
@@ -70,6 +159,11 @@ QString classIdOfName(const QJsonObject &progIds, const QString &name)
 }
 
 } // namespace
+
+QString dataFolderPath()
+{
+    return Registration::folderPath();
+}
 
 QString registrationFilePath()
 {
@@ -99,12 +193,12 @@ std::optional<RegistrationRecord> findRegistration(const QString &classIdOrProgI
 
 bool registerLibrary(const QString &libraryFile, QString *errorMessage)
 {
-    return callRegistrationEntryPoint(libraryFile, "DllRegisterServer", errorMessage);
+    return callRegistrationEntryPoint(libraryFile, true, errorMessage);
 }
 
 bool unregisterLibrary(const QString &libraryFile, QString *errorMessage)
 {
-    return callRegistrationEntryPoint(libraryFile, "DllUnregisterServer", errorMessage);
+    return callRegistrationEntryPoint(libraryFile, false, errorMessage);
 }
 
 struct ControlHandle::Private
@@ -112,7 +206,7 @@ struct ControlHandle::Private
     // Never unloaded: Qt keeps pointers into a widget library (meta-objects,
     // resources, style caches) beyond its last widget, so the library stays
     // in the process once a control has been created from it.
-    QLibrary library;
+    void *library = nullptr;
     Reference<ZvcControl> control;
 };
 
@@ -124,19 +218,15 @@ std::unique_ptr<ControlHandle> ControlHandle::create(
         return nullptr;
     }
     // Loading runs the library's code in the host: only a file that no other
-    // user can have put there or changed.
+    // user can have put there or changed, and exactly that file.
+    auto d = std::make_unique<Private>();
     QString distrust;
-    if (!Registration::isTrustedLibrary(registration->libraryPath, &distrust)) {
+    d->library = loadTrustedLibrary(registration->libraryPath, &distrust);
+    if (!d->library) {
         fail(errorMessage, QStringLiteral("the registered library is not loaded: %1").arg(distrust));
         return nullptr;
     }
-    auto d = std::make_unique<Private>();
-    d->library.setFileName(registration->libraryPath);
-    if (!d->library.load()) {
-        fail(errorMessage, d->library.errorString());
-        return nullptr;
-    }
-    const auto getClassObject = reinterpret_cast<ZvcDllGetClassObjectFunction>(d->library.resolve("DllGetClassObject"));
+    const auto getClassObject = entryPoint<ZvcDllGetClassObjectFunction>(d->library, "DllGetClassObject");
     if (!getClassObject) {
         fail(errorMessage, QStringLiteral("%1 has no entry point DllGetClassObject").arg(registration->libraryPath));
         return nullptr;

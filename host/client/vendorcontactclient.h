@@ -36,7 +36,14 @@ struct RegistrationRecord
     QString version;
 };
 
-/// The registration record's file, under $XDG_DATA_HOME (or ~/.local/share).
+/// The per-user data folder of ZebVendorContact: $XDG_DATA_HOME/ZebVendorContact,
+/// or ~/.local/share/ZebVendorContact when XDG_DATA_HOME is unset, empty or
+/// relative (the XDG base directory rule: a relative value is ignored). The
+/// registration record lives here, and hosts keep their own per-user files
+/// here too, so that all of them agree on one place.
+QString dataFolderPath();
+
+/// The registration record's file, in dataFolderPath().
 QString registrationFilePath();
 
 /// The registration for a class id (braces optional, case ignored) or a name.

@@ -9,6 +9,7 @@
 #include <ZebVendorContact/componentruntime.h>
 #include <ZebVendorContact/version.h>
 
+#include <QtCore/QFile>
 #include <QtCore/QJsonArray>
 #include <QtCore/QJsonObject>
 #include <QtCore/QtDebug>
@@ -95,17 +96,19 @@ void putTables(
     root.insert(Registration::TypeLibrariesKey, typeLibraries);
 }
 
-ZvcStatus registerServer()
+/// Records `library` as this library's file, once the path has been walked
+/// as a host will walk it and found to lead to this very file.
+ZvcStatus registerServerAs(const QString &library)
 {
-    const QString library = libraryFilePath();
-    if (library.isEmpty()) {
-        return registrationFailed(QStringLiteral("the library cannot find its own file"));
-    }
     // Hosts load what the record names, so only a file no one else can
     // change is recorded.
     QString error;
-    if (!Registration::isTrustedLibrary(library, &error)) {
+    const Registration::Descriptor file = Registration::openTrustedLibrary(library, &error);
+    if (!file.isValid()) {
         return registrationFailed(error);
+    }
+    if (!isLoadedFrom(file.get())) {
+        return registrationFailed(QStringLiteral("%1 is not the library being registered").arg(library));
     }
     const bool updated = Registration::updateRecord(
         [&](QJsonObject &root) {
@@ -121,6 +124,23 @@ ZvcStatus registerServer()
         },
         &error);
     return updated ? ZVC_S_OK : registrationFailed(error);
+}
+
+ZvcStatus registerServer()
+{
+    const QString library = libraryFilePath();
+    if (library.isEmpty()) {
+        return registrationFailed(QStringLiteral("the library cannot find its own file"));
+    }
+    // A host that loaded the library through a descriptor knows the path;
+    // the loader's name for it would be meaningless in another process.
+    if (library.startsWith(u"/proc/")) {
+        return registrationFailed(
+            QStringLiteral("the library was loaded as %1, which names no file to record; register it with "
+                           "ZvcRegisterServerAs and its path")
+                .arg(library));
+    }
+    return registerServerAs(library);
 }
 
 ZvcStatus unregisterServer()
@@ -176,6 +196,14 @@ using namespace ZebVendorContact;
 extern "C" ZEBVENDORCONTACT_EXPORT ZvcStatus DllRegisterServer(void)
 {
     return Runtime::guarded(Runtime::registerServer);
+}
+
+extern "C" ZEBVENDORCONTACT_EXPORT ZvcStatus ZvcRegisterServerAs(const char *libraryPath)
+{
+    if (!libraryPath) {
+        return ZVC_E_INVALIDARG;
+    }
+    return Runtime::guarded([&] { return Runtime::registerServerAs(QFile::decodeName(libraryPath)); });
 }
 
 extern "C" ZEBVENDORCONTACT_EXPORT ZvcStatus DllUnregisterServer(void)

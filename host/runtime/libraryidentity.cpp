@@ -6,6 +6,7 @@
 #include <QtCore/QFileInfo>
 
 #include <dlfcn.h>
+#include <sys/stat.h>
 
 namespace ZebVendorContact::Runtime {
 
@@ -18,6 +19,19 @@ QString libraryFilePath()
         return {};
     }
     return QDir::cleanPath(QFileInfo(QFile::decodeName(info.dli_fname)).absoluteFilePath());
+}
+
+bool isLoadedFrom(int descriptor)
+{
+    Dl_info info {};
+    using FileStatus = struct stat;
+    FileStatus loaded {};
+    FileStatus named {};
+    // The loader's own name for the file: a path it opened, possibly a
+    // descriptor's /proc entry, which still names the same file.
+    return dladdr(reinterpret_cast<void *>(&DllGetClassObject), &info) != 0 && info.dli_fname &&
+        ::stat(info.dli_fname, &loaded) == 0 && ::fstat(descriptor, &named) == 0 && loaded.st_dev == named.st_dev &&
+        loaded.st_ino == named.st_ino;
 }
 
 } // namespace ZebVendorContact::Runtime

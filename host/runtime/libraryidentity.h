@@ -11,4 +11,7 @@ namespace ZebVendorContact::Runtime {
 /// (a symbolic link stays a link, so an upgrade behind it keeps working).
 QString libraryFilePath();
 
+/// Whether `descriptor` refers to the very file this library was loaded from.
+bool isLoadedFrom(int descriptor);
+
 } // namespace ZebVendorContact::Runtime

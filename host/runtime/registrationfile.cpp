@@ -11,7 +11,9 @@
 #include <QtCore/QtDebug>
 
 #include <cerrno>
+#include <climits>
 #include <cstring>
+#include <utility>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -39,11 +41,6 @@ QString dataHome()
         return QDir::cleanPath(fromEnvironment);
     }
     return QDir::homePath() + u"/.local/share";
-}
-
-QString folderPath()
-{
-    return dataHome() + u"/ZebVendorContact";
 }
 
 QByteArray nativePath(const QString &path)
@@ -83,6 +80,136 @@ QString distrust(const QString &path, const FileStatus &status, mode_t wantedTyp
     }
     return {};
 }
+
+bool ownedByUserOrRoot(const FileStatus &status)
+{
+    return status.st_uid == 0 || status.st_uid == geteuid();
+}
+
+/// Why the walk towards a library must not pass `status`, reached as `shown`;
+/// empty when it may. A link's own mode bits mean nothing, only its owner.
+QString libraryPathDistrust(const QString &shown, const FileStatus &status, bool last)
+{
+    if (!ownedByUserOrRoot(status)) {
+        return QStringLiteral("%1 belongs to another user").arg(shown);
+    }
+    if (S_ISLNK(status.st_mode)) {
+        return {};
+    }
+    if (!last) {
+        if (!S_ISDIR(status.st_mode)) {
+            return QStringLiteral("%1 is not a folder").arg(shown);
+        }
+        // In a sticky folder others cannot rename or remove what they do not
+        // own, and the next name is checked on its own.
+        if (othersCanWrite(status.st_mode) && (status.st_mode & S_ISVTX) == 0) {
+            return QStringLiteral("%1 is a folder other users may write (chmod go-w %1)").arg(shown);
+        }
+        return {};
+    }
+    if (!S_ISREG(status.st_mode)) {
+        return QStringLiteral("%1 is not a regular file").arg(shown);
+    }
+    if (othersCanWrite(status.st_mode)) {
+        return QStringLiteral("%1 is writable by other users (chmod go-w %1)").arg(shown);
+    }
+    return {};
+}
+
+/// Walks a library path from the root one name at a time, each opened
+/// relative to the folder before it and never through a link, so that what
+/// was checked is what the next step stands on.
+class LibraryWalk
+{
+public:
+    explicit LibraryWalk(const QString &path)
+        : m_path(path)
+        , m_pending(path.split(u'/', Qt::SkipEmptyParts))
+    {
+    }
+
+    Descriptor run(QString *why)
+    {
+        if (!startAtRoot(why)) {
+            return {};
+        }
+        while (!m_pending.isEmpty()) {
+            const QString name = m_pending.takeFirst();
+            if (name == u".") {
+                continue;
+            }
+            const bool last = m_pending.isEmpty();
+            const QString shown = QDir::cleanPath(m_reached + u'/' + name);
+            Descriptor entry(::openat(m_folder.get(), nativePath(name).constData(), O_PATH | O_NOFOLLOW | O_CLOEXEC));
+            FileStatus status {};
+            if (!entry.isValid() || ::fstat(entry.get(), &status) != 0) {
+                *why = QStringLiteral("%1: %2").arg(shown, systemError());
+                return {};
+            }
+            *why = libraryPathDistrust(shown, status, last);
+            if (!why->isEmpty()) {
+                return {};
+            }
+            if (S_ISLNK(status.st_mode)) {
+                if (!follow(entry, shown, why)) {
+                    return {};
+                }
+            } else if (last) {
+                return entry;
+            } else {
+                m_folder = std::move(entry);
+                m_reached = shown;
+            }
+        }
+        *why = QStringLiteral("%1 is not a regular file").arg(m_path);
+        return {};
+    }
+
+private:
+    // As many as the kernel follows in one path.
+    static constexpr int MaxLinks = 40;
+
+    bool startAtRoot(QString *why)
+    {
+        m_folder = Descriptor(::open("/", O_PATH | O_DIRECTORY | O_CLOEXEC));
+        m_reached = QStringLiteral("/");
+        FileStatus status {};
+        if (!m_folder.isValid() || ::fstat(m_folder.get(), &status) != 0) {
+            *why = QStringLiteral("cannot inspect /: %1").arg(systemError());
+            return false;
+        }
+        *why = libraryPathDistrust(m_reached, status, false);
+        return why->isEmpty();
+    }
+
+    /// Puts the link's target in front of the names still to walk.
+    bool follow(const Descriptor &link, const QString &shown, QString *why)
+    {
+        if (++m_links > MaxLinks) {
+            *why = QStringLiteral("%1: too many symbolic links").arg(m_path);
+            return false;
+        }
+        QByteArray target(PATH_MAX, '\0');
+        const ssize_t length = ::readlinkat(link.get(), "", target.data(), target.size());
+        if (length <= 0 || length >= target.size()) {
+            *why = QStringLiteral("cannot read the link %1: %2").arg(shown, systemError());
+            return false;
+        }
+        target.truncate(length);
+        const QString destination = QFile::decodeName(target);
+        m_pending = destination.split(u'/', Qt::SkipEmptyParts) + m_pending;
+        if (destination.startsWith(u'/')) {
+            return startAtRoot(why);
+        }
+        return true;
+    }
+
+    const QString m_path;
+    QStringList m_pending;
+    Descriptor m_folder;
+    QString m_reached;
+    int m_links = 0;
+};
 
 enum class Presence { Missing, Present, Refused };
 
@@ -186,6 +313,11 @@ bool writeLocked(const QJsonObject &root, QString *error)
 
 } // namespace
 
+QString folderPath()
+{
+    return dataHome() + u"/ZebVendorContact";
+}
+
 QString filePath()
 {
     return folderPath() + u"/registry.json";
@@ -211,32 +343,55 @@ bool sameLibraryFile(const QString &a, const QString &b)
     return QDir::cleanPath(QFileInfo(a).absoluteFilePath()) == QDir::cleanPath(QFileInfo(b).absoluteFilePath());
 }
 
-bool isTrustedLibrary(const QString &path, QString *why)
+Descriptor::Descriptor(Descriptor &&other) noexcept
+    : m_descriptor(std::exchange(other.m_descriptor, -1))
+{
+}
+
+Descriptor &Descriptor::operator=(Descriptor &&other) noexcept
+{
+    if (this != &other) {
+        if (m_descriptor >= 0) {
+            ::close(m_descriptor);
+        }
+        m_descriptor = std::exchange(other.m_descriptor, -1);
+    }
+    return *this;
+}
+
+Descriptor::~Descriptor()
+{
+    if (m_descriptor >= 0) {
+        ::close(m_descriptor);
+    }
+}
+
+int Descriptor::release()
+{
+    return std::exchange(m_descriptor, -1);
+}
+
+Descriptor openTrustedLibrary(const QString &path, QString *why)
 {
     // A relative path would resolve against the host's working directory, a
     // bare name through the library search path: neither is what was registered.
     if (!path.startsWith(u'/')) {
         *why = QStringLiteral("\"%1\" is not an absolute path").arg(path);
-        return false;
+        return {};
     }
-    FileStatus status {};
-    if (::stat(nativePath(path).constData(), &status) != 0) {
-        *why = QStringLiteral("%1: %2").arg(path, systemError());
-        return false;
+    LibraryWalk walk(path);
+    Descriptor file = walk.run(why);
+    // A refusal names the folder or link at fault; the message names the
+    // library it was on the way to as well.
+    if (!file.isValid() && !why->startsWith(path)) {
+        *why = QStringLiteral("%1: %2").arg(path, *why);
     }
-    if (!S_ISREG(status.st_mode)) {
-        *why = QStringLiteral("%1 is not a regular file").arg(path);
-        return false;
-    }
-    if (status.st_uid != 0 && status.st_uid != geteuid()) {
-        *why = QStringLiteral("%1 belongs to another user").arg(path);
-        return false;
-    }
-    if (othersCanWrite(status.st_mode)) {
-        *why = QStringLiteral("%1 is writable by other users (chmod go-w %1)").arg(path);
-        return false;
-    }
-    return true;
+    return file;
+}
+
+QByteArray loaderPath(int descriptor)
+{
+    return "/proc/self/fd/" + QByteArray::number(descriptor);
 }
 
 ReadResult readRecord(QJsonObject *root, QString *error)

@@ -7,7 +7,8 @@
 // The record decides which code a host loads, so it is treated as a trust
 // anchor: its folder and file must be private to the user (0700 and 0600,
 // whatever the umask), are never used through a symbolic link, and a library
-// path is only trusted when it names a regular file no other user can change.
+// path is only trusted when no other user can change the file or anything on
+// the way to it (see openTrustedLibrary()).
 
 #include <QtCore/QJsonObject>
 #include <QtCore/QString>
@@ -23,8 +24,11 @@ inline constexpr QLatin1StringView TypeLibrariesKey { "typeLibraries" };
 inline constexpr QLatin1StringView FormatVersionKey { "formatVersion" };
 inline constexpr int FormatVersion = 1;
 
-/// $XDG_DATA_HOME/ZebVendorContact/registry.json, with the XDG fallback
-/// $HOME/.local/share when the variable is unset, empty or relative.
+/// $XDG_DATA_HOME/ZebVendorContact, with the XDG fallback $HOME/.local/share
+/// when the variable is unset, empty or relative.
+QString folderPath();
+
+/// The record's file in folderPath().
 QString filePath();
 
 /// A class or interface id in the one form the record uses: lower case, with
@@ -34,10 +38,50 @@ QString normalizedId(QStringView id);
 /// Whether two library paths name the same file (symbolic links resolved).
 bool sameLibraryFile(const QString &a, const QString &b);
 
-/// Whether `path` may be stored in the record and loaded from it: an absolute
-/// path to a regular file (links resolved) that belongs to the user or to
-/// root and that no other user may write. Otherwise `*why` says what is wrong.
-bool isTrustedLibrary(const QString &path, QString *why);
+/// An open file descriptor, closed when the object goes.
+class Descriptor
+{
+public:
+    Descriptor() = default;
+    explicit Descriptor(int descriptor)
+        : m_descriptor(descriptor)
+    {
+    }
+    Descriptor(Descriptor &&other) noexcept;
+    Descriptor &operator=(Descriptor &&other) noexcept;
+    Descriptor(const Descriptor &) = delete;
+    Descriptor &operator=(const Descriptor &) = delete;
+    ~Descriptor();
+
+    bool isValid() const { return m_descriptor >= 0; }
+    int get() const { return m_descriptor; }
+    /// Gives up ownership: the descriptor stays open.
+    int release();
+
+private:
+    int m_descriptor = -1;
+};
+
+/// Opens the library file that `path` names, when it may be stored in the
+/// record and loaded from it, walking the path one name at a time without the
+/// kernel following any link:
+///  - the path is absolute;
+///  - every folder on the way and the file itself belong to root or the user;
+///  - no folder on the way may be written by others, unless it is sticky (as
+///    /tmp is): others may then add names to it but not rename or replace
+///    the user's, and the next name on the way must itself pass these rules;
+///  - a symbolic link on the way belongs to root or the user and is followed
+///    by this same walk;
+///  - the file is a regular file no one but its owner may write.
+/// The result refers to the very file that was checked (an O_PATH
+/// descriptor), so nothing swapped in later can be loaded in its place; load
+/// it through loaderPath(). An invalid descriptor, with `*why` naming the path
+/// and what is wrong, otherwise.
+Descriptor openTrustedLibrary(const QString &path, QString *why);
+
+/// "/proc/self/fd/N": the name under which the dynamic loader opens exactly
+/// the file behind `descriptor`.
+QByteArray loaderPath(int descriptor);
 
 enum class ReadResult {
     Read, //!< `*root` holds the record (empty when there is none yet)

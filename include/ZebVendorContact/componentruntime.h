@@ -10,7 +10,9 @@
  * A host (or its installer) loads the library file with dlopen()/QLibrary and
  *
  *  1. calls DllRegisterServer() once, which writes the per-user registration
- *     record (see "Registration record" below); DllUnregisterServer() removes it;
+ *     record (see "Registration record" below), or ZvcRegisterServerAs() when
+ *     it loaded the library through a descriptor; DllUnregisterServer()
+ *     removes it;
  *  2. later reads the record to find the library for the class id or the name
  *     "ZebVendorContact.VendorContact", loads it and calls DllGetClassObject()
  *     for the class factory;
@@ -56,8 +58,10 @@
  * the file are kept as they are. The folder is private to the user (0700) and
  * the file too (0600); changes are made under the lock file registry.json.lock
  * beside it. A record that is a link, is writable by others or cannot be read
- * is refused, and only an absolute path to a regular file that no other user
- * may write is recorded or loaded.
+ * is refused. A library path is recorded or loaded only when every folder
+ * from the root to it, every symbolic link on the way and the file itself
+ * belong to root or the user, no folder on the way may be written by others
+ * (unless sticky, as /tmp is) and no one but its owner may write the file.
  */
 
 #include "zebvendorcontact_export.h"
@@ -195,6 +199,16 @@ extern "C" {
 
 /// Writes this library's class, name and type library into the registration record.
 ZEBVENDORCONTACT_EXPORT ZvcStatus DllRegisterServer(void);
+/*!
+ * Like DllRegisterServer(), but records `libraryPath` (an absolute path in the
+ * file system's encoding) as the library's file. For hosts that load the
+ * library through a descriptor, such as /proc/self/fd/N, so that the file they
+ * checked is the file they load: the loader's name for it then names no file
+ * another process could load. The path must pass the same checks a host makes
+ * before loading and must lead to this very library file; otherwise nothing
+ * is recorded and the result is ZVC_E_REGISTRATION.
+ */
+ZEBVENDORCONTACT_EXPORT ZvcStatus ZvcRegisterServerAs(const char *libraryPath);
 /// Removes the entries that name this library file; entries of other copies stay.
 ZEBVENDORCONTACT_EXPORT ZvcStatus DllUnregisterServer(void);
 /*!
@@ -209,6 +223,7 @@ ZEBVENDORCONTACT_EXPORT ZvcStatus DllCanUnloadNow(void);
 ZEBVENDORCONTACT_EXPORT const char *ZvcLibraryVersion(void);
 
 typedef ZvcStatus (*ZvcDllRegisterServerFunction)(void);
+typedef ZvcStatus (*ZvcRegisterServerAsFunction)(const char *libraryPath);
 typedef ZvcStatus (*ZvcDllUnregisterServerFunction)(void);
 typedef ZvcStatus (*ZvcDllGetClassObjectFunction)(const char *classId, const char *interfaceId, void **object);
 typedef ZvcStatus (*ZvcDllCanUnloadNowFunction)(void);

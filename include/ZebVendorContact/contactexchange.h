@@ -94,9 +94,11 @@ struct ZEBVENDORCONTACT_EXPORT ContactState
  * written under the load's split rule, because it holds a separator or runs
  * into one with its neighbour (SeparatorClash), or is longer than its field
  * holds (ValueTooLong); when a table holds more than 32,767 records
- * (Overflow); when there is no type or no state, which the load needs, or a
- * separator is empty (InvalidArgument). Nothing is returned then: a host
- * never hands the control a text that loads otherwise than it meant.
+ * (Overflow); when there is no type or no state, which the load needs, a
+ * separator is empty, or a value holds U+0000 or half of a surrogate pair,
+ * which no database keeps as written (InvalidArgument). Nothing is returned
+ * then: a host never hands the control a text that loads otherwise than it
+ * meant.
  */
 ZEBVENDORCONTACT_EXPORT QString buildLoadText(const QList<ContactAddress> &addresses, const QList<ContactType> &types,
     const QList<ContactState> &states, const ExchangeSeparators &separators = ExchangeSeparators());
@@ -105,8 +107,10 @@ ZEBVENDORCONTACT_EXPORT QString buildLoadText(const QList<ContactAddress> &addre
  * The addresses of an export of VendorContact::GetContactAddress(), in
  * export order. Every entry must hold exactly fifteen values and end with the
  * record separator; the type must be a whole number, country and state whole
- * numbers or empty. Throws Error naming the entry otherwise (InvalidArgument,
- * or NotAWholeNumber for a number field). The empty text gives no addresses.
+ * numbers or empty; no value may hold U+0000 or half of a surrogate pair,
+ * which no database keeps as written. Throws Error naming the entry (and the
+ * field) otherwise (InvalidArgument, or NotAWholeNumber for a number field).
+ * The empty text gives no addresses.
  */
 ZEBVENDORCONTACT_EXPORT QList<ContactAddress> parseExport(
     const QString &exportText, const ExchangeSeparators &separators = ExchangeSeparators());
