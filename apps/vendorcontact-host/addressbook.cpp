@@ -3,6 +3,7 @@
 
 #include "mainwindow.h"
 
+#include "changenotice.h"
 #include "databasetrouble.h"
 #include "developerdock.h"
 #include "vendorlist.h"
@@ -205,6 +206,7 @@ void MainWindow::handOver(const LoadedVendor &vendor)
     const qint32 vendorId = vendor.snapshot.vendorId;
     const bool editAllowed = m_allowEditing->isChecked();
     m_session->show(vendor);
+    m_changeNotice->hide();
     m_dock->showValues(vendorId, editAllowed, vendor.loadText, m_settings.separators);
     m_dock->letVendorIdAndMode(vendorId, editAllowed);
     const bool whole = m_dock->letContactAddress(vendor.loadText, m_settings.separators);
