@@ -48,7 +48,9 @@ void ChangeNotice::changeEvent(QEvent *event)
 
 void ChangeNotice::retranslate()
 {
-    m_text->setText(tr("%n addresses of this vendor were changed by someone else", nullptr, m_count));
+    // English has no catalog to pick its plural from.
+    m_text->setText(m_count == 1 ? tr("1 address of this vendor was changed by someone else")
+                                 : tr("%n addresses of this vendor were changed by someone else", nullptr, m_count));
     m_show->setText(tr("Show &changes\u2026"));
 }
 

@@ -29,15 +29,12 @@ ConflictDialog::ConflictDialog(const VendorChanges &changes, ChangesAsked when, 
     setObjectName(QStringLiteral("dlgConflicts"));
     setWindowTitle(tr("Changed by someone else"));
     auto *layout = new QVBoxLayout(this);
-    const int count = int(when == ChangesAsked::AtSave ? changes.conflicts().size() : changes.addresses.size());
     auto *intro = new QLabel(when == ChangesAsked::AtSave
-            ? tr("Someone else changed or deleted %n of the addresses you changed in %1 since your last save. "
-                 "Nothing was saved.",
-                  nullptr, count)
+            ? tr("Since your last save, someone else changed or deleted addresses of %1 that you changed too "
+                 "(listed below). Nothing was saved.")
                   .arg(changes.current.vendorName)
-            : tr("Someone else changed %n addresses of %1 while you were working on it. Your unsaved changes "
-                 "are still in the panel.",
-                  nullptr, count)
+            : tr("Someone else changed the addresses of %1 listed below while you were working on it. Your "
+                 "unsaved changes are still in the panel.")
                   .arg(changes.current.vendorName));
     intro->setWordWrap(true);
     layout->addWidget(intro);
@@ -133,6 +130,8 @@ void ConflictDialog::choose(Answer answer)
 
 void ConflictDialog::describeChoices()
 {
+    // Each choice says what it drops. English has no catalog to pick its
+    // plural from, hence the two texts.
     const int recreated = int(resolution().recreate.size());
     int changed = 0;
     int deleted = 0;
@@ -140,17 +139,26 @@ void ConflictDialog::describeChoices()
         ++(change.kind == AddressChange::Kind::Deleted ? deleted : changed);
     const int droppedDeleted = deleted - recreated;
     QStringList lines;
-    lines << (m_when == ChangesAsked::AtSave
-            ? tr("Keep mine saves your version over theirs for %n addresses.", nullptr, changed)
-            : tr("Keep mine keeps your version of %n addresses; the next save writes it over theirs.", nullptr,
-                  changed));
+    if (m_when == ChangesAsked::AtSave)
+        lines << (changed == 1 ? tr("Keep mine saves your version over theirs for 1 address.")
+                               : tr("Keep mine saves your version over theirs for %n addresses.", nullptr, changed));
+    else
+        lines << (changed == 1
+                ? tr("Keep mine keeps your version of 1 address; the next save writes it over theirs.")
+                : tr("Keep mine keeps your version of %n addresses; the next save writes them over theirs.", nullptr,
+                      changed));
     if (droppedDeleted > 0)
-        lines.last() +=
-            QLatin1Char(' ') + tr("It drops your changes to %n addresses they deleted.", nullptr, droppedDeleted);
-    lines << tr("Take theirs drops your changes to these %n addresses; your other unsaved changes stay.", nullptr,
-        changed + droppedDeleted);
+        lines.last() += QLatin1Char(' ') +
+            (droppedDeleted == 1 ? tr("It drops your changes to 1 address they deleted.")
+                                 : tr("It drops your changes to %n addresses they deleted.", nullptr, droppedDeleted));
+    const int theirs = changed + droppedDeleted;
+    lines << (theirs == 1 ? tr("Take theirs drops your changes to this address; your other unsaved changes stay.")
+                          : tr("Take theirs drops your changes to these %n addresses; your other unsaved changes stay.",
+                                nullptr, theirs));
     if (recreated > 0)
-        lines << tr("%n deleted addresses are kept as new addresses with your values.", nullptr, recreated);
+        lines << (recreated == 1 ? tr("The deleted address you ticked is kept as a new address with your values.")
+                                 : tr("The %n deleted addresses you ticked are kept as new addresses with your values.",
+                                       nullptr, recreated));
     lines << tr("Cancel changes nothing.");
     m_drops->setText(lines.join(QLatin1Char('\n')));
 }
