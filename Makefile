@@ -45,8 +45,9 @@ asan: deps
 # the window on the default database ($XDG_DATA_HOME/ZebVendorContact/
 # vendors.sqlite, created with the sample vendors on first run), which keeps
 # what you save between runs. Without one it renders the window offscreen on a
-# fresh database in $(BUILD), writes the screenshot and prints what it loaded
-# and what the control hands back.
+# fresh database in $(BUILD) (--create: nobody is there to be asked before it
+# is created), writes the screenshot and prints what it loaded and what the
+# control hands back.
 DEMO_HOST = $(BUILD)/bin/vendorcontact-host
 DEMO_SCREENSHOT ?= $(BUILD)/demo-screenshot.png
 # DEMO_ARGS go to the host, for instance --language de or --color-scheme dark.
@@ -61,7 +62,7 @@ demo: configure
 	else \
 		echo "No display (neither DISPLAY nor WAYLAND_DISPLAY is set): running the demo host offscreen."; \
 		rm -f $(DEMO_DATABASE) $(DEMO_DATABASE)-wal $(DEMO_DATABASE)-shm; \
-		QT_QPA_PLATFORM=offscreen $(DEMO_HOST) --database sqlite:$(DEMO_DATABASE) \
+		QT_QPA_PLATFORM=offscreen $(DEMO_HOST) --database sqlite:$(DEMO_DATABASE) --create \
 			--screenshot $(DEMO_SCREENSHOT) --print-log --print-export $(DEMO_ARGS) \
 			>$(BUILD)/demo-export.txt 2>$(BUILD)/demo-log.txt; status=$$?; \
 		echo; echo "What the host did (database, vendors, addresses), with the results:"; \

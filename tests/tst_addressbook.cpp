@@ -103,7 +103,7 @@ private:
     QString freshDatabase()
     {
         const QString location = u"sqlite:"_s + path(u"v%1.sqlite"_s.arg(++m_count));
-        VendorDatabase(location, true, VendorDatabase::CreateIfMissing);
+        VendorDatabase created(location);
         return location;
     }
     void editCity(MainWindow &window, const QString &city, bool update);
@@ -188,12 +188,10 @@ void TestAddressBook::troubleAtOpen_data()
         << u"typo/v.sqlite"_s << QByteArray("-") << cancel << QString() << false << u"No vendor database there"_s;
     QTest::newRow("missing file, created")
         << u"new.sqlite"_s << QByteArray("-") << QList { B::Yes } << QString() << true << u"No vendor database there"_s;
-    QTest::newRow("not a database, cancelled")
-        << u"notes.sqlite"_s << QByteArray("shopping list\n") << cancel << QString() << false
-        << u"Not a vendor database"_s;
-    QTest::newRow("empty file, new one elsewhere")
-        << u"empty.sqlite"_s << QByteArray() << QList { B::Save } << u"elsewhere.sqlite"_s << true
-        << u"Not a vendor database"_s;
+    QTest::newRow("not a database, cancelled") << u"notes.sqlite"_s << QByteArray("shopping list\n") << cancel
+                                               << QString() << false << u"Not a vendor database"_s;
+    QTest::newRow("empty file, new one elsewhere") << u"empty.sqlite"_s << QByteArray() << QList { B::Save }
+                                                   << u"elsewhere.sqlite"_s << true << u"Not a vendor database"_s;
     QTest::newRow("server unreachable, cancelled")
         << u"postgresql://nobody@%2Fno%2Fsuch%2Fsocket/vendors"_s << QByteArray("-") << cancel << QString() << false
         << u"Cannot reach the database server"_s;
@@ -233,7 +231,7 @@ void TestAddressBook::lockedSaveKeepsTheChanges()
     QVERIFY(book.window.start());
     editCity(book.window, u"Locked Out"_s, true);
     // Another program holds the file's write lock.
-    VendorDatabase other(book.window.database()->connection().databaseName(), false);
+    VendorDatabase other(book.window.database()->connection().databaseName());
     QSqlQuery lock(other.connection());
     QVERIFY(lock.exec(u"BEGIN EXCLUSIVE"_s));
     QVERIFY(!book.window.save());
@@ -275,7 +273,8 @@ void TestAddressBook::statusAndDockFit()
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     // A 1280 x 800 screen, less a title bar and a panel.
     const QSize least = window.minimumSizeHint();
-    QVERIFY2(least.width() <= 1280 && least.height() <= 740, qPrintable(u"%1x%2"_s.arg(least.width()).arg(least.height())));
+    QVERIFY2(
+        least.width() <= 1280 && least.height() <= 740, qPrintable(u"%1x%2"_s.arg(least.width()).arg(least.height())));
     const QRect save = child<QPushButton>(&window, u"cmdSave"_s)->geometry();
     const QRect control = window.control()->geometry();
     QVERIFY(!window.showVendor(-7)); // a long message in the status line
@@ -312,7 +311,8 @@ void TestAddressBook::noSecondInsertAfterAFailedReload()
     VendorSession session(std::make_unique<VendorDatabase>(location), {});
     session.show(session.read(Northwind));
     const QString added = u"000-1|2001|1|Zed Overflow|1 Main St||Austin|1|||||||~"_s;
-    const QString changed = session.shown()->addresses.constFirst().addressId + u"|2001|1|Ana|2 Main St||Dallas|1|||||||~"_s;
+    const QString changed =
+        session.shown()->addresses.constFirst().addressId + u"|2001|1|Ana|2 Main St||Dallas|1|||||||~"_s;
     QCOMPARE(session.save(added + changed, false).inserted, 1);
     const SaveOutcome again = session.save(added + changed, false);
     QVERIFY(again.saved());

@@ -6,6 +6,7 @@
 
 #include <vendorcontactclient.h>
 
+#include <QtCore/QCryptographicHash>
 #include <QtCore/QElapsedTimer>
 #include <QtCore/QProcess>
 #include <QtCore/QRandomGenerator>
@@ -20,6 +21,7 @@
 #include <QtWidgets/QPushButton>
 
 #include <cstdio>
+#include <thread>
 
 #include <pwd.h>
 #include <signal.h>
@@ -36,6 +38,7 @@ const QString PostgresBin = u"/usr/lib/postgresql/15/bin/"_s;
 constexpr qint32 Northwind = 2001;
 constexpr qint32 Bluebonnet = 2002;
 constexpr qint16 Sales = 1;
+constexpr auto Existing = VendorDatabase::OpenMode::ExistingOnly;
 
 /// A PostgreSQL cluster of its own in a temporary folder, reached only
 /// through a Unix socket there; run as `nobody` when the test runs as root.
@@ -54,14 +57,23 @@ public:
                 return u"cannot hand the cluster folder to the user nobody"_s;
         }
         const QString data = m_dir.filePath(u"data"_s);
-        QString error = pgTool(u"initdb"_s,
-            { u"-D"_s, data, u"-U"_s, u"postgres"_s, u"-A"_s, u"trust"_s, u"--no-sync"_s, u"-E"_s, u"UTF8"_s });
+        QString error = QFileInfo::exists(data)
+            ? QString()
+            : pgTool(u"initdb"_s,
+                  { u"-D"_s, data, u"-U"_s, u"postgres"_s, u"-A"_s, u"trust"_s, u"--no-sync"_s, u"-E"_s, u"UTF8"_s });
         if (error.isEmpty())
             error = pgTool(u"pg_ctl"_s,
                 { u"-D"_s, data, u"-l"_s, m_dir.filePath(u"server.log"_s), u"-w"_s, u"-o"_s,
                     u"-c listen_addresses='' -k "_s + m_dir.path(), u"start"_s });
         m_running = error.isEmpty();
         return error;
+    }
+
+    /// Restarts the server the way an administrator does: every open
+    /// connection is ended ("terminating connection due to administrator command").
+    QString restart()
+    {
+        return pgTool(u"pg_ctl"_s, { u"-D"_s, m_dir.filePath(u"data"_s), u"-m"_s, u"fast"_s, u"-w"_s, u"restart"_s });
     }
 
     void stop()
@@ -135,11 +147,31 @@ void execOrFail(VendorDatabase &db, const QString &sql)
         qFatal("%s: %s", qPrintable(sql), qPrintable(query.lastError().text()));
 }
 
+QByteArray contents(const QString &file)
+{
+    QFile in(file);
+    return in.open(QIODevice::ReadOnly) ? QCryptographicHash::hash(in.readAll(), QCryptographicHash::Sha256) : "none";
+}
+
+/// The first-start test's child: opens (creating when missing) and prints
+/// how many vendors it found.
+int openAndCount(const QString &location)
+{
+    try {
+        VendorDatabase db(location);
+        std::printf("%d\n", int(db.vendors().size()));
+        return 0;
+    } catch (const ZebVendorContact::Error &error) {
+        std::printf("%s\n", qPrintable(error.message()));
+        return 2;
+    }
+}
+
 /// The kill test's child: saves the vendor over and over, every save
 /// changing each of its addresses and adding five, all marked with the round.
 int saveForever(const QString &location, qint32 vendorId)
 {
-    VendorDatabase db(location, false);
+    VendorDatabase db(location, Existing);
     for (int round = 1;; ++round) {
         const VendorSnapshot snapshot = db.loadVendor(vendorId);
         QList<ContactAddress> changes = snapshot.addresses;
@@ -175,6 +207,15 @@ private Q_SLOTS:
     void killedSavesAreAllOrNothing();
     void badDataChangesNothing_data();
     void badDataChangesNothing();
+    void troubledFilesStayUntouched_data();
+    void troubledFilesStayUntouched();
+    void hostsStartingTogether_data();
+    void hostsStartingTogether();
+    void refusedSavesWriteNothing_data();
+    void refusedSavesWriteNothing();
+    void lockedFileWaitsItsTurn_data();
+    void lockedFileWaitsItsTurn();
+    void serverRestartIsSurvived();
 
 private:
     void addBackends();
@@ -205,9 +246,13 @@ QString TestVendorBook::freshDatabase(const QString &backend)
 {
     // One database per case, so every case starts from the sample data.
     const QString name = u"vendors%1"_s.arg(++m_databases);
-    if (backend == u"sqlite")
-        return u"sqlite:"_s + m_dir.filePath(name + u".sqlite"_s);
-    VendorDatabase server(m_postgres.url(), false);
+    if (backend == u"sqlite") {
+        // Created here: the window asks before it creates a file it was named.
+        const QString location = u"sqlite:"_s + m_dir.filePath(name + u".sqlite"_s);
+        VendorDatabase created(location);
+        return location;
+    }
+    VendorDatabase server(m_postgres.url(), Existing, VendorDatabase::Seeding::Empty);
     execOrFail(server, u"CREATE DATABASE "_s + name);
     return m_postgres.url(name);
 }
@@ -251,7 +296,7 @@ void TestVendorBook::roundTripThroughThePanel()
 
     // Another connection reads what was saved; the panel shows the same rows,
     // the new address under the id the database gave it.
-    VendorDatabase other(settings.database, false);
+    VendorDatabase other(settings.database, Existing);
     const VendorSnapshot stored = other.loadVendor(Northwind);
     QCOMPARE(stored.addresses.size(), 5);
     const auto *list = panel->findChild<QAbstractItemView *>(u"lstContacts"_s)->model();
@@ -307,7 +352,7 @@ void TestVendorBook::conflictingSaves()
     QWidget *panel = window.control();
 
     // Someone else saves the first address while this window shows it.
-    VendorDatabase other(settings.database, false);
+    VendorDatabase other(settings.database, Existing);
     VendorSnapshot theirs = other.loadVendor(Northwind);
     ContactAddress &shown = theirs.addresses[1]; // the one Sales address
     QCOMPARE(shown.typeId, Sales);
@@ -375,7 +420,7 @@ void TestVendorBook::killedSavesAreAllOrNothing()
         QVERIFY(saver.waitForFinished());
         QCOMPARE(saver.exitStatus(), QProcess::CrashExit); // killed, not given up
 
-        VendorDatabase db(where, false);
+        VendorDatabase db(where, Existing);
         QSqlQuery query(db.connection());
         QVERIFY(query.exec(u"PRAGMA integrity_check"_s) && query.next());
         QCOMPARE(query.value(0).toString(), u"ok"_s);
@@ -425,7 +470,7 @@ void TestVendorBook::badDataChangesNothing()
     window.callGetContactAddress();
     const QString before = window.lastExport();
 
-    VendorDatabase other(settings.database, false);
+    VendorDatabase other(settings.database, Existing);
     for (const QString &statement : damage)
         execOrFail(other, statement);
     QVERIFY(!window.showVendor(Bluebonnet));
@@ -437,8 +482,224 @@ void TestVendorBook::badDataChangesNothing()
     QCOMPARE(window.control()->property("vendorId").toInt(), 1042);
 }
 
+void TestVendorBook::troubledFilesStayUntouched_data()
+{
+    QTest::addColumn<QString>("damage");
+    QTest::addColumn<int>("trouble"); // -1: opens read-only
+    using T = DatabaseError::Trouble;
+    QTest::newRow("damaged pages") << u"damage"_s << int(T::Damaged);
+    QTest::newRow("zero bytes") << u"truncate"_s << int(T::NotADatabase);
+    QTest::newRow("not a database") << u"text"_s << int(T::NotADatabase);
+    QTest::newRow("another program's database") << u"foreign"_s << int(T::NotADatabase);
+    QTest::newRow("missing file") << u"remove"_s << int(T::Missing);
+    QTest::newRow("missing folder") << u"nofolder"_s << int(T::MissingFolder);
+    QTest::newRow("read-only file") << u"chmod file"_s << -1;
+    QTest::newRow("read-only folder") << u"chmod folder"_s << -1;
+}
+
+void TestVendorBook::troubledFilesStayUntouched()
+{
+    QFETCH(QString, damage);
+    QFETCH(int, trouble);
+    const QString folder = m_dir.filePath(u"trouble%1"_s.arg(++m_databases));
+    QString file = folder + u"/vendors.sqlite"_s;
+    VendorDatabase(file).addGeneratedVendor(u"Filler"_s, 2000); // pages enough to damage some
+    QFile raw(file);
+    if (damage == u"damage") {
+        QVERIFY(raw.open(QIODevice::ReadWrite) && raw.seek(raw.size() / 2));
+        raw.write(QByteArray(8192, '\xa5'));
+    } else if (damage == u"truncate" || damage == u"text") {
+        QVERIFY(raw.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        raw.write(damage == u"text" ? "Vendors: Northwind, Bluebonnet\n" : "");
+    } else if (damage == u"foreign") {
+        QVERIFY(QFile::remove(file));
+        QSqlDatabase foreign = QSqlDatabase::addDatabase(u"QSQLITE"_s, u"foreign"_s);
+        foreign.setDatabaseName(file);
+        QVERIFY(foreign.open() && QSqlQuery(foreign).exec(u"CREATE TABLE recipes (id INTEGER)"_s));
+        foreign.close();
+    } else if (damage == u"remove") {
+        QVERIFY(QFile::remove(file));
+    } else if (damage == u"nofolder") {
+        file = folder + u"/typo/vendors.sqlite"_s;
+    } else {
+        QVERIFY(QFile::setPermissions(damage == u"chmod file" ? file : folder,
+            damage == u"chmod file" ? QFile::ReadOwner : QFile::ReadOwner | QFile::ExeOwner));
+    }
+    raw.close();
+    QSqlDatabase::removeDatabase(u"foreign"_s);
+    const QByteArray before = contents(file);
+    const QStringList filesBefore = QDir(folder).entryList(QDir::Files);
+    try {
+        VendorDatabase db(file, Existing);
+        QCOMPARE(trouble, -1);
+        QVERIFY(db.isReadOnly());
+        QVERIFY2(db.readOnlyReason().contains(file), qPrintable(db.readOnlyReason()));
+        VendorSnapshot vendor = db.loadVendor(Northwind);
+        QCOMPARE(vendor.addresses.size(), 4);
+        vendor.addresses[0].city = u"Never saved"_s;
+        QVERIFY_THROWS_EXCEPTION(DatabaseError, db.saveVendor(vendor, { vendor.addresses[0] }));
+    } catch (const DatabaseError &error) {
+        QCOMPARE(int(error.trouble()), trouble);
+        QVERIFY2(error.message().contains(QFileInfo(file).fileName()), qPrintable(error.message()));
+    }
+    QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QFile::setPermissions(file, QFile::ReadOwner | QFile::WriteOwner);
+    QCOMPARE(contents(file), before);
+    QCOMPARE(QDir(folder).entryList(QDir::Files), filesBefore);
+    QCOMPARE(QFileInfo::exists(folder + u"/typo"_s), false);
+}
+
+void TestVendorBook::hostsStartingTogether_data()
+{
+    addBackends();
+}
+
+void TestVendorBook::hostsStartingTogether()
+{
+    QFETCH(QString, backend);
+    QString where = m_dir.filePath(u"together%1/new/vendors.sqlite"_s.arg(++m_databases));
+    if (backend == u"postgresql") {
+        where = m_postgres.url(u"together%1"_s.arg(m_databases));
+        VendorDatabase server(m_postgres.url(), Existing, VendorDatabase::Seeding::Empty);
+        execOrFail(server, u"CREATE DATABASE together%1"_s.arg(m_databases));
+    }
+    std::vector<std::unique_ptr<QProcess>> hosts;
+    for (int i = 0; i < 8; ++i) {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(u"ZVC_OPEN_AND_COUNT"_s, where);
+        hosts.push_back(std::make_unique<QProcess>());
+        hosts.back()->setProcessEnvironment(env);
+        hosts.back()->start(QCoreApplication::applicationFilePath(), {});
+    }
+    for (auto &host : hosts) {
+        QVERIFY(host->waitForFinished(120000));
+        QCOMPARE(host->readAllStandardOutput().trimmed(), QByteArray("5"));
+        QCOMPARE(host->exitCode(), 0);
+    }
+}
+
+void TestVendorBook::refusedSavesWriteNothing_data()
+{
+    QTest::addColumn<QString>("backend");
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<int>("added");
+    QTest::addColumn<QString>("message");
+    for (const QString &backend : { u"sqlite"_s, u"postgresql"_s }) {
+        QTest::addRow("%s, NUL", qPrintable(backend))
+            << backend << u"Austin\u0000TX"_s << 0 << u"field City, holds a NUL character"_s;
+        QTest::addRow("%s, lone surrogate", qPrintable(backend))
+            << backend << (u"Austin"_s + QChar(0xd800)) << 0 << u"field City, holds a broken character"_s;
+        QTest::addRow("%s, over the limit", qPrintable(backend))
+            << backend << u"Austin"_s << 2 << u"would have 32768 addresses"_s;
+    }
+}
+
+void TestVendorBook::refusedSavesWriteNothing()
+{
+    QFETCH(QString, backend);
+    QFETCH(QString, value);
+    QFETCH(int, added);
+    QFETCH(QString, message);
+    VendorDatabase db(freshDatabase(backend));
+    const QString columns = u"vendor_id, type_id, name, street1, street2, city, country, state_id, postal_code, "
+                            u"phone, fax, email, phone2, cell"_s;
+    // The large sample vendor grows to one address below the limit.
+    for (int count = 3000; added && count < 32766; count *= 2)
+        execOrFail(db,
+            u"INSERT INTO addresses (%1) SELECT %1 FROM addresses WHERE vendor_id = 2004 LIMIT %2"_s.arg(columns).arg(
+                std::min(count, 32766 - count)));
+    const qint32 vendorId = added ? 2004 : Bluebonnet;
+    VendorSnapshot loaded = db.loadVendor(vendorId);
+    QList<ContactAddress> changes { loaded.addresses.constFirst() };
+    changes[0].city = value;
+    for (int i = 0; i < added; ++i) {
+        changes.append(loaded.addresses.constFirst());
+        changes.last().addressId = u"%1-N"_s.arg(i, 3, 10, QChar(u'0'));
+    }
+    try {
+        db.saveVendor(loaded, changes);
+        QFAIL("saved");
+    } catch (const ZebVendorContact::Error &error) {
+        QVERIFY2(error.message().contains(message), qPrintable(error.message()));
+    }
+    const VendorSnapshot after = db.loadVendor(vendorId);
+    QCOMPARE(after.addresses.size(), loaded.addresses.size());
+    QCOMPARE(after.addresses.constFirst().city, loaded.addresses.constFirst().city);
+    // The refusal leaves the vendor savable.
+    changes = { loaded.addresses.constFirst() };
+    changes[0].city = u"Round Rock"_s;
+    QVERIFY(db.saveVendor(loaded, changes).saved());
+    QCOMPARE(city(db, changes[0].addressId), u"Round Rock"_s);
+}
+
+void TestVendorBook::lockedFileWaitsItsTurn_data()
+{
+    QTest::addColumn<int>("heldMs");
+    QTest::addColumn<bool>("saved");
+    QTest::newRow("held longer than one wait") << 2500 << true;
+    QTest::newRow("held too long") << 8000 << false;
+}
+
+void TestVendorBook::lockedFileWaitsItsTurn()
+{
+    QFETCH(int, heldMs);
+    QFETCH(bool, saved);
+    const QString file = freshDatabase(u"sqlite"_s);
+    VendorDatabase db(file);
+    VendorSnapshot loaded = db.loadVendor(Bluebonnet);
+    loaded.addresses[0].city = u"Waited"_s;
+    // Another program holds the write lock for a while.
+    std::thread other([&] {
+        QSqlDatabase holder = QSqlDatabase::addDatabase(u"QSQLITE"_s, u"holder"_s);
+        holder.setDatabaseName(file.mid(7));
+        holder.open();
+        QSqlQuery(holder).exec(u"BEGIN IMMEDIATE"_s);
+        QTest::qSleep(heldMs);
+        QSqlQuery(holder).exec(u"ROLLBACK"_s);
+        holder.close();
+    });
+    QTest::qSleep(200);
+    try {
+        QVERIFY(db.saveVendor(loaded, { loaded.addresses[0] }).saved());
+        QVERIFY(saved);
+    } catch (const DatabaseError &error) {
+        QCOMPARE(error.trouble(), DatabaseError::Trouble::Locked);
+        QVERIFY(!saved);
+    }
+    other.join();
+    QSqlDatabase::removeDatabase(u"holder"_s);
+    QCOMPARE(city(db, loaded.addresses[0].addressId), saved ? u"Waited"_s : u"Austin"_s);
+}
+
+void TestVendorBook::serverRestartIsSurvived()
+{
+    VendorDatabase db(freshDatabase(u"postgresql"_s));
+    VendorSnapshot loaded = db.loadVendor(Bluebonnet);
+    QVERIFY(m_postgres.restart().isEmpty());
+    loaded.addresses[0].city = u"After the restart"_s;
+    QVERIFY(db.saveVendor(loaded, { loaded.addresses[0] }).saved());
+    QCOMPARE(db.loadVendor(Bluebonnet).addresses[0].city, u"After the restart"_s);
+    QVERIFY(m_postgres.restart().isEmpty());
+    QCOMPARE(db.vendors().size(), 5);
+    m_postgres.stop();
+    try {
+        db.vendors();
+        QFAIL("read from a stopped server");
+    } catch (const DatabaseError &error) {
+        QCOMPARE(error.trouble(), DatabaseError::Trouble::ConnectionLost);
+        QVERIFY2(error.message().contains(u"database vendors"), qPrintable(error.message()));
+    }
+    QVERIFY(m_postgres.start().isEmpty());
+    db.reconnect();
+    QCOMPARE(db.loadVendor(Bluebonnet).addresses[0].city, u"After the restart"_s);
+}
+
 int main(int argc, char *argv[])
 {
+    if (const QString where = qEnvironmentVariable("ZVC_OPEN_AND_COUNT"); !where.isEmpty()) {
+        QCoreApplication app(argc, argv);
+        return openAndCount(where);
+    }
     // The kill test runs this program again as the saver it kills.
     if (const QString where = qEnvironmentVariable("ZVC_SAVE_FOREVER"); !where.isEmpty()) {
         QCoreApplication app(argc, argv);

@@ -75,8 +75,8 @@ std::unique_ptr<VendorDatabase> MainWindow::openWithAnswers(QString location, bo
     for (;;) {
         const QString call = QStringLiteral("openDatabase(%1)").arg(abbreviated(location, 200));
         try {
-            auto database = std::make_unique<VendorDatabase>(location, true,
-                create ? VendorDatabase::CreateIfMissing : VendorDatabase::OpenExisting);
+            auto database = std::make_unique<VendorDatabase>(
+                location, create ? VendorDatabase::OpenMode::CreateIfMissing : VendorDatabase::OpenMode::ExistingOnly);
             const QList<VendorSummary> vendors = database->vendors();
             qsizetype addresses = 0;
             for (const VendorSummary &vendor : vendors)
@@ -104,8 +104,8 @@ std::unique_ptr<VendorDatabase> MainWindow::openWithAnswers(QString location, bo
                 if (answer != TroubleAnswer::OpenAnother && answer != TroubleAnswer::CreateElsewhere)
                     return nullptr;
                 create = answer == TroubleAnswer::CreateElsewhere;
-                const QString file = m_chooseFile(
-                    create ? tr("Create a new vendor database") : tr("Open a vendor database"), create);
+                const QString file =
+                    m_chooseFile(create ? tr("Create a new vendor database") : tr("Open a vendor database"), create);
                 if (file.isEmpty())
                     return nullptr;
                 location = QStringLiteral("sqlite:") + file;

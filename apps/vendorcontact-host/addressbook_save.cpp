@@ -61,8 +61,9 @@ bool MainWindow::writeChanges(const QString &exportText, bool overwrite, SaveOut
         try {
             *outcome = m_session->save(exportText, overwrite);
             m_dock->logCall(call,
-                outcome->saved() ? QStringLiteral("ok, %1 inserted, %2 updated").arg(outcome->inserted).arg(outcome->updated)
-                                 : QStringLiteral("conflict, nothing written: %1 addresses").arg(outcome->conflicts.size()));
+                outcome->saved()
+                    ? QStringLiteral("ok, %1 inserted, %2 updated").arg(outcome->inserted).arg(outcome->updated)
+                    : QStringLiteral("conflict, nothing written: %1 addresses").arg(outcome->conflicts.size()));
             return true;
         } catch (const DatabaseError &error) {
             m_dock->logCall(call, QStringLiteral("error: %1").arg(error.message()));
@@ -92,7 +93,8 @@ void MainWindow::reloadAfterSave(PanelPlace place, const SaveOutcome &outcome)
         fillVendorList();
         setStatus(saved);
     } catch (const ZebVendorContact::Error &error) {
-        m_dock->logCall(QStringLiteral("loadVendor(%1)").arg(vendorId), QStringLiteral("error: %1").arg(error.message()));
+        m_dock->logCall(
+            QStringLiteral("loadVendor(%1)").arg(vendorId), QStringLiteral("error: %1").arg(error.message()));
         fillVendorList();
         // The session knows what it wrote: saving again updates those rows
         // and never adds the new addresses a second time.
@@ -131,8 +133,8 @@ void MainWindow::restorePanelPlace(const PanelPlace &place)
     auto *list = panel->findChild<QAbstractItemView *>(QStringLiteral("lstContacts"));
     if (!list || place.addressId.isEmpty())
         return;
-    const QModelIndexList found = list->model()->match(
-        list->model()->index(0, 0), Qt::DisplayRole, place.addressId, 1, Qt::MatchExactly);
+    const QModelIndexList found =
+        list->model()->match(list->model()->index(0, 0), Qt::DisplayRole, place.addressId, 1, Qt::MatchExactly);
     if (!found.isEmpty()) {
         list->selectionModel()->setCurrentIndex(
             found.constFirst(), QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);

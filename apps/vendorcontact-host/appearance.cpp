@@ -2,9 +2,9 @@
 
 #include <ZebVendorContact/VendorContact>
 
+#include <QtCore/QEvent>
 #include <QtCore/QLibraryInfo>
 #include <QtCore/QLocale>
-#include <QtCore/QEvent>
 #include <QtCore/QPointer>
 #include <QtCore/QTranslator>
 #include <QtGui/QAction>
@@ -89,7 +89,8 @@ void loadHostCatalogs(const QLocale &locale)
     static QPointer<QTranslator> qtCatalog;
     static QPointer<QTranslator> hostCatalog;
     replaceCatalog(qtCatalog, locale, QStringLiteral("qtbase"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
-    replaceCatalog(hostCatalog, locale, QStringLiteral("vendorcontact-host"), QStringLiteral(":/vendorcontact-host/i18n"));
+    replaceCatalog(
+        hostCatalog, locale, QStringLiteral("vendorcontact-host"), QStringLiteral(":/vendorcontact-host/i18n"));
 }
 
 /// The Language menu, which renames itself when the language changes.

@@ -69,10 +69,10 @@ Question DatabaseTrouble::question(const DatabaseError &error, const QString &ac
         question.text = (error.trouble() == Trouble::Damaged
                                 ? tr("The vendor database %1 is damaged: it failed its integrity check.")
                                 : tr("%1 is not a vendor database."))
-                            .arg(where)
-            + QLatin1Char(' ')
-            + tr("It was left exactly as it is.\n\nOpen another file, or create a new vendor database "
-                 "elsewhere.");
+                            .arg(where) +
+            QLatin1Char(' ') +
+            tr("It was left exactly as it is.\n\nOpen another file, or create a new vendor database "
+               "elsewhere.");
         question.icon = QMessageBox::Critical;
         question.buttons = TroubleAnswer::OpenAnother | TroubleAnswer::CreateElsewhere | QMessageBox::Cancel;
         question.defaultButton = TroubleAnswer::OpenAnother;
@@ -86,8 +86,8 @@ Question DatabaseTrouble::question(const DatabaseError &error, const QString &ac
                                 ? tr("The folder of %1 does not exist, so there is no vendor database there. "
                                      "Check the path for a typo.")
                                 : tr("There is no vendor database at %1."))
-                            .arg(where)
-            + QStringLiteral("\n\n") + tr("Create a new vendor database there, with the sample vendors?");
+                            .arg(where) +
+            QStringLiteral("\n\n") + tr("Create a new vendor database there, with the sample vendors?");
         question.icon = QMessageBox::Question;
         question.buttons = TroubleAnswer::Create | QMessageBox::Cancel;
         question.defaultButton = QMessageBox::Cancel;

@@ -217,8 +217,7 @@ void DeveloperDock::changeEvent(QEvent *event)
     QDockWidget::changeEvent(event);
 }
 
-void DeveloperDock::showValues(
-    qint32 vendorId, bool editAllowed, const QString &loadText, const Separators &separators)
+void DeveloperDock::showValues(qint32 vendorId, bool editAllowed, const QString &loadText, const Separators &separators)
 {
     m_vendorId->setValue(vendorId);
     m_editAllowed->setChecked(editAllowed);
@@ -331,7 +330,8 @@ std::optional<QString> DeveloperDock::getContactAddress()
     }
     m_lastExport = result.value.toString();
     showExport(m_lastExport);
-    const QString entries = m_exportEntries < 0 ? QStringLiteral("unreadable") : plural(m_exportEntries, "entry", "entries");
+    const QString entries =
+        m_exportEntries < 0 ? QStringLiteral("unreadable") : plural(m_exportEntries, "entry", "entries");
     logCall(QStringLiteral("GetContactAddress()"), QStringLiteral("%1 [%2]").arg(abbreviated(m_lastExport), entries));
     return m_lastExport;
 }

@@ -204,8 +204,8 @@ void MainWindow::changeEvent(QEvent *event)
 void MainWindow::updateTitle()
 {
     const auto &shown = m_session ? m_session->shown() : std::nullopt;
-    setWindowTitle(shown ? tr("%1 \u2014 Vendor address book[*]").arg(shown->vendorName)
-                         : tr("Vendor address book[*]"));
+    setWindowTitle(
+        shown ? tr("%1 \u2014 Vendor address book[*]").arg(shown->vendorName) : tr("Vendor address book[*]"));
 }
 
 QWidget *MainWindow::control() const

@@ -164,7 +164,6 @@ private:
     void tellFailure(const QString &title, const QString &message, const QString &details = {});
     void setStatus(const QString &text);
 
-
     HostSettings m_settings;
     std::unique_ptr<ZebVendorContact::Client::ControlHandle> m_control;
     std::unique_ptr<VendorSession> m_session;

@@ -1,21 +1,15 @@
 #include "vendordatabase.h"
 
-#include "databaseerror.h"
 #include "exchangetext.h"
+#include "vendordbsql.h"
 
 #include <vendorcontactclient.h>
 
+#include <QtCore/QDateTime>
 #include <QtCore/QDir>
-#include <QtCore/QFile>
-#include <QtCore/QFileInfo>
-#include <QtCore/QRegularExpression>
-#include <QtCore/QStandardPaths>
-#include <QtCore/QUrl>
 #include <QtCore/QUuid>
-#include <QtSql/QSqlError>
-#include <QtSql/QSqlQuery>
-#include <QtSql/QSqlRecord>
 
+#include <algorithm>
 #include <array>
 
 namespace VendorContactHost {
@@ -25,6 +19,7 @@ using ZebVendorContact::ContactAddress;
 using ZebVendorContact::ContactState;
 using ZebVendorContact::ContactType;
 using ZebVendorContact::Error;
+using Trouble = DatabaseError::Trouble;
 
 namespace {
 
@@ -43,36 +38,6 @@ QString columnList()
     for (const char16_t *name : AddressColumns)
         names << QString::fromUtf16(name);
     return names.join(u", ");
-}
-
-/// Runs `sql` (with `values` bound in order); the query is positioned before
-/// its first row. Throws with the statement's purpose and the driver's text.
-QSqlQuery run(const QSqlDatabase &db, const QString &sql, const QVariantList &values = {}, const QString &purpose = {})
-{
-    QSqlQuery query(db);
-    query.setForwardOnly(true);
-    auto fail = [&] {
-        const QSqlError error = query.lastError();
-        const QString message = u"%1 failed: %2"_s.arg(purpose.isEmpty() ? sql : purpose, error.text());
-        // SQLITE_BUSY and SQLITE_LOCKED: another connection holds the file.
-        if (db.driverName() == u"QSQLITE" && (error.nativeErrorCode() == u"5" || error.nativeErrorCode() == u"6"))
-            throw DatabaseError(DatabaseError::Trouble::Locked, db.databaseName(), message, error.text());
-        return failure(message);
-    };
-    // PostgreSQL cannot prepare statements such as CREATE TABLE: only
-    // statements with values go through prepare.
-    if (values.isEmpty()) {
-        if (!query.exec(sql))
-            throw fail();
-        return query;
-    }
-    if (!query.prepare(sql))
-        throw fail();
-    for (const QVariant &value : values)
-        query.addBindValue(value);
-    if (!query.exec())
-        throw fail();
-    return query;
 }
 
 // Qt's drivers bind a null QString as SQL NULL; the control's empty text is
@@ -94,6 +59,44 @@ QVariantList addressValues(qint32 vendorId, const ContactAddress &a)
         text(a.cell) };
 }
 
+/// What is wrong with `value` for a database, or nothing: a NUL would cut
+/// the statement Qt's PostgreSQL driver builds (and SQLite keeps only the
+/// text before it); a lone surrogate has no UTF-8 form and would be stored
+/// as U+FFFD.
+QString unstorable(const QString &value)
+{
+    for (qsizetype i = 0; i < value.size(); ++i) {
+        const QChar c = value.at(i);
+        if (c.isNull())
+            return VendorDatabase::tr("a NUL character");
+        if (c.isHighSurrogate() && i + 1 < value.size() && value.at(i + 1).isLowSurrogate()) {
+            ++i;
+            continue;
+        }
+        if (c.isSurrogate())
+            return VendorDatabase::tr("a broken character (a lone UTF-16 surrogate)");
+    }
+    return {};
+}
+
+/// Refuses, before anything is written, a value no database can keep as it
+/// is, naming the address and the field as the export names them.
+void refuseUnstorableValues(const QList<ContactAddress> &changes)
+{
+    const QStringList fields = exportFieldNames();
+    for (const ContactAddress &a : changes) {
+        const std::pair<int, const QString *> texts[] = { { 3, &a.name }, { 4, &a.street1 }, { 5, &a.street2 },
+            { 6, &a.city }, { 9, &a.postalCode }, { 10, &a.phone }, { 11, &a.fax }, { 12, &a.email }, { 13, &a.phone2 },
+            { 14, &a.cell } };
+        for (const auto &[field, value] : texts) {
+            if (const QString what = unstorable(*value); !what.isEmpty())
+                throw failure(VendorDatabase::tr("Nothing was saved: address %1 (%2), field %3, holds %4, which "
+                                                 "cannot be stored. Remove it and save again.")
+                                  .arg(a.addressId, a.name, fields.at(field), what));
+        }
+    }
+}
+
 /// Reads a whole number the control can hold; NULL or anything else is bad
 /// data. `where()` names the value, and is called only then: a large vendor
 /// has half a million values.
@@ -102,49 +105,22 @@ template<typename Where> qint16 smallNumber(const QVariant &value, Where &&where
     bool ok = false;
     const int number = value.toInt(&ok);
     if (value.isNull() || !ok || number < -32768 || number > 32767)
-        throw failure(u"%1 is %2 where a whole number from -32768 to 32767 is expected."_s.arg(
-            where(), value.isNull() ? u"NULL"_s : u"\"%1\""_s.arg(value.toString())));
+        throw failure(VendorDatabase::tr("%1 is %2 where a whole number from -32768 to 32767 is expected.")
+                          .arg(where(), value.isNull() ? u"NULL"_s : u"\"%1\""_s.arg(value.toString())));
     return qint16(number);
 }
 
 template<typename Where> QString textValue(const QVariant &value, Where &&where)
 {
     if (value.isNull())
-        throw failure(u"%1 is NULL where text is expected; correct it in the database first."_s.arg(where()));
+        throw failure(
+            VendorDatabase::tr("%1 is NULL where text is expected; correct it in the database first.").arg(where()));
     return value.toString();
 }
 
-struct Location
-{
-    QString driver;
-    QString database;
-    QString host;
-    QString user;
-    int port = -1;
-};
-
-Location parseLocation(const QString &location)
-{
-    static const QRegularExpression postgres(u"^postgres(?:ql)?://(?:([^@/]+)@)?([^/:]*)(?::(\\d+))?/([^/?]+)$"_s);
-    if (const auto match = postgres.match(location); match.hasMatch()) {
-        Location result { u"QPSQL"_s, QUrl::fromPercentEncoding(match.captured(4).toUtf8()),
-            QUrl::fromPercentEncoding(match.captured(2).toUtf8()),
-            QUrl::fromPercentEncoding(match.captured(1).toUtf8()) };
-        if (!match.captured(3).isEmpty())
-            result.port = match.captured(3).toInt();
-        return result;
-    }
-    if (location.startsWith(u"postgres"))
-        throw failure(u"\"%1\" is not a database address of the form postgresql://user@host[:port]/dbname (the "
-                      u"password comes from PGPASSWORD or ~/.pgpass, never the command line)."_s.arg(location));
-    const QString path = location.startsWith(u"sqlite:") ? location.mid(7) : location;
-    if (path.isEmpty())
-        throw failure(u"The SQLite database needs a file name: sqlite:PATH."_s);
-    Location result;
-    result.driver = u"QSQLITE"_s;
-    result.database = QFileInfo(path).absoluteFilePath();
-    return result;
-}
+// How often a save whose lock wait ran out starts again before the user is
+// told; each try waits up to SQLite's busy timeout.
+constexpr int LockedTries = 3;
 
 } // namespace
 
@@ -154,190 +130,71 @@ QString VendorDatabase::defaultLocation()
     return ZebVendorContact::Client::dataFolderPath() + u"/vendors.sqlite"_s;
 }
 
-namespace {
-/// The trouble with an SQLite file before it is opened, if any: opening
-/// must neither create what the user did not ask for nor touch a file that
-/// is not a database.
-void checkSqliteFile(const QString &file, VendorDatabase::OpenMode mode)
+template<typename Read> auto VendorDatabase::reading(Read &&read) const
 {
-    using Trouble = DatabaseError::Trouble;
-    const QFileInfo info(file);
-    if (!info.exists()) {
-        if (mode == VendorDatabase::CreateIfMissing)
-            return;
-        const bool folder = info.absoluteDir().exists();
-        throw DatabaseError(folder ? Trouble::Missing : Trouble::MissingFolder, file,
-            folder ? u"There is no database file %1."_s.arg(file) : u"The folder of %1 does not exist."_s.arg(file));
-    }
-    QFile handle(file);
-    if (!handle.open(QIODevice::ReadOnly))
-        throw DatabaseError(Trouble::Other, file, u"Cannot read %1: %2"_s.arg(file, handle.errorString()));
-    if (handle.read(16) != QByteArray("SQLite format 3", 16))
-        throw DatabaseError(Trouble::NotADatabase, file, u"%1 is not an SQLite database."_s.arg(file));
-}
-} // namespace
-
-VendorDatabase::VendorDatabase(const QString &location, bool seed, OpenMode mode)
-    : m_connectionName(u"vendors-"_s + QUuid::createUuid().toString(QUuid::WithoutBraces))
-    , m_location(location)
-{
-    const Location where = parseLocation(location);
-    if (!QSqlDatabase::isDriverAvailable(where.driver))
-        throw failure(
-            u"Qt's %1 database driver is not installed (scripts/install-deps.sh installs it)."_s.arg(where.driver));
-    QSqlDatabase db = QSqlDatabase::addDatabase(where.driver, m_connectionName);
-    db.setDatabaseName(where.database);
-    if (where.driver == u"QSQLITE") {
-        checkSqliteFile(where.database, mode);
-        QDir().mkpath(QFileInfo(where.database).absolutePath());
-        const QFileInfo file(where.database);
-        m_readOnly = file.exists() && (!file.isWritable() || !QFileInfo(file.absolutePath()).isWritable());
-        // Another window's save may hold the file for a moment.
-        db.setConnectOptions(m_readOnly ? u"QSQLITE_BUSY_TIMEOUT=5000;QSQLITE_OPEN_READONLY"_s
-                                        : u"QSQLITE_BUSY_TIMEOUT=5000"_s);
-        m_description = u"SQLite file %1"_s.arg(where.database);
-    } else {
-        db.setHostName(where.host);
-        db.setUserName(where.user);
-        if (where.port > 0)
-            db.setPort(where.port);
-        m_description = u"PostgreSQL database %1 on %2 as %3"_s.arg(
-            where.database, where.host.isEmpty() ? u"the local socket"_s : where.host, where.user);
-    }
-    if (!db.open()) {
-        const QString error = db.lastError().text();
-        db = QSqlDatabase();
-        QSqlDatabase::removeDatabase(m_connectionName);
-        if (where.driver == u"QPSQL")
-            throw DatabaseError(DatabaseError::Trouble::Unreachable,
-                u"%1 on %2"_s.arg(where.database, where.host.isEmpty() ? u"the local socket"_s : where.host),
-                u"Cannot open the %1."_s.arg(m_description), error);
-        throw failure(u"Cannot open the %1: %2"_s.arg(m_description, error));
-    }
     try {
-        if (where.driver == u"QSQLITE") {
-            run(db, u"PRAGMA foreign_keys = ON"_s);
-            if (!m_readOnly)
-                run(db, u"PRAGMA journal_mode = WAL"_s);
-        }
-        if (!m_readOnly) {
-            createSchemaIfMissing();
-            if (seed)
-                seedIfEmpty();
-        }
-    } catch (...) {
-        db.close();
-        db = QSqlDatabase();
-        QSqlDatabase::removeDatabase(m_connectionName);
-        throw;
+        return read();
+    } catch (const DatabaseError &error) {
+        // A server restart ends the connection: open it again, once, and
+        // read again; a second failure is the user's to know.
+        if (error.trouble() != Trouble::ConnectionLost && error.trouble() != Trouble::Other)
+            throw;
+        if (!reconnectIfLost())
+            throw;
     }
+    return read();
 }
 
-void VendorDatabase::reconnect()
+QSqlQuery VendorDatabase::run(const QString &sql, const QVariantList &values, const QString &purpose) const
 {
-    QSqlDatabase db = connection();
-    db.close();
-    if (!db.open())
-        throw DatabaseError(DatabaseError::Trouble::ConnectionLost, m_description,
-            u"Cannot open the %1 again."_s.arg(m_description), db.lastError().text());
-}
-
-VendorDatabase::~VendorDatabase()
-{
-    {
-        QSqlDatabase db = QSqlDatabase::database(m_connectionName, false);
-        if (db.isOpen())
-            db.close();
-    }
-    QSqlDatabase::removeDatabase(m_connectionName);
-}
-
-QSqlDatabase VendorDatabase::connection() const
-{
-    return QSqlDatabase::database(m_connectionName, false);
-}
-
-bool VendorDatabase::isPostgreSql() const
-{
-    return connection().driverName() == u"QPSQL";
-}
-
-void VendorDatabase::createSchemaIfMissing()
-{
-    QSqlDatabase db = connection();
-    if (db.tables().contains(u"addresses"_s))
-        return;
-    const QString identity = isPostgreSql() ? u"INTEGER GENERATED BY DEFAULT AS IDENTITY PRIMARY KEY"_s
-                                            : u"INTEGER PRIMARY KEY AUTOINCREMENT"_s;
-    // Text columns may hold NULL (data from elsewhere); the host refuses to
-    // show such a row rather than turn NULL into empty text behind the
-    // user's back.
-    const QStringList statements {
-        u"CREATE TABLE IF NOT EXISTS vendors (id INTEGER PRIMARY KEY, name VARCHAR(100) NOT NULL)"_s,
-        u"CREATE TABLE IF NOT EXISTS contact_types (id SMALLINT PRIMARY KEY, name VARCHAR(60) NOT NULL)"_s,
-        u"CREATE TABLE IF NOT EXISTS states (id SMALLINT PRIMARY KEY, country SMALLINT NOT NULL, "
-        u"code VARCHAR(10) NOT NULL, name VARCHAR(60) NOT NULL)"_s,
-        u"CREATE TABLE IF NOT EXISTS addresses (id "_s + identity +
-            u", vendor_id INTEGER NOT NULL REFERENCES vendors(id), "
-            u"type_id SMALLINT NOT NULL REFERENCES contact_types(id), name VARCHAR(60), street1 VARCHAR(30), "
-            u"street2 VARCHAR(30), city VARCHAR(30), country SMALLINT, state_id SMALLINT REFERENCES states(id), "
-            u"postal_code VARCHAR(30), phone VARCHAR(30), fax VARCHAR(30), email VARCHAR(50), phone2 VARCHAR(30), "
-            u"cell VARCHAR(30), row_version INTEGER NOT NULL DEFAULT 1)"_s,
-        u"CREATE INDEX IF NOT EXISTS addresses_by_vendor ON addresses (vendor_id)"_s,
-    };
-    if (!db.transaction())
-        throw failure(u"Cannot start creating the tables: %1"_s.arg(db.lastError().text()));
-    try {
-        for (const QString &statement : statements)
-            run(db, statement, {}, u"Creating the tables"_s);
-    } catch (...) {
-        db.rollback();
-        throw;
-    }
-    if (!db.commit())
-        throw failure(u"Cannot create the tables: %1"_s.arg(db.lastError().text()));
+    return DbSql::run(connection(), m_location, sql, values, purpose);
 }
 
 QList<VendorSummary> VendorDatabase::vendors() const
 {
-    QSqlQuery query = run(connection(),
-        u"SELECT v.id, v.name, (SELECT COUNT(*) FROM addresses a WHERE a.vendor_id = v.id) FROM vendors v "
-        u"ORDER BY v.name, v.id"_s,
-        {}, u"Reading the vendors"_s);
-    QList<VendorSummary> result;
-    QHash<qint32, qsizetype> rows;
-    while (query.next()) {
-        rows.insert(query.value(0).toInt(), result.size());
-        result.append({ query.value(0).toInt(),
-            textValue(query.value(1), [&] { return u"The name of vendor %1"_s.arg(query.value(0).toString()); }),
-            query.value(2).toInt(), {} });
-    }
-    QSqlQuery cities = run(connection(), u"SELECT DISTINCT vendor_id, city FROM addresses"_s, {}, u"Reading the cities"_s);
-    while (cities.next()) {
-        if (const auto row = rows.constFind(cities.value(0).toInt()); row != rows.cend())
-            result[*row].searchText += cities.value(1).toString() + u'\n';
-    }
-    return result;
+    return reading([this] {
+        QSqlQuery query =
+            run(u"SELECT v.id, v.name, (SELECT COUNT(*) FROM addresses a WHERE a.vendor_id = v.id) FROM vendors v "
+                u"ORDER BY v.name, v.id"_s,
+                {}, tr("Reading the vendors"));
+        QList<VendorSummary> result;
+        QHash<qint32, qsizetype> rows;
+        while (query.next()) {
+            rows.insert(query.value(0).toInt(), result.size());
+            result.append({ query.value(0).toInt(),
+                textValue(query.value(1), [&] { return tr("The name of vendor %1").arg(query.value(0).toString()); }),
+                query.value(2).toInt(), {} });
+        }
+        QSqlQuery cities = run(u"SELECT DISTINCT vendor_id, city FROM addresses"_s, {}, tr("Reading the vendors"));
+        while (cities.next()) {
+            if (const auto row = rows.constFind(cities.value(0).toInt()); row != rows.cend())
+                result[*row].searchText += cities.value(1).toString() + u'\n';
+        }
+        return result;
+    });
 }
 
 VendorSnapshot VendorDatabase::loadVendor(qint32 vendorId) const
 {
-    const QSqlDatabase db = connection();
+    return reading([&] { return readVendor(vendorId); });
+}
+
+VendorSnapshot VendorDatabase::readVendor(qint32 vendorId) const
+{
     VendorSnapshot snapshot;
     snapshot.vendorId = vendorId;
     {
-        QSqlQuery query = run(db, u"SELECT name FROM vendors WHERE id = ?"_s, { vendorId }, u"Reading the vendor"_s);
+        QSqlQuery query = run(u"SELECT name FROM vendors WHERE id = ?"_s, { vendorId }, tr("Reading the vendor"));
         if (!query.next())
-            throw failure(u"There is no vendor %1 in the %2."_s.arg(vendorId).arg(m_description));
-        snapshot.vendorName = textValue(query.value(0), [&] { return u"The name of vendor %1"_s.arg(vendorId); });
+            throw failure(tr("There is no vendor %1 in the %2.").arg(vendorId).arg(m_description));
+        snapshot.vendorName = textValue(query.value(0), [&] { return tr("The name of vendor %1").arg(vendorId); });
     }
     {
-        QSqlQuery query =
-            run(db, u"SELECT id, name FROM contact_types ORDER BY id"_s, {}, u"Reading the contact types"_s);
+        QSqlQuery query = run(u"SELECT id, name FROM contact_types ORDER BY id"_s, {}, tr("Reading the contact types"));
         while (query.next()) {
             auto where = [&](const char16_t *column) {
                 return [&query, column] {
-                    return u"Contact type %1, column %2"_s.arg(query.value(0).toString(), QString::fromUtf16(column));
+                    return tr("Contact type %1, column %2").arg(query.value(0).toString(), QString::fromUtf16(column));
                 };
             };
             snapshot.types.append(
@@ -346,11 +203,11 @@ VendorSnapshot VendorDatabase::loadVendor(qint32 vendorId) const
     }
     {
         QSqlQuery query =
-            run(db, u"SELECT id, country, code, name FROM states ORDER BY id"_s, {}, u"Reading the states"_s);
+            run(u"SELECT id, country, code, name FROM states ORDER BY id"_s, {}, tr("Reading the states"));
         while (query.next()) {
             auto where = [&](const char16_t *column) {
                 return [&query, column] {
-                    return u"State %1, column %2"_s.arg(query.value(0).toString(), QString::fromUtf16(column));
+                    return tr("State %1, column %2").arg(query.value(0).toString(), QString::fromUtf16(column));
                 };
             };
             snapshot.states.append(
@@ -362,14 +219,14 @@ VendorSnapshot VendorDatabase::loadVendor(qint32 vendorId) const
         // A large vendor grows its lists and the version index by tens of
         // thousands of entries: size them once.
         QSqlQuery count =
-            run(db, u"SELECT COUNT(*) FROM addresses WHERE vendor_id = ?"_s, { vendorId }, u"Counting the addresses"_s);
+            run(u"SELECT COUNT(*) FROM addresses WHERE vendor_id = ?"_s, { vendorId }, tr("Counting the addresses"));
         const qsizetype expected = count.next() ? count.value(0).toLongLong() : 0;
         snapshot.addresses.reserve(expected);
         snapshot.rowVersions.reserve(expected);
     }
     QSqlQuery query =
-        run(db, u"SELECT id, row_version, "_s + columnList() + u" FROM addresses WHERE vendor_id = ? ORDER BY id"_s,
-            { vendorId }, u"Reading the addresses"_s);
+        run(u"SELECT id, row_version, "_s + columnList() + u" FROM addresses WHERE vendor_id = ? ORDER BY id"_s,
+            { vendorId }, tr("Reading the addresses"));
     const QString vendorText = QString::number(vendorId);
     while (query.next()) {
         ContactAddress a;
@@ -377,7 +234,7 @@ VendorSnapshot VendorDatabase::loadVendor(qint32 vendorId) const
         a.vendorId = vendorText;
         auto column = [&a](int index) {
             return [&a, index] {
-                return u"Address %1, column %2"_s.arg(a.addressId, QString::fromUtf16(AddressColumns[index]));
+                return tr("Address %1, column %2").arg(a.addressId, QString::fromUtf16(AddressColumns[index]));
             };
         };
         auto textAt = [&](int index) { return textValue(query.value(index + 2), column(index)); };
@@ -409,7 +266,64 @@ VendorSnapshot VendorDatabase::loadVendor(qint32 vendorId) const
 SaveOutcome VendorDatabase::saveVendor(
     const VendorSnapshot &loaded, const QList<ContactAddress> &changes, bool overwrite)
 {
-    QSqlDatabase db = connection();
+    if (isReadOnly())
+        throw DatabaseError(Trouble::ReadOnly, m_location, tr("Nothing was saved: %1").arg(m_readOnlyReason));
+    refuseUnstorableValues(changes);
+    const QString saveId = QUuid::createUuid().toString(QUuid::WithoutBraces);
+    bool reconnected = false;
+    for (int tries = 1;; ++tries) {
+        try {
+            return saveOnce(loaded, changes, overwrite, saveId);
+        } catch (const DatabaseError &error) {
+            if (error.trouble() == Trouble::Locked) {
+                if (tries < LockedTries)
+                    continue;
+                throw DatabaseError(Trouble::Locked, m_location,
+                    tr("Nothing was saved: another program is using %1. Try again in a moment.").arg(m_location),
+                    error.details());
+            }
+            if (reconnected || !reconnectIfLost())
+                throw;
+            // The connection dropped: the save either committed before it
+            // did (its id is in the saves table) or left nothing behind and
+            // is made again.
+            reconnected = true;
+            SaveOutcome done;
+            if (saveCommitted(saveId, &done))
+                return done;
+        }
+    }
+}
+
+bool VendorDatabase::saveCommitted(const QString &saveId, SaveOutcome *outcome) const
+{
+    QSqlQuery query = run(u"SELECT inserted, updated, new_ids FROM saves WHERE id = ?"_s, { saveId },
+        tr("Checking whether the save was completed"));
+    if (!query.next())
+        return false;
+    outcome->inserted = query.value(0).toInt();
+    outcome->updated = query.value(1).toInt();
+    for (const QString &pair : query.value(2).toString().split(u' ', Qt::SkipEmptyParts))
+        outcome->newIds.insert(pair.section(u'=', 0, 0), pair.section(u'=', 1));
+    return true;
+}
+
+void VendorDatabase::checkAddressLimit(qint32 vendorId, qsizetype added) const
+{
+    QSqlQuery count =
+        run(u"SELECT COUNT(*) FROM addresses WHERE vendor_id = ?"_s, { vendorId }, tr("Counting the addresses"));
+    const qint64 stored = count.next() ? count.value(0).toLongLong() : 0;
+    if (stored + added > MaxAddressesPerVendor)
+        throw failure(tr("Nothing was saved: vendor %1 would have %2 addresses, more than the %3 one vendor can have. "
+                         "Delete some addresses or add them to another vendor.")
+                          .arg(vendorId)
+                          .arg(stored + added)
+                          .arg(MaxAddressesPerVendor));
+}
+
+SaveOutcome VendorDatabase::saveOnce(
+    const VendorSnapshot &loaded, const QList<ContactAddress> &changes, bool overwrite, const QString &saveId)
+{
     const QString insertSql = u"INSERT INTO addresses (vendor_id, "_s + columnList() +
         u", row_version) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, 1) RETURNING id"_s;
     QStringList assignments;
@@ -419,10 +333,18 @@ SaveOutcome VendorDatabase::saveVendor(
         u", row_version = row_version + 1 WHERE id = ? AND vendor_id = ?"_s +
         (overwrite ? QString() : u" AND row_version = ?"_s);
 
-    if (!db.transaction())
-        throw failure(u"Cannot start the save: %1"_s.arg(db.lastError().text()));
+    // SQLite takes the write lock at the start, so a save waits its turn
+    // there instead of failing halfway when another one holds the file.
+    run(isPostgreSql() ? u"BEGIN"_s : u"BEGIN IMMEDIATE"_s, {}, tr("Starting the save"));
     SaveOutcome outcome;
     try {
+        DbSql::Prepared update(connection(), m_location, updateSql);
+        std::optional<DbSql::Prepared> insert;
+        const auto added =
+            std::count_if(changes.cbegin(), changes.cend(), [](const ContactAddress &a) { return a.isAddedInPanel(); });
+        if (added > 0)
+            checkAddressLimit(loaded.vendorId, added);
+        int reinserted = 0;
         for (const ContactAddress &address : changes) {
             const QVariantList values = addressValues(loaded.vendorId, address);
             if (!address.isAddedInPanel()) {
@@ -438,11 +360,8 @@ SaveOutcome VendorDatabase::saveVendor(
                     }
                     updateValues << *version;
                 }
-                QSqlQuery update = run(db, updateSql, updateValues, u"Saving address %1"_s.arg(address.addressId));
-                if (update.numRowsAffected() == 1) {
+                if (update.exec(updateValues, tr("Saving address %1").arg(address.addressId)).numRowsAffected() == 1) {
                     ++outcome.updated;
-                    if (!overwrite)
-                        outcome.rowVersions.insert(address.addressId, updateValues.constLast().toLongLong() + 1);
                     continue;
                 }
                 if (!overwrite) {
@@ -450,30 +369,39 @@ SaveOutcome VendorDatabase::saveVendor(
                     continue;
                 }
                 // Overwriting an address someone deleted: it comes back as new.
+                ++reinserted;
             }
-            QSqlQuery insert = run(db, insertSql, values, u"Adding address %1"_s.arg(address.name));
-            if (!insert.next())
-                throw failure(u"The database gave no id for the new address %1."_s.arg(address.name));
-            const QString newId = insert.value(0).toString();
-            outcome.insertedIds.insert(address.addressId, newId);
-            outcome.rowVersions.insert(newId, 1);
+            if (!insert)
+                insert.emplace(connection(), m_location, insertSql);
+            QSqlQuery &inserted = insert->exec(values, tr("Adding address %1").arg(address.name));
+            if (!inserted.next())
+                throw failure(tr("The database gave no id for the new address %1.").arg(address.name));
+            if (address.isAddedInPanel())
+                outcome.newIds.insert(address.addressId, inserted.value(0).toString());
+            inserted.finish();
             ++outcome.inserted;
         }
         if (!outcome.saved()) {
-            db.rollback();
-            outcome.inserted = outcome.updated = 0;
-            outcome.insertedIds.clear();
-            outcome.rowVersions.clear();
-            return outcome;
+            DbSql::rollback(connection());
+            return SaveOutcome { 0, 0, {}, outcome.conflicts };
         }
+        // Addresses someone deleted and this save brought back count too.
+        if (reinserted > 0)
+            checkAddressLimit(loaded.vendorId, 0);
+        QStringList ids;
+        for (auto it = outcome.newIds.cbegin(); it != outcome.newIds.cend(); ++it)
+            ids << it.key() + u'=' + it.value();
+        run(u"INSERT INTO saves (id, vendor_id, inserted, updated, new_ids, saved_at) VALUES (?, ?, ?, ?, ?, ?)"_s,
+            { saveId, loaded.vendorId, outcome.inserted, outcome.updated, text(ids.join(u' ')),
+                QDateTime::currentSecsSinceEpoch() },
+            tr("Recording the save"));
+        // The record is needed only until the next reconnect could ask.
+        run(u"DELETE FROM saves WHERE saved_at < ?"_s, { QDateTime::currentSecsSinceEpoch() - 86400 },
+            tr("Recording the save"));
+        run(u"COMMIT"_s, {}, tr("Completing the save"));
     } catch (...) {
-        db.rollback();
+        DbSql::rollback(connection());
         throw;
-    }
-    if (!db.commit()) {
-        const QString error = db.lastError().text();
-        db.rollback();
-        throw failure(u"The save could not be completed, nothing was written: %1"_s.arg(error));
     }
     return outcome;
 }

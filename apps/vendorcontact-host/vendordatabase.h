@@ -1,11 +1,15 @@
 #pragma once
 
+#include "databaseerror.h"
+
 #include <ZebVendorContact/contactexchange.h>
 
+#include <QtCore/QCoreApplication>
 #include <QtCore/QHash>
 #include <QtCore/QList>
 #include <QtCore/QString>
 #include <QtSql/QSqlDatabase>
+#include <QtSql/QSqlQuery>
 
 namespace VendorContactHost {
 
@@ -37,43 +41,64 @@ struct SaveOutcome
 {
     int inserted = 0;
     int updated = 0;
+    /// Panel id ("000-N") of each address added -> the id the database gave it.
+    QHash<QString, QString> newIds;
     /// Addresses someone else changed or deleted since they were read.
     QList<ZebVendorContact::ContactAddress> conflicts;
-    /// Addresses added in the panel that were inserted: the id they were
-    /// saved under ("000-N", or an id overwritten after it was deleted) ->
-    /// the id the database gave.
-    QHash<QString, QString> insertedIds;
-    /// The row version every written address has now.
-    QHash<QString, qint64> rowVersions;
     bool saved() const { return conflicts.isEmpty(); }
 };
 
 /*!
  * The demo host's vendor address book: an SQLite file or a PostgreSQL
  * database with one schema (vendors, addresses with a row version, contact
- * types, states), created when missing.
+ * types, states, and the saves made).
  *
  * Every failure throws ZebVendorContact::Error with a message for the user;
- * a failed save has changed nothing (one transaction).
+ * trouble with the database itself (a locked, read-only, damaged or missing
+ * file, an unreachable server) throws its subclass DatabaseError. A failed
+ * save has changed nothing (one transaction).
  */
 class VendorDatabase
 {
+    Q_DECLARE_TR_FUNCTIONS(VendorDatabase)
+
 public:
+    /// Whether opening may create a database that is not there yet.
+    enum class OpenMode {
+        /// Only an existing database: a missing SQLite file or folder throws
+        /// DatabaseError (Missing, MissingFolder) and nothing is created.
+        ExistingOnly,
+        /// Creates a missing SQLite file, and its folders, as a new database
+        /// with the schema (and the sample vendors when seeding). An existing
+        /// file is opened as with ExistingOnly.
+        CreateIfMissing,
+    };
+
+    /// Whether a database created by this open gets the sample vendors.
+    enum class Seeding {
+        SampleVendors, //!< a new database starts with the sample vendors
+        Empty, //!< a new database starts with the schema only
+    };
+
     /// $XDG_DATA_HOME/ZebVendorContact/vendors.sqlite (~/.local/share/... when unset).
     static QString defaultLocation();
 
-    /// Whether a missing SQLite file (or its folder) may be created.
-    enum OpenMode {
-        CreateIfMissing, //!< create the folder and file when missing
-        OpenExisting, //!< throw DatabaseError (Missing, MissingFolder) instead
-    };
-
-    /// Opens `location`: "sqlite:PATH", a plain file path, or
-    /// "postgresql://user@host[:port]/dbname" (host may be a percent-encoded
-    /// socket folder; the password comes from PGPASSWORD or ~/.pgpass).
-    /// Creates the schema when missing; with `seed`, fills an empty database
-    /// with the sample vendors. Each instance has its own connection.
-    explicit VendorDatabase(const QString &location, bool seed = true, OpenMode mode = CreateIfMissing);
+    /*!
+     * Opens `location`: "sqlite:PATH", a plain file path, or
+     * "postgresql://user@host[:port]/dbname" (host may be a percent-encoded
+     * socket folder; the password comes from PGPASSWORD or ~/.pgpass). Each
+     * instance has its own connection.
+     *
+     * An SQLite file is checked before anything writes to it: a zero-byte
+     * file or one that is no SQLite database throws NotADatabase, one that
+     * fails its integrity check throws Damaged, both leaving every byte as
+     * it was. A file (or folder) that cannot be written opens read-only
+     * (see isReadOnly()). Missing tables are created, serialised between
+     * hosts starting together; only a database created by this open is
+     * seeded.
+     */
+    explicit VendorDatabase(
+        const QString &location, OpenMode mode = OpenMode::CreateIfMissing, Seeding seeding = Seeding::SampleVendors);
     ~VendorDatabase();
     VendorDatabase(const VendorDatabase &) = delete;
     VendorDatabase &operator=(const VendorDatabase &) = delete;
@@ -82,11 +107,19 @@ public:
     QString description() const { return m_description; }
     bool isPostgreSql() const;
     QSqlDatabase connection() const;
-    /// True when the database can be read but not written.
-    bool isReadOnly() const { return m_readOnly; }
-    /// Closes the connection and opens it again; throws DatabaseError
-    /// when it cannot be opened.
+
+    /// True when the database could be opened for reading only; saves then
+    /// throw DatabaseError (ReadOnly) before anything else.
+    bool isReadOnly() const { return !m_readOnlyReason.isEmpty(); }
+    /// Why the database is read-only, for people (a tooltip); empty when not.
+    QString readOnlyReason() const { return m_readOnlyReason; }
+
+    /// Closes and re-opens the connection (after the server went away).
+    /// Throws DatabaseError (Unreachable) when the server still cannot be reached.
     void reconnect();
+
+    /// The most addresses one vendor may have: the control's limit.
+    static constexpr int MaxAddressesPerVendor = 32767;
 
     QList<VendorSummary> vendors() const;
     VendorSnapshot loadVendor(qint32 vendorId) const;
@@ -97,6 +130,14 @@ public:
      * gives their ids), the others updated only when their row version is
      * still the one in `loaded` (or whatever it is, with `overwrite`; a row
      * deleted meanwhile is then inserted anew). Any conflict writes nothing.
+     *
+     * Refused before anything is written: values holding NUL or a lone
+     * surrogate, a save that would bring the vendor over
+     * MaxAddressesPerVendor, any save to a read-only database. SQLite waits
+     * for another program's lock and retries the whole transaction before
+     * throwing DatabaseError (Locked). A PostgreSQL connection that dropped
+     * is re-opened once; the save is then retried only when it is known not
+     * to have committed.
      */
     SaveOutcome saveVendor(
         const VendorSnapshot &loaded, const QList<ZebVendorContact::ContactAddress> &changes, bool overwrite = false);
@@ -106,13 +147,34 @@ public:
     qint32 addGeneratedVendor(const QString &name, int count);
 
 private:
-    void createSchemaIfMissing();
-    void seedIfEmpty();
+    void openConnection();
+    void closeConnection();
+    void configureSqlite(QSqlDatabase &db, bool readOnly) const;
+    void createSqliteFile(OpenMode mode, Seeding seeding);
+    void checkSqliteFile();
+    void prepareSchema(Seeding seeding, bool mayCreate);
+    bool checkVendorTables(const QStringList &existing, bool mayCreate) const;
+    void seedSampleVendors();
+    QStringList existingObjects() const;
+    bool connectionAlive() const;
+    bool reconnectIfLost() const;
+    bool saveCommitted(const QString &saveId, SaveOutcome *outcome) const;
+    SaveOutcome saveOnce(const VendorSnapshot &loaded, const QList<ZebVendorContact::ContactAddress> &changes,
+        bool overwrite, const QString &saveId);
+    void checkAddressLimit(qint32 vendorId, qsizetype added) const;
+    template<typename Read> auto reading(Read &&read) const;
+    VendorSnapshot readVendor(qint32 vendorId) const;
+    QSqlQuery run(const QString &sql, const QVariantList &values = {}, const QString &purpose = {}) const;
 
     QString m_connectionName;
     QString m_description;
-    QString m_location;
-    bool m_readOnly = false;
+    QString m_location; //!< the file, or "database on host", for DatabaseError
+    QString m_readOnlyReason;
+    QString m_driver;
+    QString m_database;
+    QString m_host;
+    QString m_user;
+    int m_port = -1;
 };
 
 } // namespace VendorContactHost

@@ -18,7 +18,8 @@ void VendorFilterModel::setSearch(const QString &text)
 bool VendorFilterModel::filterAcceptsRow(int sourceRow, const QModelIndex &sourceParent) const
 {
     const QModelIndex index = sourceModel()->index(sourceRow, 0, sourceParent);
-    const QString text = index.data(Qt::DisplayRole).toString() + QLatin1Char('\n') + index.data(SearchTextRole).toString();
+    const QString text =
+        index.data(Qt::DisplayRole).toString() + QLatin1Char('\n') + index.data(SearchTextRole).toString();
     for (const QString &word : m_words) {
         if (!text.contains(word, Qt::CaseInsensitive))
             return false;
@@ -127,8 +128,7 @@ void VendorListPane::highlightShownVendor()
 {
     QModelIndex index;
     if (m_shown) {
-        const QModelIndexList found =
-            m_model->match(m_model->index(0, 0), Qt::UserRole, *m_shown, 1, Qt::MatchExactly);
+        const QModelIndexList found = m_model->match(m_model->index(0, 0), Qt::UserRole, *m_shown, 1, Qt::MatchExactly);
         if (!found.isEmpty())
             index = m_filter->mapFromSource(found.constFirst());
     }

@@ -168,15 +168,10 @@ qint32 VendorDatabase::addGeneratedVendor(const QString &name, int count)
     }
 }
 
-void VendorDatabase::seedIfEmpty()
+void VendorDatabase::seedSampleVendors()
 {
+    // Runs inside the transaction that created the tables.
     QSqlDatabase db = connection();
-    {
-        QSqlQuery count = prepared(db, u"SELECT COUNT(*) FROM vendors"_s);
-        exec(count, u"Counting the vendors"_s);
-        if (count.next() && count.value(0).toInt() > 0)
-            return;
-    }
     // The sample vendor's text is the one the demo always shipped; its tables
     // become the database's contact types and states.
     const Separators separators;
@@ -184,9 +179,7 @@ void VendorDatabase::seedIfEmpty()
     if (tables.size() != 3)
         throw Error(Error::Code::InvalidArgument, u"The built-in sample vendor is damaged."_s);
 
-    if (!db.transaction())
-        throw Error(Error::Code::InvalidArgument, u"Cannot start the sample data: %1"_s.arg(db.lastError().text()));
-    try {
+    {
         QSqlQuery type = prepared(db, u"INSERT INTO contact_types (id, name) VALUES (?, ?)"_s);
         for (const QStringList &row : splitRecords(tables.at(1), separators)) {
             bindAll(type, { row.value(0).toInt(), row.value(1) });
@@ -237,12 +230,6 @@ void VendorDatabase::seedIfEmpty()
         exec(vendor, u"Adding the large sample vendor"_s);
         QSqlQuery insert = prepared(db, AddressInsert);
         insertGenerated(insert, 2004, 3000);
-        if (!db.commit())
-            throw Error(
-                Error::Code::InvalidArgument, u"Saving the sample data failed: %1"_s.arg(db.lastError().text()));
-    } catch (...) {
-        db.rollback();
-        throw;
     }
 }
 

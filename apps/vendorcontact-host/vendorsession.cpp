@@ -51,9 +51,22 @@ QList<ContactAddress> VendorSession::changesToWrite(const QString &exportText) c
     return changes;
 }
 
-void VendorSession::rememberWritten(const SaveOutcome &outcome)
+void VendorSession::rememberWritten(const QList<ContactAddress> &changes, const SaveOutcome &outcome, bool overwrite)
 {
-    for (auto it = outcome.insertedIds.cbegin(); it != outcome.insertedIds.cend(); ++it) {
+    QHash<QString, qint64> &versions = m_shown->rowVersions;
+    // The versions the rows have now: a new row starts at 1, each checked
+    // update adds 1. An overwrite does not know what it overwrote: that
+    // row is checked again (as a conflict) on the next save.
+    for (const ContactAddress &address : changes) {
+        const auto version = versions.find(address.addressId);
+        if (version == versions.end())
+            continue;
+        if (overwrite)
+            versions.erase(version);
+        else
+            ++*version;
+    }
+    for (auto it = outcome.newIds.cbegin(); it != outcome.newIds.cend(); ++it) {
         // A row written before under another id (overwritten after someone
         // deleted it) moved: whatever led to the old id leads to the new one.
         for (QString &databaseId : m_written) {
@@ -61,9 +74,8 @@ void VendorSession::rememberWritten(const SaveOutcome &outcome)
                 databaseId = it.value();
         }
         m_written.insert(it.key(), it.value());
+        versions.insert(it.value(), 1);
     }
-    for (auto it = outcome.rowVersions.cbegin(); it != outcome.rowVersions.cend(); ++it)
-        m_shown->rowVersions.insert(it.key(), it.value());
 }
 
 SaveOutcome VendorSession::save(const QString &exportText, bool overwrite)
@@ -75,7 +87,7 @@ SaveOutcome VendorSession::save(const QString &exportText, bool overwrite)
         return {};
     SaveOutcome outcome = m_database->saveVendor(*m_shown, changes, overwrite);
     if (outcome.saved())
-        rememberWritten(outcome);
+        rememberWritten(changes, outcome, overwrite);
     return outcome;
 }
 

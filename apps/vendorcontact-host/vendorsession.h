@@ -24,7 +24,8 @@ struct LoadedVendor
  * never widgets, so it works (and is tested) without a window.
  *
  * After a committed save the session keeps the ids the database gave to the
- * addresses added in the panel, and the row versions it wrote. Until the
+ * addresses added in the panel, and the row versions they now have (a new
+ * row starts at 1, each checked update adds 1). Until the
  * vendor is shown again those addresses still carry the panel's "000-N" ids
  * in the control; a further save updates their rows instead of inserting
  * them a second time.
@@ -61,7 +62,8 @@ public:
 
 private:
     QList<ZebVendorContact::ContactAddress> changesToWrite(const QString &exportText) const;
-    void rememberWritten(const SaveOutcome &outcome);
+    void rememberWritten(
+        const QList<ZebVendorContact::ContactAddress> &changes, const SaveOutcome &outcome, bool overwrite);
 
     std::unique_ptr<VendorDatabase> m_database;
     ZebVendorContact::ExchangeSeparators m_separators;

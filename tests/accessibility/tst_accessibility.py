@@ -3,10 +3,12 @@
 
 Starts a private X server (Xvfb) and a private session bus with the
 accessibility bus (dbus-run-session, at-spi2-core), runs the demo host in it
-in English and in German, and walks the control's accessibility tree through
-AT-SPI (pyatspi): names, roles, states and descriptions, before and after
-pressing Add, the message box a failed save brings up, and the order in which
-the Tab key visits the entries.
+in English and in German with its Developer dock shown, and walks the
+accessibility tree through AT-SPI (pyatspi): the host's own widgets (named in
+the window's language, every entry by a name of its own), then the control's
+names, roles, states and descriptions, before and after pressing Add, the
+message box a failed save brings up, and the order in which the Tab key
+visits the entries.
 
 Usage: tst_accessibility.py HOST_PROGRAM
 Every missing piece (X server, session bus, pyatspi) fails the test with a
@@ -48,6 +50,15 @@ LANGUAGES = {
                 "Mobil").split("|"),
         headers=("Adress-ID|Objekt-ID|Kontaktname|Typ|Straße 1|Straße 2|Ort|Land|Bundesland|PLZ|Telefon|Fax|"
                  "E-Mail|Telefon 2|Mobil").split("|")),
+}
+
+# The demo host's own widgets around the control, per language, by role.
+HOST = {
+    "en": {"push button": ["Save", "Revert"], "check box": ["Allow editing"], "text": ["Search vendors"],
+           "list": ["Vendors"], "page tab": ["Calls", "Load text", "Added and changed addresses"]},
+    "de": {"push button": ["Speichern", "Zurücksetzen"], "check box": ["Bearbeiten erlauben"],
+           "text": ["Lieferanten suchen"], "list": ["Lieferanten"],
+           "page tab": ["Aufrufe", "Ladetext", "Neue und geänderte Adressen"]},
 }
 
 # The entries a user fills, by txtContact index, that must be filled in.
@@ -319,16 +330,46 @@ def check_tab_order(control):
     check(visited == names, f"Tab visits {visited}, not {names}")
 
 
+def check_host(control, language):
+    """The window around the control: its own widgets speak the language, and
+    every entry of the host (the Developer dock's included) has a name of its
+    own, so no two are read out alike."""
+    inside = {id(n) for n in [control.root] + control.nodes()}
+    host_nodes = []
+
+    def walk(node, depth=0):
+        for index in range(node.childCount):
+            child = node.getChildAtIndex(index)
+            if child is None or child == control.root:
+                continue
+            host_nodes.append(child)
+            if child.getRoleName() not in ("table cell", "list item", "combo box") and depth < 14:
+                walk(child, depth + 1)
+
+    wait_for("the host's own widgets", lambda: control.app.childCount > 0)
+    walk(control.app)
+    for role, names in HOST[language].items():
+        found = {spoken_name(n) for n in host_nodes if n.getRoleName() == role}
+        for name in names:
+            check(name in found, f"the host has no {role} named '{name}' (it has {sorted(found)})")
+    entries = [n for n in host_nodes if n.getRoleName() in ("text", "spin button", "table", "check box")
+               and "focusable" in states(n) and id(n) not in inside]
+    named = [spoken_name(n) for n in entries]
+    check(all(named), f"a host entry has no name: {named}")
+    check(len(set(named)) == len(named), f"host entries share a name: {sorted(named)}")
+
+
 def run_host(host, language):
     env = dict(os.environ, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_ACCESSIBILITY="1")
     log = tempfile.TemporaryFile()
-    process = subprocess.Popen([host, "--language", language], env=env, start_new_session=True,
+    process = subprocess.Popen([host, "--language", language, "--developer"], env=env, start_new_session=True,
                                stdout=subprocess.DEVNULL, stderr=log)
     try:
         app = wait_for("the demo host on the accessibility bus", lambda: next(
             (a for a in pyatspi.Registry.getDesktop(0) if a is not None and a.name == "vendorcontact-host"), None),
             timeout=30)
         control = Control(app, LANGUAGES[language])
+        check_host(control, language)
         check_list(control)
         check_browsing(control)
         check_adding(control)
@@ -351,7 +392,8 @@ def run_inside(host):
             run_host(host, language)
         except Failure as failure:
             fail(f"[{language}] {failure}")
-        print(f"accessibility: {language}: names, roles, states, descriptions, list, alert and tab order as expected")
+        print(f"accessibility: {language}: host widgets, names, roles, states, descriptions, list, alert and tab "
+              "order as expected")
     return 0
 
 

@@ -1,0 +1,103 @@
+// The address book's tables, and the triggers that record which vendor
+// changed: every writer counts, the host's saves and any other program's.
+
+#include "vendordbsql.h"
+
+namespace VendorContactHost::DbSql {
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+// SQLite: a change counter per vendor, bumped by triggers in the writing
+// transaction. A watcher that sees the file's data_version move reads the
+// counters to learn which vendors changed.
+QString sqliteBump(const char16_t *row, const char16_t *column, const QString &when = {})
+{
+    return u"INSERT INTO vendor_changes (vendor_id, version) SELECT %1.%2, 1 WHERE %3 "
+           u"ON CONFLICT (vendor_id) DO UPDATE SET version = version + 1;"_s.arg(
+               QString::fromUtf16(row), QString::fromUtf16(column), when.isEmpty() ? u"1"_s : when);
+}
+
+QStringList sqliteTriggers(const char16_t *table, const char16_t *column)
+{
+    const QString name = QString::fromUtf16(table);
+    const QString id = QString::fromUtf16(column);
+    return {
+        u"CREATE TRIGGER %1_insert_noted AFTER INSERT ON %1 BEGIN %2 END"_s.arg(name, sqliteBump(u"new", column)),
+        u"CREATE TRIGGER %1_update_noted AFTER UPDATE ON %1 BEGIN %2 %3 END"_s.arg(name, sqliteBump(u"new", column),
+            sqliteBump(u"old", column, u"old.%1 <> new.%1"_s.arg(id))),
+        u"CREATE TRIGGER %1_delete_noted AFTER DELETE ON %1 BEGIN %2 END"_s.arg(name, sqliteBump(u"old", column)),
+    };
+}
+
+// PostgreSQL: a notification naming the vendor, which the server delivers
+// only when the writing transaction commits (and once per vendor).
+const QString PostgresNotify = u"CREATE FUNCTION vendor_changes_notify() RETURNS trigger LANGUAGE plpgsql AS $$\n"
+                               u"BEGIN\n"
+                               u"  IF TG_TABLE_NAME = 'vendors' THEN\n"
+                               u"    IF TG_OP <> 'INSERT' THEN PERFORM pg_notify('vendor_changes', OLD.id::text); END IF;\n"
+                               u"    IF TG_OP <> 'DELETE' THEN PERFORM pg_notify('vendor_changes', NEW.id::text); END IF;\n"
+                               u"  ELSE\n"
+                               u"    IF TG_OP <> 'INSERT' THEN PERFORM pg_notify('vendor_changes', "
+                               u"OLD.vendor_id::text); END IF;\n"
+                               u"    IF TG_OP <> 'DELETE' THEN PERFORM pg_notify('vendor_changes', "
+                               u"NEW.vendor_id::text); END IF;\n"
+                               u"  END IF;\n"
+                               u"  RETURN NULL;\n"
+                               u"END $$"_s;
+
+QString postgresTrigger(const char16_t *table)
+{
+    return u"CREATE TRIGGER %1_noted AFTER INSERT OR UPDATE OR DELETE ON %1 FOR EACH ROW "
+           u"EXECUTE FUNCTION vendor_changes_notify()"_s.arg(QString::fromUtf16(table));
+}
+
+} // namespace
+
+QList<SchemaObject> schemaObjects()
+{
+    // Text columns may hold NULL (data from elsewhere); the host refuses to
+    // show such a row rather than turn NULL into empty text behind the
+    // user's back.
+    const QString addresses = u"CREATE TABLE addresses (id %1, vendor_id INTEGER NOT NULL REFERENCES vendors(id), "
+                              u"type_id SMALLINT NOT NULL REFERENCES contact_types(id), name VARCHAR(60), "
+                              u"street1 VARCHAR(30), street2 VARCHAR(30), city VARCHAR(30), country SMALLINT, "
+                              u"state_id SMALLINT REFERENCES states(id), postal_code VARCHAR(30), phone VARCHAR(30), "
+                              u"fax VARCHAR(30), email VARCHAR(50), phone2 VARCHAR(30), cell VARCHAR(30), "
+                              u"row_version INTEGER NOT NULL DEFAULT 1)"_s;
+    // Every save records its id here in its own transaction: after a lost
+    // connection, whether the save committed can be looked up.
+    const QString saves = u"CREATE TABLE saves (id VARCHAR(40) PRIMARY KEY, vendor_id INTEGER NOT NULL, "
+                          u"inserted INTEGER NOT NULL, updated INTEGER NOT NULL, new_ids TEXT NOT NULL, "
+                          u"saved_at BIGINT NOT NULL)"_s;
+    const QString vendors = u"CREATE TABLE vendors (id INTEGER PRIMARY KEY, name VARCHAR(100) NOT NULL)"_s;
+    const QString types = u"CREATE TABLE contact_types (id SMALLINT PRIMARY KEY, name VARCHAR(60) NOT NULL)"_s;
+    const QString states = u"CREATE TABLE states (id SMALLINT PRIMARY KEY, country SMALLINT NOT NULL, "
+                           u"code VARCHAR(10) NOT NULL, name VARCHAR(60) NOT NULL)"_s;
+    const QString index = u"CREATE INDEX addresses_by_vendor ON addresses (vendor_id)"_s;
+    const auto addressTriggers = sqliteTriggers(u"addresses", u"vendor_id");
+    const auto vendorTriggers = sqliteTriggers(u"vendors", u"id");
+    return {
+        { u"vendors", true, { vendors }, { vendors } },
+        { u"contact_types", true, { types }, { types } },
+        { u"states", true, { states }, { states } },
+        { u"addresses", true, { addresses.arg(u"INTEGER PRIMARY KEY AUTOINCREMENT"_s) },
+            { addresses.arg(u"INTEGER GENERATED BY DEFAULT AS IDENTITY PRIMARY KEY"_s) } },
+        { u"addresses_by_vendor", false, { index }, { index } },
+        { u"saves", false, { saves }, { saves } },
+        { u"vendor_changes", false,
+            { u"CREATE TABLE vendor_changes (vendor_id INTEGER PRIMARY KEY, version INTEGER NOT NULL)"_s }, {} },
+        { u"vendor_changes_notify", false, {}, { PostgresNotify } },
+        { u"addresses_insert_noted", false, { addressTriggers.at(0) }, {} },
+        { u"addresses_update_noted", false, { addressTriggers.at(1) }, {} },
+        { u"addresses_delete_noted", false, { addressTriggers.at(2) }, {} },
+        { u"vendors_insert_noted", false, { vendorTriggers.at(0) }, {} },
+        { u"vendors_update_noted", false, { vendorTriggers.at(1) }, {} },
+        { u"vendors_delete_noted", false, { vendorTriggers.at(2) }, {} },
+        { u"addresses_noted", false, {}, { postgresTrigger(u"addresses") } },
+        { u"vendors_noted", false, {}, { postgresTrigger(u"vendors") } },
+    };
+}
+
+} // namespace VendorContactHost::DbSql
