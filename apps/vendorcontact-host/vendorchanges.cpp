@@ -86,8 +86,8 @@ const QList<AddressField> &addressFields()
     static const QList<AddressField> fields = {
         { QT_TRANSLATE_NOOP("VendorChanges", "Type"), typeName },
         { QT_TRANSLATE_NOOP("VendorChanges", "Name"), text<&ContactAddress::name> },
-        { QT_TRANSLATE_NOOP("VendorChanges", "Street"), text<&ContactAddress::street1> },
-        { QT_TRANSLATE_NOOP("VendorChanges", "Street (2)"), text<&ContactAddress::street2> },
+        { QT_TRANSLATE_NOOP("VendorChanges", "Street 1"), text<&ContactAddress::street1> },
+        { QT_TRANSLATE_NOOP("VendorChanges", "Street 2"), text<&ContactAddress::street2> },
         { QT_TRANSLATE_NOOP("VendorChanges", "City"), text<&ContactAddress::city> },
         { QT_TRANSLATE_NOOP("VendorChanges", "Country"), countryName },
         { QT_TRANSLATE_NOOP("VendorChanges", "State"), stateName },
@@ -95,7 +95,7 @@ const QList<AddressField> &addressFields()
         { QT_TRANSLATE_NOOP("VendorChanges", "Phone"), text<&ContactAddress::phone> },
         { QT_TRANSLATE_NOOP("VendorChanges", "Fax"), text<&ContactAddress::fax> },
         { QT_TRANSLATE_NOOP("VendorChanges", "Email"), text<&ContactAddress::email> },
-        { QT_TRANSLATE_NOOP("VendorChanges", "Phone (2)"), text<&ContactAddress::phone2> },
+        { QT_TRANSLATE_NOOP("VendorChanges", "Phone 2"), text<&ContactAddress::phone2> },
         { QT_TRANSLATE_NOOP("VendorChanges", "Cell"), text<&ContactAddress::cell> },
     };
     return fields;
