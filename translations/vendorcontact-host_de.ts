@@ -171,17 +171,6 @@
         </translation>
     </message>
     <message>
-        <source>It drops your changes to 1 address they deleted.</source>
-        <translation>Ihre Änderungen an 1 von ihnen gelöschten Adresse werden verworfen.</translation>
-    </message>
-    <message numerus="yes">
-        <source>It drops your changes to %n addresses they deleted.</source>
-        <translation>
-            <numerusform>Ihre Änderungen an %n von ihnen gelöschten Adresse werden verworfen.</numerusform>
-            <numerusform>Ihre Änderungen an %n von ihnen gelöschten Adressen werden verworfen.</numerusform>
-        </translation>
-    </message>
-    <message>
         <source>Take theirs drops your changes to this address; your other unsaved changes stay.</source>
         <translation>„Deren Fassung übernehmen“ verwirft Ihre Änderungen an dieser Adresse; Ihre übrigen nicht gespeicherten Änderungen bleiben.</translation>
     </message>
@@ -206,6 +195,17 @@
     <message>
         <source>Cancel changes nothing.</source>
         <translation>„Abbrechen“ ändert nichts.</translation>
+    </message>
+    <message>
+        <source>Keep mine drops your changes to 1 address they deleted.</source>
+        <translation>„Meine behalten“ verwirft Ihre Änderungen an 1 von ihnen gelöschten Adresse.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Keep mine drops your changes to %n addresses they deleted.</source>
+        <translation>
+            <numerusform>„Meine behalten“ verwirft Ihre Änderungen an %n von ihnen gelöschten Adresse.</numerusform>
+            <numerusform>„Meine behalten“ verwirft Ihre Änderungen an %n von ihnen gelöschten Adressen.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -171,17 +171,6 @@
         </translation>
     </message>
     <message>
-        <source>It drops your changes to 1 address they deleted.</source>
-        <translation>Se descartan sus cambios en 1 dirección que ellos eliminaron.</translation>
-    </message>
-    <message numerus="yes">
-        <source>It drops your changes to %n addresses they deleted.</source>
-        <translation>
-            <numerusform>Se descartan sus cambios en %n dirección que ellos eliminaron.</numerusform>
-            <numerusform>Se descartan sus cambios en %n direcciones que ellos eliminaron.</numerusform>
-        </translation>
-    </message>
-    <message>
         <source>Take theirs drops your changes to this address; your other unsaved changes stay.</source>
         <translation>«Tomar la versión de ellos» descarta sus cambios en esta dirección; sus demás cambios sin guardar se conservan.</translation>
     </message>
@@ -206,6 +195,17 @@
     <message>
         <source>Cancel changes nothing.</source>
         <translation>«Cancelar» no cambia nada.</translation>
+    </message>
+    <message>
+        <source>Keep mine drops your changes to 1 address they deleted.</source>
+        <translation>«Conservar las mías» descarta sus cambios en 1 dirección que ellos eliminaron.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Keep mine drops your changes to %n addresses they deleted.</source>
+        <translation>
+            <numerusform>«Conservar las mías» descarta sus cambios en %n dirección que ellos eliminaron.</numerusform>
+            <numerusform>«Conservar las mías» descarta sus cambios en %n direcciones que ellos eliminaron.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -171,17 +171,6 @@
         </translation>
     </message>
     <message>
-        <source>It drops your changes to 1 address they deleted.</source>
-        <translation>Vos modifications d’1 adresse qu’ils ont supprimée sont abandonnées.</translation>
-    </message>
-    <message numerus="yes">
-        <source>It drops your changes to %n addresses they deleted.</source>
-        <translation>
-            <numerusform>Vos modifications de %n adresse qu’ils ont supprimée sont abandonnées.</numerusform>
-            <numerusform>Vos modifications de %n adresses qu’ils ont supprimées sont abandonnées.</numerusform>
-        </translation>
-    </message>
-    <message>
         <source>Take theirs drops your changes to this address; your other unsaved changes stay.</source>
         <translation>« Prendre leur version » abandonne vos modifications de cette adresse ; vos autres modifications non enregistrées restent.</translation>
     </message>
@@ -206,6 +195,17 @@
     <message>
         <source>Cancel changes nothing.</source>
         <translation>« Annuler » ne change rien.</translation>
+    </message>
+    <message>
+        <source>Keep mine drops your changes to 1 address they deleted.</source>
+        <translation>« Garder les miennes » abandonne vos modifications d’1 adresse qu’ils ont supprimée.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Keep mine drops your changes to %n addresses they deleted.</source>
+        <translation>
+            <numerusform>« Garder les miennes » abandonne vos modifications de %n adresse qu’ils ont supprimée.</numerusform>
+            <numerusform>« Garder les miennes » abandonne vos modifications de %n adresses qu’ils ont supprimées.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -60,6 +60,9 @@ ConflictDialog::ConflictDialog(const VendorChanges &changes, ChangesAsked when, 
     auto *theirs = buttons->addButton(tr("&Take theirs for these addresses"), QDialogButtonBox::AcceptRole);
     theirs->setObjectName(QStringLiteral("cmdTakeTheirs"));
     auto *cancel = buttons->addButton(QDialogButtonBox::Cancel);
+    // Nothing is decided by pressing Enter.
+    mine->setAutoDefault(false);
+    theirs->setAutoDefault(false);
     cancel->setDefault(true);
     connect(mine, &QPushButton::clicked, this, [this] { choose(Answer::KeepMine); });
     connect(theirs, &QPushButton::clicked, this, [this] { choose(Answer::TakeTheirs); });
@@ -139,18 +142,18 @@ void ConflictDialog::describeChoices()
         ++(change.kind == AddressChange::Kind::Deleted ? deleted : changed);
     const int droppedDeleted = deleted - recreated;
     QStringList lines;
-    if (m_when == ChangesAsked::AtSave)
+    if (changed > 0 && m_when == ChangesAsked::AtSave)
         lines << (changed == 1 ? tr("Keep mine saves your version over theirs for 1 address.")
                                : tr("Keep mine saves your version over theirs for %n addresses.", nullptr, changed));
-    else
+    else if (changed > 0)
         lines << (changed == 1
                 ? tr("Keep mine keeps your version of 1 address; the next save writes it over theirs.")
                 : tr("Keep mine keeps your version of %n addresses; the next save writes them over theirs.", nullptr,
                       changed));
     if (droppedDeleted > 0)
-        lines.last() += QLatin1Char(' ') +
-            (droppedDeleted == 1 ? tr("It drops your changes to 1 address they deleted.")
-                                 : tr("It drops your changes to %n addresses they deleted.", nullptr, droppedDeleted));
+        lines << (droppedDeleted == 1
+                ? tr("Keep mine drops your changes to 1 address they deleted.")
+                : tr("Keep mine drops your changes to %n addresses they deleted.", nullptr, droppedDeleted));
     const int theirs = changed + droppedDeleted;
     lines << (theirs == 1 ? tr("Take theirs drops your changes to this address; your other unsaved changes stay.")
                           : tr("Take theirs drops your changes to these %n addresses; your other unsaved changes stay.",
