@@ -9,6 +9,8 @@
 #include <QtCore/QRandomGenerator>
 
 #include <algorithm>
+#include <condition_variable>
+#include <mutex>
 #include <thread>
 #include <vector>
 
@@ -29,6 +31,33 @@ struct LedgerSave
     QHash<QString, qint64> bases; //!< address id -> the row version the save was made on
     QHash<QString, QString> values; //!< address id -> the street (2) it wrote
     QStringList added; //!< names of the addresses it added
+};
+
+/// Holds every session until all have opened their connection and read
+/// the vendor, so they save together and the clock times the saves alone.
+class StartLine
+{
+public:
+    explicit StartLine(int sessions)
+        : m_waiting(sessions)
+    {
+    }
+    void arriveAndWait()
+    {
+        std::unique_lock<std::mutex> lock(m_mutex);
+        if (--m_waiting == 0) {
+            clock.start();
+            m_go.notify_all();
+            return;
+        }
+        m_go.wait(lock, [this] { return m_waiting == 0; });
+    }
+    QElapsedTimer clock;
+
+private:
+    std::mutex m_mutex;
+    std::condition_variable m_go;
+    int m_waiting;
 };
 
 QHash<QString, ContactAddress> byId(const QList<ContactAddress> &addresses)
@@ -57,9 +86,10 @@ QString exportText(const QList<ContactAddress> &addresses)
     return text;
 }
 
-QList<LedgerSave> runOneSession(const SessionLoadOptions &options, qint32 vendorId, int index)
+QList<LedgerSave> runOneSession(const SessionLoadOptions &options, qint32 vendorId, int index, StartLine &start)
 {
     QList<LedgerSave> ledger;
+    bool started = false;
     QRandomGenerator random(quint32(20261208 + index));
     try {
         VendorSession session(std::make_unique<VendorDatabase>(options.location), {});
@@ -70,6 +100,8 @@ QList<LedgerSave> runOneSession(const SessionLoadOptions &options, qint32 vendor
         QHash<QString, ContactAddress> latest = reread();
         QStringList ids = latest.keys();
         std::sort(ids.begin(), ids.end());
+        start.arriveAndWait();
+        started = true;
         for (int round = 0; round < options.savesPerSession; ++round) {
             LedgerSave entry;
             entry.session = index;
@@ -101,16 +133,20 @@ QList<LedgerSave> runOneSession(const SessionLoadOptions &options, qint32 vendor
                     latest = reread();
                 }
             } catch (const ZebVendorContact::Error &error) {
-                entry.error = error.message();
+                const auto *trouble = dynamic_cast<const DatabaseError *>(&error);
+                entry.error = trouble ? error.message() + QLatin1Char(' ') + trouble->details() : error.message();
                 latest = reread();
             }
             ledger << entry;
         }
     } catch (const ZebVendorContact::Error &error) {
+        if (!started)
+            start.arriveAndWait();
         LedgerSave failed;
         failed.session = index;
         failed.round = -1;
-        failed.error = error.message();
+        const auto *trouble = dynamic_cast<const DatabaseError *>(&error);
+        failed.error = trouble ? error.message() + QLatin1Char(' ') + trouble->details() : error.message();
         ledger << failed;
     }
     return ledger;
@@ -205,16 +241,15 @@ SessionLoadResult runSessionLoad(const SessionLoadOptions &options)
         before = setup.loadVendor(vendorId);
     }
     std::vector<QList<LedgerSave>> ledgers(std::size_t(options.sessions));
-    QElapsedTimer clock;
-    clock.start();
+    StartLine start(options.sessions);
     {
         std::vector<std::thread> sessions;
         for (int i = 0; i < options.sessions; ++i)
-            sessions.emplace_back([&, i] { ledgers[std::size_t(i)] = runOneSession(options, vendorId, i); });
+            sessions.emplace_back([&, i] { ledgers[std::size_t(i)] = runOneSession(options, vendorId, i, start); });
         for (std::thread &session : sessions)
             session.join();
     }
-    result.seconds = double(clock.nsecsElapsed()) / 1e9;
+    result.seconds = double(start.clock.nsecsElapsed()) / 1e9;
     QList<LedgerSave> ledger;
     for (const QList<LedgerSave> &own : ledgers)
         ledger << own;
