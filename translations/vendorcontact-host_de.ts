@@ -596,6 +596,10 @@ Your unsaved changes are still in the panel.</source>
 
 Ihre nicht gespeicherten Änderungen sind noch im Bereich.</translation>
     </message>
+    <message>
+        <source>Changes made by someone else cannot be followed for now: %1</source>
+        <translation>Änderungen von jemand anderem können derzeit nicht verfolgt werden: %1</translation>
+    </message>
 </context>
 <context>
     <name>VendorContactHost::VendorListPane</name>

@@ -596,6 +596,10 @@ Your unsaved changes are still in the panel.</source>
 
 Sus cambios sin guardar siguen en el panel.</translation>
     </message>
+    <message>
+        <source>Changes made by someone else cannot be followed for now: %1</source>
+        <translation>Por ahora no se pueden seguir los cambios hechos por otra persona: %1</translation>
+    </message>
 </context>
 <context>
     <name>VendorContactHost::VendorListPane</name>

@@ -596,6 +596,10 @@ Your unsaved changes are still in the panel.</source>
 
 Vos modifications non enregistrées sont toujours dans le panneau.</translation>
     </message>
+    <message>
+        <source>Changes made by someone else cannot be followed for now: %1</source>
+        <translation>Les modifications faites par quelqu’un d’autre ne peuvent pas être suivies pour le moment : %1</translation>
+    </message>
 </context>
 <context>
     <name>VendorContactHost::VendorListPane</name>

@@ -66,6 +66,7 @@ bool MainWindow::openDatabase()
     m_session = std::make_unique<VendorSession>(std::move(database), separators);
     if (m_session->database().isReadOnly())
         enterReadOnly();
+    watchDatabase();
     return true;
 }
 

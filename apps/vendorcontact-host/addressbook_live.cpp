@@ -11,6 +11,11 @@
 #include <QtCore/QTimer>
 #include <QtWidgets/QApplication>
 
+#if __has_include("vendorwatcher.h")
+#include "vendorwatcher.h"
+#define ZVC_HAVE_CHANGE_WATCHER 1
+#endif
+
 namespace VendorContactHost {
 
 namespace {
@@ -28,6 +33,26 @@ QWidget *MainWindow::createChangeNotice()
     m_changeCheck->setInterval(ChangeCheckDelayMs);
     connect(m_changeCheck, &QTimer::timeout, this, &MainWindow::checkShownVendor);
     return m_changeNotice;
+}
+
+void MainWindow::watchDatabase()
+{
+#ifdef ZVC_HAVE_CHANGE_WATCHER
+    delete m_watcher;
+    try {
+        auto *watcher = new VendorChangeWatcher(m_location, this);
+        connect(watcher, &VendorChangeWatcher::vendorsChanged, this, &MainWindow::noteVendorsChanged);
+        connect(watcher, &VendorChangeWatcher::watchFailed, this, [this](const QString &message) {
+            setStatus(tr("Changes made by someone else cannot be followed for now: %1").arg(message));
+        });
+        m_watcher = watcher;
+    } catch (const ZebVendorContact::Error &error) {
+        // The window works without it: a save still finds what someone
+        // else changed.
+        m_dock->logCall(QStringLiteral("watchChanges()"), QStringLiteral("error: %1").arg(error.message()));
+        setStatus(tr("Changes made by someone else cannot be followed for now: %1").arg(error.message()));
+    }
+#endif
 }
 
 void MainWindow::setChangesHandler(ChangesHandler handler)

@@ -5,6 +5,7 @@
 #include "hostquestion.h"
 #include "vendorsession.h"
 
+#include <QtCore/QPointer>
 #include <QtCore/QStringList>
 #include <QtWidgets/QMainWindow>
 
@@ -151,6 +152,7 @@ private:
 
     // Someone else's changes (addressbook_live.cpp).
     QWidget *createChangeNotice();
+    void watchDatabase();
     void checkShownVendor();
     void reviewChanges();
     bool decideChanges(ChangesAsked when);
@@ -181,6 +183,7 @@ private:
     QLabel *m_readOnlyNotice = nullptr;
     ChangeNotice *m_changeNotice = nullptr;
     QTimer *m_changeCheck = nullptr; //!< one look at the vendor shown per burst of changes
+    QPointer<QObject> m_watcher; //!< tells which vendors changed in the database
     QPushButton *m_save = nullptr;
     QPushButton *m_revert = nullptr;
     QCheckBox *m_allowEditing = nullptr;
