@@ -1,5 +1,7 @@
 #include "exchange.h"
 
+#include "logging.h"
+
 #include <ZebVendorContact/error.h>
 
 #include <QtCore/QtAlgorithms>
@@ -688,15 +690,21 @@ LoadOutcome loadContactData(ContactData &data, const QString &contactData, const
         const QString source =
             contactData.data_ptr().isMutable() ? contactData : QString(contactData.constData(), contactData.size());
         const QList<QStringView> tables = splitTables(source, tableSeparator);
-        if (tables.size() != 3)
+        if (tables.size() != 3) {
+            qCInfo(lcVendorContact, "LetContactAddress loaded nothing: the text holds %d tables, not 3",
+                int(tables.size()));
             return LoadOutcome::Failed;
+        }
 
         loadContacts(data.store, source, tables[0], recordSeparator, fieldSeparator);
         loadLookupTable(data.types, tables[1], recordSeparator, fieldSeparator);
         loadLookupTable(data.states, tables[2], recordSeparator, fieldSeparator);
-    } catch (const std::exception &) {
+    } catch (const std::exception &error) {
         // The load never reports a failure to the host: it stops where it
-        // failed and keeps what it had done.
+        // failed and keeps what it had done. Its log says so, for the host's
+        // developer.
+        qCInfo(lcVendorContact, "LetContactAddress stopped early, keeping %d addresses: %s", data.store.recordCount(),
+            error.what());
         return LoadOutcome::Failed;
     }
     return LoadOutcome::Complete;

@@ -423,6 +423,12 @@ void TestApps::blankLoadThenALoadThroughTheButtons()
     QTest::mouseClick(child<QPushButton>(&window, "cmdLetContactAddress"), Qt::LeftButton);
     QTest::mouseClick(child<QPushButton>(&window, "cmdGetContactAddress"), Qt::LeftButton);
     QCOMPARE(window.lastExport(), ExampleExport);
+
+    // A text the control takes only in part is logged as such, with its reason.
+    child<QPlainTextEdit>(&window, "txtLoadText")->setPlainText(QString(ExampleLoad).replace(u'^', u'#'));
+    QTest::mouseClick(child<QPushButton>(&window, "cmdLetContactAddress"), Qt::LeftButton);
+    QVERIFY2(window.callLog().constLast().contains(QStringLiteral("-> ok, but the control logged: ")),
+        qPrintable(window.callLog().constLast()));
 }
 
 void TestApps::buttonsWithoutAControlLogErrors()

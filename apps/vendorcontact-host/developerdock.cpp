@@ -10,6 +10,7 @@
 #include <QtCore/QEvent>
 #include <QtGui/QFontDatabase>
 #include <QtWidgets/QCheckBox>
+#include <QtWidgets/QGridLayout>
 #include <QtWidgets/QHBoxLayout>
 #include <QtWidgets/QHeaderView>
 #include <QtWidgets/QLabel>
@@ -23,6 +24,7 @@
 #include <QtWidgets/QTableView>
 #include <QtWidgets/QVBoxLayout>
 
+#include <algorithm>
 #include <exception>
 #include <limits>
 
@@ -94,7 +96,8 @@ DeveloperDock::DeveloperDock(const ControlInvoker &invoke, QWidget *parent)
 QWidget *DeveloperDock::createVendorRow()
 {
     auto *row = new QWidget;
-    auto *layout = new QHBoxLayout(row);
+    // Two lines, so the dock stays narrow enough to sit beside the book.
+    auto *layout = new QGridLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
     m_vendorId = new QSpinBox;
     m_vendorId->setObjectName(QStringLiteral("spnVendorID"));
@@ -106,11 +109,11 @@ QWidget *DeveloperDock::createVendorRow()
     connect(m_callVendor, &QPushButton::clicked, this, &DeveloperDock::callLetVendorIDNMode);
     m_vendorLabel = new QLabel;
     m_vendorLabel->setBuddy(m_vendorId);
-    layout->addWidget(m_vendorLabel);
-    layout->addWidget(m_vendorId);
-    layout->addWidget(m_editAllowed);
-    layout->addStretch(1);
-    layout->addWidget(m_callVendor);
+    layout->addWidget(m_vendorLabel, 0, 0);
+    layout->addWidget(m_vendorId, 0, 1);
+    layout->addWidget(m_editAllowed, 0, 2);
+    layout->setColumnStretch(3, 1);
+    layout->addWidget(m_callVendor, 1, 0, 1, 4, Qt::AlignRight);
     return row;
 }
 
@@ -175,6 +178,15 @@ QWidget *DeveloperDock::createExportTab()
     m_exportText->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     layout->addWidget(m_exportText);
     return tab;
+}
+
+int DeveloperDock::preferredWidth() const
+{
+    // Room for a readable log; never less than the content needs.
+    constexpr int Readable = 440;
+    const auto *scroller = static_cast<const QScrollArea *>(widget());
+    return std::max(
+        Readable, scroller->widget()->minimumSizeHint().width() + scroller->verticalScrollBar()->sizeHint().width());
 }
 
 void DeveloperDock::retranslate()

@@ -45,6 +45,9 @@ class DeveloperDock : public QDockWidget
 public:
     DeveloperDock(const ControlInvoker &invoke, QWidget *parent = nullptr);
 
+    /// The width that shows the dock's content without scrolling sideways.
+    int preferredWidth() const;
+
     /// Shows the values the next calls use (the vendor and what is loaded).
     void showValues(qint32 vendorId, bool editAllowed, const QString &loadText, const Separators &separators);
 

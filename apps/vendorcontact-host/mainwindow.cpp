@@ -9,6 +9,7 @@
 
 #include <QtCore/QCoreApplication>
 #include <QtCore/QEvent>
+#include <QtCore/QTimer>
 #include <QtGui/QMouseEvent>
 #include <QtGui/QScreen>
 #include <QtWidgets/QAbstractItemView>
@@ -35,20 +36,6 @@ constexpr QSize NominalControlSize(484, 471);
 // it, so nothing around it moves or is covered.
 constexpr int StatusLines = 3;
 } // namespace
-
-QuestionHandler messageBoxHandler(QWidget *parent)
-{
-    return [parent](const Question &question) {
-        QMessageBox box(question.icon, question.title, question.text, question.buttons, parent);
-        box.setDefaultButton(question.defaultButton);
-        box.setDetailedText(question.details);
-        for (const auto &[button, text] : question.buttonTexts) {
-            if (auto *widget = box.button(button))
-                widget->setText(text);
-        }
-        return QMessageBox::StandardButton(box.exec());
-    };
-}
 
 MainWindow::MainWindow(const HostSettings &settings, QWidget *parent)
     : QMainWindow(parent)
@@ -84,14 +71,17 @@ MainWindow::MainWindow(const HostSettings &settings, QWidget *parent)
     createDeveloperDock();
     retranslate();
     resize(defaultSize());
-    if (m_settings.developer)
+    if (m_settings.developer) {
         resize(sizeWithDock());
+        // Once laid out: before that the main window shares out no width.
+        QTimer::singleShot(0, this, [this] { resizeDocks({ m_dock }, { m_dock->preferredWidth() }, Qt::Horizontal); });
+    }
 }
 
 QSize MainWindow::sizeWithDock() const
 {
     // The dock beside the book, as wide as it likes, within the screen.
-    QSize size(defaultSize().width() + m_dock->sizeHint().width(), defaultSize().height());
+    QSize size(defaultSize().width() + m_dock->preferredWidth(), defaultSize().height());
     if (const QScreen *where = screen())
         size = size.boundedTo(where->availableSize());
     return size;

@@ -1,6 +1,8 @@
 #include "vendorlist.h"
 
+#include <QtCore/QCoreApplication>
 #include <QtCore/QEvent>
+#include <QtGui/QKeyEvent>
 #include <QtGui/QStandardItemModel>
 #include <QtWidgets/QLabel>
 #include <QtWidgets/QLineEdit>
@@ -53,14 +55,12 @@ VendorListPane::VendorListPane(QWidget *parent)
         m_filter->setSearch(text);
         highlightShownVendor();
     });
-    // Enter in the search box goes to the first vendor left, as a choice.
-    connect(m_search, &QLineEdit::returnPressed, this, [this] {
-        if (m_filter->rowCount() > 0)
-            chooseRow(m_filter->index(0, 0));
-    });
-    // A click, or Enter (or the platform's activation) on the highlighted row.
+    // A click, or Enter on the highlighted row. Not `activated`: where the
+    // style activates on a single click it would come with the click, and
+    // one choice would ask twice.
     connect(m_list, &QListView::clicked, this, &VendorListPane::chooseRow);
-    connect(m_list, &QListView::activated, this, &VendorListPane::chooseRow);
+    m_list->installEventFilter(this);
+    m_search->installEventFilter(this);
     retranslate();
 }
 
@@ -72,6 +72,25 @@ void VendorListPane::retranslate()
     m_label->setText(tr("&Vendors"));
     m_list->setAccessibleName(tr("Vendors"));
     setVendors(m_vendors);
+}
+
+bool VendorListPane::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() != QEvent::KeyPress)
+        return QWidget::eventFilter(watched, event);
+    const int key = static_cast<QKeyEvent *>(event)->key();
+    if (watched == m_list && (key == Qt::Key_Return || key == Qt::Key_Enter)) {
+        chooseRow(m_list->currentIndex());
+        return true;
+    }
+    // From the search box the arrow keys go on into the list, which they
+    // move through without choosing.
+    if (watched == m_search && (key == Qt::Key_Down || key == Qt::Key_Up)) {
+        m_list->setFocus(Qt::TabFocusReason);
+        QCoreApplication::sendEvent(m_list, event);
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void VendorListPane::changeEvent(QEvent *event)
