@@ -76,7 +76,9 @@ private:
         process.setProcessEnvironment(env);
         process.setWorkingDirectory(m_dir.path());
         if (::geteuid() == 0)
-            process.start(u"runuser"_s, QStringList { u"-u"_s, u"nobody"_s, u"--"_s, QStringLiteral("/usr/lib/postgresql/15/bin/") + tool } + arguments);
+            process.start(u"runuser"_s,
+                QStringList { u"-u"_s, u"nobody"_s, u"--"_s, QStringLiteral("/usr/lib/postgresql/15/bin/") + tool } +
+                    arguments);
         else
             process.start(QStringLiteral("/usr/lib/postgresql/15/bin/") + tool, arguments);
         if (!process.waitForFinished(120000) || process.exitStatus() != QProcess::NormalExit || process.exitCode())
