@@ -12,6 +12,7 @@
 #include <QtTest/QTest>
 #include <QtWidgets/QAbstractItemView>
 #include <QtWidgets/QApplication>
+#include <QtWidgets/QPushButton>
 
 using namespace VendorContactHost;
 using namespace Qt::Literals::StringLiterals;
@@ -145,6 +146,15 @@ void TestSharedBook::followsOtherSaves()
         QTRY_COMPARE_WITH_TIMEOUT(
             window.changeNoticeText(), u"1 address of this vendor was changed by someone else"_s, 2000);
         QVERIFY(window.developerDock()->getContactAddress().value_or(QString()).contains(u"|Mine|"));
+        // Seeing them and taking theirs shows their change beside the
+        // window's own, which stays unsaved.
+        window.setChangesHandler([](const VendorChanges &, ChangesAsked) {
+            return ChangeResolution { Answer::TakeTheirs, {} };
+        });
+        QTest::mouseClick(window.findChild<QPushButton *>(u"cmdShowChanges"_s), Qt::LeftButton);
+        QVERIFY(listRow(window.control(), selected).contains(u"|Theirs|"));
+        QVERIFY(window.developerDock()->getContactAddress().value_or(QString()).contains(u"|Mine|"));
+        QVERIFY(window.changeNoticeText().isEmpty());
     } else {
         QTRY_VERIFY_WITH_TIMEOUT(listRow(window.control(), selected).contains(u"|Theirs|"), 2000);
         QCOMPARE(list->currentIndex().siblingAtColumn(0).data().toString(), selected);
