@@ -129,7 +129,11 @@ VendorChanges compareWithDatabase(const VendorSession &session, VendorSnapshot c
     };
     for (const ContactAddress &now : std::as_const(current.addresses)) {
         const auto version = shown.rowVersions.constFind(now.addressId);
-        if (version != shown.rowVersions.cend() && *version == current.rowVersions.value(now.addressId))
+        const auto before = read.constFind(now.addressId);
+        // Another program may write the tables without raising the row
+        // version: its values tell then.
+        if (version != shown.rowVersions.cend() && *version == current.rowVersions.value(now.addressId) &&
+            (before == read.cend() || *before == now))
             continue;
         AddressChange change;
         change.kind = version == shown.rowVersions.cend() ? AddressChange::Kind::Added : AddressChange::Kind::Changed;

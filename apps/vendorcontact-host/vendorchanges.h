@@ -63,8 +63,10 @@ const QList<AddressField> &addressFields();
 /*!
  * Compares what `session` shows with `current`, just read from the database,
  * and with the panel's unsaved changes (`exportText`, the control's export).
- * An address counts as changed when its row version moved, not by its
- * values, so the session's own saves never count.
+ * An address counts as changed when its row version moved or its values
+ * differ from those read (another program may write the tables without
+ * raising the version); the window shows its own saves again after they
+ * commit, so they never count.
  */
 VendorChanges compareWithDatabase(const VendorSession &session, VendorSnapshot current, const QString &exportText);
 
