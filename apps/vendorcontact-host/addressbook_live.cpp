@@ -11,9 +11,8 @@
 #include <QtCore/QTimer>
 #include <QtWidgets/QApplication>
 
-#if __has_include("vendorwatcher.h")
+#ifdef ZVC_HAVE_CHANGE_WATCHER
 #include "vendorwatcher.h"
-#define ZVC_HAVE_CHANGE_WATCHER 1
 #endif
 
 namespace VendorContactHost {
