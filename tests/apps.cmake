@@ -33,3 +33,13 @@ if(TARGET zvc_hostapp)
     zvc_add_test(tst_addressbook ${CMAKE_CURRENT_SOURCE_DIR}/tst_addressbook.cpp)
     target_link_libraries(tst_addressbook PRIVATE zvc_hostapp)
 endif()
+
+# One book, many users: sessions saving over each other on SQLite and on a
+# PostgreSQL cluster the suite starts itself (a short run of the benchmark's
+# load), someone else's saves in the window, the conflict dialog's choices.
+if(TARGET zvc_hostapp)
+    zvc_add_test(tst_sharedbook ${CMAKE_CURRENT_SOURCE_DIR}/tst_sharedbook.cpp
+        ${PROJECT_SOURCE_DIR}/bench/sessionload.cpp ${PROJECT_SOURCE_DIR}/bench/sessionload.h)
+    target_link_libraries(tst_sharedbook PRIVATE zvc_hostapp)
+    set_tests_properties(tst_sharedbook PROPERTIES TIMEOUT 300)
+endif()

@@ -2,6 +2,213 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>VendorChanges</name>
+    <message>
+        <source>Others</source>
+        <translation>Andere</translation>
+    </message>
+    <message>
+        <source>USA</source>
+        <translation>USA</translation>
+    </message>
+    <message>
+        <source>Canada</source>
+        <translation>Kanada</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Typ</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>City</source>
+        <translation>Ort</translation>
+    </message>
+    <message>
+        <source>Country</source>
+        <translation>Land</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Bundesland</translation>
+    </message>
+    <message>
+        <source>Postal code</source>
+        <translation>Postleitzahl</translation>
+    </message>
+    <message>
+        <source>Phone</source>
+        <translation>Telefon</translation>
+    </message>
+    <message>
+        <source>Fax</source>
+        <translation>Fax</translation>
+    </message>
+    <message>
+        <source>Email</source>
+        <translation>E-Mail</translation>
+    </message>
+    <message>
+        <source>Cell</source>
+        <translation>Mobil</translation>
+    </message>
+    <message>
+        <source>Street 1</source>
+        <translation>Straße 1</translation>
+    </message>
+    <message>
+        <source>Street 2</source>
+        <translation>Straße 2</translation>
+    </message>
+    <message>
+        <source>Phone 2</source>
+        <translation>Telefon 2</translation>
+    </message>
+</context>
+<context>
+    <name>VendorContactHost::ChangeNotice</name>
+    <message>
+        <source>1 address of this vendor was changed by someone else</source>
+        <translation>1 Adresse dieses Lieferanten wurde von jemand anderem geändert</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n addresses of this vendor were changed by someone else</source>
+        <translation>
+            <numerusform>%n Adresse dieses Lieferanten wurde von jemand anderem geändert</numerusform>
+            <numerusform>%n Adressen dieses Lieferanten wurden von jemand anderem geändert</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Show &amp;changes…</source>
+        <translation>Änderungen &amp;zeigen…</translation>
+    </message>
+</context>
+<context>
+    <name>VendorContactHost::ConflictDialog</name>
+    <message>
+        <source>Changed by someone else</source>
+        <translation>Von jemand anderem geändert</translation>
+    </message>
+    <message>
+        <source>Since your last save, someone else changed or deleted addresses of %1 that you changed too (listed below). Nothing was saved.</source>
+        <translation>Seit Ihrer letzten Speicherung hat jemand anderes Adressen von %1 geändert oder gelöscht, die auch Sie geändert haben (siehe unten). Es wurde nichts gespeichert.</translation>
+    </message>
+    <message>
+        <source>Someone else changed the addresses of %1 listed below while you were working on it. Your unsaved changes are still in the panel.</source>
+        <translation>Während Sie daran gearbeitet haben, hat jemand anderes die unten aufgeführten Adressen von %1 geändert. Ihre nicht gespeicherten Änderungen sind noch im Bereich.</translation>
+    </message>
+    <message>
+        <source>Addresses changed by someone else</source>
+        <translation>Von jemand anderem geänderte Adressen</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Adresse</translation>
+    </message>
+    <message>
+        <source>Their value</source>
+        <translation>Deren Wert</translation>
+    </message>
+    <message>
+        <source>Your value</source>
+        <translation>Ihr Wert</translation>
+    </message>
+    <message>
+        <source>Keep &amp;mine</source>
+        <translation>&amp;Meine behalten</translation>
+    </message>
+    <message>
+        <source>&amp;Take theirs for these addresses</source>
+        <translation>Deren Fassung für diese Adressen &amp;übernehmen</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>changed by them and by you</source>
+        <translation>von ihnen und von Ihnen geändert</translation>
+    </message>
+    <message>
+        <source>changed by them</source>
+        <translation>von ihnen geändert</translation>
+    </message>
+    <message>
+        <source>added by them</source>
+        <translation>von ihnen hinzugefügt</translation>
+    </message>
+    <message>
+        <source>deleted by them</source>
+        <translation>von ihnen gelöscht</translation>
+    </message>
+    <message>
+        <source>Save mine as a new address</source>
+        <translation>Meine als neue Adresse speichern</translation>
+    </message>
+    <message>
+        <source>Keep mine saves your version over theirs for 1 address.</source>
+        <translation>„Meine behalten“ speichert Ihre Fassung über deren Fassung für 1 Adresse.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Keep mine saves your version over theirs for %n addresses.</source>
+        <translation>
+            <numerusform>„Meine behalten“ speichert Ihre Fassung über deren Fassung für %n Adresse.</numerusform>
+            <numerusform>„Meine behalten“ speichert Ihre Fassung über deren Fassung für %n Adressen.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Keep mine keeps your version of 1 address; the next save writes it over theirs.</source>
+        <translation>„Meine behalten“ behält Ihre Fassung von 1 Adresse; die nächste Speicherung schreibt sie über deren Fassung.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Keep mine keeps your version of %n addresses; the next save writes them over theirs.</source>
+        <translation>
+            <numerusform>„Meine behalten“ behält Ihre Fassung von %n Adresse; die nächste Speicherung schreibt sie über deren Fassung.</numerusform>
+            <numerusform>„Meine behalten“ behält Ihre Fassung von %n Adressen; die nächste Speicherung schreibt sie über deren Fassung.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Take theirs drops your changes to this address; your other unsaved changes stay.</source>
+        <translation>„Deren Fassung übernehmen“ verwirft Ihre Änderungen an dieser Adresse; Ihre übrigen nicht gespeicherten Änderungen bleiben.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Take theirs drops your changes to these %n addresses; your other unsaved changes stay.</source>
+        <translation>
+            <numerusform>„Deren Fassung übernehmen“ verwirft Ihre Änderungen an dieser %n Adresse; Ihre übrigen nicht gespeicherten Änderungen bleiben.</numerusform>
+            <numerusform>„Deren Fassung übernehmen“ verwirft Ihre Änderungen an diesen %n Adressen; Ihre übrigen nicht gespeicherten Änderungen bleiben.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The deleted address you ticked is kept as a new address with your values.</source>
+        <translation>Die angekreuzte gelöschte Adresse bleibt als neue Adresse mit Ihren Werten erhalten.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The %n deleted addresses you ticked are kept as new addresses with your values.</source>
+        <translation>
+            <numerusform>Die %n angekreuzte gelöschte Adresse bleibt als neue Adresse mit Ihren Werten erhalten.</numerusform>
+            <numerusform>Die %n angekreuzten gelöschten Adressen bleiben als neue Adressen mit Ihren Werten erhalten.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Cancel changes nothing.</source>
+        <translation>„Abbrechen“ ändert nichts.</translation>
+    </message>
+    <message>
+        <source>Keep mine drops your changes to 1 address they deleted.</source>
+        <translation>„Meine behalten“ verwirft Ihre Änderungen an 1 von ihnen gelöschten Adresse.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Keep mine drops your changes to %n addresses they deleted.</source>
+        <translation>
+            <numerusform>„Meine behalten“ verwirft Ihre Änderungen an %n von ihnen gelöschten Adresse.</numerusform>
+            <numerusform>„Meine behalten“ verwirft Ihre Änderungen an %n von ihnen gelöschten Adressen.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>VendorContactHost::DatabaseTrouble</name>
     <message>
         <source>Opened read-only: %1 cannot be written, so changes cannot be saved.</source>
@@ -268,40 +475,8 @@ The panel still shows your changes as you made them; saving again does not write
 Der Bereich zeigt Ihre Änderungen weiterhin so, wie Sie sie gemacht haben; erneutes Speichern schreibt sie nicht doppelt.</translation>
     </message>
     <message>
-        <source>%1 (%2)</source>
-        <translation>%1 (%2)</translation>
-    </message>
-    <message>
         <source>Changed by someone else</source>
         <translation>Von jemand anderem geändert</translation>
-    </message>
-    <message>
-        <source>Since you opened %1, someone else changed or deleted these addresses:
-
-%2
-
-Nothing was saved. Overwrite their changes with yours, or reload the vendor and lose your own changes?</source>
-        <translation>Seit Sie %1 geöffnet haben, hat jemand anderes diese Adressen geändert oder gelöscht:
-
-%2
-
-Es wurde nichts gespeichert. Deren Änderungen mit Ihren überschreiben, oder den Lieferanten neu laden und Ihre eigenen Änderungen verwerfen?</translation>
-    </message>
-    <message>
-        <source>&amp;Overwrite theirs</source>
-        <translation>Deren Änderungen ü&amp;berschreiben</translation>
-    </message>
-    <message>
-        <source>&amp;Reload</source>
-        <translation>Neu &amp;laden</translation>
-    </message>
-    <message>
-        <source>Reload the vendor</source>
-        <translation>Lieferanten neu laden</translation>
-    </message>
-    <message>
-        <source>Reloading drops every change you made to %1 since you opened it. Reload?</source>
-        <translation>Neu laden verwirft alle Änderungen, die Sie seit dem Öffnen an %1 gemacht haben. Neu laden?</translation>
     </message>
     <message>
         <source>Revert</source>
@@ -396,6 +571,34 @@ Es wurde nichts gespeichert. Deren Änderungen mit Ihren überschreiben, oder de
             <numerusform>Nicht gespeichert: Jemand anderes hat %n Ihrer Adressen geändert.</numerusform>
             <numerusform>Nicht gespeichert: Jemand anderes hat %n Ihrer Adressen geändert.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>%1 was changed by someone else; the panel shows the changes.</source>
+        <translation>%1 wurde von jemand anderem geändert; der Bereich zeigt die Änderungen.</translation>
+    </message>
+    <message>
+        <source>Changes made by someone else could not be read: %1</source>
+        <translation>Die Änderungen von jemand anderem konnten nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>You are still adding or editing an address: press Save or Update in the panel to keep it, or Cancel to drop it, then look at the changes.</source>
+        <translation>Sie fügen noch eine Adresse hinzu oder bearbeiten sie: Drücken Sie im Bereich „Anlegen“ oder „Aktualisieren“, um sie zu behalten, oder „Abbrechen“, um sie zu verwerfen, und sehen Sie sich dann die Änderungen an.</translation>
+    </message>
+    <message>
+        <source>The panel shows the changes of someone else, with your unsaved changes on top.</source>
+        <translation>Der Bereich zeigt die Änderungen von jemand anderem, darüber Ihre nicht gespeicherten Änderungen.</translation>
+    </message>
+    <message>
+        <source>Their changes could not be read: %1
+
+Your unsaved changes are still in the panel.</source>
+        <translation>Deren Änderungen konnten nicht gelesen werden: %1
+
+Ihre nicht gespeicherten Änderungen sind noch im Bereich.</translation>
+    </message>
+    <message>
+        <source>Changes made by someone else cannot be followed for now: %1</source>
+        <translation>Änderungen von jemand anderem können derzeit nicht verfolgt werden: %1</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,213 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES">
 <context>
+    <name>VendorChanges</name>
+    <message>
+        <source>Others</source>
+        <translation>Otros</translation>
+    </message>
+    <message>
+        <source>USA</source>
+        <translation>Estados Unidos</translation>
+    </message>
+    <message>
+        <source>Canada</source>
+        <translation>Canadá</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>City</source>
+        <translation>Ciudad</translation>
+    </message>
+    <message>
+        <source>Country</source>
+        <translation>País</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Estado</translation>
+    </message>
+    <message>
+        <source>Postal code</source>
+        <translation>Código postal</translation>
+    </message>
+    <message>
+        <source>Phone</source>
+        <translation>Teléfono</translation>
+    </message>
+    <message>
+        <source>Fax</source>
+        <translation>Fax</translation>
+    </message>
+    <message>
+        <source>Email</source>
+        <translation>Correo electrónico</translation>
+    </message>
+    <message>
+        <source>Cell</source>
+        <translation>Celular</translation>
+    </message>
+    <message>
+        <source>Street 1</source>
+        <translation>Calle 1</translation>
+    </message>
+    <message>
+        <source>Street 2</source>
+        <translation>Calle 2</translation>
+    </message>
+    <message>
+        <source>Phone 2</source>
+        <translation>Teléfono 2</translation>
+    </message>
+</context>
+<context>
+    <name>VendorContactHost::ChangeNotice</name>
+    <message>
+        <source>1 address of this vendor was changed by someone else</source>
+        <translation>Otra persona cambió 1 dirección de este proveedor</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n addresses of this vendor were changed by someone else</source>
+        <translation>
+            <numerusform>Otra persona cambió %n dirección de este proveedor</numerusform>
+            <numerusform>Otra persona cambió %n direcciones de este proveedor</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Show &amp;changes…</source>
+        <translation>Ver los &amp;cambios…</translation>
+    </message>
+</context>
+<context>
+    <name>VendorContactHost::ConflictDialog</name>
+    <message>
+        <source>Changed by someone else</source>
+        <translation>Modificado por otra persona</translation>
+    </message>
+    <message>
+        <source>Since your last save, someone else changed or deleted addresses of %1 that you changed too (listed below). Nothing was saved.</source>
+        <translation>Desde la última vez que guardó, otra persona cambió o eliminó direcciones de %1 que usted también cambió (ver abajo). No se guardó nada.</translation>
+    </message>
+    <message>
+        <source>Someone else changed the addresses of %1 listed below while you were working on it. Your unsaved changes are still in the panel.</source>
+        <translation>Mientras usted trabajaba, otra persona cambió las direcciones de %1 que se muestran abajo. Sus cambios sin guardar siguen en el panel.</translation>
+    </message>
+    <message>
+        <source>Addresses changed by someone else</source>
+        <translation>Direcciones cambiadas por otra persona</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Dirección</translation>
+    </message>
+    <message>
+        <source>Their value</source>
+        <translation>Su valor (de ellos)</translation>
+    </message>
+    <message>
+        <source>Your value</source>
+        <translation>Su valor (suyo)</translation>
+    </message>
+    <message>
+        <source>Keep &amp;mine</source>
+        <translation>Conservar las &amp;mías</translation>
+    </message>
+    <message>
+        <source>&amp;Take theirs for these addresses</source>
+        <translation>&amp;Tomar la versión de ellos para estas direcciones</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>changed by them and by you</source>
+        <translation>cambiada por ellos y por usted</translation>
+    </message>
+    <message>
+        <source>changed by them</source>
+        <translation>cambiada por ellos</translation>
+    </message>
+    <message>
+        <source>added by them</source>
+        <translation>añadida por ellos</translation>
+    </message>
+    <message>
+        <source>deleted by them</source>
+        <translation>eliminada por ellos</translation>
+    </message>
+    <message>
+        <source>Save mine as a new address</source>
+        <translation>Guardar la mía como dirección nueva</translation>
+    </message>
+    <message>
+        <source>Keep mine saves your version over theirs for 1 address.</source>
+        <translation>«Conservar las mías» guarda su versión sobre la de ellos en 1 dirección.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Keep mine saves your version over theirs for %n addresses.</source>
+        <translation>
+            <numerusform>«Conservar las mías» guarda su versión sobre la de ellos en %n dirección.</numerusform>
+            <numerusform>«Conservar las mías» guarda su versión sobre la de ellos en %n direcciones.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Keep mine keeps your version of 1 address; the next save writes it over theirs.</source>
+        <translation>«Conservar las mías» conserva su versión de 1 dirección; al guardar la próxima vez se escribe sobre la de ellos.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Keep mine keeps your version of %n addresses; the next save writes them over theirs.</source>
+        <translation>
+            <numerusform>«Conservar las mías» conserva su versión de %n dirección; al guardar la próxima vez se escribe sobre la de ellos.</numerusform>
+            <numerusform>«Conservar las mías» conserva su versión de %n direcciones; al guardar la próxima vez se escriben sobre la de ellos.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Take theirs drops your changes to this address; your other unsaved changes stay.</source>
+        <translation>«Tomar la versión de ellos» descarta sus cambios en esta dirección; sus demás cambios sin guardar se conservan.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Take theirs drops your changes to these %n addresses; your other unsaved changes stay.</source>
+        <translation>
+            <numerusform>«Tomar la versión de ellos» descarta sus cambios en esta %n dirección; sus demás cambios sin guardar se conservan.</numerusform>
+            <numerusform>«Tomar la versión de ellos» descarta sus cambios en estas %n direcciones; sus demás cambios sin guardar se conservan.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The deleted address you ticked is kept as a new address with your values.</source>
+        <translation>La dirección eliminada que marcó se conserva como dirección nueva con sus valores.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The %n deleted addresses you ticked are kept as new addresses with your values.</source>
+        <translation>
+            <numerusform>La %n dirección eliminada que marcó se conserva como dirección nueva con sus valores.</numerusform>
+            <numerusform>Las %n direcciones eliminadas que marcó se conservan como direcciones nuevas con sus valores.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Cancel changes nothing.</source>
+        <translation>«Cancelar» no cambia nada.</translation>
+    </message>
+    <message>
+        <source>Keep mine drops your changes to 1 address they deleted.</source>
+        <translation>«Conservar las mías» descarta sus cambios en 1 dirección que ellos eliminaron.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Keep mine drops your changes to %n addresses they deleted.</source>
+        <translation>
+            <numerusform>«Conservar las mías» descarta sus cambios en %n dirección que ellos eliminaron.</numerusform>
+            <numerusform>«Conservar las mías» descarta sus cambios en %n direcciones que ellos eliminaron.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>VendorContactHost::DatabaseTrouble</name>
     <message>
         <source>Opened read-only: %1 cannot be written, so changes cannot be saved.</source>
@@ -268,40 +475,8 @@ The panel still shows your changes as you made them; saving again does not write
 El panel sigue mostrando sus cambios tal como los hizo; guardar de nuevo no los escribe dos veces.</translation>
     </message>
     <message>
-        <source>%1 (%2)</source>
-        <translation>%1 (%2)</translation>
-    </message>
-    <message>
         <source>Changed by someone else</source>
         <translation>Modificado por otra persona</translation>
-    </message>
-    <message>
-        <source>Since you opened %1, someone else changed or deleted these addresses:
-
-%2
-
-Nothing was saved. Overwrite their changes with yours, or reload the vendor and lose your own changes?</source>
-        <translation>Desde que abrió %1, otra persona modificó o eliminó estas direcciones:
-
-%2
-
-No se guardó nada. ¿Sobrescribir sus cambios con los suyos, o volver a cargar el proveedor y perder sus propios cambios?</translation>
-    </message>
-    <message>
-        <source>&amp;Overwrite theirs</source>
-        <translation>&amp;Sobrescribir los suyos</translation>
-    </message>
-    <message>
-        <source>&amp;Reload</source>
-        <translation>&amp;Volver a cargar</translation>
-    </message>
-    <message>
-        <source>Reload the vendor</source>
-        <translation>Volver a cargar el proveedor</translation>
-    </message>
-    <message>
-        <source>Reloading drops every change you made to %1 since you opened it. Reload?</source>
-        <translation>Volver a cargar descarta todos los cambios que hizo en %1 desde que lo abrió. ¿Volver a cargar?</translation>
     </message>
     <message>
         <source>Revert</source>
@@ -396,6 +571,34 @@ No se guardó nada. ¿Sobrescribir sus cambios con los suyos, o volver a cargar 
             <numerusform>No guardado: otra persona modificó %n de sus direcciones.</numerusform>
             <numerusform>No guardado: otra persona modificó %n de sus direcciones.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>%1 was changed by someone else; the panel shows the changes.</source>
+        <translation>Otra persona cambió %1; el panel muestra los cambios.</translation>
+    </message>
+    <message>
+        <source>Changes made by someone else could not be read: %1</source>
+        <translation>No se pudieron leer los cambios hechos por otra persona: %1</translation>
+    </message>
+    <message>
+        <source>You are still adding or editing an address: press Save or Update in the panel to keep it, or Cancel to drop it, then look at the changes.</source>
+        <translation>Todavía está añadiendo o editando una dirección: pulse Guardar o Actualizar en el panel para conservarla, o Cancelar para descartarla, y luego mire los cambios.</translation>
+    </message>
+    <message>
+        <source>The panel shows the changes of someone else, with your unsaved changes on top.</source>
+        <translation>El panel muestra los cambios de otra persona, con sus cambios sin guardar encima.</translation>
+    </message>
+    <message>
+        <source>Their changes could not be read: %1
+
+Your unsaved changes are still in the panel.</source>
+        <translation>No se pudieron leer los cambios de ellos: %1
+
+Sus cambios sin guardar siguen en el panel.</translation>
+    </message>
+    <message>
+        <source>Changes made by someone else cannot be followed for now: %1</source>
+        <translation>Por ahora no se pueden seguir los cambios hechos por otra persona: %1</translation>
     </message>
 </context>
 <context>

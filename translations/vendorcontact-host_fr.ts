@@ -2,6 +2,213 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
+    <name>VendorChanges</name>
+    <message>
+        <source>Others</source>
+        <translation>Autres</translation>
+    </message>
+    <message>
+        <source>USA</source>
+        <translation>États-Unis</translation>
+    </message>
+    <message>
+        <source>Canada</source>
+        <translation>Canada</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>City</source>
+        <translation>Ville</translation>
+    </message>
+    <message>
+        <source>Country</source>
+        <translation>Pays</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>État/Province</translation>
+    </message>
+    <message>
+        <source>Postal code</source>
+        <translation>Code postal</translation>
+    </message>
+    <message>
+        <source>Phone</source>
+        <translation>Téléphone</translation>
+    </message>
+    <message>
+        <source>Fax</source>
+        <translation>Fax</translation>
+    </message>
+    <message>
+        <source>Email</source>
+        <translation>Courriel</translation>
+    </message>
+    <message>
+        <source>Cell</source>
+        <translation>Mobile</translation>
+    </message>
+    <message>
+        <source>Street 1</source>
+        <translation>Rue 1</translation>
+    </message>
+    <message>
+        <source>Street 2</source>
+        <translation>Rue 2</translation>
+    </message>
+    <message>
+        <source>Phone 2</source>
+        <translation>Téléphone 2</translation>
+    </message>
+</context>
+<context>
+    <name>VendorContactHost::ChangeNotice</name>
+    <message>
+        <source>1 address of this vendor was changed by someone else</source>
+        <translation>1 adresse de ce fournisseur a été modifiée par quelqu’un d’autre</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n addresses of this vendor were changed by someone else</source>
+        <translation>
+            <numerusform>%n adresse de ce fournisseur a été modifiée par quelqu’un d’autre</numerusform>
+            <numerusform>%n adresses de ce fournisseur ont été modifiées par quelqu’un d’autre</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Show &amp;changes…</source>
+        <translation>Voir les &amp;modifications…</translation>
+    </message>
+</context>
+<context>
+    <name>VendorContactHost::ConflictDialog</name>
+    <message>
+        <source>Changed by someone else</source>
+        <translation>Modifié par quelqu’un d’autre</translation>
+    </message>
+    <message>
+        <source>Since your last save, someone else changed or deleted addresses of %1 that you changed too (listed below). Nothing was saved.</source>
+        <translation>Depuis votre dernier enregistrement, quelqu’un d’autre a modifié ou supprimé des adresses de %1 que vous avez aussi modifiées (voir ci-dessous). Rien n’a été enregistré.</translation>
+    </message>
+    <message>
+        <source>Someone else changed the addresses of %1 listed below while you were working on it. Your unsaved changes are still in the panel.</source>
+        <translation>Pendant que vous y travailliez, quelqu’un d’autre a modifié les adresses de %1 listées ci-dessous. Vos modifications non enregistrées sont toujours dans le panneau.</translation>
+    </message>
+    <message>
+        <source>Addresses changed by someone else</source>
+        <translation>Adresses modifiées par quelqu’un d’autre</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Adresse</translation>
+    </message>
+    <message>
+        <source>Their value</source>
+        <translation>Leur valeur</translation>
+    </message>
+    <message>
+        <source>Your value</source>
+        <translation>Votre valeur</translation>
+    </message>
+    <message>
+        <source>Keep &amp;mine</source>
+        <translation>Garder les &amp;miennes</translation>
+    </message>
+    <message>
+        <source>&amp;Take theirs for these addresses</source>
+        <translation>&amp;Prendre leur version pour ces adresses</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>changed by them and by you</source>
+        <translation>modifiée par eux et par vous</translation>
+    </message>
+    <message>
+        <source>changed by them</source>
+        <translation>modifiée par eux</translation>
+    </message>
+    <message>
+        <source>added by them</source>
+        <translation>ajoutée par eux</translation>
+    </message>
+    <message>
+        <source>deleted by them</source>
+        <translation>supprimée par eux</translation>
+    </message>
+    <message>
+        <source>Save mine as a new address</source>
+        <translation>Enregistrer la mienne comme nouvelle adresse</translation>
+    </message>
+    <message>
+        <source>Keep mine saves your version over theirs for 1 address.</source>
+        <translation>« Garder les miennes » enregistre votre version à la place de la leur pour 1 adresse.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Keep mine saves your version over theirs for %n addresses.</source>
+        <translation>
+            <numerusform>« Garder les miennes » enregistre votre version à la place de la leur pour %n adresse.</numerusform>
+            <numerusform>« Garder les miennes » enregistre votre version à la place de la leur pour %n adresses.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Keep mine keeps your version of 1 address; the next save writes it over theirs.</source>
+        <translation>« Garder les miennes » garde votre version d’1 adresse ; le prochain enregistrement l’écrit à la place de la leur.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Keep mine keeps your version of %n addresses; the next save writes them over theirs.</source>
+        <translation>
+            <numerusform>« Garder les miennes » garde votre version de %n adresse ; le prochain enregistrement l’écrit à la place de la leur.</numerusform>
+            <numerusform>« Garder les miennes » garde votre version de %n adresses ; le prochain enregistrement les écrit à la place de la leur.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Take theirs drops your changes to this address; your other unsaved changes stay.</source>
+        <translation>« Prendre leur version » abandonne vos modifications de cette adresse ; vos autres modifications non enregistrées restent.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Take theirs drops your changes to these %n addresses; your other unsaved changes stay.</source>
+        <translation>
+            <numerusform>« Prendre leur version » abandonne vos modifications de cette %n adresse ; vos autres modifications non enregistrées restent.</numerusform>
+            <numerusform>« Prendre leur version » abandonne vos modifications de ces %n adresses ; vos autres modifications non enregistrées restent.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The deleted address you ticked is kept as a new address with your values.</source>
+        <translation>L’adresse supprimée que vous avez cochée est gardée comme nouvelle adresse avec vos valeurs.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The %n deleted addresses you ticked are kept as new addresses with your values.</source>
+        <translation>
+            <numerusform>L’adresse supprimée cochée (%n) est gardée comme nouvelle adresse avec vos valeurs.</numerusform>
+            <numerusform>Les %n adresses supprimées que vous avez cochées sont gardées comme nouvelles adresses avec vos valeurs.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Cancel changes nothing.</source>
+        <translation>« Annuler » ne change rien.</translation>
+    </message>
+    <message>
+        <source>Keep mine drops your changes to 1 address they deleted.</source>
+        <translation>« Garder les miennes » abandonne vos modifications d’1 adresse qu’ils ont supprimée.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Keep mine drops your changes to %n addresses they deleted.</source>
+        <translation>
+            <numerusform>« Garder les miennes » abandonne vos modifications de %n adresse qu’ils ont supprimée.</numerusform>
+            <numerusform>« Garder les miennes » abandonne vos modifications de %n adresses qu’ils ont supprimées.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>VendorContactHost::DatabaseTrouble</name>
     <message>
         <source>Opened read-only: %1 cannot be written, so changes cannot be saved.</source>
@@ -268,40 +475,8 @@ The panel still shows your changes as you made them; saving again does not write
 Le panneau montre toujours vos changements tels que vous les avez faits ; enregistrer à nouveau ne les écrit pas deux fois.</translation>
     </message>
     <message>
-        <source>%1 (%2)</source>
-        <translation>%1 (%2)</translation>
-    </message>
-    <message>
         <source>Changed by someone else</source>
         <translation>Modifié par quelqu’un d’autre</translation>
-    </message>
-    <message>
-        <source>Since you opened %1, someone else changed or deleted these addresses:
-
-%2
-
-Nothing was saved. Overwrite their changes with yours, or reload the vendor and lose your own changes?</source>
-        <translation>Depuis que vous avez ouvert %1, quelqu’un d’autre a modifié ou supprimé ces adresses :
-
-%2
-
-Rien n’a été enregistré. Remplacer leurs changements par les vôtres, ou recharger le fournisseur et perdre vos propres changements ?</translation>
-    </message>
-    <message>
-        <source>&amp;Overwrite theirs</source>
-        <translation>Rem&amp;placer les leurs</translation>
-    </message>
-    <message>
-        <source>&amp;Reload</source>
-        <translation>&amp;Recharger</translation>
-    </message>
-    <message>
-        <source>Reload the vendor</source>
-        <translation>Recharger le fournisseur</translation>
-    </message>
-    <message>
-        <source>Reloading drops every change you made to %1 since you opened it. Reload?</source>
-        <translation>Recharger abandonne tous les changements faits à %1 depuis son ouverture. Recharger ?</translation>
     </message>
     <message>
         <source>Revert</source>
@@ -396,6 +571,34 @@ Rien n’a été enregistré. Remplacer leurs changements par les vôtres, ou re
             <numerusform>Non enregistré : quelqu’un d’autre a modifié %n de vos adresses.</numerusform>
             <numerusform>Non enregistré : quelqu’un d’autre a modifié %n de vos adresses.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>%1 was changed by someone else; the panel shows the changes.</source>
+        <translation>%1 a été modifié par quelqu’un d’autre ; le panneau affiche les modifications.</translation>
+    </message>
+    <message>
+        <source>Changes made by someone else could not be read: %1</source>
+        <translation>Les modifications faites par quelqu’un d’autre n’ont pas pu être lues : %1</translation>
+    </message>
+    <message>
+        <source>You are still adding or editing an address: press Save or Update in the panel to keep it, or Cancel to drop it, then look at the changes.</source>
+        <translation>Vous êtes encore en train d’ajouter ou de modifier une adresse : appuyez sur Ajouter ou Mettre à jour dans le panneau pour la garder, ou sur Annuler pour l’abandonner, puis regardez les modifications.</translation>
+    </message>
+    <message>
+        <source>The panel shows the changes of someone else, with your unsaved changes on top.</source>
+        <translation>Le panneau affiche les modifications de quelqu’un d’autre, avec vos modifications non enregistrées par-dessus.</translation>
+    </message>
+    <message>
+        <source>Their changes could not be read: %1
+
+Your unsaved changes are still in the panel.</source>
+        <translation>Leurs modifications n’ont pas pu être lues : %1
+
+Vos modifications non enregistrées sont toujours dans le panneau.</translation>
+    </message>
+    <message>
+        <source>Changes made by someone else cannot be followed for now: %1</source>
+        <translation>Les modifications faites par quelqu’un d’autre ne peuvent pas être suivies pour le moment : %1</translation>
     </message>
 </context>
 <context>

@@ -3,6 +3,7 @@
 
 #include "mainwindow.h"
 
+#include "changenotice.h"
 #include "databasetrouble.h"
 #include "developerdock.h"
 #include "vendorlist.h"
@@ -65,6 +66,7 @@ bool MainWindow::openDatabase()
     m_session = std::make_unique<VendorSession>(std::move(database), separators);
     if (m_session->database().isReadOnly())
         enterReadOnly();
+    watchDatabase();
     return true;
 }
 
@@ -205,6 +207,7 @@ void MainWindow::handOver(const LoadedVendor &vendor)
     const qint32 vendorId = vendor.snapshot.vendorId;
     const bool editAllowed = m_allowEditing->isChecked();
     m_session->show(vendor);
+    m_changeNotice->hide();
     m_dock->showValues(vendorId, editAllowed, vendor.loadText, m_settings.separators);
     m_dock->letVendorIdAndMode(vendorId, editAllowed);
     const bool whole = m_dock->letContactAddress(vendor.loadText, m_settings.separators);

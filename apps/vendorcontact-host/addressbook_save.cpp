@@ -142,40 +142,10 @@ void MainWindow::restorePanelPlace(const PanelPlace &place)
     }
 }
 
-bool MainWindow::resolveConflicts(const SaveOutcome &outcome)
+bool MainWindow::resolveConflicts(const SaveOutcome &)
 {
-    const VendorSnapshot &shown = *m_session->shown();
-    QStringList names;
-    for (const ContactAddress &address : outcome.conflicts)
-        names << tr("%1 (%2)").arg(address.name, address.addressId);
-    Question question;
-    question.title = tr("Changed by someone else");
-    question.text = tr("Since you opened %1, someone else changed or deleted these addresses:\n\n%2\n\n"
-                       "Nothing was saved. Overwrite their changes with yours, or reload the vendor and "
-                       "lose your own changes?")
-                        .arg(shown.vendorName, names.join(u'\n'));
-    question.icon = QMessageBox::Warning;
-    question.buttons = QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel;
-    question.defaultButton = QMessageBox::Cancel;
-    question.buttonTexts = { { QMessageBox::Save, tr("&Overwrite theirs") }, { QMessageBox::Discard, tr("&Reload") } };
-    switch (ask(question)) {
-    case QMessageBox::Save:
-        return saveWith(true);
-    case QMessageBox::Discard: {
-        Question confirm;
-        confirm.title = tr("Reload the vendor");
-        confirm.text =
-            tr("Reloading drops every change you made to %1 since you opened it. Reload?").arg(shown.vendorName);
-        confirm.buttons = QMessageBox::Yes | QMessageBox::No;
-        confirm.defaultButton = QMessageBox::No;
-        if (ask(confirm) == QMessageBox::Yes)
-            loadVendor(shown.vendorId);
-        return false;
-    }
-    default:
-        setStatus(tr("Not saved: someone else changed %n of your addresses.", nullptr, int(outcome.conflicts.size())));
-        return false;
-    }
+    // The user sees both sides and decides (addressbook_live.cpp).
+    return decideChanges(ChangesAsked::AtSave);
 }
 
 void MainWindow::revert()

@@ -62,6 +62,7 @@ MainWindow::MainWindow(const HostSettings &settings, QWidget *parent)
     m_readOnlyNotice->setFrameShape(QFrame::StyledPanel);
     m_readOnlyNotice->hide();
     book->addWidget(m_readOnlyNotice);
+    book->addWidget(createChangeNotice());
     book->addWidget(createControlPane(), 0);
     book->addWidget(createBookButtons(), 0);
     book->addStretch(1);

@@ -1,9 +1,11 @@
 #pragma once
 
+#include "conflictdialog.h"
 #include "hostoptions.h"
 #include "hostquestion.h"
 #include "vendorsession.h"
 
+#include <QtCore/QPointer>
 #include <QtCore/QStringList>
 #include <QtWidgets/QMainWindow>
 
@@ -16,6 +18,7 @@ class QGroupBox;
 class QLabel;
 class QPushButton;
 class QScrollArea;
+class QTimer;
 class QVBoxLayout;
 
 namespace ZebVendorContact::Client {
@@ -25,6 +28,7 @@ struct DispatchResult;
 
 namespace VendorContactHost {
 
+class ChangeNotice;
 class DatabaseError;
 class DeveloperDock;
 class VendorListPane;
@@ -93,6 +97,14 @@ public:
     /// The last message shown in the status line.
     QString statusText() const;
 
+    /// These vendors changed in the database (by anyone, this window too):
+    /// the vendor list follows, and the vendor shown is looked at again.
+    void noteVendorsChanged(const QList<qint32> &vendorIds);
+    /// Replaces how the user decides about someone else's changes (tests).
+    void setChangesHandler(ChangesHandler handler);
+    /// The notice of someone else's changes over the panel; empty when hidden.
+    QString changeNoticeText() const;
+
 public Q_SLOTS:
     void callLetVendorIDNMode();
     void callLetContactAddress();
@@ -137,6 +149,13 @@ private:
     bool writeChanges(const QString &exportText, bool overwrite, SaveOutcome *outcome);
     void reloadAfterSave(PanelPlace place, const SaveOutcome &outcome);
     bool resolveConflicts(const SaveOutcome &outcome);
+
+    // Someone else's changes (addressbook_live.cpp).
+    QWidget *createChangeNotice();
+    void watchDatabase();
+    void checkShownVendor();
+    void reviewChanges();
+    bool decideChanges(ChangesAsked when);
     bool confirmLeavingVendor();
     bool askToRetry(const DatabaseError &error, const QString &action);
     bool isControlModified() const;
@@ -151,6 +170,7 @@ private:
     std::unique_ptr<ZebVendorContact::Client::ControlHandle> m_control;
     std::unique_ptr<VendorSession> m_session;
     QuestionHandler m_ask;
+    ChangesHandler m_decideChanges;
     FileChooser m_chooseFile;
     bool m_readOnly = false; //!< the database cannot be written
     QString m_location; //!< the database as the user named it
@@ -161,6 +181,9 @@ private:
     QGroupBox *m_controlGroup = nullptr;
     QLabel *m_controlStatus = nullptr;
     QLabel *m_readOnlyNotice = nullptr;
+    ChangeNotice *m_changeNotice = nullptr;
+    QTimer *m_changeCheck = nullptr; //!< one look at the vendor shown per burst of changes
+    QPointer<QObject> m_watcher; //!< tells which vendors changed in the database
     QPushButton *m_save = nullptr;
     QPushButton *m_revert = nullptr;
     QCheckBox *m_allowEditing = nullptr;

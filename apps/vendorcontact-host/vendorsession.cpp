@@ -1,5 +1,7 @@
 #include "vendorsession.h"
 
+#include <algorithm>
+
 namespace VendorContactHost {
 
 using ZebVendorContact::ContactAddress;
@@ -38,6 +40,14 @@ QList<ContactAddress> VendorSession::changesToWrite(const QString &exportText) c
         if (written != m_written.cend())
             address.addressId = *written;
     }
+    // Rows are updated in one order by every session, so two saves that
+    // share addresses wait for each other instead of deadlocking; new
+    // addresses follow in the panel's order.
+    std::stable_sort(changes.begin(), changes.end(), [](const ContactAddress &a, const ContactAddress &b) {
+        if (a.isAddedInPanel() || b.isAddedInPanel())
+            return !a.isAddedInPanel() && b.isAddedInPanel();
+        return a.addressId.toLongLong() < b.addressId.toLongLong();
+    });
     return changes;
 }
 

@@ -1,0 +1,221 @@
+// What someone else changed in the shown vendor, and the vendor the control
+// shows once the user has decided about it.
+
+#include "vendorchanges.h"
+
+#include <QtCore/QCoreApplication>
+
+using ZebVendorContact::ContactAddress;
+
+namespace VendorContactHost {
+
+namespace {
+
+QString typeName(const ContactAddress &address, const VendorSnapshot &lookups)
+{
+    for (const ZebVendorContact::ContactType &type : lookups.types) {
+        if (type.id == address.typeId)
+            return type.name;
+    }
+    return QString::number(address.typeId);
+}
+
+QString countryName(const ContactAddress &address, const VendorSnapshot &)
+{
+    static const char *const names[] = {
+        QT_TRANSLATE_NOOP("VendorChanges", "Others"),
+        QT_TRANSLATE_NOOP("VendorChanges", "USA"),
+        QT_TRANSLATE_NOOP("VendorChanges", "Canada"),
+    };
+    if (!address.country)
+        return {};
+    if (*address.country >= 0 && *address.country < 3)
+        return QCoreApplication::translate("VendorChanges", names[*address.country]);
+    return QString::number(*address.country);
+}
+
+QString stateName(const ContactAddress &address, const VendorSnapshot &lookups)
+{
+    if (!address.stateId)
+        return {};
+    for (const ZebVendorContact::ContactState &state : lookups.states) {
+        if (state.id == *address.stateId)
+            return state.name;
+    }
+    return QString::number(*address.stateId);
+}
+
+template<QString ContactAddress::*Member> QString text(const ContactAddress &address, const VendorSnapshot &)
+{
+    return address.*Member;
+}
+
+/// The panel's unsaved addresses under the ids the database knows them by:
+/// an address this session already wrote is found under its new id.
+QList<ContactAddress> unsavedAddresses(const VendorSession &session, const QString &exportText)
+{
+    QList<ContactAddress> addresses = ZebVendorContact::parseExport(exportText, session.separators());
+    for (ContactAddress &address : addresses)
+        address.addressId = session.writtenIds().value(address.addressId, address.addressId);
+    return addresses;
+}
+
+QHash<QString, ContactAddress> byId(const QList<ContactAddress> &addresses)
+{
+    QHash<QString, ContactAddress> found;
+    for (const ContactAddress &address : addresses)
+        found.insert(address.addressId, address);
+    return found;
+}
+
+QList<int> differingFields(const ContactAddress &read, const ContactAddress &theirs, const VendorSnapshot &lookups)
+{
+    QList<int> fields;
+    const QList<AddressField> &all = addressFields();
+    for (int i = 0; i < all.size(); ++i) {
+        if (all.at(i).value(read, lookups) != all.at(i).value(theirs, lookups))
+            fields << i;
+    }
+    return fields;
+}
+
+} // namespace
+
+const QList<AddressField> &addressFields()
+{
+    static const QList<AddressField> fields = {
+        { QT_TRANSLATE_NOOP("VendorChanges", "Type"), typeName },
+        { QT_TRANSLATE_NOOP("VendorChanges", "Name"), text<&ContactAddress::name> },
+        { QT_TRANSLATE_NOOP("VendorChanges", "Street 1"), text<&ContactAddress::street1> },
+        { QT_TRANSLATE_NOOP("VendorChanges", "Street 2"), text<&ContactAddress::street2> },
+        { QT_TRANSLATE_NOOP("VendorChanges", "City"), text<&ContactAddress::city> },
+        { QT_TRANSLATE_NOOP("VendorChanges", "Country"), countryName },
+        { QT_TRANSLATE_NOOP("VendorChanges", "State"), stateName },
+        { QT_TRANSLATE_NOOP("VendorChanges", "Postal code"), text<&ContactAddress::postalCode> },
+        { QT_TRANSLATE_NOOP("VendorChanges", "Phone"), text<&ContactAddress::phone> },
+        { QT_TRANSLATE_NOOP("VendorChanges", "Fax"), text<&ContactAddress::fax> },
+        { QT_TRANSLATE_NOOP("VendorChanges", "Email"), text<&ContactAddress::email> },
+        { QT_TRANSLATE_NOOP("VendorChanges", "Phone 2"), text<&ContactAddress::phone2> },
+        { QT_TRANSLATE_NOOP("VendorChanges", "Cell"), text<&ContactAddress::cell> },
+    };
+    return fields;
+}
+
+QList<AddressChange> VendorChanges::conflicts() const
+{
+    QList<AddressChange> found;
+    for (const AddressChange &change : addresses) {
+        if (change.conflicts())
+            found << change;
+    }
+    return found;
+}
+
+QString recreatedId(const QString &addressId)
+{
+    // The control's own ids end in "-N"; this one can never meet them.
+    return addressId + QStringLiteral("-R");
+}
+
+VendorChanges compareWithDatabase(const VendorSession &session, VendorSnapshot current, const QString &exportText)
+{
+    VendorChanges changes;
+    const VendorSnapshot &shown = *session.shown();
+    const QHash<QString, ContactAddress> mine = byId(unsavedAddresses(session, exportText));
+    const QHash<QString, ContactAddress> read = byId(shown.addresses);
+    auto noteMine = [&mine](AddressChange &change) {
+        if (const auto found = mine.constFind(change.addressId); found != mine.cend())
+            change.mine = *found;
+    };
+    for (const ContactAddress &now : std::as_const(current.addresses)) {
+        const auto version = shown.rowVersions.constFind(now.addressId);
+        const auto before = read.constFind(now.addressId);
+        // Another program may write the tables without raising the row
+        // version: its values tell then.
+        if (version != shown.rowVersions.cend() && *version == current.rowVersions.value(now.addressId) &&
+            (before == read.cend() || *before == now))
+            continue;
+        AddressChange change;
+        change.kind = version == shown.rowVersions.cend() ? AddressChange::Kind::Added : AddressChange::Kind::Changed;
+        change.addressId = now.addressId;
+        change.theirs = now;
+        noteMine(change);
+        if (change.kind == AddressChange::Kind::Changed) {
+            // An address this session added has no read version: what it
+            // wrote is what the panel holds.
+            change.read = read.value(now.addressId, change.mine.value_or(ContactAddress()));
+            change.fieldsTheyChanged = differingFields(change.read, now, current);
+        }
+        changes.addresses << change;
+    }
+    for (auto it = shown.rowVersions.cbegin(); it != shown.rowVersions.cend(); ++it) {
+        if (current.rowVersions.contains(it.key()))
+            continue;
+        AddressChange change;
+        change.kind = AddressChange::Kind::Deleted;
+        change.addressId = it.key();
+        noteMine(change);
+        change.read = read.value(it.key(), change.mine.value_or(ContactAddress()));
+        changes.addresses << change;
+    }
+    changes.renamed = current.vendorName != shown.vendorName;
+    changes.current = std::move(current);
+    return changes;
+}
+
+LoadedVendor mergeUnsavedChanges(const VendorSession &session, const VendorChanges &changes, const QString &exportText,
+    const ChangeResolution &resolution)
+{
+    using Answer = ChangeResolution::Answer;
+    const VendorSnapshot &shown = *session.shown();
+    QSet<QString> decided;
+    for (const AddressChange &change : changes.conflicts())
+        decided.insert(change.addressId);
+    const QHash<QString, ContactAddress> read = byId(shown.addresses);
+    const QList<ContactAddress> unsaved = unsavedAddresses(session, exportText);
+    QHash<QString, ContactAddress> mine = byId(unsaved);
+
+    LoadedVendor merged;
+    VendorSnapshot &snapshot = merged.snapshot;
+    snapshot = changes.current;
+    snapshot.addresses.clear();
+    QList<ContactAddress> panel;
+    for (const ContactAddress &now : changes.current.addresses) {
+        const auto found = mine.constFind(now.addressId);
+        const bool isDecided = decided.contains(now.addressId);
+        if (found == mine.cend() || (isDecided && resolution.answer == Answer::TakeTheirs)) {
+            panel << now;
+            snapshot.addresses << now;
+            continue;
+        }
+        ContactAddress kept = *found;
+        kept.changeFlag = QStringLiteral("S");
+        panel << kept;
+        // Unless the user chose to write over theirs, the change stays
+        // checked against the version it was made on.
+        const bool overTheirs = isDecided && resolution.answer == Answer::KeepMine;
+        if (!overTheirs && shown.rowVersions.contains(now.addressId)) {
+            snapshot.rowVersions.insert(now.addressId, shown.rowVersions.value(now.addressId));
+            snapshot.addresses << read.value(now.addressId, now);
+        } else {
+            snapshot.addresses << now;
+        }
+        mine.remove(now.addressId);
+    }
+    // What is left is new in the panel, or was deleted meanwhile.
+    for (ContactAddress address : unsaved) {
+        if (!mine.contains(address.addressId))
+            continue;
+        const bool addedHere = address.isAddedInPanel();
+        if (!addedHere && !resolution.recreate.contains(address.addressId))
+            continue; // deleted by someone else, and the user let it go
+        if (!addedHere)
+            address.addressId = recreatedId(address.addressId);
+        address.changeFlag = QStringLiteral("N");
+        panel << address;
+    }
+    merged.loadText = ZebVendorContact::buildLoadText(panel, snapshot.types, snapshot.states, session.separators());
+    return merged;
+}
+
+} // namespace VendorContactHost
