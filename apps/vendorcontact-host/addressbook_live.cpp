@@ -11,9 +11,7 @@
 #include <QtCore/QTimer>
 #include <QtWidgets/QApplication>
 
-#ifdef ZVC_HAVE_CHANGE_WATCHER
 #include "vendorwatcher.h"
-#endif
 
 namespace VendorContactHost {
 
@@ -36,7 +34,6 @@ QWidget *MainWindow::createChangeNotice()
 
 void MainWindow::watchDatabase()
 {
-#ifdef ZVC_HAVE_CHANGE_WATCHER
     delete m_watcher;
     try {
         auto *watcher = new VendorChangeWatcher(m_location, this);
@@ -51,7 +48,6 @@ void MainWindow::watchDatabase()
         m_dock->logCall(QStringLiteral("watchChanges()"), QStringLiteral("error: %1").arg(error.message()));
         setStatus(tr("Changes made by someone else cannot be followed for now: %1").arg(error.message()));
     }
-#endif
 }
 
 void MainWindow::setChangesHandler(ChangesHandler handler)
