@@ -858,5 +858,17 @@ Ihre nicht gespeicherten Änderungen sind noch im Bereich.</translation>
         <source>Preparing the save</source>
         <translation>Vorbereiten des Speicherns</translation>
     </message>
+    <message>
+        <source>Saving the addresses</source>
+        <translation>Speichern der Adressen</translation>
+    </message>
+    <message>
+        <source>Looking for changes</source>
+        <translation>Suche nach Änderungen</translation>
+    </message>
+    <message>
+        <source>Cannot listen for changes in the %1.</source>
+        <translation>Änderungen können nicht verfolgt werden in: %1.</translation>
+    </message>
 </context>
 </TS>

@@ -858,5 +858,17 @@ Sus cambios sin guardar siguen en el panel.</translation>
         <source>Preparing the save</source>
         <translation>Preparación del guardado</translation>
     </message>
+    <message>
+        <source>Saving the addresses</source>
+        <translation>Guardando las direcciones</translation>
+    </message>
+    <message>
+        <source>Looking for changes</source>
+        <translation>Buscando cambios</translation>
+    </message>
+    <message>
+        <source>Cannot listen for changes in the %1.</source>
+        <translation>No se pueden seguir los cambios en: %1.</translation>
+    </message>
 </context>
 </TS>

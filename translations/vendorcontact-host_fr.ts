@@ -858,5 +858,17 @@ Vos modifications non enregistrées sont toujours dans le panneau.</translation>
         <source>Preparing the save</source>
         <translation>Préparation de l’enregistrement</translation>
     </message>
+    <message>
+        <source>Saving the addresses</source>
+        <translation>Enregistrement des adresses</translation>
+    </message>
+    <message>
+        <source>Looking for changes</source>
+        <translation>Recherche de modifications</translation>
+    </message>
+    <message>
+        <source>Cannot listen for changes in the %1.</source>
+        <translation>Impossible de suivre les modifications dans : %1.</translation>
+    </message>
 </context>
 </TS>
