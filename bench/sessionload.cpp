@@ -95,7 +95,7 @@ QList<LedgerSave> runOneSession(const SessionLoadOptions &options, qint32 vendor
         VendorSession session(std::make_unique<VendorDatabase>(options.location), {});
         auto reread = [&session, vendorId] {
             session.show(session.read(vendorId));
-            return byId(session.shown()->addresses);
+            return byId(session.shownAddresses());
         };
         QHash<QString, ContactAddress> latest = reread();
         QStringList ids = latest.keys();

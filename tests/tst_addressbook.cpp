@@ -312,7 +312,7 @@ void TestAddressBook::noSecondInsertAfterAFailedReload()
     session.show(session.read(Northwind));
     const QString added = u"000-1|2001|1|Zed Overflow|1 Main St||Austin|1|||||||~"_s;
     const QString changed =
-        session.shown()->addresses.constFirst().addressId + u"|2001|1|Ana|2 Main St||Dallas|1|||||||~"_s;
+        session.shownAddresses().constFirst().addressId + u"|2001|1|Ana|2 Main St||Dallas|1|||||||~"_s;
     QCOMPARE(session.save(added + changed, false).inserted, 1);
     const SaveOutcome again = session.save(added + changed, false);
     QVERIFY(again.saved());

@@ -185,7 +185,7 @@ bool MainWindow::loadVendor(qint32 vendorId)
             const VendorSnapshot &snapshot = vendor.snapshot;
             m_dock->logCall(call,
                 QStringLiteral("ok, %1: %2, %3, %4")
-                    .arg(snapshot.vendorName, plural(snapshot.addresses.size(), "address", "addresses"),
+                    .arg(snapshot.vendorName, plural(snapshot.addressCount, "address", "addresses"),
                         plural(snapshot.types.size(), "type", "types"),
                         plural(snapshot.states.size(), "state", "states")));
             handOver(vendor);
@@ -214,7 +214,7 @@ void MainWindow::handOver(const LoadedVendor &vendor)
     m_vendors->setShownVendor(vendorId);
     updateTitle();
     const QString name = vendor.snapshot.vendorName;
-    setStatus(whole ? tr("%1, from %2; addresses: %n.", nullptr, int(vendor.snapshot.addresses.size()))
+    setStatus(whole ? tr("%1, from %2; addresses: %n.", nullptr, vendor.snapshot.addressCount)
                           .arg(name, displayLocation(m_location))
                     : tr("%1 was shown only in part: the control did not take all of it (the Developer "
                          "panel's calls say why).")

@@ -122,7 +122,7 @@ VendorChanges compareWithDatabase(const VendorSession &session, VendorSnapshot c
     VendorChanges changes;
     const VendorSnapshot &shown = *session.shown();
     const QHash<QString, ContactAddress> mine = byId(unsavedAddresses(session, exportText));
-    const QHash<QString, ContactAddress> read = byId(shown.addresses);
+    const QHash<QString, ContactAddress> read = byId(session.shownAddresses());
     auto noteMine = [&mine](AddressChange &change) {
         if (const auto found = mine.constFind(change.addressId); found != mine.cend())
             change.mine = *found;
@@ -171,7 +171,7 @@ LoadedVendor mergeUnsavedChanges(const VendorSession &session, const VendorChang
     QSet<QString> decided;
     for (const AddressChange &change : changes.conflicts())
         decided.insert(change.addressId);
-    const QHash<QString, ContactAddress> read = byId(shown.addresses);
+    const QHash<QString, ContactAddress> read = byId(session.shownAddresses());
     const QList<ContactAddress> unsaved = unsavedAddresses(session, exportText);
     QHash<QString, ContactAddress> mine = byId(unsaved);
 

@@ -15,19 +15,33 @@ VendorSession::VendorSession(
 
 LoadedVendor VendorSession::read(qint32 vendorId) const
 {
-    LoadedVendor vendor;
-    vendor.snapshot = m_database->loadVendor(vendorId);
-    // Built and checked before the control sees any of it, so a vendor the
-    // control could not take exactly leaves the one shown as it was.
-    vendor.loadText = ZebVendorContact::buildLoadText(
-        vendor.snapshot.addresses, vendor.snapshot.types, vendor.snapshot.states, m_separators);
-    return vendor;
+    // The database layer writes the load text as it reads the rows, checking
+    // every value on the way, so a vendor the control could not take exactly
+    // is refused before the control sees any of it and the one shown stays.
+    VendorLoad load = m_database->loadVendorText(vendorId, m_separators);
+    return { std::move(load.snapshot), std::move(load.text) };
 }
 
 void VendorSession::show(const LoadedVendor &vendor)
 {
     m_shown = vendor.snapshot;
+    m_shownLoadText = vendor.loadText;
     m_written.clear();
+}
+
+const QList<ContactAddress> &VendorSession::shownAddresses() const
+{
+    static const QList<ContactAddress> none;
+    if (!m_shown)
+        return none;
+    // A vendor read for the control comes as its load text alone; the
+    // addresses themselves are needed only to compare them with someone
+    // else's, so they are read back from that text the first time.
+    if (m_shown->addresses.isEmpty() && m_shown->addressCount > 0) {
+        const qsizetype end = m_separators.table.isEmpty() ? -1 : m_shownLoadText.indexOf(m_separators.table);
+        m_shown->addresses = ZebVendorContact::parseExport(m_shownLoadText.left(end), m_separators);
+    }
+    return m_shown->addresses;
 }
 
 QList<ContactAddress> VendorSession::changesToWrite(const QString &exportText) const

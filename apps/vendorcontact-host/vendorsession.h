@@ -40,6 +40,9 @@ public:
 
     /// The vendor the control shows, as read (row versions updated by saves).
     const std::optional<VendorSnapshot> &shown() const { return m_shown; }
+    /// The addresses of the shown vendor as read (the snapshot itself may
+    /// hold only their count and row versions).
+    const QList<ZebVendorContact::ContactAddress> &shownAddresses() const;
 
     /// Reads `vendorId` and builds its load text; changes nothing here.
     /// Throws ZebVendorContact::Error (DatabaseError for database trouble).
@@ -67,7 +70,8 @@ private:
 
     std::unique_ptr<VendorDatabase> m_database;
     ZebVendorContact::ExchangeSeparators m_separators;
-    std::optional<VendorSnapshot> m_shown;
+    mutable std::optional<VendorSnapshot> m_shown; //!< its addresses are filled in when first asked for
+    QString m_shownLoadText;
     QHash<QString, QString> m_written;
 };
 
