@@ -663,6 +663,8 @@ void TestVendorBook::lockedFileWaitsItsTurn()
             other.join();
     });
     QTest::qSleep(200);
+    // Opening the database meanwhile needs no write lock.
+    QVERIFY(!VendorDatabase(where, Existing).isReadOnly());
     if (postgres)
         execOrFail(db, u"SET deadlock_timeout = '500ms'"_s); // finds the deadlock: this save is its victim
     try {

@@ -16,6 +16,10 @@
 
 namespace VendorContactHost {
 
+namespace DbSql {
+struct SchemaObject;
+}
+
 /// One vendor in the vendor list.
 struct VendorSummary
 {
@@ -195,6 +199,8 @@ private:
     bool checkVendorTables(const QStringList &existing, bool mayCreate) const;
     void seedSampleVendors();
     QStringList existingObjects() const;
+    /// The schema objects of this engine that `existing` lacks, in the order of creation.
+    QList<const DbSql::SchemaObject *> missingObjects(const QStringList &existing) const;
     bool connectionAlive() const;
     bool reconnectIfLost() const;
     bool saveCommitted(const QString &saveId, SaveOutcome *outcome) const;
