@@ -283,11 +283,16 @@ void TestVendorBook::conflictingSaves_data()
     QTest::addColumn<int>("answer"); // in the conflict dialog
     QTest::addColumn<QString>("cityAfter"); // in the database
     QTest::addColumn<bool>("stillModified");
+    QTest::addColumn<bool>("byProgram"); // their UPDATE leaves the row version as it was
     using A = ChangeResolution::Answer;
     for (const QString &backend : { u"sqlite"_s, u"postgresql"_s }) {
-        QTest::addRow("%s, keep mine", qPrintable(backend)) << backend << int(A::KeepMine) << u"Mine"_s << false;
-        QTest::addRow("%s, take theirs", qPrintable(backend)) << backend << int(A::TakeTheirs) << u"Theirs"_s << false;
-        QTest::addRow("%s, cancel", qPrintable(backend)) << backend << int(A::Cancel) << u"Theirs"_s << true;
+        QTest::addRow("%s, keep mine", qPrintable(backend))
+            << backend << int(A::KeepMine) << u"Mine"_s << false << false;
+        QTest::addRow("%s, take theirs", qPrintable(backend))
+            << backend << int(A::TakeTheirs) << u"Theirs"_s << false << false;
+        QTest::addRow("%s, cancel", qPrintable(backend)) << backend << int(A::Cancel) << u"Theirs"_s << true << false;
+        QTest::addRow("%s, cancel, another program's update", qPrintable(backend))
+            << backend << int(A::Cancel) << u"Theirs"_s << true << true;
     }
 }
 
@@ -297,6 +302,7 @@ void TestVendorBook::conflictingSaves()
     QFETCH(int, answer);
     QFETCH(QString, cityAfter);
     QFETCH(bool, stillModified);
+    QFETCH(bool, byProgram);
     HostSettings settings;
     settings.database = freshDatabase(backend);
     MainWindow window(settings);
@@ -321,7 +327,10 @@ void TestVendorBook::conflictingSaves()
     const QString untouchedId = theirs.addresses.constLast().addressId;
     const QString untouchedCity = theirs.addresses.constLast().city;
     shown.city = u"Theirs"_s;
-    QVERIFY(other.saveVendor(theirs, { shown }).saved());
+    if (byProgram)
+        execOrFail(other, u"UPDATE addresses SET city = 'Theirs' WHERE id = "_s + id);
+    else
+        QVERIFY(other.saveVendor(theirs, { shown }).saved());
 
     // This window changes the same address and adds one: nothing of it may
     // be written unless the user chooses to overwrite.
