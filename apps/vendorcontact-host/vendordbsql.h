@@ -8,6 +8,8 @@
 #include "vendordatabase.h"
 
 #include <QtCore/QLoggingCategory>
+#include <QtCore/QRandomGenerator>
+#include <QtCore/QThread>
 #include <QtCore/QVariantList>
 #include <QtSql/QSqlDatabase>
 #include <QtSql/QSqlError>
@@ -127,6 +129,9 @@ template<typename Transaction> auto retryingLocked(Transaction &&transaction)
                 throw;
             qCInfo(lcVendorDatabase) << "another writer held what a transaction needed; running it again:"
                                      << error.details();
+            // A moment's pause lets the winner take what it waited for;
+            // starting again at once can meet it in the same order again.
+            QThread::msleep(QRandomGenerator::global()->bounded(20, 100));
         }
     }
 }
