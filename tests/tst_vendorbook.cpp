@@ -12,6 +12,7 @@
 #include <QtCore/QElapsedTimer>
 #include <QtCore/QProcess>
 #include <QtCore/QRandomGenerator>
+#include <QtCore/QScopeGuard>
 #include <QtCore/QTemporaryDir>
 #include <QtCore/QUrl>
 #include <QtSql/QSqlError>
@@ -282,11 +283,16 @@ void TestVendorBook::conflictingSaves_data()
     QTest::addColumn<int>("answer"); // in the conflict dialog
     QTest::addColumn<QString>("cityAfter"); // in the database
     QTest::addColumn<bool>("stillModified");
+    QTest::addColumn<bool>("byProgram"); // their UPDATE leaves the row version as it was
     using A = ChangeResolution::Answer;
     for (const QString &backend : { u"sqlite"_s, u"postgresql"_s }) {
-        QTest::addRow("%s, keep mine", qPrintable(backend)) << backend << int(A::KeepMine) << u"Mine"_s << false;
-        QTest::addRow("%s, take theirs", qPrintable(backend)) << backend << int(A::TakeTheirs) << u"Theirs"_s << false;
-        QTest::addRow("%s, cancel", qPrintable(backend)) << backend << int(A::Cancel) << u"Theirs"_s << true;
+        QTest::addRow("%s, keep mine", qPrintable(backend))
+            << backend << int(A::KeepMine) << u"Mine"_s << false << false;
+        QTest::addRow("%s, take theirs", qPrintable(backend))
+            << backend << int(A::TakeTheirs) << u"Theirs"_s << false << false;
+        QTest::addRow("%s, cancel", qPrintable(backend)) << backend << int(A::Cancel) << u"Theirs"_s << true << false;
+        QTest::addRow("%s, cancel, another program's update", qPrintable(backend))
+            << backend << int(A::Cancel) << u"Theirs"_s << true << true;
     }
 }
 
@@ -296,6 +302,7 @@ void TestVendorBook::conflictingSaves()
     QFETCH(int, answer);
     QFETCH(QString, cityAfter);
     QFETCH(bool, stillModified);
+    QFETCH(bool, byProgram);
     HostSettings settings;
     settings.database = freshDatabase(backend);
     MainWindow window(settings);
@@ -320,7 +327,10 @@ void TestVendorBook::conflictingSaves()
     const QString untouchedId = theirs.addresses.constLast().addressId;
     const QString untouchedCity = theirs.addresses.constLast().city;
     shown.city = u"Theirs"_s;
-    QVERIFY(other.saveVendor(theirs, { shown }).saved());
+    if (byProgram)
+        execOrFail(other, u"UPDATE addresses SET city = 'Theirs' WHERE id = "_s + id);
+    else
+        QVERIFY(other.saveVendor(theirs, { shown }).saved());
 
     // This window changes the same address and adds one: nothing of it may
     // be written unless the user chooses to overwrite.
@@ -622,41 +632,53 @@ void TestVendorBook::refusedSavesWriteNothing()
 
 void TestVendorBook::lockedFileWaitsItsTurn_data()
 {
+    QTest::addColumn<QString>("backend");
     QTest::addColumn<int>("heldMs");
     QTest::addColumn<bool>("saved");
-    QTest::newRow("held longer than one wait") << 2500 << true;
-    QTest::newRow("held too long") << 8000 << false;
+    QTest::newRow("held longer than one wait") << u"sqlite"_s << 2500 << true;
+    QTest::newRow("held too long") << u"sqlite"_s << 8000 << false;
+    QTest::newRow("postgresql, rows locked in the other order") << u"postgresql"_s << 500 << true;
 }
 
 void TestVendorBook::lockedFileWaitsItsTurn()
 {
+    QFETCH(QString, backend);
     QFETCH(int, heldMs);
     QFETCH(bool, saved);
-    const QString file = freshDatabase(u"sqlite"_s);
-    VendorDatabase db(file);
+    const QString where = freshDatabase(backend);
+    VendorDatabase db(where);
     VendorSnapshot loaded = db.loadVendor(Bluebonnet);
-    loaded.addresses[0].city = u"Waited"_s;
-    // Another program holds the write lock for a while.
+    loaded.addresses[0].city = loaded.addresses[1].city = u"Waited"_s;
+    const QString first = loaded.addresses[0].addressId;
+    const QString second = loaded.addresses[1].addressId;
+    // Another program holds the write lock (PostgreSQL: the second row,
+    // then the first one, which the save holds by then) for a while.
+    const bool postgres = backend == u"postgresql";
     std::thread other([&] {
-        QSqlDatabase holder = QSqlDatabase::addDatabase(u"QSQLITE"_s, u"holder"_s);
-        holder.setDatabaseName(file.mid(7));
-        holder.open();
-        QSqlQuery(holder).exec(u"BEGIN IMMEDIATE"_s);
+        VendorDatabase holder(where, Existing);
+        QSqlQuery query(holder.connection());
+        query.exec(postgres ? u"BEGIN"_s : u"BEGIN IMMEDIATE"_s);
+        for (const QString &id : postgres ? QStringList { second, first } : QStringList()) {
+            query.exec(u"UPDATE addresses SET city = 'Other' WHERE id = "_s + id);
+            QTest::qSleep(400); // the save takes the first row meanwhile
+        }
         QTest::qSleep(heldMs);
-        QSqlQuery(holder).exec(u"ROLLBACK"_s);
-        holder.close();
+        query.exec(u"ROLLBACK"_s);
     });
+    const auto joined = qScopeGuard([&] { other.join(); });
     QTest::qSleep(200);
+    // Opening the database meanwhile needs no write lock.
+    QVERIFY(!VendorDatabase(where, Existing).isReadOnly());
+    if (postgres)
+        execOrFail(db, u"SET deadlock_timeout = '500ms'"_s); // finds the deadlock: this save is its victim
     try {
-        QVERIFY(db.saveVendor(loaded, { loaded.addresses[0] }).saved());
+        QVERIFY(db.saveVendor(loaded, { loaded.addresses[0], loaded.addresses[1] }).saved());
         QVERIFY(saved);
     } catch (const DatabaseError &error) {
         QCOMPARE(error.trouble(), DatabaseError::Trouble::Locked);
         QVERIFY(!saved);
     }
-    other.join();
-    QSqlDatabase::removeDatabase(u"holder"_s);
-    QCOMPARE(city(db, loaded.addresses[0].addressId), saved ? u"Waited"_s : u"Austin"_s);
+    QCOMPARE(city(db, first), saved ? u"Waited"_s : u"Austin"_s);
 }
 
 void TestVendorBook::serverRestartIsSurvived()

@@ -20,7 +20,8 @@ class DatabaseError : public ZebVendorContact::Error
 public:
     enum class Trouble {
         Other, //!< anything else: the message says what
-        Locked, //!< another program holds the SQLite file's lock; retrying later may work
+        Locked, //!< another writer holds the SQLite file's lock, or won a PostgreSQL deadlock or serialisation race;
+                //!< retrying may work
         ReadOnly, //!< the file or its folder cannot be written
         NotADatabase, //!< the file is not an SQLite database (a zero-byte file included)
         Damaged, //!< an SQLite file that fails its integrity check

@@ -81,10 +81,6 @@ void refuseUnstorableValues(const QList<ContactAddress> &changes)
     }
 }
 
-// How often a save whose lock wait ran out starts again before the user is
-// told; each try waits up to SQLite's busy timeout.
-constexpr int LockedTries = 3;
-
 } // namespace
 
 QString VendorDatabase::defaultLocation()
@@ -106,13 +102,11 @@ SaveOutcome VendorDatabase::saveVendor(
     refuseUnstorableValues(changes);
     const QString saveId = QUuid::createUuid().toString(QUuid::WithoutBraces);
     bool reconnected = false;
-    for (int tries = 1;; ++tries) {
+    for (;;) {
         try {
-            return saveOnce(loaded, changes, overwrite, saveId);
+            return DbSql::retryingLocked([&] { return saveOnce(loaded, changes, overwrite, saveId); });
         } catch (const DatabaseError &error) {
             if (error.trouble() == Trouble::Locked) {
-                if (tries < LockedTries)
-                    continue;
                 throw DatabaseError(Trouble::Locked, m_location,
                     tr("Nothing was saved: another program is using %1. Try again in a moment.").arg(m_location),
                     error.details());

@@ -16,6 +16,10 @@
 
 namespace VendorContactHost {
 
+namespace DbSql {
+struct SchemaObject;
+}
+
 /// One vendor in the vendor list.
 struct VendorSummary
 {
@@ -171,11 +175,12 @@ public:
      *
      * Refused before anything is written: values holding NUL or a lone
      * surrogate, a save that would bring the vendor over
-     * MaxAddressesPerVendor, any save to a read-only database. SQLite waits
-     * for another program's lock and retries the whole transaction before
-     * throwing DatabaseError (Locked). A PostgreSQL connection that dropped
-     * is re-opened once; the save is then retried only when it is known not
-     * to have committed.
+     * MaxAddressesPerVendor, any save to a read-only database. A save that
+     * loses to another writer (SQLite's lock wait ran out, a PostgreSQL
+     * deadlock or serialisation failure) is rolled back and retried whole a
+     * few times before throwing DatabaseError (Locked). A PostgreSQL
+     * connection that dropped is re-opened once; the save is then retried
+     * only when it is known not to have committed.
      */
     SaveOutcome saveVendor(
         const VendorSnapshot &loaded, const QList<ZebVendorContact::ContactAddress> &changes, bool overwrite = false);
@@ -194,6 +199,8 @@ private:
     bool checkVendorTables(const QStringList &existing, bool mayCreate) const;
     void seedSampleVendors();
     QStringList existingObjects() const;
+    /// The schema objects of this engine that `existing` lacks, in the order of creation.
+    QList<const DbSql::SchemaObject *> missingObjects(const QStringList &existing) const;
     bool connectionAlive() const;
     bool reconnectIfLost() const;
     bool saveCommitted(const QString &saveId, SaveOutcome *outcome) const;

@@ -373,7 +373,8 @@ void VendorDatabase::prepareSchema(Seeding seeding, bool mayCreate)
     }
     // Nothing is written, the journal mode included, before the tables are
     // known to be a vendor database's (or there are none at all).
-    checkVendorTables(existingObjects(), mayCreate);
+    const QStringList found = existingObjects();
+    checkVendorTables(found, mayCreate);
     if (!isPostgreSql()) {
         QSqlQuery mode = DbSql::run(db, m_location, u"PRAGMA journal_mode"_s, {}, tr("Reading the journal mode"));
         const bool wal = mode.next() && mode.value(0).toString().compare(u"wal", Qt::CaseInsensitive) == 0;
@@ -381,31 +382,49 @@ void VendorDatabase::prepareSchema(Seeding seeding, bool mayCreate)
         if (!wal)
             DbSql::run(db, m_location, u"PRAGMA journal_mode = WAL"_s, {}, tr("Switching to the write-ahead log"));
     }
+    // A database that has everything is opened without taking the write
+    // lock: sessions saving meanwhile are neither waited for nor held up.
+    if (missingObjects(found).isEmpty())
+        return;
     // Check, create and seed in one transaction that only one host at a
     // time holds, so hosts starting together all find the same database.
+    // It waits for savers like a save does (SQLite's busy timeout covers
+    // BEGIN IMMEDIATE) and runs again when it loses to them.
     const QString purpose = tr("Preparing the tables");
-    if (isPostgreSql()) {
-        DbSql::run(db, m_location, u"BEGIN"_s, {}, purpose);
-        DbSql::run(db, m_location, u"SELECT pg_advisory_xact_lock(%1)"_s.arg(SchemaLockKey), {}, purpose);
-    } else {
-        DbSql::run(db, m_location, u"BEGIN IMMEDIATE"_s, {}, purpose);
-    }
-    try {
-        const QStringList existing = existingObjects();
-        const bool fresh = checkVendorTables(existing, mayCreate);
-        for (const SchemaObject &object : schemaObjects()) {
-            if (existing.contains(QString::fromUtf16(object.name)))
-                continue;
-            for (const QString &sql : isPostgreSql() ? object.postgres : object.sqlite)
-                DbSql::run(db, m_location, sql, {}, purpose);
+    DbSql::retryingLocked([&] {
+        if (isPostgreSql()) {
+            DbSql::run(db, m_location, u"BEGIN"_s, {}, purpose);
+            DbSql::run(db, m_location, u"SELECT pg_advisory_xact_lock(%1)"_s.arg(SchemaLockKey), {}, purpose);
+        } else {
+            DbSql::run(db, m_location, u"BEGIN IMMEDIATE"_s, {}, purpose);
         }
-        if (fresh && seeding == Seeding::SampleVendors)
-            seedSampleVendors();
-        DbSql::run(db, m_location, u"COMMIT"_s, {}, purpose);
-    } catch (...) {
-        DbSql::rollback(db);
-        throw;
+        try {
+            const QStringList existing = existingObjects();
+            const bool fresh = checkVendorTables(existing, mayCreate);
+            for (const SchemaObject *object : missingObjects(existing)) {
+                for (const QString &sql : isPostgreSql() ? object->postgres : object->sqlite)
+                    DbSql::run(db, m_location, sql, {}, purpose);
+            }
+            if (fresh && seeding == Seeding::SampleVendors)
+                seedSampleVendors();
+            DbSql::run(db, m_location, u"COMMIT"_s, {}, purpose);
+        } catch (...) {
+            DbSql::rollback(db);
+            throw;
+        }
+    });
+}
+
+QList<const SchemaObject *> VendorDatabase::missingObjects(const QStringList &existing) const
+{
+    static const QList<SchemaObject> objects = schemaObjects();
+    QList<const SchemaObject *> missing;
+    for (const SchemaObject &object : objects) {
+        const QStringList &statements = isPostgreSql() ? object.postgres : object.sqlite;
+        if (!statements.isEmpty() && !existing.contains(QString::fromUtf16(object.name)))
+            missing << &object;
     }
+    return missing;
 }
 
 } // namespace VendorContactHost

@@ -48,6 +48,23 @@ const QString PostgresNotify =
     u"  RETURN NULL;\n"
     u"END $$"_s;
 
+// A save only writes over an address whose row version it read. Another
+// program's UPDATE that leaves the version as it was would slip past that
+// check, so the database raises it then; an update that raises it itself
+// (every save of the host) is left alone.
+const QString SqliteRaiseVersion = u"CREATE TRIGGER addresses_version_raised AFTER UPDATE ON addresses "
+                                   u"WHEN new.row_version = old.row_version BEGIN "
+                                   u"UPDATE addresses SET row_version = old.row_version + 1 WHERE id = new.id; END"_s;
+
+const QString PostgresRaiseVersion =
+    u"CREATE FUNCTION addresses_raise_version() RETURNS trigger LANGUAGE plpgsql AS $$\n"
+    u"BEGIN\n"
+    u"  IF NEW.row_version = OLD.row_version THEN\n"
+    u"    NEW.row_version := OLD.row_version + 1;\n"
+    u"  END IF;\n"
+    u"  RETURN NEW;\n"
+    u"END $$"_s;
+
 QString postgresTrigger(const char16_t *table)
 {
     return u"CREATE TRIGGER %1_noted AFTER INSERT OR UPDATE OR DELETE ON %1 FOR EACH ROW "
@@ -97,6 +114,10 @@ QList<SchemaObject> schemaObjects()
         { u"vendors_update_noted", false, { vendorTriggers.at(1) }, {} },
         { u"vendors_delete_noted", false, { vendorTriggers.at(2) }, {} },
         { u"addresses_noted", false, {}, { postgresTrigger(u"addresses") } },
+        { u"addresses_raise_version", false, {}, { PostgresRaiseVersion } },
+        { u"addresses_version_raised", false, { SqliteRaiseVersion },
+            { u"CREATE TRIGGER addresses_version_raised BEFORE UPDATE ON addresses FOR EACH ROW "
+              u"EXECUTE FUNCTION addresses_raise_version()"_s } },
         { u"vendors_noted", false, {}, { postgresTrigger(u"vendors") } },
     };
 }

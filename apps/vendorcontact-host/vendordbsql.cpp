@@ -36,6 +36,13 @@ DatabaseError::Trouble troubleOf(const QSqlDatabase &db, const QSqlError &error)
             return Trouble::Other;
         }
     }
+    // 40P01 deadlock_detected, 40001 serialization_failure: the server
+    // rolled the transaction back because another one (another program, or
+    // a save locking the same rows in another order) held what it needed.
+    // Like SQLite's lock, running the whole transaction again is the cure.
+    const QString sqlState = error.nativeErrorCode();
+    if (sqlState == u"40P01" || sqlState == u"40001")
+        return Trouble::Locked;
     // libpq reports a connection the server ended (restart, shutdown,
     // pg_terminate_backend) or that broke with these texts; Qt's driver
     // passes no code for them.
@@ -48,8 +55,7 @@ DatabaseError::Trouble troubleOf(const QSqlDatabase &db, const QSqlError &error)
             return Trouble::ConnectionLost;
     }
     // 57P01 admin_shutdown, 57P02 crash_shutdown, 08xxx connection exceptions.
-    const QString state = error.nativeErrorCode();
-    if (state.startsWith(u"57P0") || state.startsWith(u"08"))
+    if (sqlState.startsWith(u"57P0") || sqlState.startsWith(u"08"))
         return Trouble::ConnectionLost;
     return Trouble::Other;
 }

@@ -8,6 +8,8 @@
 #include "vendordatabase.h"
 
 #include <QtCore/QLoggingCategory>
+#include <QtCore/QRandomGenerator>
+#include <QtCore/QThread>
 #include <QtCore/QVariantList>
 #include <QtSql/QSqlDatabase>
 #include <QtSql/QSqlError>
@@ -104,6 +106,35 @@ std::optional<QString> sqliteAddressTable(const QSqlDatabase &db, const QString 
 /// opened: the rows in libpq's text form, no QVariant per value.
 std::optional<QString> postgresAddressTable(const QSqlDatabase &db, const QString &location, qint32 vendorId,
     const ZebVendorContact::ExchangeSeparators &separators, VendorSnapshot &snapshot);
+
+/// How often a transaction is run in all when it keeps losing to another
+/// writer's locks (DatabaseError::Trouble::Locked) before the user is told.
+inline constexpr int TransactionTries = 3;
+
+/*!
+ * Runs `transaction` and, while it fails for another writer's locks, runs
+ * it again, up to TransactionTries times in all: SQLite's wait for the
+ * file's lock ran out, or PostgreSQL picked it as a deadlock's victim or
+ * could not serialise it. Either way the database rolled it back whole,
+ * and `transaction` must roll back whatever is left of its own. The last
+ * failure, and every other one, is thrown.
+ */
+template<typename Transaction> auto retryingLocked(Transaction &&transaction)
+{
+    for (int tries = 1;; ++tries) {
+        try {
+            return transaction();
+        } catch (const DatabaseError &error) {
+            if (error.trouble() != DatabaseError::Trouble::Locked || tries >= TransactionTries)
+                throw;
+            qCInfo(lcVendorDatabase) << "another writer held what a transaction needed; running it again:"
+                                     << error.details();
+            // A moment's pause lets the winner take what it waited for;
+            // starting again at once can meet it in the same order again.
+            QThread::msleep(QRandomGenerator::global()->bounded(20, 100));
+        }
+    }
+}
 
 /// Ends the open transaction on `db` without its changes. Used on the way
 /// out of a failure, so its own failure (a connection already gone) is
