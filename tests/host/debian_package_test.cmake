@@ -4,17 +4,8 @@
 # against that root once through the CMake package and once through
 # pkg-config, then runs both.
 
-function(fail message)
-    message(FATAL_ERROR "host_debian_packages: ${message}")
-endfunction()
-
-function(run_step what)
-    execute_process(COMMAND ${ARGN} RESULT_VARIABLE result OUTPUT_VARIABLE output ERROR_VARIABLE output)
-    if(NOT result EQUAL 0)
-        fail("${what} failed (${result}):\n${output}")
-    endif()
-    set(step_output "${output}" PARENT_SCOPE)
-endfunction()
+set(ZVC_TEST_NAME host_debian_packages)
+include(${CMAKE_CURRENT_LIST_DIR}/packagesteps.cmake)
 
 file(REMOVE_RECURSE ${ZVC_WORK_DIR})
 set(root ${ZVC_WORK_DIR}/root)

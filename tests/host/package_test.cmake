@@ -2,17 +2,8 @@
 # the installed layout, then configures, builds and runs a small host project
 # that finds the library with find_package, and the two examples the same way.
 
-function(fail message)
-    message(FATAL_ERROR "host_package: ${message}")
-endfunction()
-
-function(run_step what)
-    execute_process(COMMAND ${ARGN} RESULT_VARIABLE result OUTPUT_VARIABLE output ERROR_VARIABLE output)
-    if(NOT result EQUAL 0)
-        fail("${what} failed (${result}):\n${output}")
-    endif()
-    set(step_output "${output}" PARENT_SCOPE)
-endfunction()
+set(ZVC_TEST_NAME host_package)
+include(${CMAKE_CURRENT_LIST_DIR}/packagesteps.cmake)
 
 set(prefix ${ZVC_WORK_DIR}/prefix)
 file(REMOVE_RECURSE ${ZVC_WORK_DIR})
