@@ -1,7 +1,7 @@
 #include "vendordatabase.h"
 
 #include "exchangetext.h"
-#include "vendordbsql.h"
+#include "vendordbraw.h"
 
 #include <vendorcontactclient.h>
 
@@ -150,41 +150,46 @@ void VendorDatabase::checkAddressLimit(qint32 vendorId, qsizetype added) const
                           .arg(MaxAddressesPerVendor));
 }
 
-QSet<QString> VendorDatabase::updateInBatches(
+QSet<QString> VendorDatabase::updateAtOnce(
     const VendorSnapshot &loaded, const QList<ContactAddress> &changes, bool overwrite) const
 {
-    // Without overwrite, an address whose version the snapshot lacks is a
-    // conflict and is not sent at all.
-    QList<const ContactAddress *> rows;
-    for (const ContactAddress &address : changes) {
-        if (!address.isAddedInPanel() && (overwrite || loaded.rowVersions.contains(address.addressId)))
-            rows << &address;
+    // One statement for every row: each column travels as one array
+    // parameter, so the server plans once and no value is ever written
+    // into the statement's text. Without overwrite, an address whose
+    // version the snapshot lacks is a conflict and is not sent at all.
+    enum { Id, Version, Type, Country, State, FirstText };
+    std::array<DbSql::PostgresArray, FirstText + 10> columns;
+    for (const ContactAddress &a : changes) {
+        if (a.isAddedInPanel() || !(overwrite || loaded.rowVersions.contains(a.addressId)))
+            continue;
+        columns[Id].add(a.addressId.toLongLong());
+        columns[Version].add(loaded.rowVersions.value(a.addressId));
+        columns[Type].add(std::optional<qint16>(a.typeId));
+        columns[Country].add(a.country);
+        columns[State].add(a.stateId);
+        const QString *texts[] = { &a.name, &a.street1, &a.street2, &a.city, &a.postalCode, &a.phone, &a.fax,
+            &a.email, &a.phone2, &a.cell };
+        for (std::size_t i = 0; i < std::size(texts); ++i)
+            columns[FirstText + i].add(*texts[i]);
     }
-    QStringList assignments;
-    for (const char16_t *name : AddressColumns)
-        assignments << u"%1 = v.%1"_s.arg(QString::fromUtf16(name));
-    const QString row = u"(?::bigint, ?::bigint, ?::integer, ?::smallint, ?::text, ?::text, ?::text, ?::text, "
-                        u"?::smallint, ?::smallint, ?::text, ?::text, ?::text, ?::text, ?::text, ?::text)"_s;
-    constexpr qsizetype Batch = 250;
-    QSet<QString> updated;
-    for (qsizetype from = 0; from < rows.size(); from += Batch) {
-        const qsizetype count = std::min(Batch, rows.size() - from);
-        QVariantList values;
-        for (qsizetype i = from; i < from + count; ++i) {
-            const ContactAddress &address = *rows.at(i);
-            values << address.addressId.toLongLong() << loaded.rowVersions.value(address.addressId)
-                   << addressValues(loaded.vendorId, address);
-        }
-        QSqlQuery query = run(u"UPDATE addresses AS a SET "_s + assignments.join(u", ") +
-                u", row_version = a.row_version + 1 FROM (VALUES "_s + QStringList(count, row).join(u", ") +
-                u") AS v(id, version, vendor_id, "_s + columnList() +
-                u") WHERE a.id = v.id AND a.vendor_id = v.vendor_id"_s +
-                (overwrite ? QString() : u" AND a.row_version = v.version"_s) + u" RETURNING a.id"_s,
-            values, tr("Saving the addresses"));
-        while (query.next())
-            updated.insert(query.value(0).toString());
-    }
-    return updated;
+    static const QByteArray sql = [] {
+        QStringList assignments;
+        for (const char16_t *name : AddressColumns)
+            assignments << u"%1 = v.%1"_s.arg(QString::fromUtf16(name));
+        return (u"UPDATE addresses AS a SET "_s + assignments.join(u", ") +
+            u", row_version = a.row_version + 1 FROM unnest($2::bigint[], $3::bigint[], $4::smallint[], "
+            u"$5::smallint[], $6::smallint[], $7::text[], $8::text[], $9::text[], $10::text[], $11::text[], "
+            u"$12::text[], $13::text[], $14::text[], $15::text[], $16::text[]) AS v(id, version, type_id, country, "
+            u"state_id, name, street1, street2, city, postal_code, phone, fax, email, phone2, cell) "
+            u"WHERE a.id = v.id AND a.vendor_id = $1 AND ($17 OR a.row_version = v.version) RETURNING a.id"_s)
+            .toUtf8();
+    }();
+    QList<QByteArray> parameters { QByteArray::number(loaded.vendorId) };
+    for (DbSql::PostgresArray &column : columns)
+        parameters << column.take();
+    parameters << (overwrite ? "true" : "false");
+    const QStringList ids = DbSql::postgresRun(connection(), m_location, sql, parameters, tr("Saving the addresses"));
+    return QSet<QString>(ids.cbegin(), ids.cend());
 }
 
 SaveOutcome VendorDatabase::saveOnce(
@@ -205,9 +210,9 @@ SaveOutcome VendorDatabase::saveOnce(
     SaveOutcome outcome;
     try {
         // PostgreSQL answers each statement over the socket: a thousand
-        // updates are sent as a few statements of many rows instead.
-        const QSet<QString> updatedInBatches =
-            isPostgreSql() ? updateInBatches(loaded, changes, overwrite) : QSet<QString>();
+        // updates are sent as one statement instead.
+        const QSet<QString> updatedAtOnce =
+            isPostgreSql() ? updateAtOnce(loaded, changes, overwrite) : QSet<QString>();
         std::optional<DbSql::Prepared> update;
         std::optional<DbSql::Prepared> insert;
         const auto added =
@@ -232,7 +237,7 @@ SaveOutcome VendorDatabase::saveOnce(
                 }
                 if (!update && !isPostgreSql())
                     update.emplace(connection(), m_location, updateSql);
-                if (isPostgreSql() ? updatedInBatches.contains(address.addressId)
+                if (isPostgreSql() ? updatedAtOnce.contains(address.addressId)
                                    : update->exec(updateValues, tr("Saving address %1").arg(address.addressId))
                                          .numRowsAffected() == 1) {
                     ++outcome.updated;

@@ -207,7 +207,7 @@ private:
     SaveOutcome saveOnce(const VendorSnapshot &loaded, const QList<ZebVendorContact::ContactAddress> &changes,
         bool overwrite, const QString &saveId);
     void checkAddressLimit(qint32 vendorId, qsizetype added) const;
-    QSet<QString> updateInBatches(
+    QSet<QString> updateAtOnce(
         const VendorSnapshot &loaded, const QList<ZebVendorContact::ContactAddress> &changes, bool overwrite) const;
     template<typename Read> auto reading(Read &&read) const;
     VendorSnapshot readVendor(qint32 vendorId) const;

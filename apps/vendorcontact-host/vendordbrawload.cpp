@@ -4,9 +4,7 @@
 // the control's own load. Here the engine's UTF-8 bytes (SQLite's values,
 // libpq's text rows) go straight into the text, checked on the way.
 
-#include "vendordbsql.h"
-
-#include <QtSql/QSqlDriver>
+#include "vendordbraw.h"
 
 #include <libpq-fe.h>
 #include <sqlite3.h>
@@ -322,26 +320,12 @@ DatabaseError readFailure(const QSqlDatabase &db, const QString &location, const
         VendorDatabase::tr("%1 failed.").arg(VendorDatabase::tr("Reading the addresses")), error.text());
 }
 
-/// The driver's connection, when it is the kind asked for (Qt names the
-/// type after its typedef or after the struct behind it).
-template<typename Handle> Handle *driverHandle(const QSqlDatabase &db, std::initializer_list<const char *> typeNames)
-{
-    const QVariant handle = db.driver()->handle();
-    if (!handle.isValid())
-        return nullptr;
-    for (const char *typeName : typeNames) {
-        if (qstrcmp(handle.typeName(), typeName) == 0)
-            return *static_cast<Handle *const *>(handle.constData());
-    }
-    return nullptr;
-}
-
 } // namespace
 
 std::optional<QString> sqliteAddressTable(const QSqlDatabase &db, const QString &location, qint32 vendorId,
     const ZebVendorContact::ExchangeSeparators &separators, VendorSnapshot &snapshot)
 {
-    sqlite3 *connection = driverHandle<sqlite3>(db, { "sqlite3*" });
+    sqlite3 *connection = sqliteConnection(db);
     if (!connection)
         return std::nullopt;
     auto fail = [&](int code) {
@@ -365,21 +349,15 @@ std::optional<QString> sqliteAddressTable(const QSqlDatabase &db, const QString 
 std::optional<QString> postgresAddressTable(const QSqlDatabase &db, const QString &location, qint32 vendorId,
     const ZebVendorContact::ExchangeSeparators &separators, VendorSnapshot &snapshot)
 {
-    PGconn *connection = driverHandle<PGconn>(db, { "PGconn*", "pg_conn*" });
+    PGconn *connection = postgresConnection(db);
     if (!connection)
         return std::nullopt;
     const QByteArray id = QByteArray::number(vendorId);
     const char *values[] = { id.constData() };
     const QByteArray sql = QByteArray(AddressQuery).replace("%1", "$1");
-    const std::unique_ptr<PGresult, void (*)(PGresult *)> result(
-        PQexecParams(connection, sql.constData(), 1, nullptr, values, nullptr, nullptr, 0), PQclear);
-    if (!result || PQresultStatus(result.get()) != PGRES_TUPLES_OK) {
-        const QString text = QString::fromUtf8(PQerrorMessage(connection));
-        // A connection that broke is the reconnect's to mend.
-        throw readFailure(db, location,
-            QSqlError(QString(), text, QSqlError::ConnectionError,
-                PQstatus(connection) == CONNECTION_BAD ? u"08006"_s : QString()));
-    }
+    const PostgresResult result(PQexecParams(connection, sql.constData(), 1, nullptr, values, nullptr, nullptr, 0));
+    if (PQresultStatus(result.get()) != PGRES_TUPLES_OK)
+        throw postgresFailure(db, location, VendorDatabase::tr("Reading the addresses"), result.get());
     PostgresRows rows(result.get());
     return writeAddressTable(rows, vendorId, separators, snapshot);
 }
