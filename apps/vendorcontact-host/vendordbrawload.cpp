@@ -46,12 +46,14 @@ enum class Column {
 class TableWriter
 {
 public:
-    TableWriter(char16_t field, char16_t record, char16_t table)
+    TableWriter(char16_t field, char16_t record, char16_t table, qsizetype expectedRows)
         : m_field(field)
         , m_record(record)
         , m_table(table)
     {
-        m_text.resize(1 << 20);
+        // Room for the usual address at once: a large vendor's text is
+        // megabytes, and growing it by doubling copies it several times.
+        m_text.resize(std::max<qsizetype>(expectedRows * 160, 4096));
         // One look-up per byte finds what needs a closer look: bytes of
         // characters beyond ASCII, and the separators.
         for (int byte = 0x80; byte < 0x100; ++byte)
@@ -169,11 +171,13 @@ private:
 class SqliteRows
 {
 public:
-    SqliteRows(sqlite3 *connection, sqlite3_stmt *statement)
+    SqliteRows(sqlite3 *connection, sqlite3_stmt *statement, qsizetype expected)
         : m_connection(connection)
         , m_statement(statement)
+        , m_expected(expected)
     {
     }
+    qsizetype expected() const { return m_expected; }
     bool next()
     {
         m_code = sqlite3_step(m_statement);
@@ -203,6 +207,7 @@ public:
 private:
     sqlite3 *m_connection;
     sqlite3_stmt *m_statement;
+    qsizetype m_expected;
     int m_code = SQLITE_ROW;
 };
 
@@ -216,6 +221,7 @@ public:
     {
     }
     bool next() { return ++m_row < m_rows; }
+    qsizetype expected() const { return m_rows; }
     int failure() const { return 0; }
     std::optional<qint64> integer(Column column, bool *isNull) const
     {
@@ -247,9 +253,10 @@ template<typename Rows>
 std::optional<QString> writeAddressTable(
     Rows &rows, qint32 vendorId, const ZebVendorContact::ExchangeSeparators &separators, VendorSnapshot &snapshot)
 {
-    TableWriter out(
-        separators.field.front().unicode(), separators.record.front().unicode(), separators.table.front().unicode());
+    TableWriter out(separators.field.front().unicode(), separators.record.front().unicode(),
+        separators.table.front().unicode(), rows.expected());
     QHash<QString, qint64> versions;
+    versions.reserve(rows.expected());
     qint64 count = 0;
     auto smallNumber = [&](Column column, bool optional) {
         bool isNull = false;
@@ -333,13 +340,22 @@ std::optional<QString> sqliteAddressTable(const QSqlDatabase &db, const QString 
             QSqlError(QString(), QString::fromUtf8(sqlite3_errmsg(connection)), QSqlError::StatementError,
                 QString::number(code)));
     };
-    sqlite3_stmt *raw = nullptr;
-    const QByteArray sql = QByteArray(AddressQuery).replace("%1", "?1");
-    if (const int code = sqlite3_prepare_v2(connection, sql.constData(), -1, &raw, nullptr); code != SQLITE_OK)
-        throw fail(code);
-    const std::unique_ptr<sqlite3_stmt, Finalize> statement(raw);
-    sqlite3_bind_int(raw, 1, vendorId);
-    SqliteRows rows(connection, raw);
+    auto statementFor = [&](const char *query) {
+        sqlite3_stmt *raw = nullptr;
+        const QByteArray sql = QByteArray(query).replace("%1", "?1");
+        if (const int code = sqlite3_prepare_v2(connection, sql.constData(), -1, &raw, nullptr); code != SQLITE_OK)
+            throw fail(code);
+        std::unique_ptr<sqlite3_stmt, Finalize> statement(raw);
+        sqlite3_bind_int(raw, 1, vendorId);
+        return statement;
+    };
+    // Only a hint for sizing: a save between the two changes nothing else.
+    qsizetype expected = 0;
+    if (const auto count = statementFor("SELECT COUNT(*) FROM addresses WHERE vendor_id = %1");
+        sqlite3_step(count.get()) == SQLITE_ROW)
+        expected = sqlite3_column_int64(count.get(), 0);
+    const auto statement = statementFor(AddressQuery);
+    SqliteRows rows(connection, statement.get(), expected);
     std::optional<QString> table = writeAddressTable(rows, vendorId, separators, snapshot);
     if (rows.failure())
         throw fail(rows.failure());

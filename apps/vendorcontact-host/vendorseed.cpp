@@ -161,6 +161,16 @@ qint32 VendorDatabase::addGeneratedVendor(const QString &name, int count)
         insertGenerated(insert, id, count);
         if (!db.commit())
             throw Error(Error::Code::InvalidArgument, u"Adding the vendor failed: %1"_s.arg(db.lastError().text()));
+        // Thousands of rows at once leave the server's planner counting on
+        // the table as it was (a few rows per vendor) until its own
+        // statistics run catches up, and reading or saving this vendor
+        // would go the slow way meanwhile.
+        if (isPostgreSql()) {
+            QSqlQuery analyze(db);
+            if (!analyze.exec(u"ANALYZE addresses"_s))
+                throw Error(Error::Code::InvalidArgument,
+                    u"Updating the statistics failed: %1"_s.arg(analyze.lastError().text()));
+        }
         return id;
     } catch (...) {
         db.rollback();
