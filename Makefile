@@ -108,7 +108,7 @@ bench: deps
 	    gnuplot -e "data='$(BENCH_BUILD)/bench-plot.dat'; out='docs/bench-load.png'" bench/plot.gp && \
 	    echo "Time against address count: docs/bench-load.png"; \
 	fi
-	@echo "The address book on SQLite (targets: open 150 ms, save 100 ms):"
+	@echo "The address book on SQLite and on PostgreSQL, beside the stock Qt route:"
 	QT_QPA_PLATFORM=offscreen $(BENCH_BUILD)/bench/bench_addressbook --benchmark_color=false
 	@echo "Eight sessions saving one vendor at once:"
 	$(BENCH_BUILD)/bench/bench_sessions

@@ -3,6 +3,7 @@
 
 #include "sessionload.h"
 
+#include "vendorchanges.h"
 #include "vendorsession.h"
 
 #include <QtCore/QElapsedTimer>
@@ -60,14 +61,6 @@ private:
     int m_waiting;
 };
 
-QHash<QString, ContactAddress> byId(const QList<ContactAddress> &addresses)
-{
-    QHash<QString, ContactAddress> found;
-    for (const ContactAddress &address : addresses)
-        found.insert(address.addressId, address);
-    return found;
-}
-
 QString optionalNumber(const std::optional<qint16> &value)
 {
     return value ? QString::number(*value) : QString();
@@ -95,11 +88,18 @@ QList<LedgerSave> runOneSession(const SessionLoadOptions &options, qint32 vendor
         VendorSession session(std::make_unique<VendorDatabase>(options.location), {});
         auto reread = [&session, vendorId] {
             session.show(session.read(vendorId));
-            return byId(session.shownAddresses());
+            return addressesById(session.shownAddresses());
         };
         QHash<QString, ContactAddress> latest = reread();
         QStringList ids = latest.keys();
         std::sort(ids.begin(), ids.end());
+        // Each save picks that many different addresses: fewer would never do.
+        if (ids.size() < options.addressesPerSave)
+            throw ZebVendorContact::Error(ZebVendorContact::Error::Code::InvalidArgument,
+                QStringLiteral("vendor %1 has %2 addresses, fewer than the %3 each save changes")
+                    .arg(vendorId)
+                    .arg(ids.size())
+                    .arg(options.addressesPerSave));
         start.arriveAndWait();
         started = true;
         for (int round = 0; round < options.savesPerSession; ++round) {
@@ -188,7 +188,7 @@ QStringList checkLedger(const QList<LedgerSave> &ledger, const VendorSnapshot &b
                 << QStringLiteral("session %1, save %2: a conflict nobody caused").arg(save.session).arg(save.round);
     }
     const qsizetype addedCount = added.size();
-    const QHash<QString, ContactAddress> was = byId(before.addresses);
+    const QHash<QString, ContactAddress> was = addressesById(before.addresses);
     for (const ContactAddress &now : after.addresses) {
         const auto old = was.constFind(now.addressId);
         if (old == was.cend()) {

@@ -21,11 +21,6 @@ using ZebVendorContact::ContactAddress;
 namespace VendorContactHost {
 
 namespace {
-QString plural(qsizetype count, const char *one, const char *many)
-{
-    return QStringLiteral("%1 %2").arg(count).arg(QLatin1StringView(count == 1 ? one : many));
-}
-
 /// The database as people read it: a file's path without the scheme.
 QString displayLocation(const QString &location)
 {
@@ -84,8 +79,8 @@ std::unique_ptr<VendorDatabase> MainWindow::openWithAnswers(QString location, bo
                 addresses += vendor.addressCount;
             m_dock->logCall(call,
                 QStringLiteral("ok, %1: %2, %3")
-                    .arg(database->description(), plural(vendors.size(), "vendor", "vendors"),
-                        plural(addresses, "address", "addresses")));
+                    .arg(database->description(), DeveloperDock::counted(vendors.size(), "vendor", "vendors"),
+                        DeveloperDock::counted(addresses, "address", "addresses")));
             m_location = location;
             return database;
         } catch (const DatabaseError &error) {
@@ -185,9 +180,9 @@ bool MainWindow::loadVendor(qint32 vendorId)
             const VendorSnapshot &snapshot = vendor.snapshot;
             m_dock->logCall(call,
                 QStringLiteral("ok, %1: %2, %3, %4")
-                    .arg(snapshot.vendorName, plural(snapshot.addressCount, "address", "addresses"),
-                        plural(snapshot.types.size(), "type", "types"),
-                        plural(snapshot.states.size(), "state", "states")));
+                    .arg(snapshot.vendorName, DeveloperDock::counted(snapshot.addressCount, "address", "addresses"),
+                        DeveloperDock::counted(snapshot.types.size(), "type", "types"),
+                        DeveloperDock::counted(snapshot.states.size(), "state", "states")));
             handOver(vendor);
             return true;
         } catch (const DatabaseError &error) {

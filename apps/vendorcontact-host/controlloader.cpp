@@ -21,7 +21,8 @@ QString locateControlLibrary(const QString &preferredFile)
         return QFileInfo::exists(preferredFile) ? QFileInfo(preferredFile).absoluteFilePath() : QString();
 
     const QString appDir = QCoreApplication::applicationDirPath();
-    for (const QString &folder : QStringList { appDir, appDir + QStringLiteral("/../lib") }) {
+    for (const QString &folder : QStringList {
+             appDir, appDir + QStringLiteral("/" ZVC_LIBDIR_FROM_BINDIR), appDir + QStringLiteral("/../lib") }) {
         const QString file = libraryIn(folder);
         if (!file.isEmpty())
             return QFileInfo(file).absoluteFilePath();

@@ -35,11 +35,6 @@ namespace VendorContactHost {
 namespace {
 // The log is a trace for developers, in the words of the control's
 // interface: it stays in English whatever the window's language.
-QString plural(qsizetype count, const char *one, const char *many)
-{
-    return QStringLiteral("%1 %2").arg(count).arg(QLatin1StringView(count == 1 ? one : many));
-}
-
 QLineEdit *separatorEdit(const QString &objectName, const QString &text)
 {
     auto *edit = new QLineEdit(text);
@@ -270,6 +265,11 @@ QString DeveloperDock::describeFailure(const Client::DispatchResult &result)
     return QStringLiteral("error, status %1: %2").arg(result.status).arg(result.errorText);
 }
 
+QString DeveloperDock::counted(qsizetype count, const char *one, const char *many)
+{
+    return QStringLiteral("%1 %2").arg(count).arg(QLatin1StringView(count == 1 ? one : many));
+}
+
 void DeveloperDock::logCall(const QString &call, const QString &outcome)
 {
     const QString line = QStringLiteral("%1  %2 -> %3").arg(m_callLog.size() + 1).arg(call, outcome);
@@ -308,11 +308,11 @@ QString DeveloperDock::describeLoad(const QString &loadText, const Separators &s
     // be one the exchange helper would build.
     const QStringList tables = splitAt(loadText, separators.table);
     if (tables.size() != 3)
-        return plural(tables.size(), "table", "tables");
+        return counted(tables.size(), "table", "tables");
     return QStringLiteral("%1, %2, %3")
-        .arg(plural(splitRecords(tables.at(0), separators).size(), "address", "addresses"),
-            plural(splitRecords(tables.at(1), separators).size(), "type", "types"),
-            plural(splitRecords(tables.at(2), separators).size(), "state", "states"));
+        .arg(counted(splitRecords(tables.at(0), separators).size(), "address", "addresses"),
+            counted(splitRecords(tables.at(1), separators).size(), "type", "types"),
+            counted(splitRecords(tables.at(2), separators).size(), "state", "states"));
 }
 
 bool DeveloperDock::letContactAddress(const QString &loadText, const Separators &separators)
@@ -343,7 +343,7 @@ std::optional<QString> DeveloperDock::getContactAddress()
     m_lastExport = result.value.toString();
     showExport(m_lastExport);
     const QString entries =
-        m_exportEntries < 0 ? QStringLiteral("unreadable") : plural(m_exportEntries, "entry", "entries");
+        m_exportEntries < 0 ? QStringLiteral("unreadable") : counted(m_exportEntries, "entry", "entries");
     logCall(QStringLiteral("GetContactAddress()"), QStringLiteral("%1 [%2]").arg(abbreviated(m_lastExport), entries));
     return m_lastExport;
 }

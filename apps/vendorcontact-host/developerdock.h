@@ -59,6 +59,8 @@ public:
 
     /// Adds a line to the call log.
     void logCall(const QString &call, const QString &outcome);
+    /// "1 address", "2 addresses": the call log's English way of counting.
+    static QString counted(qsizetype count, const char *one, const char *many);
     QStringList callLog() const { return m_callLog; }
     QString lastExport() const { return m_lastExport; }
     /// The separators the control's export uses: those of the last load.

@@ -60,14 +60,6 @@ QList<ContactAddress> unsavedAddresses(const VendorSession &session, const QStri
     return addresses;
 }
 
-QHash<QString, ContactAddress> byId(const QList<ContactAddress> &addresses)
-{
-    QHash<QString, ContactAddress> found;
-    for (const ContactAddress &address : addresses)
-        found.insert(address.addressId, address);
-    return found;
-}
-
 QList<int> differingFields(const ContactAddress &read, const ContactAddress &theirs, const VendorSnapshot &lookups)
 {
     QList<int> fields;
@@ -111,6 +103,14 @@ QList<AddressChange> VendorChanges::conflicts() const
     return found;
 }
 
+QHash<QString, ContactAddress> addressesById(const QList<ContactAddress> &addresses)
+{
+    QHash<QString, ContactAddress> found;
+    for (const ContactAddress &address : addresses)
+        found.insert(address.addressId, address);
+    return found;
+}
+
 QString recreatedId(const QString &addressId)
 {
     // The control's own ids end in "-N"; this one can never meet them.
@@ -121,8 +121,8 @@ VendorChanges compareWithDatabase(const VendorSession &session, VendorSnapshot c
 {
     VendorChanges changes;
     const VendorSnapshot &shown = *session.shown();
-    const QHash<QString, ContactAddress> mine = byId(unsavedAddresses(session, exportText));
-    const QHash<QString, ContactAddress> read = byId(session.shownAddresses());
+    const QHash<QString, ContactAddress> mine = addressesById(unsavedAddresses(session, exportText));
+    const QHash<QString, ContactAddress> read = addressesById(session.shownAddresses());
     auto noteMine = [&mine](AddressChange &change) {
         if (const auto found = mine.constFind(change.addressId); found != mine.cend())
             change.mine = *found;
@@ -171,9 +171,9 @@ LoadedVendor mergeUnsavedChanges(const VendorSession &session, const VendorChang
     QSet<QString> decided;
     for (const AddressChange &change : changes.conflicts())
         decided.insert(change.addressId);
-    const QHash<QString, ContactAddress> read = byId(session.shownAddresses());
+    const QHash<QString, ContactAddress> read = addressesById(session.shownAddresses());
     const QList<ContactAddress> unsaved = unsavedAddresses(session, exportText);
-    QHash<QString, ContactAddress> mine = byId(unsaved);
+    QHash<QString, ContactAddress> mine = addressesById(unsaved);
 
     LoadedVendor merged;
     VendorSnapshot &snapshot = merged.snapshot;

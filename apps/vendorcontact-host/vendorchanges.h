@@ -83,6 +83,10 @@ VendorChanges compareWithDatabase(const VendorSession &session, VendorSnapshot c
 LoadedVendor mergeUnsavedChanges(const VendorSession &session, const VendorChanges &changes, const QString &exportText,
     const ChangeResolution &resolution);
 
+/// The addresses keyed by their id.
+QHash<QString, ZebVendorContact::ContactAddress> addressesById(
+    const QList<ZebVendorContact::ContactAddress> &addresses);
+
 /// The id a recreated address carries in the panel: not a plain number, so
 /// a save inserts it, and never one the control makes itself.
 QString recreatedId(const QString &addressId);

@@ -62,8 +62,8 @@ QStringList postgresRun(const QSqlDatabase &db, const QString &location, const Q
     values.reserve(parameters.size());
     for (const QByteArray &parameter : parameters)
         values.push_back(parameter.constData());
-    const PostgresResult result(PQexecParams(connection, sql.constData(), int(values.size()), nullptr,
-        values.data(), nullptr, nullptr, 0));
+    const PostgresResult result(
+        PQexecParams(connection, sql.constData(), int(values.size()), nullptr, values.data(), nullptr, nullptr, 0));
     const ExecStatusType status = PQresultStatus(result.get());
     if (status != PGRES_TUPLES_OK && status != PGRES_COMMAND_OK)
         throw postgresFailure(db, location, purpose, result.get());

@@ -66,3 +66,14 @@ run_step("building the consumer with pkg-config"
     -o ${ZVC_WORK_DIR}/zvc_consumer_pkgconfig)
 run_step("running the consumer built with pkg-config" ${ZVC_WORK_DIR}/zvc_consumer_pkgconfig)
 message(STATUS "${step_output}")
+
+# The packaged demo host, on a machine where nothing is registered yet:
+# it must find and register the library the package put beside it.
+run_step("running the packaged demo host"
+    ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen XDG_DATA_HOME=${ZVC_WORK_DIR}/home
+    LD_LIBRARY_PATH=${libdir} ${root}/usr/bin/vendorcontact-host --database sqlite:${ZVC_WORK_DIR}/demo.sqlite
+    --create --screenshot ${ZVC_WORK_DIR}/demo.png --print-log)
+string(REGEX MATCH "registerLibrary\\(\"[^\"]*\"\\) -> [^\n]*" registered "${step_output}")
+if(NOT registered MATCHES "^registerLibrary\\(\"${root}/usr/[^\"]*libZebVendorContact[^\"]*\"\\) -> (ok|registered)")
+    fail("the packaged demo host did not register its own library: '${registered}'\n${step_output}")
+endif()
