@@ -280,6 +280,7 @@ void TestVendorBook::roundTripThroughThePanel()
     QCOMPARE(expected.size(), 2);
     const ContactAddress &edited = stored.addresses.at(1); // Sales, the second by id
     QCOMPARE(edited.city, typed);
+    QCOMPARE(edited.name, u"Chlo\u00e9 Bergeron"_s); // sent again beside the city
     QCOMPARE(stored.rowVersions.value(edited.addressId), qint64(2));
     QCOMPARE(stored.addresses.constLast().name, u"Ana Flores"_s);
 }

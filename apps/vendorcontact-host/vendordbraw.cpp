@@ -102,12 +102,21 @@ void PostgresArray::add(QStringView text)
 {
     separate();
     m_text += '"';
-    // Inside quotes only the quote and the backslash need a backslash.
-    for (const char byte : text.toUtf8()) {
+    // Inside quotes only the quote and the backslash need a backslash. Most
+    // addresses are plain ASCII, copied as they are; the rest is encoded.
+    qsizetype plain = 0;
+    while (plain < text.size() && text.at(plain).unicode() < 0x80)
+        ++plain;
+    const QByteArray encoded = plain == text.size() ? QByteArray() : text.mid(plain).toUtf8();
+    auto append = [this](char byte) {
         if (byte == '"' || byte == '\\')
             m_text += '\\';
         m_text += byte;
-    }
+    };
+    for (qsizetype i = 0; i < plain; ++i)
+        append(char(text.at(i).unicode()));
+    for (const char byte : encoded)
+        append(byte);
     m_text += '"';
 }
 
