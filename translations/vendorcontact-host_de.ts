@@ -870,5 +870,9 @@ Ihre nicht gespeicherten Änderungen sind noch im Bereich.</translation>
         <source>Cannot listen for changes in the %1.</source>
         <translation>Änderungen können nicht verfolgt werden in: %1.</translation>
     </message>
+    <message>
+        <source>The connection is not open.</source>
+        <translation>Die Verbindung ist nicht geöffnet.</translation>
+    </message>
 </context>
 </TS>

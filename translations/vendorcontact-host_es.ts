@@ -870,5 +870,9 @@ Sus cambios sin guardar siguen en el panel.</translation>
         <source>Cannot listen for changes in the %1.</source>
         <translation>No se pueden seguir los cambios en: %1.</translation>
     </message>
+    <message>
+        <source>The connection is not open.</source>
+        <translation>La conexión no está abierta.</translation>
+    </message>
 </context>
 </TS>

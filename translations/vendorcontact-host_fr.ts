@@ -870,5 +870,9 @@ Vos modifications non enregistrées sont toujours dans le panneau.</translation>
         <source>Cannot listen for changes in the %1.</source>
         <translation>Impossible de suivre les modifications dans : %1.</translation>
     </message>
+    <message>
+        <source>The connection is not open.</source>
+        <translation>La connexion n’est pas ouverte.</translation>
+    </message>
 </context>
 </TS>
