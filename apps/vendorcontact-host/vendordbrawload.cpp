@@ -253,10 +253,12 @@ template<typename Rows>
 std::optional<QString> writeAddressTable(
     Rows &rows, qint32 vendorId, const ZebVendorContact::ExchangeSeparators &separators, VendorSnapshot &snapshot)
 {
+    // A vendor past the limit is refused below: no room is made for more.
+    const qsizetype expected = std::min<qsizetype>(rows.expected(), VendorDatabase::MaxAddressesPerVendor);
     TableWriter out(separators.field.front().unicode(), separators.record.front().unicode(),
-        separators.table.front().unicode(), rows.expected());
+        separators.table.front().unicode(), expected);
     QHash<QString, qint64> versions;
-    versions.reserve(rows.expected());
+    versions.reserve(expected);
     qint64 count = 0;
     auto smallNumber = [&](Column column, bool optional) {
         bool isNull = false;
