@@ -157,31 +157,31 @@ QSet<QString> VendorDatabase::updateAtOnce(
     // parameter, so the server plans once and no value is ever written
     // into the statement's text. Without overwrite, an address whose
     // version the snapshot lacks is a conflict and is not sent at all.
-    enum { Id, Version, Type, Country, State, FirstText };
-    std::array<DbSql::PostgresArray, FirstText + 10> columns;
+    std::array<DbSql::PostgresArray, 2 + AddressColumns.size()> columns; // id, version, then AddressColumns
     for (const ContactAddress &a : changes) {
         if (a.isAddedInPanel() || !(overwrite || loaded.rowVersions.contains(a.addressId)))
             continue;
-        columns[Id].add(a.addressId.toLongLong());
-        columns[Version].add(loaded.rowVersions.value(a.addressId));
-        columns[Type].add(std::optional<qint16>(a.typeId));
-        columns[Country].add(a.country);
-        columns[State].add(a.stateId);
-        const QString *texts[] = { &a.name, &a.street1, &a.street2, &a.city, &a.postalCode, &a.phone, &a.fax,
-            &a.email, &a.phone2, &a.cell };
-        for (std::size_t i = 0; i < std::size(texts); ++i)
-            columns[FirstText + i].add(*texts[i]);
+        columns[0].add(a.addressId.toLongLong());
+        columns[1].add(loaded.rowVersions.value(a.addressId));
+        const QVariantList values = addressValues(loaded.vendorId, a); // the vendor id, then AddressColumns
+        for (std::size_t i = 0; i < AddressColumns.size(); ++i)
+            columns[2 + i].add(values.at(qsizetype(i) + 1));
     }
     static const QByteArray sql = [] {
+        QStringList arrays { u"$2::bigint[]"_s, u"$3::bigint[]"_s };
+        QStringList names { u"id"_s, u"version"_s };
         QStringList assignments;
-        for (const char16_t *name : AddressColumns)
-            assignments << u"%1 = v.%1"_s.arg(QString::fromUtf16(name));
+        for (const DbSql::AddressColumn &column : AddressColumns) {
+            const QString name = QString::fromUtf16(column.name);
+            arrays << u"$%1::%2[]"_s.arg(arrays.size() + 2).arg(QString::fromUtf16(column.type));
+            names << name;
+            assignments << u"%1 = v.%1"_s.arg(name);
+        }
         return (u"UPDATE addresses AS a SET "_s + assignments.join(u", ") +
-            u", row_version = a.row_version + 1 FROM unnest($2::bigint[], $3::bigint[], $4::smallint[], "
-            u"$5::smallint[], $6::smallint[], $7::text[], $8::text[], $9::text[], $10::text[], $11::text[], "
-            u"$12::text[], $13::text[], $14::text[], $15::text[], $16::text[]) AS v(id, version, type_id, country, "
-            u"state_id, name, street1, street2, city, postal_code, phone, fax, email, phone2, cell) "
-            u"WHERE a.id = v.id AND a.vendor_id = $1 AND ($17 OR a.row_version = v.version) RETURNING a.id"_s)
+            u", row_version = a.row_version + 1 FROM unnest("_s + arrays.join(u", ") + u") AS v("_s +
+            names.join(u", ") +
+            u") WHERE a.id = v.id AND a.vendor_id = $1 AND ($%1 OR a.row_version = v.version) "_s
+            u"RETURNING a.id"_s.arg(arrays.size() + 2))
             .toUtf8();
     }();
     QList<QByteArray> parameters { QByteArray::number(loaded.vendorId) };
@@ -198,8 +198,8 @@ SaveOutcome VendorDatabase::saveOnce(
     const QString insertSql = u"INSERT INTO addresses (vendor_id, "_s + columnList() +
         u", row_version) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, 1) RETURNING id"_s;
     QStringList assignments;
-    for (const char16_t *name : AddressColumns)
-        assignments << QString::fromUtf16(name) + u" = ?"_s;
+    for (const DbSql::AddressColumn &column : AddressColumns)
+        assignments << QString::fromUtf16(column.name) + u" = ?"_s;
     const QString updateSql = u"UPDATE addresses SET vendor_id = ?, "_s + assignments.join(u", ") +
         u", row_version = row_version + 1 WHERE id = ? AND vendor_id = ?"_s +
         (overwrite ? QString() : u" AND row_version = ?"_s);
@@ -211,8 +211,7 @@ SaveOutcome VendorDatabase::saveOnce(
     try {
         // PostgreSQL answers each statement over the socket: a thousand
         // updates are sent as one statement instead.
-        const QSet<QString> updatedAtOnce =
-            isPostgreSql() ? updateAtOnce(loaded, changes, overwrite) : QSet<QString>();
+        const QSet<QString> updatedAtOnce = isPostgreSql() ? updateAtOnce(loaded, changes, overwrite) : QSet<QString>();
         std::optional<DbSql::Prepared> update;
         std::optional<DbSql::Prepared> insert;
         const auto added =

@@ -115,7 +115,7 @@ void VendorDatabase::readAddressRows(QSqlQuery &query, const QString &vendorText
         a.vendorId = vendorText;
         auto column = [&a](int index) {
             return [&a, index] {
-                return tr("Address %1, column %2").arg(a.addressId, QString::fromUtf16(AddressColumns[index]));
+                return tr("Address %1, column %2").arg(a.addressId, QString::fromUtf16(AddressColumns[index].name));
             };
         };
         auto textAt = [&](int index) { return textValue(query.value(index + 2), column(index)); };

@@ -92,13 +92,19 @@ void PostgresArray::add(qint64 number)
     m_text += QByteArray::number(number);
 }
 
-void PostgresArray::add(const std::optional<qint16> &number)
+void PostgresArray::add(const QVariant &value)
 {
-    separate();
-    m_text += number ? QByteArray::number(*number) : QByteArrayLiteral("NULL");
+    if (value.isNull()) {
+        separate();
+        m_text += "NULL";
+    } else if (value.typeId() == QMetaType::Int) {
+        add(qint64(value.toInt()));
+    } else {
+        addText(value.toString());
+    }
 }
 
-void PostgresArray::add(QStringView text)
+void PostgresArray::addText(QStringView text)
 {
     separate();
     m_text += '"';

@@ -50,13 +50,14 @@ class PostgresArray
 public:
     PostgresArray();
     void add(qint64 number);
-    void add(const std::optional<qint16> &number);
-    void add(QStringView text);
+    /// A null value as NULL, a whole number as itself, anything else as text.
+    void add(const QVariant &value);
     /// The array, closed; the builder is empty afterwards.
     QByteArray take();
 
 private:
     void separate();
+    void addText(QStringView text);
     QByteArray m_text;
 };
 

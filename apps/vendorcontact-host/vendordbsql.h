@@ -32,15 +32,24 @@ inline ZebVendorContact::Error failure(const QString &message)
     return ZebVendorContact::Error(ZebVendorContact::Error::Code::InvalidArgument, message);
 }
 
+/// An address column and the SQL type its values travel as.
+struct AddressColumn
+{
+    const char16_t *name;
+    const char16_t *type;
+};
+
 /// The address columns after the id, in the order of the exchange fields.
-inline constexpr std::array<const char16_t *, 13> AddressColumns { u"type_id", u"name", u"street1", u"street2", u"city",
-    u"country", u"state_id", u"postal_code", u"phone", u"fax", u"email", u"phone2", u"cell" };
+inline constexpr std::array<AddressColumn, 13> AddressColumns { { { u"type_id", u"smallint" }, { u"name", u"text" },
+    { u"street1", u"text" }, { u"street2", u"text" }, { u"city", u"text" }, { u"country", u"smallint" },
+    { u"state_id", u"smallint" }, { u"postal_code", u"text" }, { u"phone", u"text" }, { u"fax", u"text" },
+    { u"email", u"text" }, { u"phone2", u"text" }, { u"cell", u"text" } } };
 
 inline QString columnList()
 {
     QStringList names;
-    for (const char16_t *name : AddressColumns)
-        names << QString::fromUtf16(name);
+    for (const AddressColumn &column : AddressColumns)
+        names << QString::fromUtf16(column.name);
     return names.join(u", ");
 }
 
