@@ -174,7 +174,7 @@ void saveChanged(benchmark::State &state, const QString &engineName)
             return;
         }
         for (const auto &address : std::as_const(changes))
-            ++snapshot.rowVersions[address.addressId];
+            snapshot.rowVersions.raise(address.addressId);
     });
 }
 

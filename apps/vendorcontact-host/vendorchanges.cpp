@@ -128,15 +128,15 @@ VendorChanges compareWithDatabase(const VendorSession &session, VendorSnapshot c
             change.mine = *found;
     };
     for (const ContactAddress &now : std::as_const(current.addresses)) {
-        const auto version = shown.rowVersions.constFind(now.addressId);
+        const std::optional<qint64> version = shown.rowVersions.find(now.addressId);
         const auto before = read.constFind(now.addressId);
         // Another program may write the tables without raising the row
         // version: its values tell then.
-        if (version != shown.rowVersions.cend() && *version == current.rowVersions.value(now.addressId) &&
+        if (version && *version == current.rowVersions.value(now.addressId) &&
             (before == read.cend() || *before == now))
             continue;
         AddressChange change;
-        change.kind = version == shown.rowVersions.cend() ? AddressChange::Kind::Added : AddressChange::Kind::Changed;
+        change.kind = version ? AddressChange::Kind::Changed : AddressChange::Kind::Added;
         change.addressId = now.addressId;
         change.theirs = now;
         noteMine(change);
@@ -148,14 +148,14 @@ VendorChanges compareWithDatabase(const VendorSession &session, VendorSnapshot c
         }
         changes.addresses << change;
     }
-    for (auto it = shown.rowVersions.cbegin(); it != shown.rowVersions.cend(); ++it) {
-        if (current.rowVersions.contains(it.key()))
+    for (const qint64 id : shown.rowVersions.ids()) {
+        if (current.rowVersions.contains(id))
             continue;
         AddressChange change;
         change.kind = AddressChange::Kind::Deleted;
-        change.addressId = it.key();
+        change.addressId = QString::number(id);
         noteMine(change);
-        change.read = read.value(it.key(), change.mine.value_or(ContactAddress()));
+        change.read = read.value(change.addressId, change.mine.value_or(ContactAddress()));
         changes.addresses << change;
     }
     changes.renamed = current.vendorName != shown.vendorName;

@@ -162,7 +162,7 @@ QSet<QString> VendorDatabase::updateAtOnce(
         if (a.isAddedInPanel() || !(overwrite || loaded.rowVersions.contains(a.addressId)))
             continue;
         columns[0].add(a.addressId.toLongLong());
-        columns[1].add(loaded.rowVersions.value(a.addressId));
+        columns[1].add(loaded.rowVersions.value(a.addressId)); // 0 (never stored) for an overwrite of an id not read
         const QVariantList values = addressValues(loaded.vendorId, a); // the vendor id, then AddressColumns
         for (std::size_t i = 0; i < AddressColumns.size(); ++i)
             columns[2 + i].add(values.at(qsizetype(i) + 1));
@@ -227,8 +227,8 @@ SaveOutcome VendorDatabase::saveOnce(
                 if (!overwrite) {
                     // An id the snapshot does not know was never read here:
                     // nothing to compare it with, so it cannot be saved over.
-                    const auto version = loaded.rowVersions.constFind(address.addressId);
-                    if (version == loaded.rowVersions.cend()) {
+                    const std::optional<qint64> version = loaded.rowVersions.find(address.addressId);
+                    if (!version) {
                         outcome.conflicts.append(address);
                         continue;
                     }

@@ -12,6 +12,7 @@
 #include <QtSql/QSqlDatabase>
 #include <QtSql/QSqlQuery>
 
+#include <algorithm>
 #include <optional>
 
 namespace VendorContactHost {
@@ -31,6 +32,60 @@ struct VendorSummary
     QString searchText;
 };
 
+/// The row version of each address, by its id. Keyed by number: a large
+/// vendor has tens of thousands of addresses, and opening it should not
+/// allocate and hash a string for each. Ids the panel gives new addresses
+/// ("000-N") are no numbers and never found.
+class RowVersions
+{
+public:
+    void reserve(qsizetype size) { m_versions.reserve(size); }
+    qsizetype size() const { return m_versions.size(); }
+    void insert(qint64 id, qint64 version) { m_versions.insert(id, version); }
+    void insert(const QString &addressId, qint64 version)
+    {
+        if (const std::optional<qint64> id = numberOf(addressId))
+            insert(*id, version);
+    }
+    std::optional<qint64> find(const QString &addressId) const
+    {
+        const std::optional<qint64> id = numberOf(addressId);
+        if (!id)
+            return std::nullopt;
+        const auto found = m_versions.constFind(*id);
+        return found == m_versions.cend() ? std::nullopt : std::optional<qint64>(*found);
+    }
+    bool contains(qint64 id) const { return m_versions.contains(id); }
+    bool contains(const QString &addressId) const { return find(addressId).has_value(); }
+    /// The version, or 0 for an id not read.
+    qint64 value(const QString &addressId) const { return find(addressId).value_or(0); }
+    /// The next version after a checked update.
+    void raise(const QString &addressId) { insert(addressId, value(addressId) + 1); }
+    void remove(const QString &addressId)
+    {
+        if (const std::optional<qint64> id = numberOf(addressId))
+            m_versions.remove(*id);
+    }
+    /// Every id, in ascending order.
+    QList<qint64> ids() const
+    {
+        QList<qint64> ids = m_versions.keys();
+        std::sort(ids.begin(), ids.end());
+        return ids;
+    }
+    friend bool operator==(const RowVersions &a, const RowVersions &b) { return a.m_versions == b.m_versions; }
+
+private:
+    static std::optional<qint64> numberOf(const QString &addressId)
+    {
+        bool ok = false;
+        const qint64 id = addressId.toLongLong(&ok);
+        return ok ? std::optional<qint64>(id) : std::nullopt;
+    }
+
+    QHash<qint64, qint64> m_versions;
+};
+
 /// A vendor as read from the database: what the control gets, and the row
 /// version of every address, which a save checks against.
 struct VendorSnapshot
@@ -40,7 +95,7 @@ struct VendorSnapshot
     QList<ZebVendorContact::ContactAddress> addresses;
     QList<ZebVendorContact::ContactType> types;
     QList<ZebVendorContact::ContactState> states;
-    QHash<QString, qint64> rowVersions; //!< address id -> row version when read
+    RowVersions rowVersions; //!< the row version of each address when read
     int addressCount = 0; //!< how many addresses the vendor had when read
 };
 
@@ -57,7 +112,7 @@ struct VendorLoad
 struct CurrentAddresses
 {
     QList<ZebVendorContact::ContactAddress> addresses; //!< in id order
-    QHash<QString, qint64> rowVersions; //!< address id -> row version now
+    RowVersions rowVersions; //!< the row version of each address now
     QStringList deleted; //!< ids asked for that the vendor no longer has
 };
 
@@ -213,7 +268,7 @@ private:
     VendorSnapshot readVendor(qint32 vendorId) const;
     void readVendorHeader(qint32 vendorId, VendorSnapshot &snapshot) const;
     void readAddressRows(QSqlQuery &query, const QString &vendorText,
-        QList<ZebVendorContact::ContactAddress> &addresses, QHash<QString, qint64> &rowVersions) const;
+        QList<ZebVendorContact::ContactAddress> &addresses, RowVersions &rowVersions) const;
     std::optional<VendorLoad> loadTextFromDatabase(
         qint32 vendorId, const ZebVendorContact::ExchangeSeparators &separators) const;
     QSqlQuery run(const QString &sql, const QVariantList &values = {}, const QString &purpose = {}) const;

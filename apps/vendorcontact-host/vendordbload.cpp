@@ -106,8 +106,8 @@ void VendorDatabase::readVendorHeader(qint32 vendorId, VendorSnapshot &snapshot)
     }
 }
 
-void VendorDatabase::readAddressRows(QSqlQuery &query, const QString &vendorText, QList<ContactAddress> &addresses,
-    QHash<QString, qint64> &rowVersions) const
+void VendorDatabase::readAddressRows(
+    QSqlQuery &query, const QString &vendorText, QList<ContactAddress> &addresses, RowVersions &rowVersions) const
 {
     while (query.next()) {
         ContactAddress a;
@@ -138,7 +138,7 @@ void VendorDatabase::readAddressRows(QSqlQuery &query, const QString &vendorText
         a.email = textAt(10);
         a.phone2 = textAt(11);
         a.cell = textAt(12);
-        rowVersions.insert(a.addressId, query.value(1).toLongLong());
+        rowVersions.insert(query.value(0).toLongLong(), query.value(1).toLongLong());
         addresses.append(std::move(a));
     }
 }
@@ -232,7 +232,7 @@ CurrentAddresses VendorDatabase::currentAddresses(qint32 vendorId, const QString
             readAddressRows(query, QString::number(vendorId), current.addresses, current.rowVersions);
         }
         for (const qint64 id : std::as_const(ids)) {
-            if (!current.rowVersions.contains(QString::number(id)))
+            if (!current.rowVersions.contains(id))
                 current.deleted << QString::number(id);
         }
         return current;

@@ -146,12 +146,6 @@ public:
             !hasZeroByte(chunk ^ m_tableBytes);
     }
 
-    qsizetype size() const { return m_size; }
-    QString textSince(qsizetype start) const
-    {
-        return QString(reinterpret_cast<const QChar *>(m_out + start), m_size - start);
-    }
-
     QString take()
     {
         m_text.resize(m_size);
@@ -257,7 +251,7 @@ std::optional<QString> writeAddressTable(
     const qsizetype expected = std::min<qsizetype>(rows.expected(), VendorDatabase::MaxAddressesPerVendor);
     TableWriter out(separators.field.front().unicode(), separators.record.front().unicode(),
         separators.table.front().unicode(), expected);
-    QHash<QString, qint64> versions;
+    RowVersions versions;
     versions.reserve(expected);
     qint64 count = 0;
     auto smallNumber = [&](Column column, bool optional) {
@@ -289,9 +283,8 @@ std::optional<QString> writeAddressTable(
         const std::optional<qint64> version = rows.integer(Column::RowVersion, &isNull);
         if (!id || !version)
             return std::nullopt;
-        const qsizetype idStart = out.size();
         out.number(*id);
-        versions.insert(out.textSince(idStart), *version);
+        versions.insert(*id, *version);
         out.field();
         out.number(vendorId);
         out.field();

@@ -67,18 +67,17 @@ QList<ContactAddress> VendorSession::changesToWrite(const QString &exportText) c
 
 void VendorSession::rememberWritten(const QList<ContactAddress> &changes, const SaveOutcome &outcome, bool overwrite)
 {
-    QHash<QString, qint64> &versions = m_shown->rowVersions;
+    RowVersions &versions = m_shown->rowVersions;
     // The versions the rows have now: a new row starts at 1, each checked
     // update adds 1. An overwrite does not know what it overwrote: that
     // row is checked again (as a conflict) on the next save.
     for (const ContactAddress &address : changes) {
-        const auto version = versions.find(address.addressId);
-        if (version == versions.end())
+        if (!versions.contains(address.addressId))
             continue;
         if (overwrite)
-            versions.erase(version);
+            versions.remove(address.addressId);
         else
-            ++*version;
+            versions.raise(address.addressId);
     }
     for (auto it = outcome.newIds.cbegin(); it != outcome.newIds.cend(); ++it) {
         // A row written before under another id (overwritten after someone
