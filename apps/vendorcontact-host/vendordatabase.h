@@ -13,13 +13,22 @@
 #include <QtSql/QSqlQuery>
 
 #include <algorithm>
+#include <memory>
 #include <optional>
+
+struct sqlite3;
 
 namespace VendorContactHost {
 
 namespace DbSql {
 struct SchemaObject;
-}
+/// Closes an SQLite connection this layer opened itself.
+struct SqliteClose
+{
+    void operator()(sqlite3 *connection) const;
+};
+using SqliteConnection = std::unique_ptr<sqlite3, SqliteClose>;
+} // namespace DbSql
 
 /// One vendor in the vendor list.
 struct VendorSummary
@@ -42,6 +51,11 @@ public:
     void reserve(qsizetype size) { m_versions.reserve(size); }
     qsizetype size() const { return m_versions.size(); }
     void insert(qint64 id, qint64 version) { m_versions.insert(id, version); }
+    void insert(const RowVersions &other)
+    {
+        for (auto it = other.m_versions.cbegin(); it != other.m_versions.cend(); ++it)
+            m_versions.insert(it.key(), it.value());
+    }
     void insert(const QString &addressId, qint64 version)
     {
         if (const std::optional<qint64> id = numberOf(addressId))
@@ -282,6 +296,10 @@ private:
     QString m_host;
     QString m_user;
     int m_port = -1;
+    /// A second connection to the SQLite file: it reads the later half of
+    /// a large vendor on another core while the first reads the rest.
+    /// Opened when first needed, closed with the first.
+    mutable DbSql::SqliteConnection m_secondReader;
 };
 
 } // namespace VendorContactHost

@@ -197,7 +197,7 @@ std::optional<VendorLoad> VendorDatabase::loadTextFromDatabase(
     VendorSnapshot &snapshot = load.snapshot;
     std::optional<QString> addressTable = isPostgreSql()
         ? DbSql::postgresAddressTable(connection(), m_location, vendorId, separators, snapshot)
-        : DbSql::sqliteAddressTable(connection(), m_location, vendorId, separators, snapshot);
+        : DbSql::sqliteAddressTable(connection(), m_location, vendorId, separators, snapshot, m_secondReader);
     if (!addressTable)
         return std::nullopt;
     // The types and states are few: the library's writer adds them, with

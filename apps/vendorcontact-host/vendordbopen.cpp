@@ -286,6 +286,7 @@ void VendorDatabase::openConnection()
 
 void VendorDatabase::closeConnection()
 {
+    m_secondReader.reset();
     if (!QSqlDatabase::contains(m_connectionName))
         return;
     {

@@ -13,6 +13,8 @@
 #include <array>
 #include <charconv>
 #include <cstring>
+#include <future>
+#include <limits>
 #include <memory>
 
 namespace VendorContactHost::DbSql {
@@ -46,11 +48,12 @@ enum class Column {
 class TableWriter
 {
 public:
-    TableWriter(char16_t field, char16_t record, char16_t table, qsizetype expectedRows)
-        : m_field(field)
-        , m_record(record)
-        , m_table(table)
+    TableWriter(const ZebVendorContact::ExchangeSeparators &separators, qsizetype expectedRows)
+        : m_field(separators.field.front().unicode())
+        , m_record(separators.record.front().unicode())
+        , m_table(separators.table.front().unicode())
     {
+        const char16_t field = m_field, record = m_record, table = m_table;
         // Room for the usual address at once: a large vendor's text is
         // megabytes, and growing it by doubling copies it several times.
         m_text.resize(std::max<qsizetype>(expectedRows * 160, 4096));
@@ -79,6 +82,13 @@ public:
     }
 
     void separator(char16_t unit) { m_out[m_size++] = unit; }
+    /// Text another writer wrote.
+    void append(const QString &text)
+    {
+        reserve(text.size());
+        std::copy(text.utf16(), text.utf16() + text.size(), m_out + m_size);
+        m_size += text.size();
+    }
     void field() { separator(m_field); }
     void record() { separator(m_record); }
 
@@ -161,17 +171,14 @@ private:
     quint64 m_fieldBytes = 0, m_recordBytes = 0, m_tableBytes = 0;
 };
 
-/// SQLite's rows, read through the connection Qt's driver opened.
+/// The rows of one SQLite statement.
 class SqliteRows
 {
 public:
-    SqliteRows(sqlite3 *connection, sqlite3_stmt *statement, qsizetype expected)
-        : m_connection(connection)
-        , m_statement(statement)
-        , m_expected(expected)
+    explicit SqliteRows(sqlite3_stmt *statement)
+        : m_statement(statement)
     {
     }
-    qsizetype expected() const { return m_expected; }
     bool next()
     {
         m_code = sqlite3_step(m_statement);
@@ -196,12 +203,9 @@ public:
         *length = sqlite3_column_bytes(m_statement, int(column));
         return bytes;
     }
-    QString error() const { return QString::fromUtf8(sqlite3_errmsg(m_connection)); }
 
 private:
-    sqlite3 *m_connection;
     sqlite3_stmt *m_statement;
-    qsizetype m_expected;
     int m_code = SQLITE_ROW;
 };
 
@@ -241,18 +245,12 @@ private:
     int m_row = -1;
 };
 
-/// Writes the address table of the load text from `rows`, or nothing when
-/// a value cannot travel as it is.
+/// Writes `rows` into `out` and their versions into `versions`: how many
+/// rows, or nothing when a value cannot travel as it is or the rows are more
+/// than a vendor may have.
 template<typename Rows>
-std::optional<QString> writeAddressTable(
-    Rows &rows, qint32 vendorId, const ZebVendorContact::ExchangeSeparators &separators, VendorSnapshot &snapshot)
+std::optional<qint64> writeAddressRows(Rows &rows, qint32 vendorId, TableWriter &out, RowVersions &versions)
 {
-    // A vendor past the limit is refused below: no room is made for more.
-    const qsizetype expected = std::min<qsizetype>(rows.expected(), VendorDatabase::MaxAddressesPerVendor);
-    TableWriter out(separators.field.front().unicode(), separators.record.front().unicode(),
-        separators.table.front().unicode(), expected);
-    RowVersions versions;
-    versions.reserve(expected);
     qint64 count = 0;
     auto smallNumber = [&](Column column, bool optional) {
         bool isNull = false;
@@ -307,14 +305,35 @@ std::optional<QString> writeAddressTable(
     }
     if (rows.failure())
         return std::nullopt;
+    return count;
+}
+
+/// The address table and versions of `rows`, all of them, into `snapshot`.
+template<typename Rows>
+std::optional<QString> writeAddressTable(
+    Rows &rows, qint32 vendorId, const ZebVendorContact::ExchangeSeparators &separators, VendorSnapshot &snapshot)
+{
+    // A vendor past the limit is refused on the way: no room is made for more.
+    const qsizetype expected = std::min<qsizetype>(rows.expected(), VendorDatabase::MaxAddressesPerVendor);
+    TableWriter out(separators, expected);
+    RowVersions versions;
+    versions.reserve(expected);
+    const std::optional<qint64> count = writeAddressRows(rows, vendorId, out, versions);
+    if (!count)
+        return std::nullopt;
     snapshot.rowVersions = std::move(versions);
-    snapshot.addressCount = int(count);
+    snapshot.addressCount = int(*count);
     return out.take();
 }
 
-const char AddressQuery[] = "SELECT id, row_version, type_id, name, street1, street2, city, country, state_id, "
-                            "postal_code, phone, fax, email, phone2, cell FROM addresses WHERE vendor_id = %1 "
-                            "ORDER BY id";
+/// The vendor's addresses, their columns in the order of Column; the
+/// vendor's parameter and the order follow.
+QByteArray addressQuery(const char *rest)
+{
+    return QByteArrayLiteral("SELECT id, row_version, type_id, name, street1, street2, city, country, state_id, "
+                             "postal_code, phone, fax, email, phone2, cell FROM addresses WHERE vendor_id = ") +
+        rest;
+}
 
 DatabaseError readFailure(const QSqlDatabase &db, const QString &location, const QSqlError &error)
 {
@@ -322,10 +341,193 @@ DatabaseError readFailure(const QSqlDatabase &db, const QString &location, const
         VendorDatabase::tr("%1 failed.").arg(VendorDatabase::tr("Reading the addresses")), error.text());
 }
 
+/// Vendors with at least this many addresses are read in two halves at
+/// once; for fewer, a thread and a second connection cost more than they
+/// save.
+constexpr qint64 SplitFrom = 2048;
+
+using SqliteStatement = std::unique_ptr<sqlite3_stmt, Finalize>;
+
+/// `sql` prepared on `connection` with the vendor bound as ?1, or nothing
+/// (and SQLite's code in `code`) when it cannot be.
+SqliteStatement prepareForVendor(sqlite3 *connection, const char *sql, qint32 vendorId, int *code)
+{
+    sqlite3_stmt *raw = nullptr;
+    *code = sqlite3_prepare_v2(connection, sql, -1, &raw, nullptr);
+    SqliteStatement statement(raw);
+    if (*code == SQLITE_OK)
+        *code = sqlite3_bind_int(raw, 1, vendorId);
+    return *code == SQLITE_OK ? std::move(statement) : SqliteStatement();
+}
+
+/// One read transaction on an SQLite connection, when none is open: what
+/// is read in it sees one state of the file. Reading only, so ending it
+/// loses nothing.
+class SqliteReadTransaction
+{
+public:
+    explicit SqliteReadTransaction(sqlite3 *connection)
+        : m_connection(connection)
+        , m_began(sqlite3_get_autocommit(connection) &&
+              sqlite3_exec(connection, "BEGIN", nullptr, nullptr, nullptr) == SQLITE_OK)
+    {
+    }
+    ~SqliteReadTransaction()
+    {
+        if (m_began && sqlite3_exec(m_connection, "COMMIT", nullptr, nullptr, nullptr) != SQLITE_OK) {
+            qCWarning(lcVendorDatabase) << "Ending a read transaction failed:" << sqlite3_errmsg(m_connection);
+            sqlite3_exec(m_connection, "ROLLBACK", nullptr, nullptr, nullptr);
+        }
+    }
+    SqliteReadTransaction(const SqliteReadTransaction &) = delete;
+    SqliteReadTransaction &operator=(const SqliteReadTransaction &) = delete;
+    bool began() const { return m_began; }
+
+private:
+    sqlite3 *m_connection;
+    bool m_began;
+};
+
+/// The version the change triggers keep for the vendor: any committed
+/// change to its addresses raises it. NULL (no change ever noted) is 0;
+/// nothing when it cannot be read (a table an earlier release lacked).
+std::optional<qint64> changeVersion(sqlite3 *connection, qint32 vendorId)
+{
+    int code = SQLITE_OK;
+    const SqliteStatement statement =
+        prepareForVendor(connection, "SELECT version FROM vendor_changes WHERE vendor_id = ?1", vendorId, &code);
+    if (!statement)
+        return std::nullopt;
+    code = sqlite3_step(statement.get());
+    if (code == SQLITE_DONE)
+        return 0;
+    if (code != SQLITE_ROW)
+        return std::nullopt;
+    return sqlite3_column_int64(statement.get(), 0);
+}
+
+/// Reads the vendor's addresses with ids in [from, to) into `out` and
+/// `versions`. `count` gets how many, or nothing when a value cannot travel
+/// as it is; the result is SQLite's code when reading itself failed.
+int readAddressRange(sqlite3 *connection, qint32 vendorId, qint64 from, qint64 to, TableWriter &out,
+    RowVersions &versions, std::optional<qint64> *count)
+{
+    int code = SQLITE_OK;
+    static const QByteArray sql = addressQuery("?1 AND id >= ?2 AND id < ?3 ORDER BY id");
+    const SqliteStatement statement = prepareForVendor(connection, sql.constData(), vendorId, &code);
+    if (!statement)
+        return code;
+    sqlite3_bind_int64(statement.get(), 2, from);
+    sqlite3_bind_int64(statement.get(), 3, to);
+    SqliteRows rows(statement.get());
+    *count = writeAddressRows(rows, vendorId, out, versions);
+    return rows.failure();
+}
+
+/// What the second connection read: the later half of the vendor.
+struct LaterHalf
+{
+    /// True when it read the half from the state the first connection
+    /// sees; `count` is then as writeAddressRows() gives it.
+    bool read = false;
+    int failure = SQLITE_OK; //!< SQLite's code when reading failed
+    QString error;
+    std::optional<qint64> count;
+    QString text;
+    RowVersions versions;
+};
+
+LaterHalf readLaterHalf(sqlite3 *connection, qint32 vendorId, qint64 from, qint64 version,
+    const ZebVendorContact::ExchangeSeparators &separators, qsizetype expected)
+{
+    LaterHalf half;
+    const SqliteReadTransaction transaction(connection);
+    // Both halves must come from one state of the vendor: the change
+    // version read in each transaction tells whether a change was committed
+    // between their starts. If one was, the first connection reads on.
+    if (!transaction.began() || changeVersion(connection, vendorId) != version)
+        return half;
+    TableWriter out(separators, expected);
+    half.versions.reserve(expected);
+    half.failure = readAddressRange(
+        connection, vendorId, from, std::numeric_limits<qint64>::max(), out, half.versions, &half.count);
+    if (half.failure) {
+        half.error = QString::fromUtf8(sqlite3_errmsg(connection));
+        return half;
+    }
+    half.read = true;
+    half.text = out.take();
+    return half;
+}
+
+/// The smallest and largest id of a vendor's addresses.
+struct IdRange
+{
+    qint64 first = 0;
+    qint64 last = 0;
+    /// Counted unsigned: the ids may span the whole range of 64 bits.
+    quint64 span() const { return quint64(last) - quint64(first); }
+    /// How many addresses there can be: ids are unique, and the limit
+    /// refuses more.
+    qsizetype maxCount() const
+    {
+        return qsizetype(std::min<quint64>(span(), VendorDatabase::MaxAddressesPerVendor - 1) + 1);
+    }
+    qint64 middle() const { return first + qint64(span() / 2); }
+};
+
+/// The range of the vendor's ids, nothing when it has no addresses; `code`
+/// is SQLite's when it could not be read. Two look-ups in the index: it
+/// sizes the text and splits the work without counting the rows first.
+std::optional<IdRange> idRange(sqlite3 *connection, qint32 vendorId, int *code)
+{
+    const SqliteStatement statement = prepareForVendor(connection,
+        "SELECT (SELECT MIN(id) FROM addresses WHERE vendor_id = ?1), "
+        "(SELECT MAX(id) FROM addresses WHERE vendor_id = ?1)",
+        vendorId, code);
+    if (!statement)
+        return std::nullopt;
+    if (const int step = sqlite3_step(statement.get()); step != SQLITE_ROW) {
+        *code = step;
+        return std::nullopt;
+    }
+    if (sqlite3_column_type(statement.get(), 0) != SQLITE_INTEGER ||
+        sqlite3_column_type(statement.get(), 1) != SQLITE_INTEGER)
+        return std::nullopt;
+    return IdRange { sqlite3_column_int64(statement.get(), 0), sqlite3_column_int64(statement.get(), 1) };
+}
+
+/// The second connection, opened on the file of `connection` when it is
+/// not yet; nothing for a database without a file of its own.
+sqlite3 *secondReader(sqlite3 *connection, SqliteConnection &second)
+{
+    if (second)
+        return second.get();
+    const char *file = sqlite3_db_filename(connection, "main");
+    if (!file || !*file)
+        return nullptr;
+    sqlite3 *raw = nullptr;
+    const int code = sqlite3_open_v2(file, &raw, SQLITE_OPEN_READONLY | SQLITE_OPEN_NOMUTEX, nullptr);
+    second.reset(raw); // closed even when opening failed
+    if (code != SQLITE_OK) {
+        qCWarning(lcVendorDatabase) << "Opening a second reader on" << file
+                                    << "failed; reading on one connection:" << sqlite3_errstr(code);
+        second.reset();
+        return nullptr;
+    }
+    sqlite3_busy_timeout(raw, 1000);
+    return raw;
+}
+
 } // namespace
 
+void SqliteClose::operator()(sqlite3 *connection) const
+{
+    sqlite3_close_v2(connection);
+}
+
 std::optional<QString> sqliteAddressTable(const QSqlDatabase &db, const QString &location, qint32 vendorId,
-    const ZebVendorContact::ExchangeSeparators &separators, VendorSnapshot &snapshot)
+    const ZebVendorContact::ExchangeSeparators &separators, VendorSnapshot &snapshot, SqliteConnection &second)
 {
     sqlite3 *connection = sqliteConnection(db);
     if (!connection)
@@ -335,26 +537,56 @@ std::optional<QString> sqliteAddressTable(const QSqlDatabase &db, const QString 
             QSqlError(QString(), QString::fromUtf8(sqlite3_errmsg(connection)), QSqlError::StatementError,
                 QString::number(code)));
     };
-    auto statementFor = [&](const char *query) {
-        sqlite3_stmt *raw = nullptr;
-        const QByteArray sql = QByteArray(query).replace("%1", "?1");
-        if (const int code = sqlite3_prepare_v2(connection, sql.constData(), -1, &raw, nullptr); code != SQLITE_OK)
-            throw fail(code);
-        std::unique_ptr<sqlite3_stmt, Finalize> statement(raw);
-        sqlite3_bind_int(raw, 1, vendorId);
-        return statement;
-    };
-    // Only a hint for sizing: a save between the two changes nothing else.
-    qsizetype expected = 0;
-    if (const auto count = statementFor("SELECT COUNT(*) FROM addresses WHERE vendor_id = %1");
-        sqlite3_step(count.get()) == SQLITE_ROW)
-        expected = sqlite3_column_int64(count.get(), 0);
-    const auto statement = statementFor(AddressQuery);
-    SqliteRows rows(connection, statement.get(), expected);
-    std::optional<QString> table = writeAddressTable(rows, vendorId, separators, snapshot);
-    if (rows.failure())
-        throw fail(rows.failure());
-    return table;
+    int code = SQLITE_OK;
+    const std::optional<IdRange> ids = idRange(connection, vendorId, &code);
+    if (code != SQLITE_OK)
+        throw fail(code);
+    const qsizetype expected = ids ? ids->maxCount() : 0;
+    TableWriter out(separators, expected);
+    RowVersions versions;
+    versions.reserve(expected);
+
+    const SqliteReadTransaction transaction(connection);
+    constexpr qint64 End = std::numeric_limits<qint64>::max();
+    qint64 split = End;
+    std::future<LaterHalf> laterHalf;
+    if (expected >= SplitFrom && transaction.began()) {
+        if (const std::optional<qint64> version = changeVersion(connection, vendorId)) {
+            if (sqlite3 *reader = secondReader(connection, second)) {
+                split = ids->middle();
+                laterHalf = std::async(
+                    std::launch::async, readLaterHalf, reader, vendorId, split, *version, separators, expected / 2 + 1);
+            }
+        }
+    }
+    std::optional<qint64> count;
+    if (const int failure =
+            readAddressRange(connection, vendorId, std::numeric_limits<qint64>::min(), split, out, versions, &count))
+        throw fail(failure);
+    if (!count)
+        return std::nullopt; // the later half's thread is waited for on the way out
+    if (split != End) {
+        LaterHalf half = laterHalf.get();
+        if (half.failure) {
+            qCWarning(lcVendorDatabase) << "The second reader failed; reading on one connection:" << half.error;
+            second.reset();
+        }
+        std::optional<qint64> rest = half.count;
+        if (half.read) {
+            out.append(half.text);
+            versions.insert(half.versions);
+        } else if (const int failure = readAddressRange(connection, vendorId, split, End, out, versions, &rest)) {
+            throw fail(failure);
+        }
+        if (!rest)
+            return std::nullopt;
+        *count += *rest;
+    }
+    if (*count > VendorDatabase::MaxAddressesPerVendor)
+        return std::nullopt;
+    snapshot.rowVersions = std::move(versions);
+    snapshot.addressCount = int(*count);
+    return out.take();
 }
 
 std::optional<QString> postgresAddressTable(const QSqlDatabase &db, const QString &location, qint32 vendorId,
@@ -365,7 +597,7 @@ std::optional<QString> postgresAddressTable(const QSqlDatabase &db, const QStrin
         return std::nullopt;
     const QByteArray id = QByteArray::number(vendorId);
     const char *values[] = { id.constData() };
-    const QByteArray sql = QByteArray(AddressQuery).replace("%1", "$1");
+    static const QByteArray sql = addressQuery("$1 ORDER BY id");
     const PostgresResult result(PQexecParams(connection, sql.constData(), 1, nullptr, values, nullptr, nullptr, 0));
     if (PQresultStatus(result.get()) != PGRES_TUPLES_OK)
         throw postgresFailure(db, location, VendorDatabase::tr("Reading the addresses"), result.get());

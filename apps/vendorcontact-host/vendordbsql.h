@@ -101,15 +101,20 @@ private:
 
 /*!
  * The address table of the vendor's load text (each record ended by the
- * record separator), written straight from SQLite's values into one UTF-8
- * buffer: no value object per value. Fills the snapshot's row versions and
+ * record separator), written straight from SQLite's UTF-8 values into one
+ * string: no value object per value. Fills the snapshot's row versions and
  * address count. Nothing when a value could not travel as it is (NULL, a
  * number that is no small whole number, text longer than its field, a
  * separator inside a value): the caller then reads value by value, whose
  * refusal names the value. The separators must be single characters.
+ *
+ * A large vendor is read in two halves at once, the later one through
+ * `second` (opened on the same file when empty) on another thread; when
+ * that connection cannot read, or saw another state of the vendor, the
+ * first connection reads that half too.
  */
 std::optional<QString> sqliteAddressTable(const QSqlDatabase &db, const QString &location, qint32 vendorId,
-    const ZebVendorContact::ExchangeSeparators &separators, VendorSnapshot &snapshot);
+    const ZebVendorContact::ExchangeSeparators &separators, VendorSnapshot &snapshot, SqliteConnection &second);
 
 /// The same from PostgreSQL, through libpq on the connection Qt's driver
 /// opened: the rows in libpq's text form, no QVariant per value.
