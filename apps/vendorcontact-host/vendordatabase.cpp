@@ -167,6 +167,10 @@ QSet<QString> VendorDatabase::updateAtOnce(
         for (std::size_t i = 0; i < AddressColumns.size(); ++i)
             columns[2 + i].add(values.at(qsizetype(i) + 1));
     }
+    // The ids also stand as a condition of their own on the table: joined
+    // with the arrays alone, the planner expects few rows to match and reads
+    // the vendor's every address into a hash, several times the work of
+    // fetching the changed ones by their key.
     static const QByteArray sql = [] {
         QStringList arrays { u"$2::bigint[]"_s, u"$3::bigint[]"_s };
         QStringList names { u"id"_s, u"version"_s };
@@ -180,7 +184,8 @@ QSet<QString> VendorDatabase::updateAtOnce(
         return (u"UPDATE addresses AS a SET "_s + assignments.join(u", ") +
             u", row_version = a.row_version + 1 FROM unnest("_s + arrays.join(u", ") + u") AS v("_s +
             names.join(u", ") +
-            u") WHERE a.id = v.id AND a.vendor_id = $1 AND ($%1 OR a.row_version = v.version) "_s
+            u") WHERE a.id = ANY($2::bigint[]) AND a.id = v.id AND a.vendor_id = $1 AND "_s
+            u"($%1 OR a.row_version = v.version) "_s
             u"RETURNING a.id"_s.arg(arrays.size() + 2))
             .toUtf8();
     }();
