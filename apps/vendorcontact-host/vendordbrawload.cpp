@@ -360,9 +360,9 @@ SqliteStatement prepareForVendor(sqlite3 *connection, const char *sql, qint32 ve
     return *code == SQLITE_OK ? std::move(statement) : SqliteStatement();
 }
 
-/// One read transaction on an SQLite connection, when none is open: what
-/// is read in it sees one state of the file. Reading only, so ending it
-/// loses nothing.
+/// A read transaction on an SQLite connection, begun when none is open:
+/// what is read in it sees one state of the file. Reading only, so ending
+/// it loses nothing.
 class SqliteReadTransaction
 {
 public:
@@ -381,7 +381,8 @@ public:
     }
     SqliteReadTransaction(const SqliteReadTransaction &) = delete;
     SqliteReadTransaction &operator=(const SqliteReadTransaction &) = delete;
-    bool began() const { return m_began; }
+    /// True inside a transaction, this one or one that was open before.
+    bool isOpen() const { return !sqlite3_get_autocommit(m_connection); }
 
 private:
     sqlite3 *m_connection;
@@ -445,7 +446,7 @@ LaterHalf readLaterHalf(sqlite3 *connection, qint32 vendorId, qint64 from, qint6
     // Both halves must come from one state of the vendor: the change
     // version read in each transaction tells whether a change was committed
     // between their starts. If one was, the first connection reads on.
-    if (!transaction.began() || changeVersion(connection, vendorId) != version)
+    if (!transaction.isOpen() || changeVersion(connection, vendorId) != version)
         return half;
     TableWriter out(separators, expected);
     half.versions.reserve(expected);
@@ -550,7 +551,7 @@ std::optional<QString> sqliteAddressTable(const QSqlDatabase &db, const QString 
     constexpr qint64 End = std::numeric_limits<qint64>::max();
     qint64 split = End;
     std::future<LaterHalf> laterHalf;
-    if (expected >= SplitFrom && transaction.began()) {
+    if (expected >= SplitFrom && transaction.isOpen()) {
         if (const std::optional<qint64> version = changeVersion(connection, vendorId)) {
             if (sqlite3 *reader = secondReader(connection, second)) {
                 split = ids->middle();
