@@ -49,7 +49,6 @@ class RowVersions
 {
 public:
     void reserve(qsizetype size) { m_versions.reserve(size); }
-    qsizetype size() const { return m_versions.size(); }
     void insert(qint64 id, qint64 version) { m_versions.insert(id, version); }
     void insert(const RowVersions &other)
     {
