@@ -194,8 +194,9 @@ LoadedVendor mergeUnsavedChanges(const VendorSession &session, const VendorChang
         // Unless the user chose to write over theirs, the change stays
         // checked against the version it was made on.
         const bool overTheirs = isDecided && resolution.answer == Answer::KeepMine;
-        if (!overTheirs && shown.rowVersions.contains(now.addressId)) {
-            snapshot.rowVersions.insert(now.addressId, shown.rowVersions.value(now.addressId));
+        const std::optional<qint64> madeOn = overTheirs ? std::nullopt : shown.rowVersions.find(now.addressId);
+        if (madeOn) {
+            snapshot.rowVersions.insert(now.addressId, *madeOn);
             snapshot.addresses << read.value(now.addressId, now);
         } else {
             snapshot.addresses << now;

@@ -159,10 +159,11 @@ QSet<QString> VendorDatabase::updateAtOnce(
     // version the snapshot lacks is a conflict and is not sent at all.
     std::array<DbSql::PostgresArray, 2 + AddressColumns.size()> columns; // id, version, then AddressColumns
     for (const ContactAddress &a : changes) {
-        if (a.isAddedInPanel() || !(overwrite || loaded.rowVersions.contains(a.addressId)))
+        const std::optional<qint64> version = loaded.rowVersions.find(a.addressId);
+        if (a.isAddedInPanel() || !(overwrite || version))
             continue;
         columns[0].add(a.addressId.toLongLong());
-        columns[1].add(loaded.rowVersions.value(a.addressId)); // 0 (never stored) for an overwrite of an id not read
+        columns[1].add(version.value_or(0)); // 0 (never stored) for an overwrite of an id not read
         const QVariantList values = addressValues(loaded.vendorId, a); // the vendor id, then AddressColumns
         for (std::size_t i = 0; i < AddressColumns.size(); ++i)
             columns[2 + i].add(values.at(qsizetype(i) + 1));

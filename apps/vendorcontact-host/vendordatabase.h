@@ -69,7 +69,6 @@ public:
         return found == m_versions.cend() ? std::nullopt : std::optional<qint64>(*found);
     }
     bool contains(qint64 id) const { return m_versions.contains(id); }
-    bool contains(const QString &addressId) const { return find(addressId).has_value(); }
     /// The version, or 0 for an id not read.
     qint64 value(const QString &addressId) const { return find(addressId).value_or(0); }
     /// The next version after a checked update.

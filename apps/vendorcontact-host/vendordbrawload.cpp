@@ -407,6 +407,9 @@ std::optional<qint64> changeVersion(sqlite3 *connection, qint32 vendorId)
     return sqlite3_column_int64(statement.get(), 0);
 }
 
+/// Past every id: the end of a range that reads to the last address.
+constexpr qint64 IdsEnd = std::numeric_limits<qint64>::max();
+
 /// Reads the vendor's addresses with ids in [from, to) into `out` and
 /// `versions`. `count` gets how many, or nothing when a value cannot travel
 /// as it is; the result is SQLite's code when reading itself failed.
@@ -450,8 +453,7 @@ LaterHalf readLaterHalf(sqlite3 *connection, qint32 vendorId, qint64 from, qint6
         return half;
     TableWriter out(separators, expected);
     half.versions.reserve(expected);
-    half.failure = readAddressRange(
-        connection, vendorId, from, std::numeric_limits<qint64>::max(), out, half.versions, &half.count);
+    half.failure = readAddressRange(connection, vendorId, from, IdsEnd, out, half.versions, &half.count);
     if (half.failure) {
         half.error = QString::fromUtf8(sqlite3_errmsg(connection));
         return half;
@@ -548,8 +550,7 @@ std::optional<QString> sqliteAddressTable(const QSqlDatabase &db, const QString 
     versions.reserve(expected);
 
     const SqliteReadTransaction transaction(connection);
-    constexpr qint64 End = std::numeric_limits<qint64>::max();
-    qint64 split = End;
+    qint64 split = IdsEnd;
     std::future<LaterHalf> laterHalf;
     if (expected >= SplitFrom && transaction.isOpen()) {
         if (const std::optional<qint64> version = changeVersion(connection, vendorId)) {
@@ -566,7 +567,7 @@ std::optional<QString> sqliteAddressTable(const QSqlDatabase &db, const QString 
         throw fail(failure);
     if (!count)
         return std::nullopt; // the later half's thread is waited for on the way out
-    if (split != End) {
+    if (split != IdsEnd) {
         LaterHalf half = laterHalf.get();
         if (half.failure) {
             qCWarning(lcVendorDatabase) << "The second reader failed; reading on one connection:" << half.error;
@@ -576,7 +577,7 @@ std::optional<QString> sqliteAddressTable(const QSqlDatabase &db, const QString 
         if (half.read) {
             out.append(half.text);
             versions.insert(half.versions);
-        } else if (const int failure = readAddressRange(connection, vendorId, split, End, out, versions, &rest)) {
+        } else if (const int failure = readAddressRange(connection, vendorId, split, IdsEnd, out, versions, &rest)) {
             throw fail(failure);
         }
         if (!rest)

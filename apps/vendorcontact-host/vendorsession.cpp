@@ -72,12 +72,13 @@ void VendorSession::rememberWritten(const QList<ContactAddress> &changes, const 
     // update adds 1. An overwrite does not know what it overwrote: that
     // row is checked again (as a conflict) on the next save.
     for (const ContactAddress &address : changes) {
-        if (!versions.contains(address.addressId))
+        const std::optional<qint64> version = versions.find(address.addressId);
+        if (!version)
             continue;
         if (overwrite)
             versions.remove(address.addressId);
         else
-            versions.raise(address.addressId);
+            versions.insert(address.addressId, *version + 1);
     }
     for (auto it = outcome.newIds.cbegin(); it != outcome.newIds.cend(); ++it) {
         // A row written before under another id (overwritten after someone
