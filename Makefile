@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The ZebVendorContact developers
+# SPDX-License-Identifier: MIT
+
 # The README's commands. Every target installs what is missing first.
 BUILD ?= build
 JOBS ?= 2

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The ZebVendorContact developers
+// SPDX-License-Identifier: MIT
+
 // The demo host's address book route, which every database host walks:
 // open a vendor of 32,767 addresses until its list is ready to paint (the
 // database writes the load text, the control loads it) and save 1,000

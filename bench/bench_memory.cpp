@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The ZebVendorContact developers
+// SPDX-License-Identifier: MIT
+
 // Heap held by a control that shows 32,767 addresses, against the size of its
 // load text (UTF-16 bytes, as the host hands it over in a QString).
 //

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The ZebVendorContact developers
+// SPDX-License-Identifier: MIT
+
 // Eight sessions saving one vendor at once, 200 saves each, on an SQLite
 // file and on a PostgreSQL cluster of its own: saves per second, and the
 // ledger check that accounts for every one of them.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The ZebVendorContact developers
+// SPDX-License-Identifier: MIT
+
 // Timings of the control's user actions and host calls at 1, 1,000 and
 // 32,767 addresses, each on a real control shown offscreen, with two
 // references measured in the same run:

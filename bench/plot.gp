@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The ZebVendorContact developers
+# SPDX-License-Identifier: MIT
+
 # Time against address count for the control's load and the stock
 # QTreeWidget route, log-log, from the data `make bench` writes.
 # gnuplot -e "data='FILE'; out='PNG'" bench/plot.gp

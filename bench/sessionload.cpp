@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The ZebVendorContact developers
+// SPDX-License-Identifier: MIT
+
 // Many headless sessions saving the same vendor at once, and the ledger
 // check that accounts for every save afterwards.
 

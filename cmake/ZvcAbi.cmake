@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The ZebVendorContact developers
+# SPDX-License-Identifier: MIT
+
 # The binary interface guard. abi/ZebVendorContact.abi is libabigail's record
 # (abidw) of what libZebVendorContact.so.2 exports: its symbols and the public
 # types they use, read from the debug information. The abi_check test compares

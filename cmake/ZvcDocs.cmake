@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The ZebVendorContact developers
+# SPDX-License-Identifier: MIT
+
 # The reference for host developers: `cmake --build build --target docs`
 # (make docs) runs Doxygen over the public headers and docs/mainpage.md into
 # build/docs: html/index.html and the Qt help file ZebVendorContact.qch.

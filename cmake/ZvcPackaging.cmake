@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The ZebVendorContact developers
+# SPDX-License-Identifier: MIT
+
 # Installation extras and the Debian packages.
 #
 # `make package` (cpack -G DEB in the build folder) writes one package per

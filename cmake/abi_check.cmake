@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The ZebVendorContact developers
+# SPDX-License-Identifier: MIT
+
 # Run by CTest (cmake -P): compares the built library with the committed
 # baseline. abidiff's exit status is a bit set: 1 error, 2 usage error, 4 the
 # interface changed, 8 the change is incompatible. A change that only adds

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The ZebVendorContact developers
+// SPDX-License-Identifier: MIT
+
 // The split rule, the whole-number rule, the load, the export and the lookups
 // against a reference that follows the exchange rules word by word, with no
 // care for speed: every difference is a fault in one of the two.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The ZebVendorContact developers
+// SPDX-License-Identifier: MIT
+
 // libFuzzer harness: the exchange format on bare ContactData (no widgets).
 // Input encoding: see fuzzinput.h.
 

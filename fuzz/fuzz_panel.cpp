@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The ZebVendorContact developers
+// SPDX-License-Identifier: MIT
+
 // libFuzzer harness: the load on a real VendorContact (offscreen), followed
 // by exports, row clicks, type switches and one add, edit and delete.
 // Input encoding: see fuzzinput.h.

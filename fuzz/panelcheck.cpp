@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The ZebVendorContact developers
+// SPDX-License-Identifier: MIT
+
 // The load on a real control, then what a user does next: export, click a
 // row, go through the types, add an address typed from the input, edit one,
 // delete one. After every step the list must agree with the store and the

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The ZebVendorContact developers
+// SPDX-License-Identifier: MIT
+
 // The library's catalogs, installed on the application when the host asks.
 
 #include <ZebVendorContact/vendorcontact.h>

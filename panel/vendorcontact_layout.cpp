@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The ZebVendorContact developers
+// SPDX-License-Identifier: MIT
+
 // The fixed panel: every widget at its place, start-up's steps, the font and
 // the palette roles of the backgrounds.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The ZebVendorContact developers
+// SPDX-License-Identifier: MIT
+
 // The panel's texts in the language of the application, and the one place
 // that puts them on the widgets again when that language changes.
 

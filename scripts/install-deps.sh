@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The ZebVendorContact developers
+# SPDX-License-Identifier: MIT
+
 # Installs the Debian 12 packages this project builds and tests with, and only
 # the ones that are missing, so a warm machine does not touch the network.
 # Runs as root (CI and the developer machines are root); uses sudo otherwise.

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The ZebVendorContact developers
+# SPDX-License-Identifier: MIT
+
 # The demo host: its helpers and window (linked from zvc_hostapp) and the
 # application binary itself, run as a new user would.
 if(ZVC_BUILD_APPS)

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The ZebVendorContact developers
+# SPDX-License-Identifier: MIT
+
 # Host integration: the component runtime through the library's C entry
 # points, the client helper and register tool, the Designer plug-in, and the
 # installed CMake package.

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The ZebVendorContact developers
+# SPDX-License-Identifier: MIT
+
 # The panel: layout, start-up, the address list and the pickers.
 zvc_add_panel_tests(tst_panel tst_panel_list)
 # The version the panel's caption shows, as the build defines it.

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The ZebVendorContact developers
+# SPDX-License-Identifier: MIT
+
 # Reliability: randomized sessions, leak checks and the regressions the fuzz
 # harnesses found, all against the real panel. Steps and counts shrink by
 # themselves in the sanitizer build (see each test).

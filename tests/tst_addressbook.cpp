@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The ZebVendorContact developers
+// SPDX-License-Identifier: MIT
+
 // The address book window as a user meets it: the vendor search, Cancel in
 // its prompts, database trouble, the German window, and the session under it.
 

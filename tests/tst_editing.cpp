@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The ZebVendorContact developers
+// SPDX-License-Identifier: MIT
+
 // Edit modes, the check of required entries, saving, typing limits and the
 // host's LetVendorIDNMode, driven through real clicks and typing.
 

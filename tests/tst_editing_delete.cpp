@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The ZebVendorContact developers
+// SPDX-License-Identifier: MIT
+
 // Deleting an address, the real message boxes, failures at the event
 // boundary, and a full round trip as a host drives it.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The ZebVendorContact developers
+// SPDX-License-Identifier: MIT
+
 // The host-side helper and the register tool: a host that knows only the
 // class id or name registers the library, creates the control in its own
 // window, drives it by dispatch id and unregisters it.

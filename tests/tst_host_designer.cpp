@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The ZebVendorContact developers
+// SPDX-License-Identifier: MIT
+
 // The Designer plug-in: what Designer's widget box shows, and a form with the
 // control loaded by QUiLoader through the plug-in.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The ZebVendorContact developers
+// SPDX-License-Identifier: MIT
+
 // The component runtime as a host without a link to the library sees it: the
 // library loaded by QLibrary, its C entry points, the class factory, the
 // registration record and dispatch by id.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The ZebVendorContact developers
+// SPDX-License-Identifier: MIT
+
 // Leak checks: controls created, loaded, edited and destroyed in numbers
 // leave no objects and no memory behind, and a long-lived control's store
 // does not grow over repeated loads and edits. The sanitizer build runs the

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The ZebVendorContact developers
+// SPDX-License-Identifier: MIT
+
 // The panel's layout and start-up: widgets, places, columns, tab order,
 // colours, font, bullet picture, version caption, and a rendering.
 

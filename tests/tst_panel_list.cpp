@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The ZebVendorContact developers
+// SPDX-License-Identifier: MIT
+
 // The address list and the pickers: rebuilds, row clicks, the Delete id
 // rule, header clicks and sorting, the nested order of change handling, and
 // what a failed load leaves in the list.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The ZebVendorContact developers
+// SPDX-License-Identifier: MIT
+
 // Randomized sessions on a real control: a seeded generator of host calls
 // (loads valid and broken, LetVendorIDNMode, exports) and user actions (real
 // clicks on rows, headers and buttons, choices in the pickers, typing, message

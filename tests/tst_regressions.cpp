@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The ZebVendorContact developers
+// SPDX-License-Identifier: MIT
+
 // Faults the fuzz harnesses and the randomized sessions found, each pinned
 // down by the shortest sequence that showed it; and every input of the fuzz
 // seed corpora (which keeps each crash input the fuzzers found) replayed

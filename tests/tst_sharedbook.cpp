@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The ZebVendorContact developers
+// SPDX-License-Identifier: MIT
+
 // One address book, many users: eight sessions saving over each other on
 // SQLite and PostgreSQL, a window that follows someone else's saves, and the
 // decisions of the conflict dialog.

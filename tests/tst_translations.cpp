@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The ZebVendorContact developers
+// SPDX-License-Identifier: MIT
+
 // The panel in German, French and Spanish: the catalogs load, every caption
 // fits its widget, and a switch of language in the middle of an edit keeps
 // what the user typed and changes nothing the host gets back.

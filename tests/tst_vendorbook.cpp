@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The ZebVendorContact developers
+// SPDX-License-Identifier: MIT
+
 // The demo host's vendor address book on real databases: an SQLite file and
 // a throw-away PostgreSQL cluster started here.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The ZebVendorContact developers
+// SPDX-License-Identifier: MIT
+
 // The address book's work in the window: opening the database, showing a
 // vendor, saving, and what the user is asked on the way.
 

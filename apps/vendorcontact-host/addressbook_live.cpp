@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The ZebVendorContact developers
+// SPDX-License-Identifier: MIT
+
 // Changes someone else makes to the database while the window is open: the
 // vendor list follows, a window with nothing unsaved shows them, and one
 // with unsaved changes says so and lets the user decide, as a save that

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The ZebVendorContact developers
+// SPDX-License-Identifier: MIT
+
 // Saving the shown vendor from the window, and the questions that guard
 // unsaved changes.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The ZebVendorContact developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 
 // How the demo host looks and speaks: the control's language (its catalogs

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The ZebVendorContact developers
+// SPDX-License-Identifier: MIT
+
 // vendorcontact-host: a demo host for the VendorContact control.
 
 #include "appearance.h"

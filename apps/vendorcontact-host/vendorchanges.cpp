@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The ZebVendorContact developers
+// SPDX-License-Identifier: MIT
+
 // What someone else changed in the shown vendor, and the vendor the control
 // shows once the user has decided about it.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The ZebVendorContact developers
+// SPDX-License-Identifier: MIT
+
 // Reading the address book: the vendor list, a vendor as values, a vendor
 // as the control's load text (written by the database), and the current
 // values of addresses another session changed.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The ZebVendorContact developers
+// SPDX-License-Identifier: MIT
+
 // Opening the address book: checking an SQLite file before anything writes
 // to it, creating a new one only when asked and only whole, bringing the
 // schema up to date once for all hosts starting together, and re-opening a

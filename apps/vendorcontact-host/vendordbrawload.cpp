@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The ZebVendorContact developers
+// SPDX-License-Identifier: MIT
+
 // The fast way from the database to the control's load text. Qt's driver
 // hands over every value as a QVariant holding a fresh QString; for a
 // vendor of 32,767 addresses that is half a million of each, several times

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The ZebVendorContact developers
+// SPDX-License-Identifier: MIT
+
 // The address book's tables, and the triggers that record which vendor
 // changed: every writer counts, the host's saves and any other program's.
 

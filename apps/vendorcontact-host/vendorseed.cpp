@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The ZebVendorContact developers
+// SPDX-License-Identifier: MIT
+
 // The sample vendors a new database starts with: the shipped sample vendor
 // and a few more, one of them large enough to show the control's speed.
 // Names are invented; phone numbers are 555 numbers, mail goes to example.com.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The ZebVendorContact developers
+// SPDX-License-Identifier: MIT
+
 // The smallest host: a window with the control, the vendor's addresses read
 // from a load text file, and what the user added or changed printed on close.
 //

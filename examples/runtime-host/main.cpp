@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The ZebVendorContact developers
+// SPDX-License-Identifier: MIT
+
 // A host that does not link the control library: it finds the control through
 // its per-user registration by class id, creates it inside its own window and
 // calls the three members by dispatch id, as hosts on a component platform do.

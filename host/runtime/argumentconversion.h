@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The ZebVendorContact developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 
 // Conversion of a dispatch caller's QVariant arguments to the member's own

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The ZebVendorContact developers
+// SPDX-License-Identifier: MIT
+
 // The library's exported entry points. Each is a thin C boundary that
 // forwards to the runtime and turns every failure into a status.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The ZebVendorContact developers
+// SPDX-License-Identifier: MIT
+
 // zvc-regsvr: registers a component library for the current user, or
 // unregisters it with -u, the way hosts' installers do.
 

@@ -1,4 +1,7 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 The ZebVendorContact developers
+# SPDX-License-Identifier: MIT
+
 """Reads the VendorContact control from outside its process, as a screen reader does.
 
 Starts a private X server (Xvfb) and a private session bus with the

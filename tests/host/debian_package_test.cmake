@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The ZebVendorContact developers
+# SPDX-License-Identifier: MIT
+
 # Run by CTest (cmake -P): makes the Debian packages from the build tree,
 # unpacks them into a scratch root with dpkg -x (no installation, no root
 # rights needed), checks their dependencies, and builds a host program

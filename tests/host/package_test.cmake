@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The ZebVendorContact developers
+# SPDX-License-Identifier: MIT
+
 # Run by CTest (cmake -P): installs the build into a scratch prefix, checks
 # the installed layout, then configures, builds and runs a small host project
 # that finds the library with find_package, and the two examples the same way.

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The ZebVendorContact developers
+# SPDX-License-Identifier: MIT
+
 # The two steps every package test script takes: stop with a message naming
 # the test, and run a command that must succeed (its output in step_output).
 # Set ZVC_TEST_NAME before including this file.

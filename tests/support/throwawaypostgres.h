@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The ZebVendorContact developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 
 // A PostgreSQL server of its own for a test or benchmark: a cluster in a

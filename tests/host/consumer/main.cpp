@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The ZebVendorContact developers
+// SPDX-License-Identifier: MIT
+
 // Links the installed library and drives the control by its C++ interface.
 
 #include <ZebVendorContact/ContactExchange>
