@@ -188,20 +188,7 @@ public:
             const QString shown = QDir::cleanPath(m_reached + u'/' + name);
             Descriptor entry = open(name, last, shown, why);
             FileStatus status {};
-            if (!entry.isValid()) {
-                return {};
-            }
-            if (::fstat(entry.get(), &status) != 0) {
-                *why = QStringLiteral("%1: %2").arg(shown, systemError());
-                return {};
-            }
-            *why = wayDistrust(shown, status, last);
-            if (why->isEmpty() && onProcessFileSystem(entry.get())) {
-                *why = QStringLiteral("%1 is on the process file system (/proc), whose names mean another file in "
-                                      "every process; give the file's own path")
-                           .arg(shown);
-            }
-            if (!why->isEmpty()) {
+            if (!entry.isValid() || !mayPass(entry, shown, last, &status, why)) {
                 return {};
             }
             if (S_ISLNK(status.st_mode)) {
@@ -230,6 +217,21 @@ public:
 private:
     // As many as the kernel follows in one path.
     static constexpr int MaxLinks = 40;
+
+    static bool mayPass(const Descriptor &entry, const QString &shown, bool last, FileStatus *status, QString *why)
+    {
+        if (::fstat(entry.get(), status) != 0) {
+            *why = QStringLiteral("%1: %2").arg(shown, systemError());
+            return false;
+        }
+        *why = wayDistrust(shown, *status, last);
+        if (why->isEmpty() && onProcessFileSystem(entry.get())) {
+            *why = QStringLiteral("%1 is on the process file system (/proc), whose names mean another file in every "
+                                  "process; give the file's own path")
+                       .arg(shown);
+        }
+        return why->isEmpty();
+    }
 
     Descriptor open(const QString &name, bool last, const QString &shown, QString *why)
     {
