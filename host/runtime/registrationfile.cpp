@@ -59,9 +59,9 @@ QString dataHome(QString *why)
     if (!QDir::isAbsolutePath(home)) {
         if (why) {
             *why = home.isEmpty()
-                ? QStringLiteral("there is no per-user data folder: XDG_DATA_HOME is not an absolute path and HOME "
+                ? QStringLiteral("there is no per-user data folder, as XDG_DATA_HOME is not an absolute path and HOME "
                                  "is empty; set either to an absolute path")
-                : QStringLiteral("there is no per-user data folder: XDG_DATA_HOME is not an absolute path and HOME "
+                : QStringLiteral("there is no per-user data folder, as XDG_DATA_HOME is not an absolute path and HOME "
                                  "(\"%1\") is not one either; set either to an absolute path")
                       .arg(home);
         }
@@ -226,7 +226,7 @@ private:
         }
         *why = wayDistrust(shown, *status, last);
         if (why->isEmpty() && onProcessFileSystem(entry.get())) {
-            *why = QStringLiteral("%1 is on the process file system (/proc), whose names mean another file in every "
+            *why = QStringLiteral("%1 is on the process file system, whose names mean another file in every "
                                   "process; give the file's own path")
                        .arg(shown);
         }

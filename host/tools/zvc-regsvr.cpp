@@ -23,7 +23,7 @@ int run(const QCoreApplication &application)
     const QString record = ZebVendorContact::Client::registrationFilePath(&noRecord);
     parser.setApplicationDescription(
         QStringLiteral("Registers a component library for the current user, or unregisters it.\n%1")
-            .arg(record.isEmpty() ? QStringLiteral("There is no registration record: %1.").arg(noRecord)
+            .arg(record.isEmpty() ? QStringLiteral("The registration record cannot be kept: %1.").arg(noRecord)
                                   : QStringLiteral("The registration record is %1.").arg(record)));
     parser.addHelpOption();
     parser.addVersionOption();
