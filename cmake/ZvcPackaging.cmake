@@ -253,10 +253,16 @@ string(CONCAT CPACK_COMPONENT_DEMO_DESCRIPTION
 include(CPack)
 
 # Builds the packages from this build tree into a scratch folder, unpacks them
-# with dpkg -x into a scratch root, and builds and runs an outside host against
-# that root once with CMake and once with pkg-config. The sanitizer build
-# skips it: its library is not one to package.
+# with dpkg -x into a scratch root, checks what they hold, and builds and runs
+# an outside host against that root once with CMake and once with pkg-config.
+# lintian then checks the same packages. The sanitizer build skips both: its
+# library is not one to package.
+find_program(ZVC_LINTIAN lintian)
+find_program(ZVC_REUSE reuse)
+find_program(ZVC_DESKTOP_FILE_VALIDATE desktop-file-validate)
+find_program(ZVC_APPSTREAMCLI appstreamcli)
 function(zvc_add_package_test)
+    zvc_add_elf_paths_test()
     if(ZVC_SANITIZE)
         return()
     endif()
@@ -272,8 +278,81 @@ function(zvc_add_package_test)
             -DZVC_LIBDIR=${CMAKE_INSTALL_LIBDIR}
             -DZVC_COMPONENTS=${_zvc_packages}
             -DZVC_RUNTIME_PACKAGE=${CPACK_DEBIAN_RUNTIME_PACKAGE_NAME}
+            -DZVC_DOC_PACKAGE=${CPACK_DEBIAN_DOCUMENTATION_PACKAGE_NAME}
+            -DZVC_DESKTOP_ID=${ZVC_DESKTOP_ID}
+            -DZVC_QCHDIR=${ZVC_INSTALL_QCHDIR}
+            -DZVC_CHANGELOG=${ZVC_PACKAGING_DIR}/changelog.Debian
+            -DZVC_DESKTOP_FILE_VALIDATE=${ZVC_DESKTOP_FILE_VALIDATE}
+            -DZVC_APPSTREAMCLI=${ZVC_APPSTREAMCLI}
             -P ${PROJECT_SOURCE_DIR}/tests/host/debian_package_test.cmake)
+    # The packages hold the reference, which the docs test makes; cpack and
+    # the install test relink the installed binaries in the same build tree.
     set_tests_properties(host_debian_packages PROPERTIES
         ENVIRONMENT "QT_QPA_PLATFORM=offscreen"
+        DEPENDS docs
+        FIXTURES_SETUP zvc_debian_packages
+        RESOURCE_LOCK zvc_build_tree_install
         TIMEOUT 300)
+
+    # Debian's own checker over all packages at once (it is slow to start):
+    # any error or warning fails.
+    if(ZVC_LINTIAN)
+        add_test(NAME lintian
+            COMMAND ${CMAKE_COMMAND} -E env --unset=DEBEMAIL
+                sh -c "${ZVC_LINTIAN} --fail-on error,warning ${PROJECT_BINARY_DIR}/tests/host_debian_packages/packages/*.deb")
+        set_tests_properties(lintian PROPERTIES FIXTURES_REQUIRED zvc_debian_packages TIMEOUT 300)
+    endif()
+
+    # The licence of every file in the repository (REUSE).
+    if(ZVC_REUSE)
+        add_test(NAME reuse_lint COMMAND ${ZVC_REUSE} --root ${PROJECT_SOURCE_DIR} lint)
+        set_tests_properties(reuse_lint PROPERTIES TIMEOUT 120)
+    endif()
+
+    # The manual pages list every option the programs know.
+    if(ZVC_PANDOC)
+        set(_zvc_pages "$<TARGET_FILE:zvc-regsvr>=${PROJECT_BINARY_DIR}/man/zvc-regsvr.1=.SH FILES,.SH ENVIRONMENT,registry.json,XDG_DATA_HOME")
+        if(TARGET vendorcontact-host)
+            string(APPEND _zvc_pages "^$<TARGET_FILE:vendorcontact-host>=${PROJECT_BINARY_DIR}/man/vendorcontact-host.1="
+                ".SH FILES,.SH ENVIRONMENT,registry.json,vendors.sqlite,XDG_DATA_HOME,PGPASSWORD")
+        endif()
+        add_test(NAME manpages
+            COMMAND ${CMAKE_COMMAND} "-DZVC_PAGES=${_zvc_pages}"
+                -P ${PROJECT_SOURCE_DIR}/tests/host/manpage_test.cmake)
+        set_tests_properties(manpages PROPERTIES TIMEOUT 60)
+    endif()
+endfunction()
+
+# The library search paths of every program and library the build makes (see
+# check_elf_paths.cmake); the install and package tests check their trees.
+# The list of targets is written once every folder has been read.
+function(zvc_collect_targets dir out)
+    get_property(targets DIRECTORY ${dir} PROPERTY BUILDSYSTEM_TARGETS)
+    get_property(subdirs DIRECTORY ${dir} PROPERTY SUBDIRECTORIES)
+    foreach(subdir IN LISTS subdirs)
+        zvc_collect_targets(${subdir} subdir_targets)
+        list(APPEND targets ${subdir_targets})
+    endforeach()
+    set(${out} ${targets} PARENT_SCOPE)
+endfunction()
+
+function(zvc_write_elf_list)
+    zvc_collect_targets(${PROJECT_SOURCE_DIR} targets)
+    set(files "")
+    foreach(target IN LISTS targets)
+        get_target_property(type ${target} TYPE)
+        if(type MATCHES "^(EXECUTABLE|SHARED_LIBRARY|MODULE_LIBRARY)$")
+            string(APPEND files "$<TARGET_FILE:${target}>\n")
+        endif()
+    endforeach()
+    file(GENERATE OUTPUT ${PROJECT_BINARY_DIR}/elf-files.txt CONTENT "${files}")
+endfunction()
+
+function(zvc_add_elf_paths_test)
+    cmake_language(DEFER DIRECTORY ${PROJECT_SOURCE_DIR} CALL zvc_write_elf_list)
+    add_test(NAME elf_paths
+        COMMAND ${CMAKE_COMMAND} -DZVC_ELF_LIST=${PROJECT_BINARY_DIR}/elf-files.txt
+            -DZVC_ELF_KIND=build -DZVC_ELF_ROOT=${PROJECT_BINARY_DIR}
+            -P ${PROJECT_SOURCE_DIR}/cmake/check_elf_paths.cmake)
+    set_tests_properties(elf_paths PROPERTIES TIMEOUT 120)
 endfunction()

@@ -49,4 +49,5 @@ add_test(NAME host_package
         -P ${CMAKE_CURRENT_SOURCE_DIR}/host/package_test.cmake)
 set_tests_properties(host_package PROPERTIES
     ENVIRONMENT "QT_QPA_PLATFORM=offscreen"
+    RESOURCE_LOCK zvc_build_tree_install
     TIMEOUT 300)
