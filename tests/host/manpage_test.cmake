@@ -27,9 +27,12 @@ foreach(entry IN LISTS pages)
         fail("found only '${options}' in the help of ${program}:\n${step_output}")
     endif()
     file(READ ${page} text)
+    # pandoc writes each option in bold as the tag of a tagged paragraph (the
+    # line after .TP); the same word in bold elsewhere is no entry.
+    string(REGEX MATCHALL "\n\\.TP\n[^\n]*" tags "${text}")
+    string(JOIN "" tags ${tags})
     foreach(option IN LISTS options)
-        # pandoc writes each option in bold as a tagged paragraph's tag.
-        string(FIND "${text}" "\\f[B]${option}\\f[R]" at)
+        string(FIND "${tags}" "\\f[B]${option}\\f[R]" at)
         if(at EQUAL -1)
             fail("${page} has no entry for ${option}, which ${program} --help lists")
         endif()
