@@ -61,6 +61,9 @@ install(DIRECTORY ${ZVC_DOCS_OUTPUT_DIR}/html/
     DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/libzebvendorcontact-doc/html COMPONENT Documentation OPTIONAL)
 install(FILES ${ZVC_DOCS_OUTPUT_DIR}/ZebVendorContact.qch
     DESTINATION ${ZVC_INSTALL_QCHDIR} COMPONENT Documentation OPTIONAL)
+# The HTML reference in the system's documentation index (doc-base).
+install(FILES ${ZVC_PACKAGING_DIR}/libzebvendorcontact-doc.doc-base
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/doc-base RENAME libzebvendorcontact-doc COMPONENT Documentation)
 
 # Manual pages, written in Markdown (docs/manual/, which is also the address
 # book's user manual) and made by pandoc at build time. Debian ships them,
