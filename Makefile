@@ -153,10 +153,13 @@ fuzz: deps
 docs: configure
 	cmake --build $(BUILD) --target docs
 
-# Debian packages of the build (CPack): the library with its catalogs, -dev,
-# the Designer plug-in and the demo host, in $(BUILD)/packages/. Binaries are
-# stripped; dependencies come from dpkg-shlibdeps.
-PACKAGE_TARGETS = ZebVendorContact ZebVendorContactClient zvc-regsvr zebvendorcontactdesigner vendorcontact-host
+# Debian packages of the build (CPack): the library with its catalogs, -dev
+# (with the examples), -doc (the reference), the Designer plug-in and the demo
+# host, in $(BUILD)/packages/, each with its copyright, changelog.Debian and
+# manual pages. Binaries are stripped; dependencies come from dpkg-shlibdeps.
+# make test checks them with lintian.
+PACKAGE_TARGETS = ZebVendorContact ZebVendorContactClient zvc-regsvr zebvendorcontactdesigner vendorcontact-host \
+    zvc_package_files docs
 
 package: configure
 	cmake --build $(BUILD) -j$(JOBS) --target $(PACKAGE_TARGETS)

@@ -37,8 +37,12 @@ packages=(
     # /usr/lib/qt6/libexec/qhelpgenerator) for the Qt help file.
     doxygen qt6-documentation-tools
     # The binary interface check (abidw, abidiff) and the Debian packages
-    # (dpkg-shlibdeps, dpkg-deb).
+    # (dpkg-shlibdeps, dpkg-deb, dpkg-gensymbols).
     abigail-tools dpkg-dev
+    # The packages' checks: Debian's lintian, the licence of every file
+    # (reuse), the desktop entry and the AppStream data; pandoc makes the
+    # manual pages from docs/manual/.
+    lintian reuse desktop-file-utils appstream pandoc
 )
 
 missing=()

@@ -35,7 +35,9 @@ if(ZVC_BUILD_DESIGNER_PLUGIN)
 endif()
 
 # Installs the build into a scratch prefix and builds a small host project
-# against it with find_package.
+# against it with find_package. It installs the reference too, so it waits for
+# the docs test that makes it; it and the package test relink the installed
+# binaries in the same build tree, so they take turns.
 add_test(NAME host_package
     COMMAND ${CMAKE_COMMAND}
         -DZVC_BUILD_DIR=${PROJECT_BINARY_DIR}
@@ -51,4 +53,6 @@ add_test(NAME host_package
         -P ${CMAKE_CURRENT_SOURCE_DIR}/host/package_test.cmake)
 set_tests_properties(host_package PROPERTIES
     ENVIRONMENT "QT_QPA_PLATFORM=offscreen"
+    DEPENDS docs
+    RESOURCE_LOCK zvc_build_tree_install
     TIMEOUT 300)

@@ -11,7 +11,19 @@ include(${CMAKE_CURRENT_LIST_DIR}/packagesteps.cmake)
 set(prefix ${ZVC_WORK_DIR}/prefix)
 file(REMOVE_RECURSE ${ZVC_WORK_DIR})
 
+# Installed programs and libraries are linked again for their install
+# location (the preinstall target), then installed.
+run_step("relinking for the install" ${CMAKE_COMMAND} --build ${ZVC_BUILD_DIR} --target preinstall)
 run_step("cmake --install" ${CMAKE_COMMAND} --install ${ZVC_BUILD_DIR} --prefix ${prefix})
+
+# No installed program or library looks for libraries in the current folder,
+# below it, outside the prefix, or in the build tree.
+include(${CMAKE_CURRENT_LIST_DIR}/../../cmake/check_elf_paths.cmake)
+file(GLOB_RECURSE installed LIST_DIRECTORIES false ${prefix}/*)
+zvc_check_elf_paths(install ${prefix} checked ${installed})
+if(checked LESS 3)
+    fail("only ${checked} ELF files installed in ${prefix}")
+endif()
 
 # The library with its SONAME links, the headers, the package and the tool.
 set(libdir ${prefix}/${ZVC_LIBDIR})
