@@ -50,7 +50,10 @@ int main(int argc, char *argv[])
     std::printf("Generating a file of %lld MB...\n", megabytes);
     {
         const auto db = VendorDatabase::open(where);
-        for (int vendor = 1; QFileInfo(file).size() < megabytes * 1024 * 1024; ++vendor)
+        // Counted with the log: the file takes the log's pages when the last
+        // connection closes.
+        auto size = [&] { return QFileInfo(file).size() + QFileInfo(file + u"-wal"_s).size(); };
+        for (int vendor = 1; size() < megabytes * 1024 * 1024; ++vendor)
             db->addGeneratedVendor(u"Large Vendor %1"_s.arg(vendor), VendorDatabase::MaxAddressesPerVendor);
     }
     std::printf("%lld bytes\n", QFileInfo(file).size());
@@ -61,7 +64,7 @@ int main(int argc, char *argv[])
             QSqlDatabase other = QSqlDatabase::addDatabase(u"QSQLITE"_s, u"other"_s);
             other.setDatabaseName(file);
             other.open();
-            QSqlQuery(other).exec(u"UPDATE vendors SET name = name || '.' WHERE id = 1"_s);
+            QSqlQuery(other).exec(u"UPDATE vendors SET name = name || '.' WHERE id = (SELECT MIN(id) FROM vendors)"_s);
             other.close();
         }
         QSqlDatabase::removeDatabase(u"other"_s);
