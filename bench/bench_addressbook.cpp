@@ -13,6 +13,7 @@
 
 #include "../tests/support/throwawaypostgres.h"
 #include "../tests/support/vendordbaccess.h"
+#include "addresscolumns.h"
 #include "vendordatabase.h"
 
 #include <ZebVendorContact/contactexchange.h>
@@ -135,10 +136,9 @@ void stockQtRoute(benchmark::State &state, const QString &engineName)
     view.show();
     timed(state, "stock_qt_route_32767_from_" + engineName.toStdString(), [&] {
         QSqlQueryModel model;
-        model.setQuery(u"SELECT id, row_version, type_id, name, street1, street2, city, country, state_id, "
-                       u"postal_code, phone, fax, email, phone2, cell FROM addresses WHERE vendor_id = %1 "
-                       u"ORDER BY name"_s.arg(engine->vendorId),
-            engine->connectionOf(*db));
+        model.setQuery(u"SELECT id, row_version, "_s + addressColumnList() +
+                u" FROM addresses WHERE vendor_id = %1 ORDER BY name"_s.arg(engine->vendorId),
+            connectionOf(*engine->db));
         while (model.canFetchMore())
             model.fetchMore();
         view.setModel(&model);

@@ -26,8 +26,9 @@ packages=(
     # PostgreSQL server the database tests start as a throwaway cluster.
     libqt6sql6-sqlite libqt6sql6-psql postgresql
     # The address book's fast load route reads through the SQLite and libpq
-    # libraries Qt's drivers use.
-    libsqlite3-dev libpq-dev
+    # libraries Qt's drivers use; the database tests use the sqlite3 program
+    # as another process opening the host's file.
+    libsqlite3-dev libpq-dev sqlite3
     # The accessibility check reads the control as a screen reader does: a
     # real X server, a session bus with the accessibility bus, pyatspi.
     xvfb xauth dbus dbus-x11 at-spi2-core python3-pyatspi gir1.2-atspi-2.0

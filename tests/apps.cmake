@@ -15,6 +15,11 @@ endif()
 if(TARGET zvc_hostapp)
     zvc_add_test(tst_vendorbook ${CMAKE_CURRENT_SOURCE_DIR}/tst_vendorbook.cpp)
     target_link_libraries(tst_vendorbook PRIVATE zvc_hostapp)
+    # A saver whose host clock runs ahead.
+    add_library(zvc_clockahead MODULE ${CMAKE_CURRENT_SOURCE_DIR}/support/clockahead.cpp)
+    target_link_libraries(zvc_clockahead PRIVATE ${CMAKE_DL_LIBS})
+    target_compile_definitions(tst_vendorbook PRIVATE ZVC_CLOCK_AHEAD_LIBRARY="$<TARGET_FILE:zvc_clockahead>")
+    add_dependencies(tst_vendorbook zvc_clockahead)
     set_tests_properties(tst_vendorbook PROPERTIES TIMEOUT 600)
 endif()
 

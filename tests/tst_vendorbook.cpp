@@ -4,10 +4,12 @@
 // The demo host's vendor address book on real databases: an SQLite file and
 // a throw-away PostgreSQL cluster started here.
 
+#include "addresscolumns.h"
 #include "mainwindow.h"
 #include "support/throwawaypostgres.h"
 #include "support/vendordbaccess.h"
 #include "vendordatabase.h"
+#include "vendorsession.h"
 #include "vendorwatcher.h"
 
 #include <vendorcontactclient.h>
@@ -18,6 +20,7 @@
 #include <QtCore/QRandomGenerator>
 #include <QtCore/QScopeGuard>
 #include <QtCore/QTemporaryDir>
+#include <QtCore/QThread>
 #include <QtCore/QUrl>
 #include <QtSql/QSqlError>
 #include <QtSql/QSqlQuery>
@@ -146,6 +149,44 @@ int saveForever(const QString &location, qint32 vendorId)
     }
 }
 
+/// What the sqlite3 program, another process opening the file afresh,
+/// answers to `sql`.
+QString sqliteProgram(const QString &file, const QString &sql)
+{
+    QProcess program;
+    program.start(u"sqlite3"_s, { file, sql });
+    if (!program.waitForFinished() || program.exitCode() != 0)
+        return u"sqlite3 failed: "_s + QString::fromLocal8Bit(program.readAllStandardError());
+    return QString::fromUtf8(program.readAllStandardOutput()).trimmed();
+}
+
+/// The touched-file test's child: a session and its watcher are open on the
+/// file, another program opens and closes it, then a save. Prints what the
+/// save did and how many deleted files the process holds open, then waits
+/// to be killed.
+int saveAfterTouch(const QString &file)
+{
+    VendorSession session(VendorDatabase::open(u"sqlite:"_s + file, Existing), {});
+    VendorChangeWatcher watcher(session.database());
+    session.show(session.read(Bluebonnet));
+    std::printf("%s\n", qPrintable(sqliteProgram(file, u"SELECT COUNT(*) FROM vendors"_s)));
+    watcher.checkNow();
+    ContactAddress touched = session.shownAddresses().constFirst();
+    touched.city = u"Touched"_s;
+    const SaveOutcome outcome = session.save(exchangeValues(touched).join(u'|') + u'~');
+    watcher.checkNow();
+    int deleted = 0;
+    for (const QFileInfo &fd : QDir(u"/proc/self/fd"_s).entryInfoList(QDir::System | QDir::NoDotAndDotDot)) {
+        char target[4096];
+        const ssize_t length = ::readlink(QFile::encodeName(fd.filePath()).constData(), target, sizeof target);
+        deleted += length > 0 && QByteArray(target, int(length)).endsWith(" (deleted)");
+    }
+    std::printf("saved %d deleted %d\n", outcome.updated, deleted);
+    std::fflush(stdout);
+    for (;;)
+        QThread::sleep(60);
+}
+
 } // namespace
 
 class TestVendorBook : public QObject
@@ -161,6 +202,8 @@ private Q_SLOTS:
     void conflictingSaves_data();
     void conflictingSaves();
     void killedSavesAreAllOrNothing();
+    void touchedFileLosesNoSave_data();
+    void touchedFileLosesNoSave();
     void badDataChangesNothing_data();
     void badDataChangesNothing();
     void troubledFilesStayUntouched_data();
@@ -415,6 +458,37 @@ void TestVendorBook::killedSavesAreAllOrNothing()
     }
 }
 
+void TestVendorBook::touchedFileLosesNoSave_data()
+{
+    QTest::addColumn<QString>("journal"); // as another program left the file
+    QTest::newRow("write-ahead log") << u"wal"_s;
+    QTest::newRow("rollback journal") << u"delete"_s;
+}
+
+void TestVendorBook::touchedFileLosesNoSave()
+{
+    // Another program that opens and closes the file while the window runs
+    // must not take itself for the file's last user: the window's save is
+    // then in the file for every new reader at once, and survives kill -9.
+    QFETCH(QString, journal);
+    const QString file = freshDatabase(u"sqlite"_s).mid(7);
+    QCOMPARE(sqliteProgram(file, u"PRAGMA journal_mode = "_s + journal), journal);
+    QProcess window;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(u"ZVC_SAVE_AFTER_TOUCH"_s, file);
+    window.setProcessEnvironment(env);
+    window.start(QCoreApplication::applicationFilePath(), {});
+    QByteArray said;
+    while (!said.contains("saved") && window.waitForReadyRead(60000))
+        said += window.readAllStandardOutput();
+    QVERIFY2(said.contains("saved 1 deleted 0"), QByteArray(said + window.readAllStandardError()).constData());
+    const QString count = u"SELECT COUNT(*) FROM addresses WHERE city = 'Touched'"_s;
+    QCOMPARE(sqliteProgram(file, count), u"1"_s);
+    ::kill(pid_t(window.processId()), SIGKILL);
+    QVERIFY(window.waitForFinished());
+    QCOMPARE(sqliteProgram(file, count), u"1"_s);
+}
+
 void TestVendorBook::badDataChangesNothing_data()
 {
     QTest::addColumn<QString>("backend");
@@ -468,6 +542,9 @@ void TestVendorBook::troubledFilesStayUntouched_data()
     QTest::addColumn<int>("trouble"); // -1: opens read-only
     using T = DatabaseError::Trouble;
     QTest::newRow("damaged pages") << u"damage"_s << int(T::Damaged);
+    // Only the full check compares the indexes with their tables, and a file
+    // of any size that changed since it was verified gets it.
+    QTest::newRow("index missing rows, over 64 MB") << u"index"_s << int(T::Damaged);
     QTest::newRow("zero bytes") << u"truncate"_s << int(T::NotADatabase);
     QTest::newRow("not a database") << u"text"_s << int(T::NotADatabase);
     QTest::newRow("another program's database") << u"foreign"_s << int(T::NotADatabase);
@@ -497,6 +574,18 @@ void TestVendorBook::troubledFilesStayUntouched()
         foreign.setDatabaseName(file);
         QVERIFY(foreign.open() && QSqlQuery(foreign).exec(u"CREATE TABLE recipes (id INTEGER)"_s));
         foreign.close();
+    } else if (damage == u"index") {
+        QSqlDatabase other = QSqlDatabase::addDatabase(u"QSQLITE"_s, u"foreign"_s);
+        other.setDatabaseName(file);
+        QVERIFY(other.open());
+        for (const QString &sql : { u"CREATE TABLE padding (bytes BLOB)"_s,
+                 u"INSERT INTO padding VALUES (zeroblob(65 * 1024 * 1024))"_s, u"DROP INDEX addresses_by_vendor"_s,
+                 u"CREATE INDEX addresses_by_vendor ON addresses (vendor_id) WHERE vendor_id <> 2001"_s,
+                 u"PRAGMA writable_schema = ON"_s,
+                 u"UPDATE sqlite_master SET sql = 'CREATE INDEX addresses_by_vendor ON addresses (vendor_id)' "
+                 u"WHERE name = 'addresses_by_vendor'"_s })
+            QVERIFY2(QSqlQuery(other).exec(sql), qPrintable(sql));
+        other.close();
     } else if (damage == u"remove") {
         QVERIFY(QFile::remove(file));
     } else if (damage == u"nofolder") {
@@ -560,7 +649,13 @@ void TestVendorBook::hostsStartingTogether()
 
 void TestVendorBook::savesTakeTurns_data()
 {
-    addBackends();
+    QTest::addColumn<QString>("backend");
+    // One saver's host clock runs two days ahead: the records of the saves
+    // others made meanwhile, which their reconnects still ask for, stay.
+    QTest::addColumn<bool>("clockAhead");
+    QTest::newRow("sqlite") << u"sqlite"_s << false;
+    QTest::newRow("postgresql") << u"postgresql"_s << false;
+    QTest::newRow("postgresql, a host's clock ahead") << u"postgresql"_s << true;
 }
 
 void TestVendorBook::savesTakeTurns()
@@ -568,12 +663,19 @@ void TestVendorBook::savesTakeTurns()
     // Sessions saving at the same moment wait for each other: none is told
     // the database is locked.
     QFETCH(QString, backend);
+    QFETCH(bool, clockAhead);
     const QString where = freshDatabase(backend);
     const auto db = VendorDatabase::open(where);
+    if (clockAhead) // another host's save a minute ago, by the server's clock
+        execOrFail(*db,
+            u"INSERT INTO saves (id, vendor_id, inserted, updated, new_ids, saved_at) VALUES "
+            u"('another host', 2004, 0, 1, '', CAST(EXTRACT(EPOCH FROM now()) AS BIGINT) - 60)"_s);
     std::vector<std::unique_ptr<QProcess>> sessions;
     for (int slot = 0; slot < 4; ++slot) {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(u"ZVC_SAVE_ROUNDS"_s, u"%1 %2"_s.arg(where, QString::number(slot)));
+        if (clockAhead && slot == 0)
+            env.insert(u"LD_PRELOAD"_s, QStringLiteral(ZVC_CLOCK_AHEAD_LIBRARY));
         sessions.push_back(std::make_unique<QProcess>());
         sessions.back()->setProcessEnvironment(env);
         sessions.back()->start(QCoreApplication::applicationFilePath(), {});
@@ -586,6 +688,11 @@ void TestVendorBook::savesTakeTurns()
     const VendorSnapshot after = db->loadVendor(2004);
     for (int slot = 0; slot < 4; ++slot)
         QCOMPARE(after.addresses[slot].city, u"Slot %1 round 25"_s.arg(slot));
+    if (clockAhead) {
+        QSqlQuery kept(connectionOf(*db));
+        QVERIFY(kept.exec(u"SELECT COUNT(*) FROM saves WHERE id = 'another host'"_s) && kept.next());
+        QCOMPARE(kept.value(0).toInt(), 1);
+    }
 }
 
 void TestVendorBook::refusedSavesWriteNothing_data()
@@ -743,6 +850,9 @@ void TestVendorBook::loadTextIsTheSameEitherWay_data()
     // sees the change: the first must read that half itself.
     row(u"large, changed meanwhile"_s, u"sqlite"_s, 2004,
         u"UPDATE addresses SET city = 'Changed meanwhile' WHERE vendor_id = 2004"_s, true);
+    // The largest id there is, read like any other (the later half's range ends there).
+    row(u"large, largest id"_s, u"sqlite"_s, 2004,
+        u"UPDATE addresses SET id = 9223372036854775807 WHERE id = (SELECT MAX(id) FROM addresses)"_s);
     row(u"too long"_s, u"sqlite"_s, Bluebonnet, bluebonnet.arg(u"city = '%1'"_s.arg(QString(31, u'x'))));
     row(u"text for a number"_s, u"sqlite"_s, Bluebonnet, bluebonnet.arg(u"country = 'one'"));
 }
@@ -858,6 +968,10 @@ int main(int argc, char *argv[])
     if (const QString where = qEnvironmentVariable("ZVC_OPEN_AND_COUNT"); !where.isEmpty()) {
         QCoreApplication app(argc, argv);
         return openAndCount(where);
+    }
+    if (const QString file = qEnvironmentVariable("ZVC_SAVE_AFTER_TOUCH"); !file.isEmpty()) {
+        QCoreApplication app(argc, argv);
+        return saveAfterTouch(file);
     }
     // The kill test runs this program again as the saver it kills.
     if (const QString where = qEnvironmentVariable("ZVC_SAVE_FOREVER"); !where.isEmpty()) {

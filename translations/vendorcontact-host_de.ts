@@ -787,14 +787,6 @@ Ihre nicht gespeicherten Änderungen sind noch im Bereich.</translation>
         <translation>%1 ist keine Datei, also keine Lieferantendatenbank.</translation>
     </message>
     <message>
-        <source>The file %1 cannot be read.</source>
-        <translation>Die Datei %1 kann nicht gelesen werden.</translation>
-    </message>
-    <message>
-        <source>The file %1 is not a vendor database (it is no SQLite database).</source>
-        <translation>Die Datei %1 ist keine Lieferantendatenbank (sie ist keine SQLite-Datenbank).</translation>
-    </message>
-    <message>
         <source>The file %1 is read-only.</source>
         <translation>Die Datei %1 ist schreibgeschützt.</translation>
     </message>

@@ -787,14 +787,6 @@ Sus cambios sin guardar siguen en el panel.</translation>
         <translation>%1 no es un archivo, así que no es una base de datos de proveedores.</translation>
     </message>
     <message>
-        <source>The file %1 cannot be read.</source>
-        <translation>No se puede leer el archivo %1.</translation>
-    </message>
-    <message>
-        <source>The file %1 is not a vendor database (it is no SQLite database).</source>
-        <translation>El archivo %1 no es una base de datos de proveedores (no es una base de datos SQLite).</translation>
-    </message>
-    <message>
         <source>The file %1 is read-only.</source>
         <translation>El archivo %1 es de solo lectura.</translation>
     </message>

@@ -787,14 +787,6 @@ Vos modifications non enregistrées sont toujours dans le panneau.</translation>
         <translation>%1 n’est pas un fichier, ce n’est donc pas une base des fournisseurs.</translation>
     </message>
     <message>
-        <source>The file %1 cannot be read.</source>
-        <translation>Le fichier %1 ne peut pas être lu.</translation>
-    </message>
-    <message>
-        <source>The file %1 is not a vendor database (it is no SQLite database).</source>
-        <translation>Le fichier %1 n’est pas une base des fournisseurs (ce n’est pas une base SQLite).</translation>
-    </message>
-    <message>
         <source>The file %1 is read-only.</source>
         <translation>Le fichier %1 est en lecture seule.</translation>
     </message>

@@ -16,6 +16,9 @@ namespace VendorContactHost {
  */
 class PostgresVendorDatabase final : public SqlVendorDatabase
 {
+    // Their messages are the address book's, translated as one.
+    Q_DECLARE_TR_FUNCTIONS(VendorDatabase)
+
 public:
     struct Address
     {

@@ -133,6 +133,9 @@ void rollback(const QSqlDatabase &db);
  */
 class SqlVendorDatabase : public VendorDatabase
 {
+    // Their messages are the address book's, translated as one.
+    Q_DECLARE_TR_FUNCTIONS(VendorDatabase)
+
     /// The test suites run SQL of their own on a database's connection.
     friend struct SqlVendorDatabaseAccess;
 

@@ -421,8 +421,15 @@ sqlite3 *SqliteVendorDatabase::watchConnection()
 {
     if (m_watch)
         return m_watch.get();
+    // A read-only file is watched as it is read: with no log beside it, as
+    // the file alone (see configure()).
+    const bool immutable = isReadOnly() && !QFileInfo::exists(m_path + u"-wal"_s);
+    const QByteArray name = immutable
+        ? (QUrl::fromLocalFile(m_path).toString(QUrl::FullyEncoded) + u"?immutable=1"_s).toUtf8()
+        : nativePath(m_path);
     sqlite3 *raw = nullptr;
-    const int code = sqlite3_open_v2(nativePath(m_path).constData(), &raw, SQLITE_OPEN_READONLY, nullptr);
+    const int code =
+        sqlite3_open_v2(name.constData(), &raw, SQLITE_OPEN_READONLY | (immutable ? SQLITE_OPEN_URI : 0), nullptr);
     m_watch.reset(raw); // closed even when opening failed
     if (code != SQLITE_OK) {
         m_watch.reset();

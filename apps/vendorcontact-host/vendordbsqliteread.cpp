@@ -86,12 +86,14 @@ public:
     void field() { separator(m_field); }
     void record() { separator(m_record); }
 
-    void number(qint64 value)
+    /// Writes `value`; gives how many units it took.
+    int number(qint64 value)
     {
         char digits[24];
         const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
         for (const char *c = digits; c != end; ++c)
             m_out[m_size++] = char16_t(*c);
+        return int(end - digits);
     }
 
     /// False when the value would not read back as itself: it holds a
@@ -234,7 +236,9 @@ std::optional<qint64> writeAddressRows(SqliteRows &rows, qint32 vendorId, TableW
         const std::optional<qint64> version = rows.integer(VersionColumn, &isNull);
         if (!id || !version)
             return std::nullopt;
-        out.number(*id);
+        // An id longer than its field holds is the library's to refuse.
+        if (out.number(*id) > ZebVendorContact::FieldDefinitions[ZebVendorContact::AddressID].size)
+            return std::nullopt;
         versions.insert(*id, *version);
         out.field();
         out.number(vendorId);

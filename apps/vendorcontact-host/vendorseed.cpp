@@ -157,6 +157,9 @@ qint32 SqlVendorDatabase::addGeneratedVendor(const QString &name, int count)
         exec(next, u"Choosing a vendor id"_s);
         next.next();
         const qint32 id = next.value(0).toInt();
+        // A statement left open keeps SQLite's read transaction after the
+        // commit, and the write-ahead log's checkpoint cannot run.
+        next.finish();
         QSqlQuery vendor = prepared(db, u"INSERT INTO vendors (id, name) VALUES (?, ?)"_s);
         bindAll(vendor, { id, name });
         exec(vendor, u"Adding the vendor"_s);
