@@ -364,8 +364,10 @@ QString buildLoadText(const QList<ContactAddress> &addresses, const QList<Contac
     }
     readsBack = writer.endTable(false) && readsBack;
     for (const ContactState &state : states) {
-        for (const auto &[value, name] : { std::pair { &state.code, u"code" }, std::pair { &state.name, u"name" } })
-            checkStorable(*value, [&] { return u"State id %1, field %2"_s.arg(state.id).arg(name); });
+        // Plain members, not a structured binding: C++17 lambdas cannot
+        // capture a binding (clang refuses it, g++ lets it pass).
+        for (const auto &field : { std::pair { &state.code, u"code" }, std::pair { &state.name, u"name" } })
+            checkStorable(*field.first, [&] { return u"State id %1, field %2"_s.arg(state.id).arg(field.second); });
         writer.value(NumberText(state.id).view());
         writer.value(NumberText(state.country).view());
         writer.value(state.code);
