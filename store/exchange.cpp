@@ -229,7 +229,8 @@ void appendContactRecord(
         // The record points into the load text: nothing is copied.
         ContactStore::fillNewRecord(built, source, record.values.data(), writable, gap);
         if (record.count > FieldCount) {
-            throw Error(Error::Code::NoSuchField, QStringLiteral("It has more than %1 values.").arg(int(FieldCount)));
+            throw Error(
+                Error::Code::NoSuchField, QStringLiteral("The record has more than %1 values.").arg(int(FieldCount)));
         }
     } catch (const Error &error) {
         store.appendRecord(std::move(built));
