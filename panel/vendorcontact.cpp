@@ -344,6 +344,7 @@ void VendorContactPrivate::LetContactAddress(const QString &ptContactData, const
     // The load never reports a failure to the host: it ends at the failing
     // step, keeping what was done. The report says how far it got.
     LoadReport report;
+    const quint64 load = ++m_loads;
     endQuietlyOnFailure("LetContactAddress", [&] {
         const LoadOutcome outcome = loadContactData(
             m_data, ptContactData, ptFieldSeparator, ptRecordSeparator, ptTableSeparator, &report.problem);
@@ -362,6 +363,10 @@ void VendorContactPrivate::LetContactAddress(const QString &ptContactData, const
         else
             refreshListAfterFailedLoad();
     });
+    // A host's slot on the list's signals may have loaded again meanwhile:
+    // the control holds that load, and its report stands.
+    if (load != m_loads)
+        return;
     // Only the host hears of it: what was loaded stays as it is.
     if (report.complete) {
         endQuietlyOnFailure("LoadReport", [&] { report.warnings = addressesOutOfReach(m_data, MaxLoadWarnings); });

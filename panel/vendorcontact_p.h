@@ -220,6 +220,9 @@ private:
     // Set when the user's save or delete reached the store.
     bool m_contactsTouched = false;
     LoadReport m_loadReport { 0, 0, 0, false, QStringLiteral("Nothing was loaded yet."), {} };
+    // Counts the host's loads, so a load started from a slot inside another
+    // one keeps its own report.
+    quint64 m_loads = 0;
 
     // What the buttons are derived from besides the state, the host's mode
     // and the list (see updateButtons()).
