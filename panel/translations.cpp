@@ -7,10 +7,13 @@
 #include <logging.h>
 
 #include <QtCore/QCoreApplication>
+#include <QtCore/QLibraryInfo>
 #include <QtCore/QLocale>
 #include <QtCore/QPointer>
 #include <QtCore/QThread>
 #include <QtCore/QTranslator>
+
+#include <memory>
 
 namespace ZebVendorContact {
 
@@ -26,6 +29,46 @@ QPointer<QTranslator> &installedCatalog()
 {
     static QPointer<QTranslator> catalog;
     return catalog;
+}
+
+// Qt's own catalog of the same language, put there by this library because
+// the application had none: the buttons of the control's questions (Yes,
+// No, OK) are Qt's texts, not the library's.
+QPointer<QTranslator> &installedQtCatalog()
+{
+    static QPointer<QTranslator> catalog;
+    return catalog;
+}
+
+void removeCatalog(QPointer<QTranslator> &catalog)
+{
+    if (QTranslator *previous = catalog.data()) {
+        QCoreApplication::removeTranslator(previous);
+        delete previous;
+    }
+}
+
+// Installs Qt's qtbase catalog for `locale` unless the application already
+// translates Qt's texts the way that catalog does (it loaded it itself).
+// Without the catalog on the system (Debian: qt6-translations-l10n) the
+// buttons stay English.
+void installQtCatalog(QCoreApplication *application, const QLocale &locale)
+{
+    auto catalog = std::make_unique<QTranslator>();
+    if (!catalog->load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
+            QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        qCInfo(lcVendorContact, "No Qt catalog for %s: the control's message box buttons stay English",
+            qUtf8Printable(locale.name()));
+        return;
+    }
+    constexpr char Context[] = "QPlatformTheme";
+    constexpr char Probe[] = "&Yes";
+    const QString qtCatalogText = catalog->translate(Context, Probe);
+    if (!qtCatalogText.isEmpty() && QCoreApplication::translate(Context, Probe) == qtCatalogText)
+        return;
+    catalog->setParent(application);
+    QCoreApplication::installTranslator(catalog.get());
+    installedQtCatalog() = catalog.release();
 }
 
 bool isSourceLanguage(const QLocale &locale)
@@ -45,12 +88,10 @@ bool loadTranslations(const QLocale &locale)
         return false;
     }
 
-    // Removing the earlier catalog first means a language without a catalog
+    // Removing the earlier catalogs first means a language without a catalog
     // falls back to the English texts, never to the previous language.
-    if (QTranslator *previous = installedCatalog().data()) {
-        QCoreApplication::removeTranslator(previous);
-        delete previous;
-    }
+    removeCatalog(installedCatalog());
+    removeCatalog(installedQtCatalog());
     if (isSourceLanguage(locale))
         return true;
 
@@ -63,6 +104,7 @@ bool loadTranslations(const QLocale &locale)
     }
     QCoreApplication::installTranslator(catalog);
     installedCatalog() = catalog;
+    installQtCatalog(application, locale);
     return true;
 }
 

@@ -65,7 +65,15 @@ void VendorContact::LetContactAddress(const QString &ptContactData, const QStrin
         return;
     }
     d->LetContactAddress(ptContactData, ptFieldSeparator, ptRecordSeparator, ptTableSeparator);
+    // Taken before any slot runs: a slot may load again, and this signal
+    // still tells of this load.
+    const LoadReport report = d->loadReport();
+    const QPointer<VendorContact> control(this);
     d->notifyChanges();
+    // Last, so a slot that reloads or deletes the control runs after the
+    // panel and its other signals are done with this load.
+    if (control)
+        Q_EMIT loadFinished(report);
 }
 
 QVariant VendorContact::LetVendorIDNMode(qint32 plVendorID, bool tbMode)
@@ -103,6 +111,11 @@ qint32 VendorContact::vendorId() const
 bool VendorContact::editAllowed() const
 {
     return d->contactData().editAllowed;
+}
+
+LoadReport VendorContact::lastLoadReport() const
+{
+    return d->loadReport();
 }
 
 QSize VendorContact::sizeHint() const
@@ -329,20 +342,43 @@ void VendorContactPrivate::LetContactAddress(const QString &ptContactData, const
 {
     const auto buttons = qScopeGuard([this] { updateButtons(); });
     // The load never reports a failure to the host: it ends at the failing
-    // step, keeping what was done.
+    // step, keeping what was done. The report says how far it got.
+    LoadReport report;
+    const quint64 load = ++m_loads;
     endQuietlyOnFailure("LetContactAddress", [&] {
-        const LoadOutcome outcome =
-            loadContactData(m_data, ptContactData, ptFieldSeparator, ptRecordSeparator, ptTableSeparator);
-        if (outcome == LoadOutcome::Blank)
+        const LoadOutcome outcome = loadContactData(
+            m_data, ptContactData, ptFieldSeparator, ptRecordSeparator, ptTableSeparator, &report.problem);
+        if (outcome == LoadOutcome::Blank) {
+            report.complete = false;
+            report.problem = QStringLiteral("The text is blank (empty or spaces only): nothing was loaded, and the "
+                                            "control keeps what it held.");
             return;
+        }
+        report.complete = outcome == LoadOutcome::Complete;
         // The load has replaced the store under an address being added or
         // edited: that entry can no longer be saved where it belonged.
         endSessionForReload();
-        if (outcome == LoadOutcome::Complete)
+        if (report.complete)
             LoadPickLists();
         else
             refreshListAfterFailedLoad();
     });
+    // A host's slot on the list's signals may have loaded again meanwhile:
+    // the control holds that load, and its report stands.
+    if (load != m_loads)
+        return;
+    // Only the host hears of it: what was loaded stays as it is.
+    if (report.complete) {
+        endQuietlyOnFailure("LoadReport", [&] { report.warnings = addressesOutOfReach(m_data, MaxLoadWarnings); });
+    }
+    if (!report.warnings.isEmpty()) {
+        qCWarning(lcVendorContact, "LetContactAddress took addresses the panel cannot serve; the first: %s",
+            qUtf8Printable(report.warnings.constFirst()));
+    }
+    report.addresses = m_data.store.isOpen() ? m_data.store.recordCount() : 0;
+    report.contactTypes = m_data.types ? int(m_data.types->size()) : 0;
+    report.states = m_data.states ? int(m_data.states->size()) : 0;
+    m_loadReport = std::move(report);
 }
 
 void VendorContactPrivate::endSessionForReload()

@@ -193,6 +193,8 @@ void VendorContactPrivate::UserControl_Initialize()
 
 void VendorContactPrivate::buildPanel()
 {
+    // The layout is fixed: a host's layout must neither stretch nor squeeze it.
+    q->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     q->resize(q->sizeHint());
 
     frameVendorContact = new QFrame(q);

@@ -62,6 +62,8 @@ class VendorContactPrivate final : public QObject
 {
 public:
     static constexpr int DetailFieldCount = 12;
+    /// A load report lists at most this many addresses out of reach.
+    static constexpr int MaxLoadWarnings = 100;
     /// The panel's design unit: 15 twips make one device-independent pixel.
     static constexpr double TwipsPerPixel = 15.0;
 
@@ -121,6 +123,8 @@ public:
     void LetContactAddress(const QString &ptContactData, const QString &ptFieldSeparator,
         const QString &ptRecordSeparator, const QString &ptTableSeparator);
     QVariant LetVendorIDNMode(qint32 plVendorID, bool tbMode);
+    /// What the last LetContactAddress() took.
+    const LoadReport &loadReport() const { return m_loadReport; }
 
     /// Emits the control's change signals for whatever changed since the last
     /// call; run at the end of every host call and user event.
@@ -215,6 +219,10 @@ private:
     bool m_notifiedEditing = false;
     // Set when the user's save or delete reached the store.
     bool m_contactsTouched = false;
+    LoadReport m_loadReport { 0, 0, 0, false, QStringLiteral("Nothing was loaded yet."), {} };
+    // Counts the host's loads, so a load started from a slot inside another
+    // one keeps its own report.
+    quint64 m_loads = 0;
 
     // What the buttons are derived from besides the state, the host's mode
     // and the list (see updateButtons()).

@@ -8,6 +8,8 @@
 #include "exchange.h"
 #include "numbers.h"
 
+#include <QtCore/QSet>
+
 #include <array>
 #include <cstdlib>
 #include <functional>
@@ -298,6 +300,63 @@ private:
         Error::Code::SeparatorClash);
 }
 
+QString describeAddress(const QList<ContactAddress> &addresses, qsizetype r)
+{
+    return u"Contact address %1 (AddressID %2)"_s.arg(r + 1).arg(quoted(printable(addresses.at(r).addressId)));
+}
+
+/*!
+ * Refuses an address the control would take but the panel could never serve.
+ * The list shows an address only under a type the type picker offers (a
+ * type is picked by its name, which stands for the first type that has it);
+ * a save needs a country of the picker (0 to 2) and one of that country's
+ * states, so a country without states, "Others" (0) included, makes its
+ * addresses unsavable.
+ */
+void checkServable(
+    const QList<ContactAddress> &addresses, const QList<ContactType> &types, const QList<ContactState> &states)
+{
+    QSet<qint16> shownTypes;
+    QSet<QString> typeNames;
+    for (const ContactType &type : types) {
+        if (!typeNames.contains(type.name)) {
+            typeNames.insert(type.name);
+            shownTypes.insert(type.id);
+        }
+    }
+    std::array<QSet<qint16>, 3> stateIds;
+    for (const ContactState &state : states) {
+        if (state.country >= 0 && state.country <= 2)
+            stateIds.at(std::size_t(state.country)).insert(state.id);
+    }
+    for (qsizetype r = 0; r < addresses.size(); ++r) {
+        const ContactAddress &a = addresses.at(r);
+        if (!shownTypes.contains(a.typeId))
+            throw refusal(
+                u"%1, field Type: no contact type of the load has the id %2 (or its name is also an "
+                u"earlier type's), so the panel would never show the address."_s.arg(describeAddress(addresses, r))
+                    .arg(a.typeId));
+        if (!a.country)
+            continue;
+        const qint16 country = *a.country;
+        if (country < 0 || country > 2)
+            throw refusal(u"%1, field Country: %2 is none of the panel's countries (0 Others, 1 USA, 2 Canada), "
+                          u"so the address could not be saved as it is."_s.arg(describeAddress(addresses, r))
+                              .arg(country));
+        const QSet<qint16> &countryStates = stateIds.at(std::size_t(country));
+        if (countryStates.isEmpty())
+            throw refusal(u"%1, field Country: no state of the load has the country %2, and an address needs a "
+                          u"state to be saved (country 0, Others, too), so the user could never save it."_s
+                              .arg(describeAddress(addresses, r))
+                              .arg(country));
+        if (a.stateId && !countryStates.contains(*a.stateId))
+            throw refusal(u"%1, field State: no state of country %2 has the id %3, so the address could not be "
+                          u"saved as it is."_s.arg(describeAddress(addresses, r))
+                              .arg(country)
+                              .arg(*a.stateId));
+    }
+}
+
 } // namespace
 
 bool ContactAddress::isAddedInPanel() const
@@ -324,6 +383,7 @@ QString buildLoadText(const QList<ContactAddress> &addresses, const QList<Contac
             throw refusal(u"A table of the load holds %1 records; the control takes at most 32767."_s.arg(count),
                 Error::Code::Overflow);
     }
+    checkServable(addresses, types, states);
 
     LoadTextWriter writer(separators);
     writer.reserve(addresses.size() * 160 + types.size() * 24 + states.size() * 40);
@@ -364,8 +424,10 @@ QString buildLoadText(const QList<ContactAddress> &addresses, const QList<Contac
     }
     readsBack = writer.endTable(false) && readsBack;
     for (const ContactState &state : states) {
-        for (const auto &[value, name] : { std::pair { &state.code, u"code" }, std::pair { &state.name, u"name" } })
-            checkStorable(*value, [&] { return u"State id %1, field %2"_s.arg(state.id).arg(name); });
+        // Plain members, not a structured binding: C++17 lambdas cannot
+        // capture a binding (clang refuses it, g++ lets it pass).
+        for (const auto &field : { std::pair { &state.code, u"code" }, std::pair { &state.name, u"name" } })
+            checkStorable(*field.first, [&] { return u"State id %1, field %2"_s.arg(state.id).arg(field.second); });
         writer.value(NumberText(state.id).view());
         writer.value(NumberText(state.country).view());
         writer.value(state.code);

@@ -219,7 +219,9 @@ RecordValues splitRecord(QStringView record, const SeparatorSearch &fields)
 // completely before it is appended, but the outcome is that of appending a
 // null record and writing the values in order: when a value is rejected, the
 // record with the values before it is appended and the failure passed on.
-void appendContactRecord(ContactStore &store, const QString &source, const RecordValues &record, qsizetype gap)
+// `number` counts the table's records from 1, for the message.
+void appendContactRecord(
+    ContactStore &store, const QString &source, const RecordValues &record, qsizetype gap, qsizetype number)
 {
     const int writable = std::min(record.count, int(FieldCount));
     ContactRecord built;
@@ -227,12 +229,15 @@ void appendContactRecord(ContactStore &store, const QString &source, const Recor
         // The record points into the load text: nothing is copied.
         ContactStore::fillNewRecord(built, source, record.values.data(), writable, gap);
         if (record.count > FieldCount) {
-            throw Error(Error::Code::NoSuchField,
-                QStringLiteral("A contact record has more than %1 values.").arg(int(FieldCount)));
+            throw Error(
+                Error::Code::NoSuchField, QStringLiteral("The record has more than %1 values.").arg(int(FieldCount)));
         }
-    } catch (const Error &) {
+    } catch (const Error &error) {
         store.appendRecord(std::move(built));
-        throw;
+        // The host learns which record stopped the load, not only why.
+        const QString id = record.count > 0 ? record.values[0].left(40).toString() : QString();
+        throw Error(error.code(),
+            QStringLiteral("Contact record %1 (AddressID \"%2\"): %3").arg(number).arg(id, error.message()));
     }
     store.appendRecord(std::move(built));
 }
@@ -288,7 +293,7 @@ void loadContactsInOnePass(
             return;
         if (!rejection && records < maxRecordsPerTable) {
             try {
-                appendContactRecord(store, source, record, 1);
+                appendContactRecord(store, source, record, 1, records + 1);
             } catch (const Error &error) {
                 rejection = error;
             }
@@ -303,7 +308,8 @@ void loadContactsInOnePass(
     }
     if (records > maxRecordsPerTable) {
         store.removeAll();
-        throw Error(Error::Code::Overflow, QStringLiteral("The contacts table holds too many records."));
+        throw Error(Error::Code::Overflow,
+            QStringLiteral("The contacts table holds more than %1 records.").arg(maxRecordsPerTable));
     }
     if (rejection)
         throw *rejection;
@@ -324,22 +330,28 @@ void loadContacts(ContactStore &store, const QString &source, QStringView table,
     if (pieces.size() == 1)
         throw Error(Error::Code::InvalidArgument, QStringLiteral("The contacts table has no record separator."));
     if (recordCountOf(pieces) > maxRecordsPerTable)
-        throw Error(Error::Code::Overflow, QStringLiteral("The contacts table holds too many records."));
+        throw Error(Error::Code::Overflow,
+            QStringLiteral("The contacts table holds more than %1 records.").arg(maxRecordsPerTable));
     const SeparatorSearch fields(fieldSeparator);
     for (qsizetype i = 0; i < recordCountOf(pieces); ++i)
-        appendContactRecord(store, source, splitRecord(pieces[i], fields), fieldSeparator.size());
+        appendContactRecord(store, source, splitRecord(pieces[i], fields), fieldSeparator.size(), i + 1);
 }
 
 // The type or the state table. It is replaced only once its whole text was
 // accepted; a rejected table keeps its previous rows (or stays absent).
-void loadLookupTable(
-    std::optional<LookupTable> &destination, QStringView table, QStringView recordSeparator, QStringView fieldSeparator)
+void loadLookupTable(std::optional<LookupTable> &destination, const char *name, QStringView table,
+    QStringView recordSeparator, QStringView fieldSeparator)
 {
     const QList<QStringView> pieces = splitBySeparator(table, recordSeparator);
     if (pieces.size() < 2)
-        throw Error(Error::Code::InvalidArgument, QStringLiteral("A lookup table has no record separator."));
+        throw Error(Error::Code::InvalidArgument,
+            QStringLiteral("The %1 table has no record separator.").arg(QLatin1StringView(name)));
     if (recordCountOf(pieces) > maxRecordsPerTable)
-        throw Error(Error::Code::Overflow, QStringLiteral("A lookup table holds too many records."));
+        throw Error(Error::Code::Overflow,
+            QStringLiteral("The %1 table holds %2 records; a table holds at most %3.")
+                .arg(QLatin1StringView(name))
+                .arg(recordCountOf(pieces))
+                .arg(maxRecordsPerTable));
 
     LookupTable rows;
     rows.reserve(recordCountOf(pieces));
@@ -670,7 +682,7 @@ EntryCheck buildEntry(const EntryValues &values, const EntrySeparators &separato
 }
 
 LoadOutcome loadContactData(ContactData &data, const QString &contactData, const QString &fieldSeparator,
-    const QString &recordSeparator, const QString &tableSeparator)
+    const QString &recordSeparator, const QString &tableSeparator, QString *problem)
 {
     if (isBlank(contactData))
         return LoadOutcome::Blank;
@@ -694,20 +706,33 @@ LoadOutcome loadContactData(ContactData &data, const QString &contactData, const
             contactData.data_ptr().isMutable() ? contactData : QString(contactData.constData(), contactData.size());
         const QList<QStringView> tables = splitTables(source, tableSeparator);
         if (tables.size() != 3) {
-            qCInfo(lcVendorContact, "LetContactAddress loaded nothing: the text holds %d tables, not 3",
-                int(tables.size()));
-            return LoadOutcome::Failed;
+            // Four pieces are all the split collects.
+            const QString pieces = tables.size() > 3 ? QStringLiteral("more than 3 tables")
+                : tables.size() == 1                 ? QStringLiteral("1 table")
+                                                     : QStringLiteral("%1 tables").arg(tables.size());
+            throw Error(Error::Code::InvalidArgument,
+                QStringLiteral("The text splits into %1 at the table separator \"%2\"; a load has 3 (addresses, "
+                               "contact types, states).")
+                    .arg(pieces, readableSeparator(tableSeparator)));
         }
 
         loadContacts(data.store, source, tables[0], recordSeparator, fieldSeparator);
-        loadLookupTable(data.types, tables[1], recordSeparator, fieldSeparator);
-        loadLookupTable(data.states, tables[2], recordSeparator, fieldSeparator);
+        loadLookupTable(data.types, "contact type", tables[1], recordSeparator, fieldSeparator);
+        loadLookupTable(data.states, "state", tables[2], recordSeparator, fieldSeparator);
+    } catch (const Error &error) {
+        // The load never throws to the host: it stops where it failed and
+        // keeps what it had done. The caller tells the host; the log says so
+        // too, for the host's developer.
+        qCWarning(lcVendorContact, "LetContactAddress stopped early, keeping %d addresses: %s",
+            data.store.recordCount(), error.what());
+        if (problem)
+            *problem = error.message();
+        return LoadOutcome::Failed;
     } catch (const std::exception &error) {
-        // The load never reports a failure to the host: it stops where it
-        // failed and keeps what it had done. Its log says so, for the host's
-        // developer.
-        qCInfo(lcVendorContact, "LetContactAddress stopped early, keeping %d addresses: %s", data.store.recordCount(),
-            error.what());
+        qCWarning(lcVendorContact, "LetContactAddress stopped early, keeping %d addresses: %s",
+            data.store.recordCount(), error.what());
+        if (problem)
+            *problem = QString::fromUtf8(error.what());
         return LoadOutcome::Failed;
     }
     return LoadOutcome::Complete;

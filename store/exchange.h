@@ -42,7 +42,19 @@ enum class LoadOutcome {
  * whole.
  */
 LoadOutcome loadContactData(ContactData &data, const QString &contactData, const QString &fieldSeparator,
-    const QString &recordSeparator, const QString &tableSeparator);
+    const QString &recordSeparator, const QString &tableSeparator, QString *problem = nullptr);
+
+/*!
+ * One line for each address of `data` that the panel never shows (a record
+ * without values, or one whose type no row of the type table names) or that
+ * the user can never save as it is: fewer than the fifteen values of an
+ * address, a country outside 0 to 2, a country without any state (a state is
+ * required), or a state its country does not have. Each line names the record
+ * by its position and AddressID. At most `limit` lines; a last one counts the
+ * rest. Reads the store and both tables; leaves the store's position at the
+ * end.
+ */
+QStringList addressesOutOfReach(ContactData &data, int limit);
 
 /// An entry of the export holds the values of AddressID to Phone3.
 inline constexpr int EntryValueCount = IsUpdated;

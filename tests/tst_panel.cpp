@@ -52,6 +52,8 @@ void TestPanel::startUpState()
     VendorContactPrivate *d = panel.d;
 
     QCOMPARE(panel.control->size(), QSize(484, 471));
+    // A host's layout keeps it at that size.
+    QCOMPARE(panel.control->sizePolicy(), QSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed));
     QCOMPARE(d->state(), ZebVendorContact::PanelState::Browsing);
 
     QCOMPARE(d->cmdAdd->text(), QStringLiteral("Add"));

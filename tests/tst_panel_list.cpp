@@ -173,25 +173,33 @@ void TestPanelList::rowClickWithUnknownCountryOrState_data()
     QTest::addColumn<int>("expectedCountry");
     QTest::addColumn<QString>("expectedState");
     QTest::addColumn<QString>("stateColumn");
+    // The load report's warning, the host's only sign of it.
+    QTest::addColumn<QString>("warning");
 
     QTest::newRow("state id without a row") << "1"
                                             << "99" << 1 << ""
-                                            << "";
+                                            << ""
+                                            << "has the state \"99\", which the state table does not give country 1";
     QTest::newRow("state of another country") << "2"
                                               << "14" << 2 << ""
-                                              << "Illinois";
+                                              << "Illinois"
+                                              << "has the state \"14\"";
     QTest::newRow("country 3") << "3"
                                << "14" << -1 << ""
-                               << "Illinois";
+                               << "Illinois"
+                               << "has the country \"3\"";
     QTest::newRow("country -1") << "-1"
                                 << "14" << -1 << ""
-                                << "Illinois";
+                                << "Illinois"
+                                << "has the country \"-1\"";
     QTest::newRow("country text") << "US"
                                   << "14" << -1 << ""
-                                  << "Illinois";
+                                  << "Illinois"
+                                  << "has the country \"US\"";
     QTest::newRow("country 0") << "0"
                                << "80" << 0 << "Other state"
-                               << "Other state";
+                               << "Other state"
+                               << "";
 }
 
 void TestPanelList::rowClickWithUnknownCountryOrState()
@@ -201,9 +209,13 @@ void TestPanelList::rowClickWithUnknownCountryOrState()
     QFETCH(int, expectedCountry);
     QFETCH(QString, expectedState);
     QFETCH(QString, stateColumn);
+    QFETCH(QString, warning);
 
     Panel panel;
     loadText(*panel.control, load({ address(QStringLiteral("1"), 3, QStringLiteral("A"), country, state) }));
+    const QStringList warnings = panel.control->lastLoadReport().warnings;
+    QCOMPARE(warnings.size(), warning.isEmpty() ? 0 : 1);
+    QVERIFY(warning.isEmpty() || warnings.constFirst().contains(warning));
     QCOMPARE(panel.cell(0, 8), stateColumn);
     panel.clickRow(0);
 
@@ -912,28 +924,48 @@ void TestPanelList::failedLoadLeavesNoStaleRows_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QStringList>("ids");
+    // What the load report's problem begins with.
+    QTest::addColumn<QString>("problem");
 
-    QTest::newRow("two tables") << QStringLiteral("7|77|3|Seven~^3|Head office~") << texts({});
-    QTest::newRow("contacts without record separator") << QStringLiteral("7|77|3|Seven^3|A~^1|1|X|Y~") << texts({});
-    QTest::newRow("type x in the second record")
-        << QStringLiteral("7|77|3|Seven~8|77|x|Eight~^3|A~^1|1|X|Y~") << texts({ "7" });
+    QTest::newRow("two tables") << QStringLiteral("7|77|3|Seven~^3|Head office~") << texts({})
+                                << QStringLiteral("The text splits into 2 tables");
+    QTest::newRow("contacts without record separator")
+        << QStringLiteral("7|77|3|Seven^3|A~^1|1|X|Y~") << texts({}) << QStringLiteral("The contacts table");
+    QTest::newRow("type x in the second record") << QStringLiteral("7|77|3|Seven~8|77|x|Eight~^3|A~^1|1|X|Y~")
+                                                 << texts({ "7" }) << QStringLiteral("Contact record 2 (AddressID");
+    QTest::newRow("value over its limit")
+        << QStringLiteral("7|77|3|Seven~8|77|3|%1~^3|A~^1|1|X|Y~").arg(QString(61, u'n')) << texts({ "8", "7" })
+        << QStringLiteral("Contact record 2 (AddressID \"8\"): The field Name holds at most 60 characters");
     QTest::newRow("types table without record separator")
-        << QStringLiteral("7|77|3|Seven~8|77|5|Eight~^3|Head office^1|1|X|Y~") << texts({ "7" });
-    QTest::newRow("states table empty") << QStringLiteral("7|77|3|Seven~^3|Head office~^") << texts({ "7" });
+        << QStringLiteral("7|77|3|Seven~8|77|5|Eight~^3|Head office^1|1|X|Y~") << texts({ "7" })
+        << QStringLiteral("The contact type table has no record separator");
+    QTest::newRow("states table empty") << QStringLiteral("7|77|3|Seven~^3|Head office~^") << texts({ "7" })
+                                        << QStringLiteral("The state table");
 }
 
 void TestPanelList::failedLoadLeavesNoStaleRows()
 {
     QFETCH(QString, text);
     QFETCH(QStringList, ids);
+    QFETCH(QString, problem);
 
     Panel panel;
     panel.control->LetVendorIDNMode(77, true);
+    QSignalSpy reports(panel.control.get(), &VendorContact::loadFinished);
     loadText(*panel.control, workedExample());
+    const ZebVendorContact::LoadReport complete = panel.control->lastLoadReport();
+    QCOMPARE((QList<int> { complete.addresses, complete.contactTypes, complete.states }), (QList<int> { 2, 2, 2 }));
+    QVERIFY(complete.complete && complete.problem.isEmpty() && complete.warnings.isEmpty());
     panel.clickRow(0);
     QVERIFY(panel.d->cmdEdit->isEnabled());
 
     loadText(*panel.control, text);
+    // The host hears where the load stopped.
+    QCOMPARE(reports.size(), 2);
+    const auto report = reports.at(1).at(0).value<ZebVendorContact::LoadReport>();
+    QVERIFY(!report.complete);
+    QVERIFY2(report.problem.startsWith(problem), qPrintable(report.problem));
+    QCOMPARE(panel.control->lastLoadReport().problem, report.problem);
     // The pickers keep their entries; the list shows what the store now holds
     // for the chosen type, and no address that is gone stays on show.
     QCOMPARE(panel.d->cboContactType->currentText(), QStringLiteral("Head office"));
@@ -953,6 +985,8 @@ void TestPanelList::blankLoadChangesNothing()
     loadText(*panel.control, workedExample());
     panel.clickRow(0);
     loadText(*panel.control, QStringLiteral("   "));
+    QVERIFY(!panel.control->lastLoadReport().complete);
+    QCOMPARE(panel.control->lastLoadReport().addresses, 2);
     QCOMPARE(panel.rows(), 1);
     QCOMPARE(panel.d->selectedRow(), 0);
     QCOMPARE(panel.txt(0)->text(), QStringLiteral("Main Office"));

@@ -10,6 +10,7 @@
 #include <paneltexts.h>
 
 #include <QtWidgets/QApplication>
+#include <QtWidgets/QMessageBox>
 #include <QtWidgets/QStyle>
 #include <QtWidgets/QStyleOptionButton>
 #include <QtWidgets/QStyleOptionComboBox>
@@ -62,17 +63,20 @@ void TestTranslations::catalogs_data()
     QTest::addColumn<QString>("locale");
     QTest::addColumn<bool>("available");
     QTest::addColumn<QString>("add");
+    // The questions' buttons are Qt's own texts: Qt's catalog comes along.
+    QTest::addColumn<QString>("yes");
 
-    auto row = [](const char *name, const char *locale, bool available, const char *add) {
-        QTest::newRow(name) << QString::fromLatin1(locale) << available << QString::fromLatin1(add);
+    auto row = [](const char *name, const char *locale, bool available, const char *add, const char *yes) {
+        QTest::newRow(name) << QString::fromLatin1(locale) << available << QString::fromLatin1(add)
+                            << QString::fromUtf8(yes);
     };
-    row("English", "en_US", true, "Add");
-    row("German", "de_DE", true, "Neu");
-    row("Austrian German", "de_AT", true, "Neu");
-    row("French (Canada)", "fr_CA", true, "Nouveau");
-    row("Spanish (Mexico)", "es_MX", true, "Agregar");
+    row("English", "en_US", true, "Add", "&Yes");
+    row("German", "de_DE", true, "Neu", "&Ja");
+    row("Austrian German", "de_AT", true, "Neu", "&Ja");
+    row("French (Canada)", "fr_CA", true, "Nouveau", "&Oui");
+    row("Spanish (Mexico)", "es_MX", true, "Agregar", "&Sí");
     // No catalog: English, not the language loaded before.
-    row("Japanese", "ja_JP", false, "Add");
+    row("Japanese", "ja_JP", false, "Add", "&Yes");
 }
 
 void TestTranslations::catalogs()
@@ -80,11 +84,15 @@ void TestTranslations::catalogs()
     QFETCH(QString, locale);
     QFETCH(bool, available);
     QFETCH(QString, add);
+    QFETCH(QString, yes);
 
     Panel panel;
     switchLanguage(QStringLiteral("de"));
     switchLanguage(locale, available);
     QCOMPARE(panel.d->cmdAdd->text(), add);
+    QMessageBox question;
+    question.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+    QCOMPARE(question.button(QMessageBox::Yes)->text(), yes);
 }
 
 void TestTranslations::captionsFit_data()

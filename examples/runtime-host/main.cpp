@@ -10,7 +10,7 @@
 // --register writes the registration first, as an installer (or zvc-regsvr)
 // would; without it the control must already be registered.
 
-#include <vendorcontactclient.h>
+#include <ZebVendorContact/vendorcontactclient.h>
 
 #include <QtWidgets/QApplication>
 #include <QtWidgets/QVBoxLayout>

@@ -47,7 +47,7 @@ QJsonObject classEntry(const QString &library)
         { QStringLiteral("name"), QStringLiteral("VendorContact") },
         { QStringLiteral("library"), library },
         { QStringLiteral("version"), typeLibraryVersion() },
-        { QStringLiteral("fileVersion"), QStringLiteral(ZEBVENDORCONTACT_VERSION_STRING) },
+        { QStringLiteral("fileVersion"), QStringLiteral(ZEBVENDORCONTACT_FILE_VERSION_STRING) },
         { QStringLiteral("typeLibrary"), QStringLiteral(ZVC_LIBID_ZEBVENDORCONTACT) },
         { QStringLiteral("interface"), QStringLiteral(ZVC_IID_VENDORCONTACT) },
         { QStringLiteral("events"), QStringLiteral(ZVC_DIID_VENDORCONTACTEVENTS) },

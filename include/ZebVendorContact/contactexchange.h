@@ -62,8 +62,9 @@ struct ZEBVENDORCONTACT_EXPORT ContactAddress
     QString email; //!< up to 50 characters
     QString phone2; //!< second phone number
     QString cell; //!< mobile phone number (the export's Phone3)
-    /// Load only: "S" or "N" makes the address count as changed from the
-    /// start; empty for an unchanged address. The export never carries it.
+    /// Load only: any one character ("S" and "N" are the panel's own) makes
+    /// the address count as changed from the start; empty for an unchanged
+    /// address. The export never carries it.
     QString changeFlag;
 
     /// True for an address the user added in the panel: its id is not a plain
@@ -101,9 +102,14 @@ struct ZEBVENDORCONTACT_EXPORT ContactState
  * holds (ValueTooLong); when a table holds more than 32,767 records
  * (Overflow); when there is no type or no state, which the load needs, a
  * separator is empty, or a value holds U+0000 or half of a surrogate pair,
- * which no database keeps as written (InvalidArgument). Nothing is returned
- * then: a host never hands the control a text that loads otherwise than it
- * meant.
+ * which no database keeps as written (InvalidArgument). It refuses as well
+ * (InvalidArgument, naming the record and the field) an address the control
+ * would take but the panel could never serve: a type id that no type has (or
+ * whose name an earlier type already has), a country other than 0, 1 and 2,
+ * a country without any state in `states` (a save needs a state, for country
+ * 0, "Others", too), or a state id that its country does not have. Nothing
+ * is returned then: a host never hands the control a text that loads
+ * otherwise than it meant.
  */
 ZEBVENDORCONTACT_EXPORT QString buildLoadText(const QList<ContactAddress> &addresses, const QList<ContactType> &types,
     const QList<ContactState> &states, const ExchangeSeparators &separators = ExchangeSeparators());

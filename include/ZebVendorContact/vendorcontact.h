@@ -9,6 +9,7 @@
 
 #include <QtCore/QLocale>
 #include <QtCore/QString>
+#include <QtCore/QStringList>
 #include <QtCore/QVariant>
 #include <QtWidgets/QWidget>
 
@@ -17,6 +18,47 @@
 namespace ZebVendorContact {
 
 class VendorContactPrivate;
+
+/*!
+ * \struct ZebVendorContact::LoadReport
+ *
+ * What the last VendorContact::LetContactAddress() did with the host's text.
+ * The load itself never fails: a text that is not valid throughout is loaded
+ * as far as it is valid, and the panel shows what it holds. The report is how
+ * the host learns whether that was everything, and which addresses it holds
+ * that the user will never see or never be able to save.
+ *
+ * \code
+ * connect(contacts, &VendorContact::loadFinished, this, [](const ZebVendorContact::LoadReport &report) {
+ *     if (!report.complete)
+ *         qWarning() << "load stopped:" << report.problem;
+ *     for (const QString &warning : report.warnings)
+ *         qWarning() << warning;
+ * });
+ * \endcode
+ */
+struct LoadReport
+{
+    /// The addresses the control holds after the load.
+    int addresses = 0;
+    /// The rows of the contact type table after the load.
+    int contactTypes = 0;
+    /// The rows of the state table after the load.
+    int states = 0;
+    /// True when the whole text was taken. False when the load stopped early
+    /// (see problem), and for a blank text, which changes nothing.
+    bool complete = true;
+    /// Why the load stopped: the record, the field and the limit. Empty when
+    /// complete is true.
+    QString problem;
+    /// One line for each address of a complete load that the list never shows
+    /// (no record's values, or a type the type table does not have) or that
+    /// the user can never save as it is (a country other than 0, 1 and 2, a
+    /// state its country does not have, or a record that does not hold the
+    /// fifteen values of an address). At most 100 lines; a last line counts
+    /// the rest.
+    QStringList warnings;
+};
 
 /*!
  * \class ZebVendorContact::VendorContact
@@ -48,7 +90,7 @@ class VendorContactPrivate;
  * Every method must be called on the thread that created the control. A call
  * from another thread does nothing: GetContactAddress() and LetVendorIDNMode()
  * throw Error with the code WrongThread, LetContactAddress() logs a critical
- * message to the "zeb.vendorcontact" category.
+ * message to the "zeb.vendorcontact" category (and sends no loadFinished()).
  */
 class ZEBVENDORCONTACT_EXPORT VendorContact : public QWidget
 {
@@ -93,7 +135,7 @@ public:
 
     /// Replaces the addresses, contact types and states with those of
     /// `ptContactData`, split at the three separators, and refills the panel.
-    /// Never throws.
+    /// Never throws; what it took is in lastLoadReport() and loadFinished().
     Q_INVOKABLE void LetContactAddress(const QString &ptContactData, const QString &ptFieldSeparator,
         const QString &ptRecordSeparator, const QString &ptTableSeparator);
 
@@ -111,6 +153,10 @@ public:
     /// See the editAllowed property.
     bool editAllowed() const;
 
+    /// What the last LetContactAddress() took; before the first one, an empty
+    /// report marked incomplete ("nothing loaded yet").
+    LoadReport lastLoadReport() const;
+
     /// The panel's fixed size; its layout does not rearrange in a larger
     /// container.
     QSize sizeHint() const override;
@@ -124,6 +170,9 @@ Q_SIGNALS:
     void editingChanged(bool editing);
     /// The user saved or deleted an address (host calls never emit it).
     void contactsChanged();
+    /// Sent at the end of every LetContactAddress(), with what it took (the
+    /// same as lastLoadReport()).
+    void loadFinished(const ZebVendorContact::LoadReport &report);
 
 private:
     friend class VendorContactPrivate;

@@ -81,9 +81,10 @@ if(ZVC_DESIGNER_PLUGIN)
     endif()
 endif()
 
-# The version file: any 2.x request is satisfied, 1.x and 3.x are not.
+# The version file: any 2.x request up to the release itself, 2.0.2, is
+# satisfied; 1.x, 3.x and later releases are not.
 set(PACKAGE_FIND_NAME ZebVendorContact)
-foreach(request 2.0:TRUE 2:TRUE 2.0.0.2:TRUE 1.0:FALSE 3.0:FALSE 2.1:FALSE)
+foreach(request 2.0:TRUE 2:TRUE 2.0.2:TRUE 1.0:FALSE 3.0:FALSE 2.1:FALSE 2.0.3:FALSE)
     string(REPLACE ":" ";" request ${request})
     list(GET request 0 PACKAGE_FIND_VERSION)
     list(GET request 1 expected)
@@ -103,9 +104,16 @@ foreach(request 2.0:TRUE 2:TRUE 2.0.0.2:TRUE 1.0:FALSE 3.0:FALSE 2.1:FALSE)
 endforeach()
 
 # A host project built against the installed package only.
+# The sanitizer build's library needs the sanitizers' runtime in the program
+# that loads it (clang links it into programs only).
+set(example_link_flags "")
+if(ZVC_SANITIZE)
+    set(example_link_flags "-fsanitize=${ZVC_SANITIZE}")
+endif()
 run_step("configuring the consumer"
     ${CMAKE_COMMAND} -S ${ZVC_CONSUMER_DIR} -B ${ZVC_WORK_DIR}/consumer -G ${ZVC_GENERATOR}
-    -DCMAKE_CXX_COMPILER=${ZVC_CXX_COMPILER} -DCMAKE_BUILD_TYPE=Release -DCMAKE_PREFIX_PATH=${prefix})
+    -DCMAKE_CXX_COMPILER=${ZVC_CXX_COMPILER} -DCMAKE_BUILD_TYPE=Release -DCMAKE_PREFIX_PATH=${prefix}
+    "-DCMAKE_EXE_LINKER_FLAGS=${example_link_flags}")
 run_step("building the consumer" ${CMAKE_COMMAND} --build ${ZVC_WORK_DIR}/consumer)
 run_step("running the consumer" ${ZVC_WORK_DIR}/consumer/zvc_consumer)
 message(STATUS "${step_output}")
@@ -114,11 +122,7 @@ message(STATUS "${step_output}")
 # developer would build them; runtime-host registers the installed library in
 # a scratch data folder. The client helper is a static library: in the
 # sanitizer build it carries the sanitizers' calls, so a program linking it
-# links their runtimes too.
-set(example_link_flags "")
-if(ZVC_SANITIZE)
-    set(example_link_flags "-fsanitize=${ZVC_SANITIZE}")
-endif()
+# links their runtimes too (example_link_flags, above).
 run_step("configuring the examples"
     ${CMAKE_COMMAND} -S ${ZVC_EXAMPLES_DIR} -B ${ZVC_WORK_DIR}/examples -G ${ZVC_GENERATOR}
     -DCMAKE_CXX_COMPILER=${ZVC_CXX_COMPILER} -DCMAKE_BUILD_TYPE=Release -DCMAKE_PREFIX_PATH=${prefix}

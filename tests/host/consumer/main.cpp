@@ -26,6 +26,7 @@ int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
 
+    static_assert(ZEBVENDORCONTACT_VERSION == ZEBVENDORCONTACT_VERSION_CHECK(2, 0, 2), "one version: 2.0.2");
     if (std::strcmp(ZEBVENDORCONTACT_VERSION_DISPLAY, "2.00.0002") != 0) {
         return failed("wrong version in the installed header");
     }
