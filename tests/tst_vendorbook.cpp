@@ -4,6 +4,7 @@
 // The demo host's vendor address book on real databases: an SQLite file and
 // a throw-away PostgreSQL cluster started here.
 
+#include "developerdock.h"
 #include "mainwindow.h"
 #include "support/throwawaypostgres.h"
 #include "vendordatabase.h"
@@ -17,6 +18,7 @@
 #include <QtCore/QRandomGenerator>
 #include <QtCore/QScopeGuard>
 #include <QtCore/QTemporaryDir>
+#include <QtCore/QThread>
 #include <QtCore/QUrl>
 #include <QtSql/QSqlError>
 #include <QtSql/QSqlQuery>
@@ -27,6 +29,7 @@
 #include <QtWidgets/QLineEdit>
 #include <QtWidgets/QPushButton>
 
+#include <atomic>
 #include <cstdio>
 #include <thread>
 
@@ -173,6 +176,7 @@ private Q_SLOTS:
     void lockedFileWaitsItsTurn_data();
     void lockedFileWaitsItsTurn();
     void serverRestartIsSurvived();
+    void crashAtCommitSavesOnce();
     void loadTextIsTheSameEitherWay_data();
     void loadTextIsTheSameEitherWay();
     void othersChangesAreSeen_data();
@@ -427,6 +431,13 @@ void TestVendorBook::badDataChangesNothing_data()
             << backend << QStringList { u"UPDATE addresses SET city = NULL WHERE vendor_id = 2002"_s }
             << u", column city is NULL where text is expected"_s;
     }
+    // What the control would show other than as stored, and a save then
+    // write back: refused on reading, like a separator.
+    const QString bluebonnet = u"UPDATE addresses SET city = %1 WHERE vendor_id = 2002"_s;
+    QTest::newRow("sqlite, NUL in a value") << u"sqlite"_s << QStringList { bluebonnet.arg(u"'Aus' || char(0) || 'tin'") }
+                                            << u"field City holds U+0000 (NUL)"_s;
+    QTest::newRow("sqlite, not UTF-8") << u"sqlite"_s << QStringList { bluebonnet.arg(u"CAST(X'417573A974696E' AS TEXT)") }
+                                       << u"column city holds bytes that are not UTF-8 text"_s;
     QTest::newRow("sqlite, missing table")
         << u"sqlite"_s << QStringList { u"PRAGMA foreign_keys = OFF"_s, u"DROP TABLE states"_s } << u"states"_s;
     QTest::newRow("postgresql, missing table")
@@ -715,6 +726,67 @@ void TestVendorBook::serverRestartIsSurvived()
     QCOMPARE(db.loadVendor(Bluebonnet).addresses[0].city, u"After the restart"_s);
 }
 
+void TestVendorBook::crashAtCommitSavesOnce()
+{
+    // The server makes the save durable, then waits for a standby that is
+    // not there, and crashes before the window hears of the commit. The
+    // window's connection is gone and stays gone until the user reconnects.
+    HostSettings settings;
+    settings.database = freshDatabase(u"postgresql"_s);
+    MainWindow window(settings);
+    QStringList asked;
+    auto setStandby = [this](const QString &names) {
+        VendorDatabase server(m_postgres.url(), Existing, VendorDatabase::Seeding::Empty);
+        execOrFail(server, u"ALTER SYSTEM SET synchronous_standby_names = '%1'"_s.arg(names));
+        execOrFail(server, u"SELECT pg_reload_conf()"_s);
+    };
+    std::thread crasher;
+    window.setQuestionHandler([&](const Question &question) {
+        asked << question.text;
+        if (crasher.joinable())
+            crasher.join();
+        if (m_postgres.start().isEmpty()) // the server is back before the user presses Reconnect
+            setStandby(QString());
+        return QMessageBox::Retry;
+    });
+    window.setChangesHandler([&](const VendorChanges &, ChangesAsked) {
+        asked << u"someone else changed your addresses"_s;
+        return ChangeResolution { ChangeResolution::Answer::Cancel, {} };
+    });
+    QVERIFY(window.start() && window.showVendor(Northwind));
+    VendorDatabase other(settings.database, Existing);
+    const VendorSnapshot read = other.loadVendor(Northwind);
+    QList<ContactAddress> mine = read.addresses;
+    mine[0].city = u"Mine"_s;
+    mine[0].changeFlag = u"S"_s;
+    mine.append(mine[1]);
+    mine.last().addressId = u"001-N"_s;
+    mine.last().changeFlag = u"N"_s;
+    QVERIFY(window.developerDock()->letContactAddress(
+        ZebVendorContact::buildLoadText(mine, read.types, read.states), settings.separators));
+    setStandby(u"nowhere"_s);
+    QTest::qWait(500); // the server's own processes take the setting in
+    crasher = std::thread([this, where = settings.database] {
+        VendorDatabase watching(where, Existing);
+        QSqlQuery waiting(watching.connection());
+        for (int tries = 0; tries < 200; ++tries, QThread::msleep(50)) {
+            if (waiting.exec(u"SELECT 1 FROM pg_stat_activity WHERE wait_event = 'SyncRep'"_s) && waiting.next())
+                break;
+        }
+        m_postgres.crash();
+    });
+    const bool saved = window.save();
+    if (crasher.joinable())
+        crasher.join();
+    // Asked once, for the lost connection; never told "someone else changed".
+    QVERIFY2(saved && asked.size() == 1, qPrintable(asked.join(u'\n')));
+    VendorDatabase after(settings.database, Existing);
+    const VendorSnapshot stored = after.loadVendor(Northwind);
+    QCOMPARE(stored.addresses.size(), read.addresses.size() + 1);
+    QCOMPARE(stored.addresses[0].city, u"Mine"_s);
+    QCOMPARE(stored.rowVersions.value(mine[0].addressId), qint64(2));
+}
+
 void TestVendorBook::loadTextIsTheSameEitherWay_data()
 {
     QTest::addColumn<QString>("backend");
@@ -744,6 +816,9 @@ void TestVendorBook::loadTextIsTheSameEitherWay_data()
         u"UPDATE addresses SET city = 'Changed meanwhile' WHERE vendor_id = 2004"_s, true);
     row(u"too long"_s, u"sqlite"_s, Bluebonnet, bluebonnet.arg(u"city = '%1'"_s.arg(QString(31, u'x'))));
     row(u"text for a number"_s, u"sqlite"_s, Bluebonnet, bluebonnet.arg(u"country = 'one'"));
+    row(u"NUL"_s, u"sqlite"_s, Bluebonnet, bluebonnet.arg(u"city = 'Aus' || char(0) || 'tin'"));
+    row(u"not UTF-8"_s, u"sqlite"_s, Bluebonnet, bluebonnet.arg(u"city = CAST(X'417573A974696E' AS TEXT)"));
+    row(u"not UTF-8, cut short"_s, u"sqlite"_s, Bluebonnet, bluebonnet.arg(u"email = CAST(X'6140622EC3' AS TEXT)"));
 }
 
 void TestVendorBook::loadTextIsTheSameEitherWay()
@@ -786,8 +861,10 @@ void TestVendorBook::othersChangesAreSeen_data()
 {
     QTest::addColumn<QString>("backend");
     QTest::addColumn<QStringList>("earlierLayout"); // as an earlier release left the database
-    QTest::newRow("sqlite") << u"sqlite"_s << QStringList();
-    QTest::newRow("postgresql") << u"postgresql"_s << QStringList();
+    QTest::addColumn<bool>("flooded"); // then anyone sends the channel's notifications nonstop
+    QTest::newRow("sqlite") << u"sqlite"_s << QStringList() << false;
+    QTest::newRow("postgresql") << u"postgresql"_s << QStringList() << false;
+    QTest::newRow("postgresql, flooded") << u"postgresql"_s << QStringList() << true;
     QTest::newRow("postgresql, triggers per row")
         << u"postgresql"_s
         << QStringList { u"DROP TRIGGER addresses_insert_noted ON addresses"_s,
@@ -798,13 +875,15 @@ void TestVendorBook::othersChangesAreSeen_data()
                u"CREATE TRIGGER addresses_noted AFTER INSERT OR UPDATE OR DELETE ON addresses FOR EACH ROW "
                u"EXECUTE FUNCTION vendor_changes_notify()"_s,
                u"CREATE TRIGGER addresses_version_raised BEFORE UPDATE ON addresses FOR EACH ROW "
-               u"EXECUTE FUNCTION addresses_raise_version()"_s };
+               u"EXECUTE FUNCTION addresses_raise_version()"_s }
+        << false;
 }
 
 void TestVendorBook::othersChangesAreSeen()
 {
     QFETCH(QString, backend);
     QFETCH(QStringList, earlierLayout);
+    QFETCH(bool, flooded);
     const QString where = freshDatabase(backend);
     if (!earlierLayout.isEmpty()) {
         VendorDatabase earlier(where);
@@ -844,6 +923,20 @@ void TestVendorBook::othersChangesAreSeen()
     QCOMPARE(now.deleted, QStringList { deleted });
     // Nothing written, nothing told.
     QVERIFY(!changed.wait(1500));
+    if (!flooded)
+        return;
+    // Told now and then, never once a second: each telling re-reads.
+    std::atomic_bool flooding = true;
+    std::thread flood([&] {
+        VendorDatabase sender(where, Existing);
+        QSqlQuery notify(sender.connection());
+        for (; flooding; QThread::msleep(20))
+            notify.exec(u"NOTIFY vendor_changes, '2002'"_s);
+    });
+    QTest::qWait(4500);
+    flooding = false;
+    flood.join();
+    QVERIFY2(!changed.isEmpty() && changed.size() <= 2, qPrintable(QString::number(changed.size())));
 }
 
 int main(int argc, char *argv[])

@@ -56,6 +56,14 @@ public:
         return pgTool(u"pg_ctl"_s, { u"-D"_s, m_dir.filePath(u"data"_s), u"-m"_s, u"fast"_s, u"-w"_s, u"restart"_s });
     }
 
+    /// Stops the server the way a power cut does: no connection is told,
+    /// and the next start recovers from the write-ahead log.
+    QString crash()
+    {
+        m_running = false;
+        return pgTool(u"pg_ctl"_s, { u"-D"_s, m_dir.filePath(u"data"_s), u"-m"_s, u"immediate"_s, u"-w"_s, u"stop"_s });
+    }
+
     void stop()
     {
         if (m_running)
