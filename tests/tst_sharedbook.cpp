@@ -206,8 +206,7 @@ void TestSharedBook::decisions()
     HostSettings settings;
     settings.database = database(u"sqlite"_s);
     if (idsFrom) {
-        VendorDatabase renumbered(settings.database);
-        QVERIFY(QSqlQuery(renumbered.connection())
+        QVERIFY(QSqlQuery(connectionOf(*VendorDatabase::open(settings.database)))
                     .exec(u"UPDATE addresses SET id = id + %1 WHERE vendor_id = %2"_s.arg(idsFrom).arg(Northwind)));
     }
     MainWindow window(settings);

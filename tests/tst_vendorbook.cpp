@@ -737,9 +737,9 @@ void TestVendorBook::crashAtCommitSavesOnce()
     MainWindow window(settings);
     QStringList asked;
     auto setStandby = [this](const QString &names) {
-        VendorDatabase server(m_postgres.url(), Existing, VendorDatabase::Seeding::Empty);
-        execOrFail(server, u"ALTER SYSTEM SET synchronous_standby_names = '%1'"_s.arg(names));
-        execOrFail(server, u"SELECT pg_reload_conf()"_s);
+        const auto server = VendorDatabase::open(m_postgres.url(), Existing, VendorDatabase::Seeding::Empty);
+        execOrFail(*server, u"ALTER SYSTEM SET synchronous_standby_names = '%1'"_s.arg(names));
+        execOrFail(*server, u"SELECT pg_reload_conf()"_s);
     };
     std::thread crasher;
     window.setQuestionHandler([&](const Question &question) {
@@ -755,8 +755,7 @@ void TestVendorBook::crashAtCommitSavesOnce()
         return ChangeResolution { ChangeResolution::Answer::Cancel, {} };
     });
     QVERIFY(window.start() && window.showVendor(Northwind));
-    VendorDatabase other(settings.database, Existing);
-    const VendorSnapshot read = other.loadVendor(Northwind);
+    const VendorSnapshot read = VendorDatabase::open(settings.database, Existing)->loadVendor(Northwind);
     QList<ContactAddress> mine = read.addresses;
     mine[0].city = u"Mine"_s;
     mine[0].changeFlag = u"S"_s;
@@ -768,8 +767,8 @@ void TestVendorBook::crashAtCommitSavesOnce()
     setStandby(u"nowhere"_s);
     QTest::qWait(500); // the server's own processes take the setting in
     crasher = std::thread([this, where = settings.database] {
-        VendorDatabase watching(where, Existing);
-        QSqlQuery waiting(watching.connection());
+        const auto watching = VendorDatabase::open(where, Existing);
+        QSqlQuery waiting(connectionOf(*watching));
         for (int tries = 0; tries < 200; ++tries, QThread::msleep(50)) {
             if (waiting.exec(u"SELECT 1 FROM pg_stat_activity WHERE wait_event = 'SyncRep'"_s) && waiting.next())
                 break;
@@ -781,8 +780,7 @@ void TestVendorBook::crashAtCommitSavesOnce()
         crasher.join();
     // Asked once, for the lost connection; never told "someone else changed".
     QVERIFY2(saved && asked.size() == 1, qPrintable(asked.join(u'\n')));
-    VendorDatabase after(settings.database, Existing);
-    const VendorSnapshot stored = after.loadVendor(Northwind);
+    const VendorSnapshot stored = VendorDatabase::open(settings.database, Existing)->loadVendor(Northwind);
     QCOMPARE(stored.addresses.size(), read.addresses.size() + 1);
     QCOMPARE(stored.addresses[0].city, u"Mine"_s);
     QCOMPARE(stored.rowVersions.value(mine[0].addressId), qint64(2));
@@ -931,8 +929,8 @@ void TestVendorBook::othersChangesAreSeen()
     // Told now and then, never once a second: each telling re-reads.
     std::atomic_bool flooding = true;
     std::thread flood([&] {
-        VendorDatabase sender(where, Existing);
-        QSqlQuery notify(sender.connection());
+        const auto sender = VendorDatabase::open(where, Existing);
+        QSqlQuery notify(connectionOf(*sender));
         for (; flooding; QThread::msleep(20))
             notify.exec(u"NOTIFY vendor_changes, '2002'"_s);
     });
