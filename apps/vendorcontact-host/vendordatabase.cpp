@@ -65,8 +65,14 @@ QVariantList addressValues(qint32 vendorId, const ContactAddress &a)
 
 QString VendorDatabase::defaultLocation()
 {
-    // Beside the control's registration record, by the same rule for XDG_DATA_HOME.
-    return ZebVendorContact::Client::dataFolderPath() + u"/vendors.sqlite"_s;
+    // Beside the control's registration record, by the same rule for
+    // XDG_DATA_HOME. Without an absolute HOME there is no such place: never
+    // /vendors.sqlite, or a database in whatever folder the host runs in.
+    QString why;
+    const QString folder = ZebVendorContact::Client::dataFolderPath(&why);
+    if (folder.isEmpty())
+        throw failure(tr("The vendor database has no place of its own: %1. Name one with --database.").arg(why));
+    return folder + u"/vendors.sqlite"_s;
 }
 
 std::unique_ptr<VendorDatabase> VendorDatabase::open(const QString &location, OpenMode mode, Seeding seeding)

@@ -172,6 +172,8 @@ public:
     };
 
     /// $XDG_DATA_HOME/ZebVendorContact/vendors.sqlite (~/.local/share/... when unset).
+    /// Throws ZebVendorContact::Error, saying why, when there is no per-user
+    /// data folder (XDG_DATA_HOME unset or relative, and HOME empty or relative).
     static QString defaultLocation();
 
     /*!
