@@ -435,9 +435,11 @@ void TestVendorBook::badDataChangesNothing_data()
     // What the control would show other than as stored, and a save then
     // write back: refused on reading, like a separator.
     const QString bluebonnet = u"UPDATE addresses SET city = %1 WHERE vendor_id = 2002"_s;
-    QTest::newRow("sqlite, NUL in a value") << u"sqlite"_s << QStringList { bluebonnet.arg(u"'Aus' || char(0) || 'tin'") }
-                                            << u"field City holds U+0000 (NUL)"_s;
-    QTest::newRow("sqlite, not UTF-8") << u"sqlite"_s << QStringList { bluebonnet.arg(u"CAST(X'417573A974696E' AS TEXT)") }
+    QTest::newRow("sqlite, NUL in a value")
+        << u"sqlite"_s << QStringList { bluebonnet.arg(u"'Aus' || char(0) || 'tin'") }
+        << u"field City holds U+0000 (NUL)"_s;
+    QTest::newRow("sqlite, not UTF-8") << u"sqlite"_s
+                                       << QStringList { bluebonnet.arg(u"CAST(X'417573A974696E' AS TEXT)") }
                                        << u"column city holds bytes that are not UTF-8 text"_s;
     QTest::newRow("sqlite, missing table")
         << u"sqlite"_s << QStringList { u"PRAGMA foreign_keys = OFF"_s, u"DROP TABLE states"_s } << u"states"_s;

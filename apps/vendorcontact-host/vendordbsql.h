@@ -198,6 +198,12 @@ protected:
     /// Re-opens a connection the server dropped: true when it did.
     virtual bool reconnectIfLost() const { return false; }
     /*!
+     * The address columns as a read selects them, in the order of
+     * addressColumnList(). A text value may come as its stored bytes (a
+     * QByteArray), which the read then decodes and checks as UTF-8 itself.
+     */
+    virtual QString addressReadColumns() const;
+    /*!
      * The address table of the load text written by the engine itself, with
      * the row versions and count filled into `snapshot`; nothing when a value
      * could not travel as it is (the caller then reads value by value, whose
