@@ -146,8 +146,10 @@ public:
     VendorSnapshot loadVendor(qint32 vendorId) const override;
     VendorLoad loadVendorText(qint32 vendorId, const ZebVendorContact::ExchangeSeparators &separators) const override;
     CurrentAddresses currentAddresses(qint32 vendorId, const QStringList &addressIds) const override;
-    SaveOutcome saveVendor(
-        const VendorSnapshot &loaded, const QList<ZebVendorContact::ContactAddress> &changes) override;
+    using VendorDatabase::saveVendor;
+    SaveOutcome saveVendor(const VendorSnapshot &loaded, const QList<ZebVendorContact::ContactAddress> &changes,
+        const QString &saveId) override;
+    std::optional<SaveOutcome> committedSave(const QString &saveId) const override;
     qint32 addGeneratedVendor(const QString &name, int count) override;
 
 protected:
