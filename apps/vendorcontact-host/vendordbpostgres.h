@@ -16,6 +16,8 @@ namespace VendorContactHost {
  */
 class PostgresVendorDatabase final : public SqlVendorDatabase
 {
+    Q_DECLARE_TR_FUNCTIONS(VendorDatabase)
+
 public:
     struct Address
     {

@@ -133,6 +133,10 @@ void rollback(const QSqlDatabase &db);
  */
 class SqlVendorDatabase : public VendorDatabase
 {
+    // The texts of every engine are VendorDatabase's, as tr() finds them
+    // at run time; this tells the translation tools so too.
+    Q_DECLARE_TR_FUNCTIONS(VendorDatabase)
+
     /// The test suites run SQL of their own on a database's connection.
     friend struct SqlVendorDatabaseAccess;
 

@@ -42,6 +42,8 @@ using SqliteConnection = std::unique_ptr<sqlite3, SqliteClose>;
  */
 class SqliteVendorDatabase final : public SqlVendorDatabase
 {
+    Q_DECLARE_TR_FUNCTIONS(VendorDatabase)
+
 public:
     SqliteVendorDatabase(const QString &path, OpenMode mode, Seeding seeding);
     ~SqliteVendorDatabase() override;
