@@ -30,7 +30,6 @@
 #include <QtWidgets/QLineEdit>
 #include <QtWidgets/QPushButton>
 
-#include <atomic>
 #include <cstdio>
 #include <thread>
 
@@ -432,8 +431,6 @@ void TestVendorBook::badDataChangesNothing_data()
             << backend << QStringList { u"UPDATE addresses SET city = NULL WHERE vendor_id = 2002"_s }
             << u", column city is NULL where text is expected"_s;
     }
-    // What the control would show other than as stored, and a save then
-    // write back: refused on reading, like a separator.
     const QString bluebonnet = u"UPDATE addresses SET city = %1 WHERE vendor_id = 2002"_s;
     QTest::newRow("sqlite, NUL in a value")
         << u"sqlite"_s << QStringList { bluebonnet.arg(u"'Aus' || char(0) || 'tin'") }
@@ -731,25 +728,24 @@ void TestVendorBook::serverRestartIsSurvived()
 
 void TestVendorBook::crashAtCommitSavesOnce()
 {
-    // The server makes the save durable, then waits for a standby that is
-    // not there, and crashes before the window hears of the commit. The
-    // window's connection is gone and stays gone until the user reconnects.
+    // The save is durable, the server waits for a missing standby and
+    // crashes; it is back when the user presses Reconnect.
     HostSettings settings;
     settings.database = freshDatabase(u"postgresql"_s);
     MainWindow window(settings);
-    QStringList asked;
-    auto setStandby = [this](const QString &names) {
+    auto standby = [this](const QString &names) {
         const auto server = VendorDatabase::open(m_postgres.url(), Existing, VendorDatabase::Seeding::Empty);
         execOrFail(*server, u"ALTER SYSTEM SET synchronous_standby_names = '%1'"_s.arg(names));
         execOrFail(*server, u"SELECT pg_reload_conf()"_s);
     };
+    QStringList asked;
     std::thread crasher;
     window.setQuestionHandler([&](const Question &question) {
         asked << question.text;
         if (crasher.joinable())
             crasher.join();
-        if (m_postgres.start().isEmpty()) // the server is back before the user presses Reconnect
-            setStandby(QString());
+        m_postgres.start();
+        standby(QString());
         return QMessageBox::Retry;
     });
     window.setChangesHandler([&](const VendorChanges &, ChangesAsked) {
@@ -759,32 +755,29 @@ void TestVendorBook::crashAtCommitSavesOnce()
     QVERIFY(window.start() && window.showVendor(Northwind));
     const VendorSnapshot read = VendorDatabase::open(settings.database, Existing)->loadVendor(Northwind);
     QList<ContactAddress> mine = read.addresses;
+    mine << mine[1];
     mine[0].city = u"Mine"_s;
     mine[0].changeFlag = u"S"_s;
-    mine.append(mine[1]);
     mine.last().addressId = u"001-N"_s;
     mine.last().changeFlag = u"N"_s;
     QVERIFY(window.developerDock()->letContactAddress(
         ZebVendorContact::buildLoadText(mine, read.types, read.states), settings.separators));
-    setStandby(u"nowhere"_s);
+    standby(u"nowhere"_s);
     QTest::qWait(500); // the server's own processes take the setting in
     crasher = std::thread([this, where = settings.database] {
         const auto watching = VendorDatabase::open(where, Existing);
         QSqlQuery waiting(connectionOf(*watching));
-        for (int tries = 0; tries < 200; ++tries, QThread::msleep(50)) {
-            if (waiting.exec(u"SELECT 1 FROM pg_stat_activity WHERE wait_event = 'SyncRep'"_s) && waiting.next())
-                break;
-        }
-        m_postgres.crash();
+        for (int i = 0; i < 200 &&
+             !(waiting.exec(u"SELECT 1 FROM pg_stat_activity WHERE wait_event = 'SyncRep'"_s) && waiting.next());
+             ++i)
+            QThread::msleep(50);
+        m_postgres.stop(u"immediate");
     });
-    const bool saved = window.save();
-    if (crasher.joinable())
-        crasher.join();
+    QVERIFY(window.save());
     // Asked once, for the lost connection; never told "someone else changed".
-    QVERIFY2(saved && asked.size() == 1, qPrintable(asked.join(u'\n')));
+    QCOMPARE(asked, QStringList { asked.value(0) });
     const VendorSnapshot stored = VendorDatabase::open(settings.database, Existing)->loadVendor(Northwind);
     QCOMPARE(stored.addresses.size(), read.addresses.size() + 1);
-    QCOMPARE(stored.addresses[0].city, u"Mine"_s);
     QCOMPARE(stored.rowVersions.value(mine[0].addressId), qint64(2));
 }
 
@@ -819,7 +812,6 @@ void TestVendorBook::loadTextIsTheSameEitherWay_data()
     row(u"text for a number"_s, u"sqlite"_s, Bluebonnet, bluebonnet.arg(u"country = 'one'"));
     row(u"NUL"_s, u"sqlite"_s, Bluebonnet, bluebonnet.arg(u"city = 'Aus' || char(0) || 'tin'"));
     row(u"not UTF-8"_s, u"sqlite"_s, Bluebonnet, bluebonnet.arg(u"city = CAST(X'417573A974696E' AS TEXT)"));
-    row(u"not UTF-8, cut short"_s, u"sqlite"_s, Bluebonnet, bluebonnet.arg(u"email = CAST(X'6140622EC3' AS TEXT)"));
 }
 
 void TestVendorBook::loadTextIsTheSameEitherWay()
@@ -929,16 +921,10 @@ void TestVendorBook::othersChangesAreSeen()
     if (!flooded)
         return;
     // Told now and then, never once a second: each telling re-reads.
-    std::atomic_bool flooding = true;
-    std::thread flood([&] {
-        const auto sender = VendorDatabase::open(where, Existing);
-        QSqlQuery notify(connectionOf(*sender));
-        for (; flooding; QThread::msleep(20))
-            notify.exec(u"NOTIFY vendor_changes, '2002'"_s);
-    });
+    QTimer flood;
+    connect(&flood, &QTimer::timeout, [&] { execOrFail(*other, u"NOTIFY vendor_changes, '2002'"_s); });
+    flood.start(20);
     QTest::qWait(4500);
-    flooding = false;
-    flood.join();
     QVERIFY2(!changed.isEmpty() && changed.size() <= 2, qPrintable(QString::number(changed.size())));
 }
 
