@@ -10,6 +10,7 @@
 #include <vendorcontactclient.h>
 
 #include <QtCore/QProcess>
+#include <QtCore/QScopeGuard>
 #include <QtCore/QSet>
 #include <QtCore/QTemporaryDir>
 #include <QtGui/QImage>
@@ -119,6 +120,12 @@ void TestApps::initTestCase()
     qputenv("XDG_DATA_HOME", "relative/data"); // ignored, as the registry ignores it
     QCOMPARE(VendorDatabase::defaultLocation(),
         QString(QDir::homePath() + u"/.local/share/ZebVendorContact/vendors.sqlite"));
+    // Without an absolute HOME either there is no default, never /vendors.sqlite.
+    const auto home = qScopeGuard([home = qgetenv("HOME")] { qputenv("HOME", home); });
+    for (const char *bad : { "", "relative/home" }) {
+        qputenv("HOME", bad);
+        QVERIFY_THROWS_EXCEPTION(ZebVendorContact::Error, VendorDatabase::defaultLocation());
+    }
     qputenv("XDG_DATA_HOME", QFile::encodeName(m_dataHome.path()));
     QVERIFY(Client::registrationFilePath().startsWith(m_dataHome.path()));
 }

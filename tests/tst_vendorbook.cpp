@@ -5,6 +5,7 @@
 // a throw-away PostgreSQL cluster started here.
 
 #include "addresscolumns.h"
+#include "developerdock.h"
 #include "mainwindow.h"
 #include "support/throwawaypostgres.h"
 #include "support/vendordbaccess.h"
@@ -217,6 +218,7 @@ private Q_SLOTS:
     void lockedFileWaitsItsTurn_data();
     void lockedFileWaitsItsTurn();
     void serverRestartIsSurvived();
+    void crashAtCommitSavesOnce();
     void loadTextIsTheSameEitherWay_data();
     void loadTextIsTheSameEitherWay();
     void othersChangesAreSeen_data();
@@ -502,6 +504,13 @@ void TestVendorBook::badDataChangesNothing_data()
             << backend << QStringList { u"UPDATE addresses SET city = NULL WHERE vendor_id = 2002"_s }
             << u", column city is NULL where text is expected"_s;
     }
+    const QString bluebonnet = u"UPDATE addresses SET city = %1 WHERE vendor_id = 2002"_s;
+    QTest::newRow("sqlite, NUL in a value")
+        << u"sqlite"_s << QStringList { bluebonnet.arg(u"'Aus' || char(0) || 'tin'") }
+        << u"field City holds U+0000 (NUL)"_s;
+    QTest::newRow("sqlite, not UTF-8") << u"sqlite"_s
+                                       << QStringList { bluebonnet.arg(u"CAST(X'417573A974696E' AS TEXT)") }
+                                       << u"column city holds bytes that are not UTF-8 text"_s;
     QTest::newRow("sqlite, missing table")
         << u"sqlite"_s << QStringList { u"PRAGMA foreign_keys = OFF"_s, u"DROP TABLE states"_s } << u"states"_s;
     QTest::newRow("postgresql, missing table")
@@ -823,6 +832,61 @@ void TestVendorBook::serverRestartIsSurvived()
     QCOMPARE(db->loadVendor(Bluebonnet).addresses[0].city, u"After the restart"_s);
 }
 
+void TestVendorBook::crashAtCommitSavesOnce()
+{
+    // The save is durable, the server waits for a missing standby and
+    // crashes; it is back when the user presses Reconnect.
+    HostSettings settings;
+    settings.database = freshDatabase(u"postgresql"_s);
+    MainWindow window(settings);
+    auto standby = [this](const QString &names) {
+        const auto server = VendorDatabase::open(m_postgres.url(), Existing, VendorDatabase::Seeding::Empty);
+        execOrFail(*server, u"ALTER SYSTEM SET synchronous_standby_names = '%1'"_s.arg(names));
+        execOrFail(*server, u"SELECT pg_reload_conf()"_s);
+    };
+    QStringList asked;
+    std::thread crasher;
+    window.setQuestionHandler([&](const Question &question) {
+        asked << question.text;
+        if (crasher.joinable())
+            crasher.join();
+        m_postgres.start();
+        standby(QString());
+        return QMessageBox::Retry;
+    });
+    window.setChangesHandler([&](const VendorChanges &, ChangesAsked) {
+        asked << u"someone else changed your addresses"_s;
+        return ChangeResolution { ChangeResolution::Answer::Cancel, {} };
+    });
+    QVERIFY(window.start() && window.showVendor(Northwind));
+    const VendorSnapshot read = VendorDatabase::open(settings.database, Existing)->loadVendor(Northwind);
+    QList<ContactAddress> mine = read.addresses;
+    mine << mine[1];
+    mine[0].city = u"Mine"_s;
+    mine[0].changeFlag = u"S"_s;
+    mine.last().addressId = u"001-N"_s;
+    mine.last().changeFlag = u"N"_s;
+    QVERIFY(window.developerDock()->letContactAddress(
+        ZebVendorContact::buildLoadText(mine, read.types, read.states), settings.separators));
+    standby(u"nowhere"_s);
+    QTest::qWait(500); // the server's own processes take the setting in
+    crasher = std::thread([this, where = settings.database] {
+        const auto watching = VendorDatabase::open(where, Existing);
+        QSqlQuery waiting(connectionOf(*watching));
+        for (int i = 0; i < 200 &&
+             !(waiting.exec(u"SELECT 1 FROM pg_stat_activity WHERE wait_event = 'SyncRep'"_s) && waiting.next());
+             ++i)
+            QThread::msleep(50);
+        m_postgres.stop(u"immediate");
+    });
+    QVERIFY(window.save());
+    // Asked once, for the lost connection; never told "someone else changed".
+    QCOMPARE(asked, QStringList { asked.value(0) });
+    const VendorSnapshot stored = VendorDatabase::open(settings.database, Existing)->loadVendor(Northwind);
+    QCOMPARE(stored.addresses.size(), read.addresses.size() + 1);
+    QCOMPARE(stored.rowVersions.value(mine[0].addressId), qint64(2));
+}
+
 void TestVendorBook::loadTextIsTheSameEitherWay_data()
 {
     QTest::addColumn<QString>("backend");
@@ -855,6 +919,8 @@ void TestVendorBook::loadTextIsTheSameEitherWay_data()
         u"UPDATE addresses SET id = 9223372036854775807 WHERE id = (SELECT MAX(id) FROM addresses)"_s);
     row(u"too long"_s, u"sqlite"_s, Bluebonnet, bluebonnet.arg(u"city = '%1'"_s.arg(QString(31, u'x'))));
     row(u"text for a number"_s, u"sqlite"_s, Bluebonnet, bluebonnet.arg(u"country = 'one'"));
+    row(u"NUL"_s, u"sqlite"_s, Bluebonnet, bluebonnet.arg(u"city = 'Aus' || char(0) || 'tin'"));
+    row(u"not UTF-8"_s, u"sqlite"_s, Bluebonnet, bluebonnet.arg(u"city = CAST(X'417573A974696E' AS TEXT)"));
 }
 
 void TestVendorBook::loadTextIsTheSameEitherWay()
@@ -897,8 +963,10 @@ void TestVendorBook::othersChangesAreSeen_data()
 {
     QTest::addColumn<QString>("backend");
     QTest::addColumn<QStringList>("earlierLayout"); // as an earlier release left the database
-    QTest::newRow("sqlite") << u"sqlite"_s << QStringList();
-    QTest::newRow("postgresql") << u"postgresql"_s << QStringList();
+    QTest::addColumn<bool>("flooded"); // then anyone sends the channel's notifications nonstop
+    QTest::newRow("sqlite") << u"sqlite"_s << QStringList() << false;
+    QTest::newRow("postgresql") << u"postgresql"_s << QStringList() << false;
+    QTest::newRow("postgresql, flooded") << u"postgresql"_s << QStringList() << true;
     QTest::newRow("postgresql, triggers per row")
         << u"postgresql"_s
         << QStringList { u"DROP TRIGGER addresses_insert_noted ON addresses"_s,
@@ -909,13 +977,15 @@ void TestVendorBook::othersChangesAreSeen_data()
                u"CREATE TRIGGER addresses_noted AFTER INSERT OR UPDATE OR DELETE ON addresses FOR EACH ROW "
                u"EXECUTE FUNCTION vendor_changes_notify()"_s,
                u"CREATE TRIGGER addresses_version_raised BEFORE UPDATE ON addresses FOR EACH ROW "
-               u"EXECUTE FUNCTION addresses_raise_version()"_s };
+               u"EXECUTE FUNCTION addresses_raise_version()"_s }
+        << false;
 }
 
 void TestVendorBook::othersChangesAreSeen()
 {
     QFETCH(QString, backend);
     QFETCH(QStringList, earlierLayout);
+    QFETCH(bool, flooded);
     const QString where = freshDatabase(backend);
     if (!earlierLayout.isEmpty()) {
         const auto earlier = VendorDatabase::open(where);
@@ -957,6 +1027,14 @@ void TestVendorBook::othersChangesAreSeen()
     QCOMPARE(now.deleted, QStringList { deleted });
     // Nothing written, nothing told.
     QVERIFY(!changed.wait(1500));
+    if (!flooded)
+        return;
+    // Told now and then, never once a second: each telling re-reads.
+    QTimer flood;
+    connect(&flood, &QTimer::timeout, [&] { execOrFail(*other, u"NOTIFY vendor_changes, '2002'"_s); });
+    flood.start(20);
+    QTest::qWait(4500);
+    QVERIFY2(!changed.isEmpty() && changed.size() <= 2, qPrintable(QString::number(changed.size())));
 }
 
 int main(int argc, char *argv[])

@@ -866,5 +866,13 @@ Ihre nicht gespeicherten Änderungen sind noch im Bereich.</translation>
         <source>The connection is not open.</source>
         <translation>Die Verbindung ist nicht geöffnet.</translation>
     </message>
+    <message>
+        <source>The vendor database has no place of its own: %1. Name one with --database.</source>
+        <translation>Die Lieferantendatenbank hat keinen eigenen Ort: %1. Nennen Sie einen mit --database.</translation>
+    </message>
+    <message>
+        <source>%1 holds bytes that are not UTF-8 text, which the control cannot show as they are; correct it in the database first.</source>
+        <translation>%1 enthält Bytes, die kein UTF-8-Text sind und die das Steuerelement nicht unverändert anzeigen kann; korrigieren Sie das zuerst in der Datenbank.</translation>
+    </message>
 </context>
 </TS>

@@ -866,5 +866,13 @@ Sus cambios sin guardar siguen en el panel.</translation>
         <source>The connection is not open.</source>
         <translation>La conexión no está abierta.</translation>
     </message>
+    <message>
+        <source>The vendor database has no place of its own: %1. Name one with --database.</source>
+        <translation>La base de datos de proveedores no tiene un lugar propio: %1. Indique uno con --database.</translation>
+    </message>
+    <message>
+        <source>%1 holds bytes that are not UTF-8 text, which the control cannot show as they are; correct it in the database first.</source>
+        <translation>%1 contiene bytes que no son texto UTF-8, que el control no puede mostrar tal como son; corríjalo antes en la base de datos.</translation>
+    </message>
 </context>
 </TS>

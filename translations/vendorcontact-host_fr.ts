@@ -866,5 +866,13 @@ Vos modifications non enregistrées sont toujours dans le panneau.</translation>
         <source>The connection is not open.</source>
         <translation>La connexion n’est pas ouverte.</translation>
     </message>
+    <message>
+        <source>The vendor database has no place of its own: %1. Name one with --database.</source>
+        <translation>La base de données des fournisseurs n’a pas d’emplacement à elle : %1. Indiquez-en un avec --database.</translation>
+    </message>
+    <message>
+        <source>%1 holds bytes that are not UTF-8 text, which the control cannot show as they are; correct it in the database first.</source>
+        <translation>%1 contient des octets qui ne sont pas du texte UTF-8, que le contrôle ne peut pas afficher tels quels ; corrigez d’abord la base de données.</translation>
+    </message>
 </context>
 </TS>

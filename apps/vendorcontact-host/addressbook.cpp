@@ -53,7 +53,12 @@ bool MainWindow::openDatabase()
     // The application's own data folder may be created unasked; a path the
     // user named is created only when the user says so.
     const bool isDefault = m_settings.database.isEmpty();
-    m_location = isDefault ? VendorDatabase::defaultLocation() : m_settings.database;
+    try {
+        m_location = isDefault ? VendorDatabase::defaultLocation() : m_settings.database;
+    } catch (const ZebVendorContact::Error &error) {
+        tellFailure(tr("Cannot open the vendor database"), error.message());
+        return false;
+    }
     std::unique_ptr<VendorDatabase> database = openWithAnswers(m_location, isDefault || m_settings.createDatabase);
     if (!database)
         return false;

@@ -90,4 +90,10 @@ QString exchangeValue(const AddressColumn &column, const ZebVendorContact::Conta
 /// vendor's, then every column.
 QStringList exchangeValues(const ZebVendorContact::ContactAddress &address);
 
+/// A stored text value's bytes as text; `valid` false when they are no
+/// UTF-8 (a stray or missing continuation byte, an encoded surrogate). Every
+/// read route refuses such a value: shown as whatever decoding makes of it,
+/// a save of another field of the address would write that back instead.
+QString decodedUtf8(QByteArrayView bytes, bool *valid);
+
 } // namespace VendorContactHost

@@ -9,6 +9,7 @@
 
 #include <QtCore/QFile>
 #include <QtCore/QFileInfo>
+#include <QtCore/QStringDecoder>
 
 // Resources of a static library must be registered by name from outside any
 // namespace.
@@ -48,6 +49,16 @@ QString exchangeValue(const AddressColumn &column, const ZebVendorContact::Conta
         break;
     }
     return address.*column.text;
+}
+
+QString decodedUtf8(QByteArrayView bytes, bool *valid)
+{
+    // A byte order mark at the start is kept: it is part of the value.
+    QStringDecoder decoder(
+        QStringConverter::Utf8, QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom);
+    QString text = decoder.decode(bytes);
+    *valid = !decoder.hasError();
+    return text;
 }
 
 QStringList exchangeValues(const ZebVendorContact::ContactAddress &address)

@@ -115,8 +115,12 @@ QHash<QString, ContactAddress> addressesById(const QList<ContactAddress> &addres
 
 QString recreatedId(const QString &addressId)
 {
-    // The control's own ids end in "-N"; this one can never meet them.
-    return addressId + QStringLiteral("-R");
+    // No plain number, so a save inserts it; never one of the control's own
+    // ("000-N"); and within an address id's fifteen characters for any
+    // database id: its digits in base 36 (13 at most) after "R-".
+    bool ok = false;
+    const qint64 id = addressId.toLongLong(&ok);
+    return QStringLiteral("R-") + (ok ? QString::number(quint64(id), 36) : addressId);
 }
 
 VendorChanges compareWithDatabase(const VendorSession &session, VendorSnapshot current, const QString &exportText)

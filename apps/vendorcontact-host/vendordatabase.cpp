@@ -65,8 +65,14 @@ QVariantList addressValues(qint32 vendorId, const ContactAddress &a)
 
 QString VendorDatabase::defaultLocation()
 {
-    // Beside the control's registration record, by the same rule for XDG_DATA_HOME.
-    return ZebVendorContact::Client::dataFolderPath() + u"/vendors.sqlite"_s;
+    // Beside the control's registration record, by the same rule for
+    // XDG_DATA_HOME. Without an absolute HOME there is no such place: never
+    // /vendors.sqlite, or a database in whatever folder the host runs in.
+    QString why;
+    const QString folder = ZebVendorContact::Client::dataFolderPath(&why);
+    if (folder.isEmpty())
+        throw failure(tr("The vendor database has no place of its own: %1. Name one with --database.").arg(why));
+    return folder + u"/vendors.sqlite"_s;
 }
 
 std::unique_ptr<VendorDatabase> VendorDatabase::open(const QString &location, OpenMode mode, Seeding seeding)
@@ -100,7 +106,13 @@ QSqlQuery SqlVendorDatabase::run(const QString &sql, const QVariantList &values,
     return DbSql::run(connection(), m_location, sql, values, purpose);
 }
 
-SaveOutcome SqlVendorDatabase::saveVendor(const VendorSnapshot &loaded, const QList<ContactAddress> &changes)
+QString VendorDatabase::newSaveId()
+{
+    return QUuid::createUuid().toString(QUuid::WithoutBraces);
+}
+
+SaveOutcome SqlVendorDatabase::saveVendor(
+    const VendorSnapshot &loaded, const QList<ContactAddress> &changes, const QString &saveId)
 {
     if (isReadOnly())
         throw DatabaseError(Trouble::ReadOnly, m_location, tr("Nothing was saved: %1").arg(m_readOnlyReason));
@@ -109,7 +121,6 @@ SaveOutcome SqlVendorDatabase::saveVendor(const VendorSnapshot &loaded, const QL
         throw failure(tr("Nothing was saved: address %1 (%2), field %3, holds %4, which "
                          "cannot be stored. Remove it and save again.")
                           .arg(value->address.addressId, value->address.name, value->field, value->what));
-    const QString saveId = QUuid::createUuid().toString(QUuid::WithoutBraces);
     bool reconnected = false;
     for (;;) {
         try {
@@ -131,6 +142,14 @@ SaveOutcome SqlVendorDatabase::saveVendor(const VendorSnapshot &loaded, const QL
                 return done;
         }
     }
+}
+
+std::optional<SaveOutcome> SqlVendorDatabase::committedSave(const QString &saveId) const
+{
+    return reading([&] {
+        SaveOutcome done;
+        return saveCommitted(saveId, &done) ? std::optional<SaveOutcome>(done) : std::nullopt;
+    });
 }
 
 bool SqlVendorDatabase::saveCommitted(const QString &saveId, SaveOutcome *outcome) const

@@ -172,6 +172,8 @@ public:
     };
 
     /// $XDG_DATA_HOME/ZebVendorContact/vendors.sqlite (~/.local/share/... when unset).
+    /// Throws ZebVendorContact::Error, saying why, when there is no per-user
+    /// data folder (XDG_DATA_HOME unset or relative, and HOME empty or relative).
     static QString defaultLocation();
 
     /*!
@@ -246,9 +248,26 @@ public:
      * retried whole a few times before throwing DatabaseError (Locked). A
      * PostgreSQL connection that dropped is re-opened once; the save is
      * then retried only when it is known not to have committed.
+     *
+     * The save is recorded under `saveId` in its own transaction, which
+     * committedSave() asks about. A save whose connection dropped at its
+     * commit may have committed; the user's retry, after any reconnect,
+     * asks committedSave() with the same id before saving again (see
+     * VendorSession::save()), and a save run again under an id that did
+     * commit fails instead of writing twice.
      */
-    virtual SaveOutcome saveVendor(
-        const VendorSnapshot &loaded, const QList<ZebVendorContact::ContactAddress> &changes) = 0;
+    virtual SaveOutcome saveVendor(const VendorSnapshot &loaded, const QList<ZebVendorContact::ContactAddress> &changes,
+        const QString &saveId) = 0;
+    /// saveVendor() under a new id, for a save nobody retries.
+    SaveOutcome saveVendor(const VendorSnapshot &loaded, const QList<ZebVendorContact::ContactAddress> &changes)
+    {
+        return saveVendor(loaded, changes, newSaveId());
+    }
+    /// What the save recorded under `saveId` did, or nothing when no such
+    /// save committed. Throws DatabaseError.
+    virtual std::optional<SaveOutcome> committedSave(const QString &saveId) const = 0;
+    /// An id no other save of any host has.
+    static QString newSaveId();
 
     /// Adds a vendor with `count` generated addresses (benchmarks, tests);
     /// returns its id.

@@ -35,7 +35,16 @@ template<typename Where> QString textValue(const QVariant &value, Where &&where)
     if (value.isNull())
         throw failure(
             VendorDatabase::tr("%1 is NULL where text is expected; correct it in the database first.").arg(where()));
-    return value.toString();
+    if (value.typeId() != QMetaType::QByteArray)
+        return value.toString();
+    // The value's bytes as stored (see addressReadColumns()).
+    bool valid = false;
+    QString text = decodedUtf8(value.toByteArray(), &valid);
+    if (!valid)
+        throw failure(VendorDatabase::tr("%1 holds bytes that are not UTF-8 text, which the control cannot show as "
+                                         "they are; correct it in the database first.")
+                          .arg(where()));
+    return text;
 }
 
 } // namespace
@@ -149,7 +158,7 @@ VendorSnapshot SqlVendorDatabase::readVendor(qint32 vendorId) const
         snapshot.rowVersions.reserve(expected);
     }
     QSqlQuery query =
-        run(u"SELECT id, row_version, "_s + addressColumnList() + u" FROM addresses WHERE vendor_id = ? ORDER BY id"_s,
+        run(u"SELECT id, row_version, "_s + addressReadColumns() + u" FROM addresses WHERE vendor_id = ? ORDER BY id"_s,
             { vendorId }, tr("Reading the addresses"));
     readAddressRows(query, QString::number(vendorId), snapshot.addresses, snapshot.rowVersions);
     snapshot.addressCount = int(snapshot.addresses.size());
@@ -246,6 +255,11 @@ std::optional<QString> SqlVendorDatabase::addressTable(
     return text;
 }
 
+QString SqlVendorDatabase::addressReadColumns() const
+{
+    return addressColumnList();
+}
+
 CurrentAddresses SqlVendorDatabase::currentAddresses(qint32 vendorId, const QStringList &addressIds) const
 {
     return reading([&] {
@@ -264,7 +278,7 @@ CurrentAddresses SqlVendorDatabase::currentAddresses(qint32 vendorId, const QStr
             QVariantList values { vendorId };
             for (const qint64 id : chunk)
                 values << id;
-            QSqlQuery query = run(u"SELECT id, row_version, "_s + addressColumnList() +
+            QSqlQuery query = run(u"SELECT id, row_version, "_s + addressReadColumns() +
                     u" FROM addresses WHERE vendor_id = ? AND id IN ("_s +
                     QStringList(chunk.size(), u"?"_s).join(u", ") + u") ORDER BY id"_s,
                 values, tr("Reading the addresses"));

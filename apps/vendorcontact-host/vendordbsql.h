@@ -149,8 +149,10 @@ public:
     VendorSnapshot loadVendor(qint32 vendorId) const override;
     VendorLoad loadVendorText(qint32 vendorId, const ZebVendorContact::ExchangeSeparators &separators) const override;
     CurrentAddresses currentAddresses(qint32 vendorId, const QStringList &addressIds) const override;
-    SaveOutcome saveVendor(
-        const VendorSnapshot &loaded, const QList<ZebVendorContact::ContactAddress> &changes) override;
+    using VendorDatabase::saveVendor;
+    SaveOutcome saveVendor(const VendorSnapshot &loaded, const QList<ZebVendorContact::ContactAddress> &changes,
+        const QString &saveId) override;
+    std::optional<SaveOutcome> committedSave(const QString &saveId) const override;
     qint32 addGeneratedVendor(const QString &name, int count) override;
 
 protected:
@@ -200,6 +202,12 @@ protected:
     virtual QString databaseNow() const = 0;
     /// Re-opens a connection the server dropped: true when it did.
     virtual bool reconnectIfLost() const { return false; }
+    /*!
+     * The address columns as a read selects them, in the order of
+     * addressColumnList(). A text value may come as its stored bytes (a
+     * QByteArray), which the read then decodes and checks as UTF-8 itself.
+     */
+    virtual QString addressReadColumns() const;
     /*!
      * The address table of the load text written by the engine itself, with
      * the row versions and count filled into `snapshot`; nothing when a value

@@ -381,6 +381,22 @@ QString SqliteVendorDatabase::databaseNow() const
     return u"CAST(strftime('%s', 'now') AS INTEGER)"_s;
 }
 
+QString SqliteVendorDatabase::addressReadColumns() const
+{
+    // SQLite keeps whatever bytes it was given as text, and Qt's driver
+    // turns those that are no UTF-8 into other characters without a word:
+    // the text columns come as their bytes, which the read checks.
+    static const QString columns = [] {
+        QStringList names;
+        for (const AddressColumn &column : AddressColumns) {
+            const QString name = QString::fromUtf16(column.name);
+            names << (column.isText() ? u"CAST(%1 AS BLOB)"_s.arg(name) : name);
+        }
+        return names.join(u", ");
+    }();
+    return columns;
+}
+
 QSet<QString> SqliteVendorDatabase::updateAddresses(const VendorSnapshot &loaded, const QList<ContactAddress> &changes)
 {
     static const QString sql = []() -> QString {

@@ -59,6 +59,9 @@ public:
             if (unit < 0x80)
                 m_special[unit] = true;
         }
+        // A NUL, which the library's writer refuses, sends the vendor the
+        // value-by-value way, whose refusal names it.
+        m_special[0] = true;
         // A separator beyond ASCII never matches a plain byte: compared as
         // NUL it only sends values holding a NUL the careful way.
         auto repeated = [](char16_t unit) { return unit < 0x80 ? unit * 0x0101010101010101ULL : 0ULL; };
@@ -97,7 +100,8 @@ public:
     }
 
     /// False when the value would not read back as itself: it holds a
-    /// separator, or is longer than `limit` UTF-16 units.
+    /// separator or a NUL, is longer than `limit` UTF-16 units, or its bytes
+    /// are no UTF-8 text.
     bool text(const char *bytes, int length, qsizetype limit)
     {
         const qsizetype start = m_size;
@@ -125,19 +129,21 @@ public:
             }
             if (byte >= 0x80)
                 return careful(bytes, length, limit, start);
-            return false; // a separator inside the value
+            return false; // a separator or a NUL inside the value
         }
         return true;
     }
 
     /// Text beyond ASCII (or too long to copy unseen): decoded first, then
-    /// checked and copied.
+    /// checked and copied. Bytes that are no UTF-8 would be shown as other
+    /// characters, and written back so by a save of another field.
     bool careful(const char *bytes, int length, qsizetype limit, qsizetype start)
     {
         m_size = start;
-        const QString decoded = QString::fromUtf8(bytes, length);
-        if (decoded.size() > limit || decoded.contains(QChar(m_field)) || decoded.contains(QChar(m_record)) ||
-            decoded.contains(QChar(m_table)))
+        bool valid = false;
+        const QString decoded = decodedUtf8(QByteArrayView(bytes, length), &valid);
+        if (!valid || decoded.size() > limit || decoded.contains(QChar(m_field)) || decoded.contains(QChar(m_record)) ||
+            decoded.contains(QChar(m_table)) || decoded.contains(QChar()))
             return false;
         std::copy(decoded.utf16(), decoded.utf16() + decoded.size(), m_out + m_size);
         m_size += decoded.size();
@@ -148,8 +154,8 @@ public:
     {
         constexpr quint64 Ones = 0x0101010101010101ULL, Highs = 0x8080808080808080ULL;
         auto hasZeroByte = [](quint64 v) { return ((v - Ones) & ~v & Highs) != 0; };
-        return (chunk & Highs) == 0 && !hasZeroByte(chunk ^ m_fieldBytes) && !hasZeroByte(chunk ^ m_recordBytes) &&
-            !hasZeroByte(chunk ^ m_tableBytes);
+        return (chunk & Highs) == 0 && !hasZeroByte(chunk) && !hasZeroByte(chunk ^ m_fieldBytes) &&
+            !hasZeroByte(chunk ^ m_recordBytes) && !hasZeroByte(chunk ^ m_tableBytes);
     }
 
     QString take()

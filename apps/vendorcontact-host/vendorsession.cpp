@@ -28,6 +28,7 @@ void VendorSession::show(const VendorLoad &vendor)
 {
     m_shown = vendor.snapshot;
     m_shownLoadText = vendor.text;
+    m_unknownSave.reset(); // whatever it wrote is read again with the vendor
     m_written.clear();
 }
 
@@ -82,14 +83,45 @@ void VendorSession::rememberWritten(const QList<ContactAddress> &changes, const 
     }
 }
 
+std::optional<SaveOutcome> VendorSession::settleUnknownSave(const QString &exportText)
+{
+    if (!m_unknownSave)
+        return std::nullopt;
+    std::optional<SaveOutcome> done = m_database->committedSave(m_unknownSave->id);
+    if (!done)
+        return std::nullopt; // run again under its id
+    const SaveAttempt attempt = *std::exchange(m_unknownSave, std::nullopt);
+    rememberWritten(attempt.changes, *done);
+    // What the user changed since is a save of its own, of those changes
+    // alone now that the ones written are remembered.
+    return exportText == attempt.exportText ? done : std::nullopt;
+}
+
 SaveOutcome VendorSession::save(const QString &exportText)
 {
     if (!m_shown)
         return {};
+    if (std::optional<SaveOutcome> done = settleUnknownSave(exportText))
+        return *done;
     const QList<ContactAddress> changes = changesToWrite(exportText);
     if (changes.isEmpty())
         return {};
-    SaveOutcome outcome = m_database->saveVendor(*m_shown, changes);
+    const QString id = m_unknownSave ? m_unknownSave->id : VendorDatabase::newSaveId();
+    m_unknownSave = SaveAttempt { id, exportText, changes };
+    SaveOutcome outcome;
+    try {
+        outcome = m_database->saveVendor(*m_shown, changes, id);
+    } catch (const DatabaseError &error) {
+        // Locked and read-only saves were rolled back; any other trouble may
+        // have come after the commit.
+        if (error.trouble() == DatabaseError::Trouble::Locked || error.trouble() == DatabaseError::Trouble::ReadOnly)
+            m_unknownSave.reset();
+        throw;
+    } catch (...) {
+        m_unknownSave.reset(); // refused: nothing was written
+        throw;
+    }
+    m_unknownSave.reset();
     if (outcome.saved())
         rememberWritten(changes, outcome);
     return outcome;

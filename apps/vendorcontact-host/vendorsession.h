@@ -55,19 +55,37 @@ public:
      * Writes the control's export for the shown vendor in one transaction.
      * Nothing to write gives an empty outcome. With conflicts nothing was
      * written. Throws ZebVendorContact::Error when the export cannot be read
-     * or the database fails (nothing written then either).
+     * or the database fails.
+     *
+     * A failure of the database itself may come after the save committed
+     * (the connection dropped at its commit). The save attempt, with its id,
+     * is then kept until it is known committed or refused: the next save
+     * first asks the database whether it committed, after whatever
+     * reconnect came between. If it did, its outcome stands (for the same
+     * export, it is the outcome of this save too); if not, it is run again
+     * under the same id.
      */
     SaveOutcome save(const QString &exportText);
 
 private:
     QList<ZebVendorContact::ContactAddress> changesToWrite(const QString &exportText) const;
     void rememberWritten(const QList<ZebVendorContact::ContactAddress> &changes, const SaveOutcome &outcome);
+    std::optional<SaveOutcome> settleUnknownSave(const QString &exportText);
+
+    /// A save whose outcome the database has not told yet.
+    struct SaveAttempt
+    {
+        QString id;
+        QString exportText;
+        QList<ZebVendorContact::ContactAddress> changes;
+    };
 
     std::unique_ptr<VendorDatabase> m_database;
     ZebVendorContact::ExchangeSeparators m_separators;
     mutable std::optional<VendorSnapshot> m_shown; //!< its addresses are filled in when first asked for
     QString m_shownLoadText;
     QHash<QString, QString> m_written;
+    std::optional<SaveAttempt> m_unknownSave;
 };
 
 } // namespace VendorContactHost

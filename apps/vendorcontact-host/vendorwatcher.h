@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include <QtCore/QElapsedTimer>
 #include <QtCore/QHash>
 #include <QtCore/QList>
 #include <QtCore/QObject>
@@ -25,6 +26,12 @@ class VendorDatabase;
  * second, which costs next to nothing while no one writes, and only when
  * it moved are the per-vendor change counters read.
  *
+ * Each report makes the window read the vendor list, and the shown vendor,
+ * again. A change after a quiet while is told at once; while changes keep
+ * coming, reports are spaced further apart, from ReportSpacingMs up to
+ * MaxReportSpacingMs, and what came meanwhile is told together. Anyone who
+ * may connect can send PostgreSQL notifications, as fast as they like.
+ *
  * Failures never travel through its signals as exceptions: a watch that
  * fails is reported with watchFailed() as text and retried on the next
  * poll.
@@ -36,13 +43,18 @@ class VendorChangeWatcher : public QObject
 public:
     /// How often an SQLite file is looked at (and a PostgreSQL connection checked).
     static constexpr int PollIntervalMs = 1000;
+    /// The least time between two reports; it doubles while every report
+    /// follows close on the one before, up to MaxReportSpacingMs.
+    static constexpr int ReportSpacingMs = 2000;
+    static constexpr int MaxReportSpacingMs = 32000;
 
     /// Starts watching `database`, which must outlive the watcher; throws
     /// DatabaseError when changes cannot be followed.
     explicit VendorChangeWatcher(VendorDatabase &database, QObject *parent = nullptr);
     ~VendorChangeWatcher() override;
 
-    /// Looks now instead of at the next poll. Throws on failure.
+    /// Looks now instead of at the next poll (what it finds is told as the
+    /// spacing of reports allows). Throws on failure.
     void checkNow();
 
 Q_SIGNALS:
@@ -54,11 +66,14 @@ Q_SIGNALS:
 
 private:
     void poll();
+    void scheduleReport();
     void report();
 
     VendorDatabase &m_database;
     QTimer m_poll;
     QTimer m_gather; //!< notifications of one save arrive together: one report
+    QElapsedTimer m_lastReport;
+    int m_spacingMs = ReportSpacingMs;
     QSet<qint32> m_changed;
     bool m_failing = false;
 };

@@ -56,10 +56,12 @@ public:
         return pgTool(u"pg_ctl"_s, { u"-D"_s, m_dir.filePath(u"data"_s), u"-m"_s, u"fast"_s, u"-w"_s, u"restart"_s });
     }
 
-    void stop()
+    /// Stops the server; "immediate" the way a power cut does (the next start recovers).
+    void stop(const char16_t *mode = u"fast")
     {
         if (m_running)
-            pgTool(u"pg_ctl"_s, { u"-D"_s, m_dir.filePath(u"data"_s), u"-m"_s, u"fast"_s, u"-w"_s, u"stop"_s });
+            pgTool(u"pg_ctl"_s,
+                { u"-D"_s, m_dir.filePath(u"data"_s), u"-m"_s, QString::fromUtf16(mode), u"-w"_s, u"stop"_s });
         m_running = false;
     }
 
