@@ -1,62 +1,145 @@
 // SPDX-FileCopyrightText: 2026 The ZebVendorContact developers
 // SPDX-License-Identifier: MIT
 
-// The address book's work in the window: opening the database, showing a
-// vendor, saving, and what the user is asked on the way.
+// The address book's database work: opening it (with the answers to its
+// troubles), showing a vendor, the edit permission and read-only mode, and
+// the one way every database call meets trouble.
 
-#include "mainwindow.h"
+#include "vendorbook.h"
 
-#include "changenotice.h"
+#include "controlcalls.h"
 #include "databasetrouble.h"
-#include "developerdock.h"
-#include "vendorlist.h"
 
 #include <QtCore/QDir>
-#include <QtGui/QCloseEvent>
-#include <QtWidgets/QAbstractItemView>
-#include <QtWidgets/QCheckBox>
-#include <QtWidgets/QComboBox>
-#include <QtWidgets/QLabel>
-#include <QtWidgets/QPushButton>
-
-using ZebVendorContact::ContactAddress;
+#include <QtCore/QTimer>
+#include <QtCore/QUrl>
 
 namespace VendorContactHost {
 
 namespace {
-/// The database as people read it: a file's path without the scheme.
-QString displayLocation(const QString &location)
-{
-    return location.startsWith(QLatin1String("sqlite:")) ? QDir::toNativeSeparators(location.mid(7)) : location;
-}
-
 bool isConnectionTrouble(DatabaseError::Trouble trouble)
 {
     return trouble == DatabaseError::Trouble::Unreachable || trouble == DatabaseError::Trouble::ConnectionLost;
 }
 } // namespace
 
-VendorDatabase *MainWindow::database() const
+VendorBook::VendorBook(ControlCalls *calls, const HostSettings &settings, QObject *parent)
+    : QObject(parent)
+    , m_calls(calls)
+    , m_settings(settings)
+    , m_editAllowed(settings.editAllowed)
+{
+}
+
+VendorBook::~VendorBook() = default;
+
+QString VendorBook::displayLocation(const QString &location)
+{
+    if (location.startsWith(QLatin1String("sqlite:")))
+        return QDir::toNativeSeparators(location.mid(7));
+    // A socket folder in a server's address is percent-encoded; people read it plain.
+    return QUrl::fromPercentEncoding(location.toUtf8());
+}
+
+VendorDatabase *VendorBook::database() const
 {
     return m_session ? &m_session->database() : nullptr;
 }
 
-std::optional<qint32> MainWindow::currentVendor() const
+std::optional<qint32> VendorBook::currentVendor() const
 {
     if (!m_session || !m_session->shown())
         return std::nullopt;
     return m_session->shown()->vendorId;
 }
 
-bool MainWindow::openDatabase()
+QString VendorBook::currentVendorName() const
 {
-    // The application's own data folder may be created unasked; a path the
-    // user named is created only when the user says so.
-    const bool isDefault = m_settings.database.isEmpty();
-    m_location = isDefault ? VendorDatabase::defaultLocation() : m_settings.database;
-    std::unique_ptr<VendorDatabase> database = openWithAnswers(m_location, isDefault || m_settings.createDatabase);
-    if (!database)
+    return currentVendor() ? m_session->shown()->vendorName : QString();
+}
+
+QString VendorBook::readOnlyReason() const
+{
+    return m_readOnly ? readOnlyNotice(displayLocation(m_location)) : QString();
+}
+
+void VendorBook::setStatus(LiveText text)
+{
+    m_status = std::move(text);
+    Q_EMIT statusChanged();
+}
+
+QMessageBox::StandardButton VendorBook::ask(const Question &question)
+{
+    return m_ask ? m_ask(question) : question.defaultButton;
+}
+
+void VendorBook::tellFailure(const QString &title, const QString &message, const QString &details)
+{
+    setStatus([message] { return message; });
+    Question question;
+    question.title = title;
+    question.text = message;
+    question.details = details;
+    question.icon = QMessageBox::Critical;
+    ask(question);
+}
+
+bool VendorBook::attempt(const QString &call, const QString &action, const std::function<QString()> &work,
+    const std::function<bool(const DatabaseError &)> &onTrouble)
+{
+    for (;;) {
+        try {
+            m_calls->logCall(call, work());
+            return true;
+        } catch (const DatabaseError &error) {
+            m_calls->logCall(call, QStringLiteral("error: %1").arg(error.message()));
+            if (!(onTrouble ? onTrouble(error) : askToRetry(error, action)))
+                return false;
+        } catch (const ZebVendorContact::Error &error) {
+            m_calls->logCall(call, QStringLiteral("error: %1").arg(error.message()));
+            tellFailure(action, error.message());
+            return false;
+        }
+    }
+}
+
+bool VendorBook::askToRetry(const DatabaseError &error, const QString &action)
+{
+    if (error.trouble() == DatabaseError::Trouble::ReadOnly)
+        enterReadOnly();
+    const Question question = troubleQuestion(error, action, isControlModified() || isControlEditing());
+    // The status line says what happened, never a question the user can no
+    // longer answer there.
+    const QString message = error.message();
+    setStatus([action, message] { return tr("%1: %2").arg(action, message); });
+    if (ask(question) != QMessageBox::Retry)
         return false;
+    if (isConnectionTrouble(error.trouble())) {
+        try {
+            m_session->database().reconnect();
+        } catch (const ZebVendorContact::Error &again) {
+            m_calls->logCall(QStringLiteral("reconnect()"), QStringLiteral("error: %1").arg(again.message()));
+            // The next attempt fails the same way and asks again.
+        }
+    }
+    return true;
+}
+
+bool VendorBook::open(const QString &location, bool create)
+{
+    if (!confirmLeavingVendor())
+        return false;
+    closeDatabase();
+    std::unique_ptr<VendorDatabase> database = openWithAnswers(location, create);
+    if (!database) {
+        setStatus([] {
+            return tr("No vendor database is open. Choose File > Open Database\u2026 to open one, or File > New "
+                      "Database\u2026 to create one.");
+        });
+        Q_EMIT databaseChanged();
+        return false;
+    }
     ZebVendorContact::ExchangeSeparators separators;
     separators.field = m_settings.separators.field;
     separators.record = m_settings.separators.record;
@@ -65,196 +148,211 @@ bool MainWindow::openDatabase()
     if (m_session->database().isReadOnly())
         enterReadOnly();
     watchDatabase();
+    Q_EMIT databaseChanged();
+    listVendors();
+    const QString shownAt = displayLocation(m_location);
+    setStatus([shownAt] { return tr("Opened %1.").arg(shownAt); });
     return true;
 }
 
-std::unique_ptr<VendorDatabase> MainWindow::openWithAnswers(QString location, bool create)
+void VendorBook::closeDatabase()
 {
-    const QString action = tr("Cannot open the vendor database");
+    delete m_watcher;
+    m_session.reset();
+    m_readOnly = false;
+    Q_EMIT changesPending(0);
+    Q_EMIT vendorsListed({});
+    if (m_calls->control()) {
+        // Nothing of the database closed stays on show.
+        m_calls->letContactAddress(QString(), m_settings.separators);
+        m_calls->letVendorIdAndMode(0, false);
+    }
+    Q_EMIT actionsChanged();
+}
+
+std::unique_ptr<VendorDatabase> VendorBook::openWithAnswers(QString location, bool create)
+{
+    std::unique_ptr<VendorDatabase> database;
+    auto openOnce = [&] {
+        database = std::make_unique<VendorDatabase>(
+            location, create ? VendorDatabase::OpenMode::CreateIfMissing : VendorDatabase::OpenMode::ExistingOnly);
+        const QList<VendorSummary> vendors = database->vendors();
+        qsizetype addresses = 0;
+        for (const VendorSummary &vendor : vendors)
+            addresses += vendor.addressCount;
+        return QStringLiteral("ok, %1: %2, %3")
+            .arg(database->description(), ControlCalls::counted(vendors.size(), "vendor", "vendors"),
+                ControlCalls::counted(addresses, "address", "addresses"));
+    };
     for (;;) {
         const QString call = QStringLiteral("openDatabase(%1)").arg(abbreviated(location, 200));
-        try {
-            auto database = std::make_unique<VendorDatabase>(
-                location, create ? VendorDatabase::OpenMode::CreateIfMissing : VendorDatabase::OpenMode::ExistingOnly);
-            const QList<VendorSummary> vendors = database->vendors();
-            qsizetype addresses = 0;
-            for (const VendorSummary &vendor : vendors)
-                addresses += vendor.addressCount;
-            m_dock->logCall(call,
-                QStringLiteral("ok, %1: %2, %3")
-                    .arg(database->description(), DeveloperDock::counted(vendors.size(), "vendor", "vendors"),
-                        DeveloperDock::counted(addresses, "address", "addresses")));
+        bool again = false;
+        const bool opened = attempt(call, tr("Cannot open the vendor database"), openOnce,
+            [&](const DatabaseError &error) { return again = answerOpenTrouble(error, &location, &create); });
+        if (opened) {
             m_location = location;
             return database;
-        } catch (const DatabaseError &error) {
-            m_dock->logCall(call, QStringLiteral("error: %1").arg(error.message()));
-            const Question question = troubleQuestion(error, action);
-            setStatus(question.text);
-            const QMessageBox::StandardButton answer = ask(question);
-            switch (error.trouble()) {
-            case DatabaseError::Trouble::Missing:
-            case DatabaseError::Trouble::MissingFolder:
-                if (answer != TroubleAnswer::Create)
-                    return nullptr;
-                create = true;
-                break;
-            case DatabaseError::Trouble::NotADatabase:
-            case DatabaseError::Trouble::Damaged: {
-                if (answer != TroubleAnswer::OpenAnother && answer != TroubleAnswer::CreateElsewhere)
-                    return nullptr;
-                create = answer == TroubleAnswer::CreateElsewhere;
-                const QString file =
-                    m_chooseFile(create ? tr("Create a new vendor database") : tr("Open a vendor database"), create);
-                if (file.isEmpty())
-                    return nullptr;
-                location = QStringLiteral("sqlite:") + file;
-                break;
-            }
-            default:
-                if (answer != QMessageBox::Retry)
-                    return nullptr;
-            }
-        } catch (const ZebVendorContact::Error &error) {
-            m_dock->logCall(call, QStringLiteral("error: %1").arg(error.message()));
-            tellFailure(action, error.message());
+        }
+        if (!again)
             return nullptr;
-        }
     }
 }
 
-void MainWindow::enterReadOnly()
+bool VendorBook::answerOpenTrouble(const DatabaseError &error, QString *location, bool *create)
 {
+    const Question question = troubleQuestion(error, tr("Cannot open the vendor database"), false);
+    const QMessageBox::StandardButton answer = ask(question);
+    switch (error.trouble()) {
+    case DatabaseError::Trouble::Missing:
+    case DatabaseError::Trouble::MissingFolder:
+        *create = answer == TroubleAnswer::Create;
+        return *create;
+    case DatabaseError::Trouble::NotADatabase:
+    case DatabaseError::Trouble::Damaged: {
+        if (answer != TroubleAnswer::OpenAnother && answer != TroubleAnswer::CreateElsewhere)
+            return false;
+        *create = answer == TroubleAnswer::CreateElsewhere;
+        const QString file =
+            m_chooseFile(*create ? tr("Create a new vendor database") : tr("Open a vendor database"), *create);
+        if (file.isEmpty())
+            return false;
+        *location = QStringLiteral("sqlite:") + file;
+        return true;
+    }
+    default:
+        return answer == QMessageBox::Retry;
+    }
+}
+
+void VendorBook::enterReadOnly()
+{
+    if (m_readOnly)
+        return;
     m_readOnly = true;
-    m_readOnlyNotice->setText(readOnlyNotice(displayLocation(m_location)));
-    m_readOnlyNotice->show();
-    m_save->setToolTip(m_readOnlyNotice->text());
-    updateBookActions();
+    // Nothing typed could ever be saved: the panel offers no editing at all.
+    if (m_calls->control() && currentVendor())
+        m_calls->letVendorIdAndMode(*currentVendor(), false);
+    Q_EMIT databaseChanged();
+    Q_EMIT actionsChanged();
 }
 
-bool MainWindow::askToRetry(const DatabaseError &error, const QString &action)
-{
-    if (error.trouble() == DatabaseError::Trouble::ReadOnly)
-        enterReadOnly();
-    const Question question = troubleQuestion(error, action);
-    setStatus(question.text);
-    if (ask(question) != QMessageBox::Retry)
-        return false;
-    if (isConnectionTrouble(error.trouble())) {
-        try {
-            m_session->database().reconnect();
-        } catch (const ZebVendorContact::Error &again) {
-            m_dock->logCall(QStringLiteral("reconnect()"), QStringLiteral("error: %1").arg(again.message()));
-            // The next attempt fails the same way and asks again.
-        }
-    }
-    return true;
-}
-
-void MainWindow::fillVendorList()
+void VendorBook::listVendors()
 {
     try {
-        m_vendors->setVendors(m_session->database().vendors());
+        Q_EMIT vendorsListed(m_session->database().vendors());
     } catch (const ZebVendorContact::Error &error) {
         // Shown in the status line only: whatever the user did has its own
         // answer already.
-        setStatus(tr("The vendor list could not be read: %1").arg(error.message()));
+        const QString message = error.message();
+        setStatus([message] { return tr("The vendor list could not be read: %1").arg(message); });
     }
 }
 
-void MainWindow::onVendorChosen(qint32 vendorId)
-{
-    if (vendorId != currentVendor())
-        showVendor(vendorId);
-}
-
-bool MainWindow::showVendor(qint32 vendorId)
+bool VendorBook::showVendor(qint32 vendorId)
 {
     if (!m_session || !confirmLeavingVendor())
         return false;
     return loadVendor(vendorId);
 }
 
-bool MainWindow::loadVendor(qint32 vendorId)
+bool VendorBook::loadVendor(qint32 vendorId)
 {
-    const QString call = QStringLiteral("loadVendor(%1)").arg(vendorId);
-    for (;;) {
-        try {
-            const LoadedVendor vendor = m_session->read(vendorId);
-            const VendorSnapshot &snapshot = vendor.snapshot;
-            m_dock->logCall(call,
-                QStringLiteral("ok, %1: %2, %3, %4")
-                    .arg(snapshot.vendorName, DeveloperDock::counted(snapshot.addressCount, "address", "addresses"),
-                        DeveloperDock::counted(snapshot.types.size(), "type", "types"),
-                        DeveloperDock::counted(snapshot.states.size(), "state", "states")));
-            handOver(vendor);
-            return true;
-        } catch (const DatabaseError &error) {
-            m_dock->logCall(call, QStringLiteral("error: %1").arg(error.message()));
-            if (!askToRetry(error, tr("Cannot open the vendor")))
-                return false;
-        } catch (const ZebVendorContact::Error &error) {
-            m_dock->logCall(call, QStringLiteral("error: %1").arg(error.message()));
-            tellFailure(tr("Cannot open the vendor"), error.message());
-            return false;
-        }
-    }
+    LoadedVendor vendor;
+    const bool read = attempt(QStringLiteral("loadVendor(%1)").arg(vendorId), tr("Cannot open the vendor"), [&] {
+        vendor = m_session->read(vendorId);
+        const VendorSnapshot &snapshot = vendor.snapshot;
+        return QStringLiteral("ok, %1: %2, %3, %4")
+            .arg(snapshot.vendorName, ControlCalls::counted(snapshot.addressCount, "address", "addresses"),
+                ControlCalls::counted(snapshot.types.size(), "type", "types"),
+                ControlCalls::counted(snapshot.states.size(), "state", "states"));
+    });
+    if (read)
+        handOver(vendor);
+    return read;
 }
 
-void MainWindow::handOver(const LoadedVendor &vendor)
+void VendorBook::handOver(const LoadedVendor &vendor)
 {
     const qint32 vendorId = vendor.snapshot.vendorId;
-    const bool editAllowed = m_allowEditing->isChecked();
     m_session->show(vendor);
-    m_changeNotice->hide();
-    m_dock->showValues(vendorId, editAllowed, vendor.loadText, m_settings.separators);
-    m_dock->letVendorIdAndMode(vendorId, editAllowed);
-    const bool whole = m_dock->letContactAddress(vendor.loadText, m_settings.separators);
-    m_vendors->setShownVendor(vendorId);
-    updateTitle();
+    Q_EMIT changesPending(0);
+    m_calls->letVendorIdAndMode(vendorId, editAllowed());
+    const bool whole = m_calls->letContactAddress(vendor.loadText, m_settings.separators);
+    Q_EMIT vendorShown(vendorId);
     const QString name = vendor.snapshot.vendorName;
-    setStatus(whole ? tr("%1, from %2; addresses: %n.", nullptr, vendor.snapshot.addressCount)
-                          .arg(name, displayLocation(m_location))
-                    : tr("%1 was shown only in part: the control did not take all of it (the Developer "
-                         "panel's calls say why).")
-                          .arg(name));
-    updateBookActions();
+    const QString where = displayLocation(m_location);
+    const int count = vendor.snapshot.addressCount;
+    if (whole)
+        setStatus([name, where, count] { return tr("%1, from %2; addresses: %n.", nullptr, count).arg(name, where); });
+    else
+        setStatus([name] {
+            return tr("%1 was shown only in part: the control did not take all of it (the Developer panel's calls "
+                      "say why).")
+                .arg(name);
+        });
+    Q_EMIT actionsChanged();
 }
 
-bool MainWindow::isControlModified() const
+bool VendorBook::isControlModified() const
 {
-    return control() && control()->property("modified").toBool();
+    return m_calls->control() && m_calls->control()->property("modified").toBool();
 }
 
-bool MainWindow::isControlEditing() const
+bool VendorBook::isControlEditing() const
 {
-    return control() && control()->property("editing").toBool();
+    return m_calls->control() && m_calls->control()->property("editing").toBool();
 }
 
-void MainWindow::updateBookActions()
+bool VendorBook::canSave() const
 {
-    const bool modified = isControlModified();
-    const bool book = currentVendor().has_value();
-    m_save->setEnabled(book && modified && !m_readOnly);
-    m_revert->setEnabled(book && modified);
-    setWindowModified(modified);
+    return currentVendor() && isControlModified() && !m_readOnly;
 }
 
-void MainWindow::setEditAllowed(bool allowed)
+bool VendorBook::canRevert() const
+{
+    return currentVendor() && isControlModified();
+}
+
+bool VendorBook::canRemove() const
+{
+    return currentVendor() && !m_readOnly && editAllowed();
+}
+
+bool VendorBook::setEditAllowed(bool allowed)
 {
     // While editing is not allowed the control hands nothing back: changes
     // not saved first could never be saved.
     if (!allowed && currentVendor()) {
-        if (!confirmLeavingVendor()) {
-            const QSignalBlocker blocker(m_allowEditing);
-            m_allowEditing->setChecked(true);
-            return;
-        }
+        if (!confirmLeavingVendor())
+            return false;
+        m_editAllowed = false;
         if (isControlModified() || isControlEditing())
             loadVendor(*currentVendor()); // the user chose to discard them
     }
-    if (control())
-        m_dock->letVendorIdAndMode(currentVendor().value_or(m_settings.vendorId), allowed);
-    updateBookActions();
+    m_editAllowed = allowed;
+    if (m_calls->control())
+        m_calls->letVendorIdAndMode(currentVendor().value_or(m_settings.vendorId), editAllowed());
+    Q_EMIT actionsChanged();
+    return true;
+}
+
+VendorBook::PanelPlace VendorBook::panelPlace() const
+{
+    QWidget *panel = m_calls->control();
+    if (!panel)
+        return {};
+    return { panel->property("currentType").toString(), panel->property("currentAddressId").toString() };
+}
+
+void VendorBook::restorePanelPlace(const PanelPlace &place)
+{
+    QWidget *panel = m_calls->control();
+    if (!panel)
+        return;
+    // As the user would: pick the type, then the address if it is still there.
+    panel->setProperty("currentType", place.type);
+    if (!place.addressId.isEmpty())
+        QMetaObject::invokeMethod(panel, "selectAddress", Q_ARG(QString, place.addressId));
 }
 
 } // namespace VendorContactHost

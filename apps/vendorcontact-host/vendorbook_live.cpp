@@ -6,15 +6,13 @@
 // with unsaved changes says so and lets the user decide, as a save that
 // meets them does.
 
-#include "mainwindow.h"
+#include "vendorbook.h"
 
-#include "changenotice.h"
-#include "developerdock.h"
+#include "controlcalls.h"
+#include "vendorwatcher.h"
 
 #include <QtCore/QTimer>
 #include <QtWidgets/QApplication>
-
-#include "vendorwatcher.h"
 
 namespace VendorContactHost {
 
@@ -23,56 +21,41 @@ namespace {
 constexpr int ChangeCheckDelayMs = 100;
 } // namespace
 
-QWidget *MainWindow::createChangeNotice()
+void VendorBook::watchDatabase()
 {
-    m_decideChanges = conflictDialogHandler(this);
-    m_changeNotice = new ChangeNotice;
-    connect(m_changeNotice, &ChangeNotice::showChangesRequested, this, &MainWindow::reviewChanges);
-    m_changeCheck = new QTimer(this);
-    m_changeCheck->setSingleShot(true);
-    m_changeCheck->setInterval(ChangeCheckDelayMs);
-    connect(m_changeCheck, &QTimer::timeout, this, &MainWindow::checkShownVendor);
-    return m_changeNotice;
-}
-
-void MainWindow::watchDatabase()
-{
+    if (!m_changeCheck) {
+        m_changeCheck = new QTimer(this);
+        m_changeCheck->setSingleShot(true);
+        m_changeCheck->setInterval(ChangeCheckDelayMs);
+        connect(m_changeCheck, &QTimer::timeout, this, &VendorBook::checkShownVendor);
+    }
     delete m_watcher;
     try {
         auto *watcher = new VendorChangeWatcher(m_location, this);
-        connect(watcher, &VendorChangeWatcher::vendorsChanged, this, &MainWindow::noteVendorsChanged);
+        connect(watcher, &VendorChangeWatcher::vendorsChanged, this, &VendorBook::noteVendorsChanged);
         connect(watcher, &VendorChangeWatcher::watchFailed, this, [this](const QString &message) {
-            setStatus(tr("Changes made by someone else cannot be followed for now: %1").arg(message));
+            setStatus([message] { return tr("Changes made by someone else cannot be followed for now: %1").arg(message); });
         });
         m_watcher = watcher;
     } catch (const ZebVendorContact::Error &error) {
         // The window works without it: a save still finds what someone
         // else changed.
-        m_dock->logCall(QStringLiteral("watchChanges()"), QStringLiteral("error: %1").arg(error.message()));
-        setStatus(tr("Changes made by someone else cannot be followed for now: %1").arg(error.message()));
+        m_calls->logCall(QStringLiteral("watchChanges()"), QStringLiteral("error: %1").arg(error.message()));
+        const QString message = error.message();
+        setStatus([message] { return tr("Changes made by someone else cannot be followed for now: %1").arg(message); });
     }
 }
 
-void MainWindow::setChangesHandler(ChangesHandler handler)
-{
-    m_decideChanges = std::move(handler);
-}
-
-QString MainWindow::changeNoticeText() const
-{
-    return m_changeNotice->isVisibleTo(this) ? m_changeNotice->text() : QString();
-}
-
-void MainWindow::noteVendorsChanged(const QList<qint32> &vendorIds)
+void VendorBook::noteVendorsChanged(const QList<qint32> &vendorIds)
 {
     if (!m_session)
         return;
-    fillVendorList();
-    if (currentVendor() && vendorIds.contains(*currentVendor()))
+    listVendors();
+    if (currentVendor() && vendorIds.contains(*currentVendor()) && m_changeCheck)
         m_changeCheck->start();
 }
 
-void MainWindow::checkShownVendor()
+void VendorBook::checkShownVendor()
 {
     if (!currentVendor())
         return;
@@ -85,31 +68,33 @@ void MainWindow::checkShownVendor()
     const qint32 vendorId = *currentVendor();
     const bool unsaved = isControlModified() || isControlEditing();
     try {
-        const std::optional<QString> exported = isControlModified() ? m_dock->getContactAddress() : QString();
+        const std::optional<QString> exported = isControlModified() ? m_calls->getContactAddress() : QString();
         if (!exported)
-            return; // the dock's call log says why; the next change looks again
+            return; // the call log says why; the next change looks again
         const VendorChanges changes =
             compareWithDatabase(*m_session, m_session->database().loadVendor(vendorId), *exported);
         if (changes.isEmpty())
             return; // this window's own save, or nothing that shows
         if (unsaved) {
-            m_changeNotice->showCount(int(changes.addresses.size()));
+            Q_EMIT changesPending(int(changes.addresses.size()));
             return;
         }
         const PanelPlace place = panelPlace();
         handOver(mergeUnsavedChanges(*m_session, changes, QString(), {}));
         restorePanelPlace(place);
-        setStatus(tr("%1 was changed by someone else; the panel shows the changes.").arg(changes.current.vendorName));
+        const QString name = changes.current.vendorName;
+        setStatus([name] { return tr("%1 was changed by someone else; the panel shows the changes.").arg(name); });
     } catch (const ZebVendorContact::Error &error) {
         // Looked at unasked: the status line says it, the next change or
         // the user's next step tries again.
-        m_dock->logCall(
+        m_calls->logCall(
             QStringLiteral("loadVendor(%1)").arg(vendorId), QStringLiteral("error: %1").arg(error.message()));
-        setStatus(tr("Changes made by someone else could not be read: %1").arg(error.message()));
+        const QString message = error.message();
+        setStatus([message] { return tr("Changes made by someone else could not be read: %1").arg(message); });
     }
 }
 
-void MainWindow::reviewChanges()
+void VendorBook::reviewChanges()
 {
     if (isControlEditing()) {
         tellFailure(tr("Changed by someone else"),
@@ -120,42 +105,45 @@ void MainWindow::reviewChanges()
     decideChanges(ChangesAsked::WhileEditing);
 }
 
-bool MainWindow::decideChanges(ChangesAsked when)
+bool VendorBook::decideChanges(ChangesAsked when)
 {
-    const VendorSnapshot &shown = *m_session->shown();
-    const qint32 vendorId = shown.vendorId;
-    const QString call = QStringLiteral("loadVendor(%1)").arg(vendorId);
-    try {
-        const std::optional<QString> exported = m_dock->getContactAddress();
-        if (!exported) {
-            tellFailure(
-                tr("Changed by someone else"), tr("The control did not hand back its changes; nothing was saved."));
-            return false;
-        }
-        const VendorChanges changes =
-            compareWithDatabase(*m_session, m_session->database().loadVendor(vendorId), *exported);
-        m_dock->logCall(call, QStringLiteral("ok, %1 addresses changed by someone else").arg(changes.addresses.size()));
-        const ChangeResolution resolution = m_decideChanges(changes, when);
-        if (resolution.answer == ChangeResolution::Answer::Cancel) {
-            if (when == ChangesAsked::AtSave)
-                setStatus(tr(
-                    "Not saved: someone else changed %n of your addresses.", nullptr, int(changes.conflicts().size())));
-            return false;
-        }
-        const PanelPlace place = panelPlace();
-        handOver(mergeUnsavedChanges(*m_session, changes, *exported, resolution));
-        restorePanelPlace(place);
-        setStatus(tr("The panel shows the changes of someone else, with your unsaved changes on top."));
-        if (when == ChangesAsked::AtSave && resolution.answer == ChangeResolution::Answer::KeepMine)
-            return save();
-        return false;
-    } catch (const ZebVendorContact::Error &error) {
-        m_dock->logCall(call, QStringLiteral("error: %1").arg(error.message()));
-        tellFailure(tr("Changed by someone else"),
-            tr("Their changes could not be read: %1\n\nYour unsaved changes are still in the panel.")
-                .arg(error.message()));
+    const qint32 vendorId = *currentVendor();
+    const std::optional<QString> exported = m_calls->getContactAddress();
+    if (!exported) {
+        tellFailure(tr("Changed by someone else"), tr("The control did not hand back its changes; nothing was saved."));
         return false;
     }
+    VendorChanges changes;
+    const bool read = attempt(QStringLiteral("loadVendor(%1)").arg(vendorId), tr("Changed by someone else"), [&] {
+        changes = compareWithDatabase(*m_session, m_session->database().loadVendor(vendorId), *exported);
+        return QStringLiteral("ok, %1 addresses changed by someone else").arg(changes.addresses.size());
+    });
+    if (!read)
+        return false;
+    const ChangeResolution resolution = m_decideChanges(changes, when);
+    if (resolution.answer == ChangeResolution::Answer::Cancel) {
+        if (when == ChangesAsked::AtSave) {
+            const int count = int(changes.conflicts().size());
+            setStatus([count] { return tr("Not saved: someone else changed %n of your addresses.", nullptr, count); });
+        }
+        return false;
+    }
+    const PanelPlace place = panelPlace();
+    handOver(mergeUnsavedChanges(*m_session, changes, *exported, resolution));
+    restorePanelPlace(place);
+    // Said as it is: whose values the panel now holds, and whether anything
+    // of the user's is still unsaved.
+    const bool keptMine = resolution.answer == ChangeResolution::Answer::KeepMine;
+    const bool unsaved = isControlModified();
+    setStatus([keptMine, unsaved] {
+        if (keptMine)
+            return tr("The panel keeps your values; saving writes them over the changes of someone else.");
+        return unsaved ? tr("The panel shows the changes of someone else, with your unsaved changes on top.")
+                       : tr("The panel shows the changes of someone else.");
+    });
+    if (when == ChangesAsked::AtSave && keptMine)
+        return save();
+    return false;
 }
 
 } // namespace VendorContactHost

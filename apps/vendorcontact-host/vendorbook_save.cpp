@@ -1,35 +1,21 @@
 // SPDX-FileCopyrightText: 2026 The ZebVendorContact developers
 // SPDX-License-Identifier: MIT
 
-// Saving the shown vendor from the window, and the questions that guard
-// unsaved changes.
+// Saving the shown vendor, and the questions that guard unsaved changes.
 
-#include "mainwindow.h"
+#include "vendorbook.h"
 
+#include "controlcalls.h"
 #include "databasetrouble.h"
-#include "developerdock.h"
-#include "vendorlist.h"
-
-#include <QtGui/QCloseEvent>
-#include <QtWidgets/QAbstractItemView>
-#include <QtWidgets/QComboBox>
-#include <QtWidgets/QLabel>
-
-using ZebVendorContact::ContactAddress;
 
 namespace VendorContactHost {
 
-bool MainWindow::save()
-{
-    return saveWith(false);
-}
-
-bool MainWindow::saveWith(bool overwrite)
+bool VendorBook::save()
 {
     if (!currentVendor())
         return false;
     if (m_readOnly) {
-        tellFailure(tr("Cannot save"), m_readOnlyNotice->text());
+        tellFailure(tr("Cannot save"), readOnlyReason());
         return false;
     }
     // What is typed into the panel reaches the control's store only with its
@@ -40,125 +26,76 @@ bool MainWindow::saveWith(bool overwrite)
                "Cancel to drop it, then save."));
         return false;
     }
-    const std::optional<QString> exported = m_dock->getContactAddress();
+    const std::optional<QString> exported = m_calls->getContactAddress();
     if (!exported) {
         tellFailure(tr("Cannot save"), tr("The control did not hand back its changes; nothing was saved."));
         return false;
     }
     const PanelPlace place = panelPlace();
     SaveOutcome outcome;
-    if (!writeChanges(*exported, overwrite, &outcome))
+    const bool written = attempt(QStringLiteral("saveVendor(%1)").arg(*currentVendor()), tr("Cannot save"), [&] {
+        outcome = m_session->save(*exported, false);
+        return outcome.saved()
+            ? QStringLiteral("ok, %1 inserted, %2 updated").arg(outcome.inserted).arg(outcome.updated)
+            : QStringLiteral("conflict, nothing written: %1 addresses").arg(outcome.conflicts.size());
+    });
+    if (!written)
         return false;
     if (!outcome.saved())
-        return resolveConflicts(outcome);
+        return decideChanges(ChangesAsked::AtSave); // the user sees both sides and decides
     if (outcome.inserted == 0 && outcome.updated == 0)
         return true;
     reloadAfterSave(place, outcome);
     return true;
 }
 
-bool MainWindow::writeChanges(const QString &exportText, bool overwrite, SaveOutcome *outcome)
-{
-    const QString call = QStringLiteral("saveVendor(%1)").arg(*currentVendor());
-    for (;;) {
-        try {
-            *outcome = m_session->save(exportText, overwrite);
-            m_dock->logCall(call,
-                outcome->saved()
-                    ? QStringLiteral("ok, %1 inserted, %2 updated").arg(outcome->inserted).arg(outcome->updated)
-                    : QStringLiteral("conflict, nothing written: %1 addresses").arg(outcome->conflicts.size()));
-            return true;
-        } catch (const DatabaseError &error) {
-            m_dock->logCall(call, QStringLiteral("error: %1").arg(error.message()));
-            if (!askToRetry(error, tr("Cannot save")))
-                return false;
-        } catch (const ZebVendorContact::Error &error) {
-            m_dock->logCall(call, QStringLiteral("error: %1").arg(error.message()));
-            tellFailure(tr("Cannot save"), tr("Nothing was saved. %1").arg(error.message()));
-            return false;
-        }
-    }
-}
-
-void MainWindow::reloadAfterSave(PanelPlace place, const SaveOutcome &outcome)
+void VendorBook::reloadAfterSave(PanelPlace place, const SaveOutcome &outcome)
 {
     const VendorSnapshot &shown = *m_session->shown();
     const qint32 vendorId = shown.vendorId;
     const QString name = shown.vendorName;
-    // A new address is found again under the id the database gave it.
+    // A new address is found again under the id the database gave it. With
+    // no row selected (the panel selects none after adding one) the place is
+    // the address added last.
+    if (place.addressId.isEmpty() && !outcome.newIds.isEmpty()) {
+        QStringList added = outcome.newIds.keys();
+        std::sort(added.begin(), added.end());
+        place.addressId = added.constLast();
+    }
     place.addressId = m_session->writtenIds().value(place.addressId, place.addressId);
-    const QString saved = tr("Saved: %1 added, %2 changed.").arg(outcome.inserted).arg(outcome.updated);
+    const int inserted = outcome.inserted;
+    const int updated = outcome.updated;
+    auto saved = [inserted, updated] { return tr("Saved: %1 added, %2 changed.").arg(inserted).arg(updated); };
     try {
         const LoadedVendor vendor = m_session->read(vendorId);
-        m_dock->logCall(QStringLiteral("loadVendor(%1)").arg(vendorId), QStringLiteral("ok, after the save"));
+        m_calls->logCall(QStringLiteral("loadVendor(%1)").arg(vendorId), QStringLiteral("ok, after the save"));
         handOver(vendor);
         restorePanelPlace(place);
-        fillVendorList();
+        listVendors();
         setStatus(saved);
     } catch (const ZebVendorContact::Error &error) {
-        m_dock->logCall(
+        m_calls->logCall(
             QStringLiteral("loadVendor(%1)").arg(vendorId), QStringLiteral("error: %1").arg(error.message()));
-        fillVendorList();
+        listVendors();
         // The session knows what it wrote: saving again updates those rows
         // and never adds the new addresses a second time.
         const auto *trouble = dynamic_cast<const DatabaseError *>(&error);
         tellFailure(tr("Saved, but not shown again"),
             tr("%1 The vendor %2 could not be shown again: %3\n\nThe panel still shows your changes as you "
                "made them; saving again does not write them twice.")
-                .arg(saved, name, error.message()),
+                .arg(saved(), name, error.message()),
             trouble ? trouble->details() : QString());
     }
 }
 
-MainWindow::PanelPlace MainWindow::panelPlace() const
-{
-    PanelPlace place;
-    QWidget *panel = control();
-    if (!panel)
-        return place;
-    if (auto *types = panel->findChild<QComboBox *>(QStringLiteral("cboContactType")))
-        place.type = types->currentText();
-    if (auto *list = panel->findChild<QAbstractItemView *>(QStringLiteral("lstContacts")))
-        place.addressId = list->currentIndex().siblingAtColumn(0).data().toString();
-    return place;
-}
-
-void MainWindow::restorePanelPlace(const PanelPlace &place)
-{
-    QWidget *panel = control();
-    auto *types = panel ? panel->findChild<QComboBox *>(QStringLiteral("cboContactType")) : nullptr;
-    if (!types)
-        return;
-    // As the user would: pick the type, then the address if it is still there.
-    const int type = types->findText(place.type);
-    if (type >= 0)
-        types->setCurrentIndex(type);
-    auto *list = panel->findChild<QAbstractItemView *>(QStringLiteral("lstContacts"));
-    if (!list || place.addressId.isEmpty())
-        return;
-    const QModelIndexList found =
-        list->model()->match(list->model()->index(0, 0), Qt::DisplayRole, place.addressId, 1, Qt::MatchExactly);
-    if (!found.isEmpty()) {
-        list->selectionModel()->setCurrentIndex(
-            found.constFirst(), QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
-        list->scrollTo(found.constFirst());
-    }
-}
-
-bool MainWindow::resolveConflicts(const SaveOutcome &)
-{
-    // The user sees both sides and decides (addressbook_live.cpp).
-    return decideChanges(ChangesAsked::AtSave);
-}
-
-void MainWindow::revert()
+void VendorBook::revert()
 {
     if (!currentVendor())
         return;
     if (isControlModified()) {
         Question confirm;
         confirm.title = tr("Revert");
-        confirm.text = tr("Drop your unsaved changes to %1?").arg(m_session->shown()->vendorName);
+        confirm.text = tr("Drop your unsaved changes to %1?").arg(currentVendorName());
         confirm.buttons = QMessageBox::Yes | QMessageBox::No;
         confirm.defaultButton = QMessageBox::No;
         if (ask(confirm) != QMessageBox::Yes)
@@ -167,11 +104,11 @@ void MainWindow::revert()
     loadVendor(*currentVendor());
 }
 
-bool MainWindow::confirmLeavingVendor()
+bool VendorBook::confirmLeavingVendor()
 {
     if (!currentVendor())
         return true;
-    const QString name = m_session->shown()->vendorName;
+    const QString name = currentVendorName();
     if (isControlEditing()) {
         Question typing;
         typing.title = tr("Unsaved changes");
@@ -189,8 +126,15 @@ bool MainWindow::confirmLeavingVendor()
         return true;
     Question question;
     question.title = tr("Unsaved changes");
-    question.text = tr("Save your changes to %1?").arg(name);
     question.icon = QMessageBox::Warning;
+    if (m_readOnly) {
+        // Save would only fail: it is not offered.
+        question.text = tr("Your changes to %1 cannot be saved: the database is read-only. Drop them?").arg(name);
+        question.buttons = QMessageBox::Discard | QMessageBox::Cancel;
+        question.defaultButton = QMessageBox::Cancel;
+        return ask(question) == QMessageBox::Discard;
+    }
+    question.text = tr("Save your changes to %1?").arg(name);
     question.buttons = QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel;
     question.defaultButton = QMessageBox::Save;
     switch (ask(question)) {
@@ -201,15 +145,6 @@ bool MainWindow::confirmLeavingVendor()
     default:
         return false;
     }
-}
-
-void MainWindow::closeEvent(QCloseEvent *event)
-{
-    if (m_session && !confirmLeavingVendor()) {
-        event->ignore();
-        return;
-    }
-    QMainWindow::closeEvent(event);
 }
 
 } // namespace VendorContactHost
