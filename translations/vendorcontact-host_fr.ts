@@ -209,6 +209,25 @@
     </message>
 </context>
 <context>
+    <name>VendorContactHost::ControlCalls</name>
+    <message>
+        <source>The control library %1 does not exist.</source>
+        <translation>La bibliothèque du contrôle %1 n’existe pas.</translation>
+    </message>
+    <message>
+        <source>Registering %1 failed: %2</source>
+        <translation>L’enregistrement de %1 a échoué : %2</translation>
+    </message>
+    <message>
+        <source>the factory returned no control</source>
+        <translation>la fabrique n’a renvoyé aucun contrôle</translation>
+    </message>
+    <message>
+        <source>The control could not be created: %1</source>
+        <translation>Le contrôle n’a pas pu être créé : %1</translation>
+    </message>
+</context>
+<context>
     <name>VendorContactHost::DatabaseTrouble</name>
     <message>
         <source>Opened read-only: %1 cannot be written, so changes cannot be saved.</source>
@@ -217,14 +236,6 @@
     <message>
         <source>Vendor database in use</source>
         <translation>Base des fournisseurs en cours d’utilisation</translation>
-    </message>
-    <message>
-        <source>Another program is using the vendor database %1, so it cannot be used just now. Nothing you typed is lost.
-
-Close the other program or wait a moment, then press Retry.</source>
-        <translation>Un autre programme utilise la base des fournisseurs %1 : elle n’est pas utilisable pour le moment. Rien de ce que vous avez saisi n’est perdu.
-
-Fermez l’autre programme ou patientez un instant, puis cliquez sur Réessayer.</translation>
     </message>
     <message>
         <source>&amp;Retry</source>
@@ -299,14 +310,6 @@ Ouvrez un autre fichier, ou créez une nouvelle base des fournisseurs ailleurs.<
         <translation>Serveur de base de données injoignable</translation>
     </message>
     <message>
-        <source>The vendor database %1 cannot be reached: the server is not running, refuses the connection, or the login failed.
-
-Start the server or check the address, then press Reconnect. Nothing you typed is lost.</source>
-        <translation>La base des fournisseurs %1 est injoignable : le serveur ne fonctionne pas, refuse la connexion, ou l’identification a échoué.
-
-Démarrez le serveur ou vérifiez l’adresse, puis cliquez sur Reconnecter. Rien de ce que vous avez saisi n’est perdu.</translation>
-    </message>
-    <message>
         <source>Re&amp;connect</source>
         <translation>Re&amp;connecter</translation>
     </message>
@@ -315,12 +318,32 @@ Démarrez le serveur ou vérifiez l’adresse, puis cliquez sur Reconnecter. Rie
         <translation>Connexion à la base de données perdue</translation>
     </message>
     <message>
-        <source>The connection to the vendor database %1 was lost and could not be re-opened. Your unsaved changes are still in the window.
+        <source>Nothing you typed is lost.</source>
+        <translation>Rien de ce que vous avez saisi n’est perdu.</translation>
+    </message>
+    <message>
+        <source>Another program is using the vendor database %1, so it cannot be used just now.</source>
+        <translation>Un autre programme utilise la base des fournisseurs %1 : elle ne peut pas être utilisée pour le moment.</translation>
+    </message>
+    <message>
+        <source>Close the other program or wait a moment, then press Retry.</source>
+        <translation>Fermez l’autre programme ou patientez un instant, puis cliquez sur Réessayer.</translation>
+    </message>
+    <message>
+        <source>The vendor database (%1) cannot be reached: the server is not running, refuses the connection, or the login failed.
+
+Start the server or check the address, then press Reconnect.</source>
+        <translation>La base des fournisseurs (%1) est injoignable : le serveur ne tourne pas, refuse la connexion, ou la connexion a échoué.
+
+Démarrez le serveur ou vérifiez l’adresse, puis cliquez sur Reconnecter.</translation>
+    </message>
+    <message>
+        <source>The connection to the vendor database (%1) was lost and could not be re-opened. Your unsaved changes are still in the window.
 
 When the server is back, press Reconnect.</source>
-        <translation>La connexion à la base des fournisseurs %1 a été perdue et n’a pas pu être rétablie. Vos changements non enregistrés sont toujours dans la fenêtre.
+        <translation>La connexion à la base des fournisseurs (%1) a été perdue et n’a pas pu être rouverte. Vos modifications non enregistrées sont toujours dans la fenêtre.
 
-Quand le serveur sera de retour, cliquez sur Reconnecter.</translation>
+Quand le serveur est de retour, cliquez sur Reconnecter.</translation>
     </message>
 </context>
 <context>
@@ -419,88 +442,12 @@ Quand le serveur sera de retour, cliquez sur Reconnecter.</translation>
 <context>
     <name>VendorContactHost::MainWindow</name>
     <message>
-        <source>Cannot open the vendor database</source>
-        <translation>Impossible d’ouvrir la base des fournisseurs</translation>
-    </message>
-    <message>
         <source>Create a new vendor database</source>
         <translation>Créer une nouvelle base des fournisseurs</translation>
     </message>
     <message>
         <source>Open a vendor database</source>
         <translation>Ouvrir une base des fournisseurs</translation>
-    </message>
-    <message>
-        <source>The vendor list could not be read: %1</source>
-        <translation>La liste des fournisseurs n’a pas pu être lue : %1</translation>
-    </message>
-    <message>
-        <source>Cannot open the vendor</source>
-        <translation>Impossible d’ouvrir le fournisseur</translation>
-    </message>
-    <message>
-        <source>%1 was shown only in part: the control did not take all of it (the Developer panel&apos;s calls say why).</source>
-        <translation>%1 n’est affiché qu’en partie : le contrôle n’a pas tout accepté (les appels du panneau Développeur indiquent pourquoi).</translation>
-    </message>
-    <message>
-        <source>Cannot save</source>
-        <translation>Enregistrement impossible</translation>
-    </message>
-    <message>
-        <source>You are still adding or editing an address: press Save or Update in the panel to keep it, or Cancel to drop it, then save.</source>
-        <translation>Vous êtes encore en train d’ajouter ou de modifier une adresse : cliquez sur Enregistrer ou Mettre à jour dans le panneau pour la garder, ou sur Annuler pour l’abandonner, puis enregistrez.</translation>
-    </message>
-    <message>
-        <source>The control did not hand back its changes; nothing was saved.</source>
-        <translation>Le contrôle n’a pas rendu ses changements ; rien n’a été enregistré.</translation>
-    </message>
-    <message>
-        <source>Nothing was saved. %1</source>
-        <translation>Rien n’a été enregistré. %1</translation>
-    </message>
-    <message>
-        <source>Saved: %1 added, %2 changed.</source>
-        <translation>Enregistré : %1 ajoutée(s), %2 modifiée(s).</translation>
-    </message>
-    <message>
-        <source>Saved, but not shown again</source>
-        <translation>Enregistré, mais pas réaffiché</translation>
-    </message>
-    <message>
-        <source>%1 The vendor %2 could not be shown again: %3
-
-The panel still shows your changes as you made them; saving again does not write them twice.</source>
-        <translation>%1 Le fournisseur %2 n’a pas pu être réaffiché : %3
-
-Le panneau montre toujours vos changements tels que vous les avez faits ; enregistrer à nouveau ne les écrit pas deux fois.</translation>
-    </message>
-    <message>
-        <source>Changed by someone else</source>
-        <translation>Modifié par quelqu’un d’autre</translation>
-    </message>
-    <message>
-        <source>Revert</source>
-        <translation>Rétablir</translation>
-    </message>
-    <message>
-        <source>Drop your unsaved changes to %1?</source>
-        <translation>Abandonner vos changements non enregistrés de %1 ?</translation>
-    </message>
-    <message>
-        <source>Unsaved changes</source>
-        <translation>Changements non enregistrés</translation>
-    </message>
-    <message>
-        <source>You are still adding or editing an address of %1. Drop what you typed there, and every other unsaved change?</source>
-        <translation>Vous êtes encore en train d’ajouter ou de modifier une adresse de %1. Abandonner ce que vous y avez saisi, ainsi que tous les autres changements non enregistrés ?</translation>
-    </message>
-    <message>
-        <source>You are still adding or editing an address of %1. Drop what you typed there?</source>
-        <translation>Vous êtes encore en train d’ajouter ou de modifier une adresse de %1. Abandonner ce que vous y avez saisi ?</translation>
-    </message>
-    <message>
-        <source>Save your changes to %1?</source>
-        <translation>Enregistrer vos changements de %1 ?</translation>
     </message>
     <message>
         <source>Vendor databases (*.sqlite *.db);;All files (*)</source>
@@ -543,20 +490,87 @@ Le panneau montre toujours vos changements tels que vous les avez faits ; enregi
         <translation>Affichage d’un texte de chargement sans base de données : l’enregistrement n’est pas disponible.</translation>
     </message>
     <message>
-        <source>The control library %1 does not exist.</source>
-        <translation>La bibliothèque du contrôle %1 n’existe pas.</translation>
+        <source>Re&amp;move Address…</source>
+        <translation>Su&amp;pprimer l’adresse…</translation>
     </message>
     <message>
-        <source>Registering %1 failed: %2</source>
-        <translation>L’enregistrement de %1 a échoué : %2</translation>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
     </message>
     <message>
-        <source>the factory returned no control</source>
-        <translation>la fabrique n’a renvoyé aucun contrôle</translation>
+        <source>&amp;Open Database…</source>
+        <translation>&amp;Ouvrir une base…</translation>
     </message>
     <message>
-        <source>The control could not be created: %1</source>
-        <translation>Le contrôle n’a pas pu être créé : %1</translation>
+        <source>Open &amp;Server Database…</source>
+        <translation>Ouvrir une base sur &amp;serveur…</translation>
+    </message>
+    <message>
+        <source>&amp;New Database…</source>
+        <translation>&amp;Nouvelle base…</translation>
+    </message>
+    <message>
+        <source>&amp;Recent Databases</source>
+        <translation>Bases &amp;récentes</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>&amp;Address</source>
+        <translation>&amp;Adresse</translation>
+    </message>
+    <message>
+        <source>No database open — Vendor address book[*]</source>
+        <translation>Aucune base ouverte — Carnet d’adresses des fournisseurs[*]</translation>
+    </message>
+    <message>
+        <source>Open a server database</source>
+        <translation>Ouvrir une base sur serveur</translation>
+    </message>
+    <message>
+        <source>The PostgreSQL database&apos;s address, such as postgresql://user@host/vendors (the password comes from PGPASSWORD or ~/.pgpass):</source>
+        <translation>L’adresse de la base PostgreSQL, par exemple postgresql://utilisateur@hote/vendors (le mot de passe vient de PGPASSWORD ou de ~/.pgpass) :</translation>
+    </message>
+    <message>
+        <source>(none yet)</source>
+        <translation>(aucune pour l’instant)</translation>
+    </message>
+</context>
+<context>
+    <name>VendorContactHost::VendorBook</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>No vendor database is open. Choose File &gt; Open Database… to open one, or File &gt; New Database… to create one.</source>
+        <translation>Aucune base des fournisseurs n’est ouverte. Choisissez Fichier &gt; Ouvrir une base… pour en ouvrir une, ou Fichier &gt; Nouvelle base… pour en créer une.</translation>
+    </message>
+    <message>
+        <source>Opened %1.</source>
+        <translation>%1 ouverte.</translation>
+    </message>
+    <message>
+        <source>Cannot open the vendor database</source>
+        <translation>Impossible d’ouvrir la base des fournisseurs</translation>
+    </message>
+    <message>
+        <source>Create a new vendor database</source>
+        <translation>Créer une nouvelle base des fournisseurs</translation>
+    </message>
+    <message>
+        <source>Open a vendor database</source>
+        <translation>Ouvrir une base des fournisseurs</translation>
+    </message>
+    <message>
+        <source>The vendor list could not be read: %1</source>
+        <translation>La liste des fournisseurs n’a pas pu être lue : %1</translation>
+    </message>
+    <message>
+        <source>Cannot open the vendor</source>
+        <translation>Impossible d’ouvrir le fournisseur</translation>
     </message>
     <message numerus="yes">
         <source>%1, from %2; addresses: %n.</source>
@@ -565,12 +579,13 @@ Le panneau montre toujours vos changements tels que vous les avez faits ; enregi
             <numerusform>%1, depuis %2 ; adresses : %n.</numerusform>
         </translation>
     </message>
-    <message numerus="yes">
-        <source>Not saved: someone else changed %n of your addresses.</source>
-        <translation>
-            <numerusform>Non enregistré : quelqu’un d’autre a modifié %n de vos adresses.</numerusform>
-            <numerusform>Non enregistré : quelqu’un d’autre a modifié %n de vos adresses.</numerusform>
-        </translation>
+    <message>
+        <source>%1 was shown only in part: the control did not take all of it (the Developer panel&apos;s calls say why).</source>
+        <translation>%1 n’est affiché qu’en partie : le contrôle n’a pas tout accepté (les appels du panneau Développeur indiquent pourquoi).</translation>
+    </message>
+    <message>
+        <source>Changes made by someone else cannot be followed for now: %1</source>
+        <translation>Les modifications faites par quelqu’un d’autre ne peuvent pas être suivies pour le moment : %1</translation>
     </message>
     <message>
         <source>%1 was changed by someone else; the panel shows the changes.</source>
@@ -581,24 +596,123 @@ Le panneau montre toujours vos changements tels que vous les avez faits ; enregi
         <translation>Les modifications faites par quelqu’un d’autre n’ont pas pu être lues : %1</translation>
     </message>
     <message>
+        <source>Changed by someone else</source>
+        <translation>Modifié par quelqu’un d’autre</translation>
+    </message>
+    <message>
         <source>You are still adding or editing an address: press Save or Update in the panel to keep it, or Cancel to drop it, then look at the changes.</source>
         <translation>Vous êtes encore en train d’ajouter ou de modifier une adresse : appuyez sur Ajouter ou Mettre à jour dans le panneau pour la garder, ou sur Annuler pour l’abandonner, puis regardez les modifications.</translation>
+    </message>
+    <message>
+        <source>The control did not hand back its changes; nothing was saved.</source>
+        <translation>Le contrôle n’a pas rendu ses changements ; rien n’a été enregistré.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Not saved: someone else changed %n of your addresses.</source>
+        <translation>
+            <numerusform>Non enregistré : quelqu’un d’autre a modifié %n de vos adresses.</numerusform>
+            <numerusform>Non enregistré : quelqu’un d’autre a modifié %n de vos adresses.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The panel keeps your values; saving writes them over the changes of someone else.</source>
+        <translation>Le panneau garde vos valeurs ; l’enregistrement les écrit par-dessus les modifications de quelqu’un d’autre.</translation>
     </message>
     <message>
         <source>The panel shows the changes of someone else, with your unsaved changes on top.</source>
         <translation>Le panneau affiche les modifications de quelqu’un d’autre, avec vos modifications non enregistrées par-dessus.</translation>
     </message>
     <message>
-        <source>Their changes could not be read: %1
-
-Your unsaved changes are still in the panel.</source>
-        <translation>Leurs modifications n’ont pas pu être lues : %1
-
-Vos modifications non enregistrées sont toujours dans le panneau.</translation>
+        <source>The panel shows the changes of someone else.</source>
+        <translation>Le panneau affiche les modifications de quelqu’un d’autre.</translation>
     </message>
     <message>
-        <source>Changes made by someone else cannot be followed for now: %1</source>
-        <translation>Les modifications faites par quelqu’un d’autre ne peuvent pas être suivies pour le moment : %1</translation>
+        <source>Remove Address</source>
+        <translation>Supprimer l’adresse</translation>
+    </message>
+    <message>
+        <source>Save or revert your changes first: removing an address reloads the vendor, which would drop them.</source>
+        <translation>Enregistrez ou annulez d’abord vos modifications : supprimer une adresse recharge le fournisseur, ce qui les perdrait.</translation>
+    </message>
+    <message>
+        <source>Select the address to remove in the list first.</source>
+        <translation>Sélectionnez d’abord dans la liste l’adresse à supprimer.</translation>
+    </message>
+    <message>
+        <source>This address was added in the panel and is not saved: use the panel&apos;s Delete to drop it.</source>
+        <translation>Cette adresse a été ajoutée dans le panneau et n’est pas enregistrée : utilisez Supprimer dans le panneau pour l’abandonner.</translation>
+    </message>
+    <message>
+        <source>“%1”, %2</source>
+        <translation>« %1 », %2</translation>
+    </message>
+    <message>
+        <source>Remove the address %1 of %2 from the database? This cannot be undone.</source>
+        <translation>Supprimer de la base l’adresse %1 de %2 ? Cette action est irréversible.</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Supprimer</translation>
+    </message>
+    <message>
+        <source>Someone else changed or removed this address meanwhile, so nothing was removed. The panel now shows the vendor as it is.</source>
+        <translation>Quelqu’un d’autre a modifié ou supprimé cette adresse entre-temps : rien n’a été supprimé. Le panneau affiche maintenant le fournisseur tel qu’il est.</translation>
+    </message>
+    <message>
+        <source>Removed the address %1.</source>
+        <translation>L’adresse %1 a été supprimée.</translation>
+    </message>
+    <message>
+        <source>Cannot save</source>
+        <translation>Enregistrement impossible</translation>
+    </message>
+    <message>
+        <source>You are still adding or editing an address: press Save or Update in the panel to keep it, or Cancel to drop it, then save.</source>
+        <translation>Vous êtes encore en train d’ajouter ou de modifier une adresse : cliquez sur Enregistrer ou Mettre à jour dans le panneau pour la garder, ou sur Annuler pour l’abandonner, puis enregistrez.</translation>
+    </message>
+    <message>
+        <source>Saved: %1 added, %2 changed.</source>
+        <translation>Enregistré : %1 ajoutée(s), %2 modifiée(s).</translation>
+    </message>
+    <message>
+        <source>Saved, but not shown again</source>
+        <translation>Enregistré, mais pas réaffiché</translation>
+    </message>
+    <message>
+        <source>%1 The vendor %2 could not be shown again: %3
+
+The panel still shows your changes as you made them; saving again does not write them twice.</source>
+        <translation>%1 Le fournisseur %2 n’a pas pu être réaffiché : %3
+
+Le panneau montre toujours vos changements tels que vous les avez faits ; enregistrer à nouveau ne les écrit pas deux fois.</translation>
+    </message>
+    <message>
+        <source>Revert</source>
+        <translation>Rétablir</translation>
+    </message>
+    <message>
+        <source>Drop your unsaved changes to %1?</source>
+        <translation>Abandonner vos changements non enregistrés de %1 ?</translation>
+    </message>
+    <message>
+        <source>Unsaved changes</source>
+        <translation>Changements non enregistrés</translation>
+    </message>
+    <message>
+        <source>You are still adding or editing an address of %1. Drop what you typed there, and every other unsaved change?</source>
+        <translation>Vous êtes encore en train d’ajouter ou de modifier une adresse de %1. Abandonner ce que vous y avez saisi, ainsi que tous les autres changements non enregistrés ?</translation>
+    </message>
+    <message>
+        <source>You are still adding or editing an address of %1. Drop what you typed there?</source>
+        <translation>Vous êtes encore en train d’ajouter ou de modifier une adresse de %1. Abandonner ce que vous y avez saisi ?</translation>
+    </message>
+    <message>
+        <source>Your changes to %1 cannot be saved: the database is read-only. Drop them?</source>
+        <translation>Vos modifications de %1 ne peuvent pas être enregistrées : la base est en lecture seule. Les abandonner ?</translation>
+    </message>
+    <message>
+        <source>Save your changes to %1?</source>
+        <translation>Enregistrer vos changements de %1 ?</translation>
     </message>
 </context>
 <context>

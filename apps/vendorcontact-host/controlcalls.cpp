@@ -3,8 +3,8 @@
 
 #include "controlcalls.h"
 
-#include "controllog.h"
 #include "controlloader.h"
+#include "controllog.h"
 
 #include <vendorcontactclient.h>
 

@@ -56,9 +56,9 @@ Question DatabaseTrouble::question(const DatabaseError &error, const QString &ac
     switch (error.trouble()) {
     case Trouble::Locked:
         question.title = tr("Vendor database in use");
-        question.text = tr("Another program is using the vendor database %1, so it cannot be used just now.")
-                            .arg(where) +
-            kept + QStringLiteral("\n\n") + tr("Close the other program or wait a moment, then press Retry.");
+        question.text =
+            tr("Another program is using the vendor database %1, so it cannot be used just now.").arg(where) + kept +
+            QStringLiteral("\n\n") + tr("Close the other program or wait a moment, then press Retry.");
         offerRetry(question, tr("&Retry"));
         break;
     case Trouble::ReadOnly:

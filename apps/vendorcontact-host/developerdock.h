@@ -7,7 +7,6 @@
 
 #include <QtWidgets/QDockWidget>
 
-
 class QCheckBox;
 class QGroupBox;
 class QLabel;

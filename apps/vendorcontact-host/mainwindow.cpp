@@ -409,8 +409,8 @@ bool MainWindow::start()
     // The application's own data folder may be created unasked; a path the
     // user named is created only when the user says so.
     const bool isDefault = m_settings.database.isEmpty();
-    return openDatabase(isDefault ? VendorDatabase::defaultLocation() : m_settings.database,
-        isDefault || m_settings.createDatabase);
+    return openDatabase(
+        isDefault ? VendorDatabase::defaultLocation() : m_settings.database, isDefault || m_settings.createDatabase);
 }
 
 bool MainWindow::openDatabase(const QString &location, bool create)
@@ -432,8 +432,8 @@ void MainWindow::showFirstVendor()
 
 void MainWindow::chooseAndOpen(bool create)
 {
-    QString file = m_book->fileChooser()(
-        create ? tr("Create a new vendor database") : tr("Open a vendor database"), create);
+    QString file =
+        m_book->fileChooser()(create ? tr("Create a new vendor database") : tr("Open a vendor database"), create);
     if (file.isEmpty())
         return;
     if (file.startsWith(QLatin1String("postgresql:")) || file.startsWith(QLatin1String("sqlite:"))) {
@@ -472,9 +472,8 @@ void MainWindow::fillRecentMenu()
     m_recentMenu->clear();
     const QStringList recent = hostSettings().value(RecentKey).toStringList();
     for (const QString &location : recent) {
-        m_recentMenu->addAction(VendorBook::displayLocation(location), this, [this, location] {
-            openDatabase(location);
-        });
+        m_recentMenu->addAction(
+            VendorBook::displayLocation(location), this, [this, location] { openDatabase(location); });
     }
     if (recent.isEmpty())
         m_recentMenu->addAction(tr("(none yet)"))->setEnabled(false);

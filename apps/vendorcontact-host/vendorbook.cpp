@@ -157,6 +157,8 @@ bool VendorBook::open(const QString &location, bool create)
 
 void VendorBook::closeDatabase()
 {
+    if (!m_session)
+        return;
     delete m_watcher;
     m_session.reset();
     m_readOnly = false;

@@ -34,7 +34,8 @@ void VendorBook::watchDatabase()
         auto *watcher = new VendorChangeWatcher(m_location, this);
         connect(watcher, &VendorChangeWatcher::vendorsChanged, this, &VendorBook::noteVendorsChanged);
         connect(watcher, &VendorChangeWatcher::watchFailed, this, [this](const QString &message) {
-            setStatus([message] { return tr("Changes made by someone else cannot be followed for now: %1").arg(message); });
+            setStatus(
+                [message] { return tr("Changes made by someone else cannot be followed for now: %1").arg(message); });
         });
         m_watcher = watcher;
     } catch (const ZebVendorContact::Error &error) {

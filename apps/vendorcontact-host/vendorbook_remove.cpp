@@ -52,8 +52,8 @@ bool VendorBook::removeAddress()
     }
     const std::optional<qint64> version = m_session->shown()->rowVersions.find(addressId);
     if (!isNumber || !version) {
-        tellFailure(title,
-            tr("This address was added in the panel and is not saved: use the panel's Delete to drop it."));
+        tellFailure(
+            title, tr("This address was added in the panel and is not saved: use the panel's Delete to drop it."));
         return false;
     }
     QString described = addressId;
