@@ -29,6 +29,7 @@
 #include <QtWidgets/QMenuBar>
 #include <QtWidgets/QPushButton>
 #include <QtWidgets/QScrollArea>
+#include <QtWidgets/QScrollBar>
 #include <QtWidgets/QVBoxLayout>
 
 namespace VendorContactHost {
@@ -229,11 +230,14 @@ QWidget *MainWindow::createBookButtons()
 
 void MainWindow::fitStatusArea()
 {
-    // Whole lines of the label's own font, its margins included, so the
-    // last line is never cut through its glyphs.
-    const QMargins margins = m_status->contentsMargins();
-    m_statusArea->setFixedHeight(StatusLines * m_status->fontMetrics().lineSpacing() + margins.top() +
-        margins.bottom() + 2 * m_status->margin() + 2);
+    // Exactly as many whole lines as a label of the same font lays out, with
+    // its descenders and margins, so the last line is never cut through its
+    // glyphs; a longer message scrolls a line at a time.
+    QLabel probe(QStringList(StatusLines, QStringLiteral("Ag")).join(QLatin1Char('\n')));
+    probe.setFont(m_status->font());
+    probe.setWordWrap(true);
+    m_statusArea->setFixedHeight(probe.sizeHint().height());
+    m_statusArea->verticalScrollBar()->setSingleStep(m_status->fontMetrics().lineSpacing());
 }
 
 void MainWindow::createMenus()
@@ -394,6 +398,7 @@ bool MainWindow::start()
     // The control's change notifications, reached by name as any Qt host may.
     connect(widget, SIGNAL(modifiedChanged(bool)), this, SLOT(updateBookActions()));
     connect(widget, SIGNAL(editingChanged(bool)), this, SLOT(updateBookActions()));
+    connect(widget, SIGNAL(currentAddressIdChanged(QString)), this, SLOT(updateBookActions()));
 
     if (!m_settings.loadText.isEmpty()) {
         // A text of the developer's own: no database behind it.

@@ -317,7 +317,8 @@ bool VendorBook::canRevert() const
 
 bool VendorBook::canRemove() const
 {
-    return currentVendor() && !m_readOnly && editAllowed();
+    return currentVendor() && !m_readOnly && editAllowed() &&
+        !m_calls->control()->property("currentAddressId").toString().isEmpty();
 }
 
 bool VendorBook::setEditAllowed(bool allowed)

@@ -80,7 +80,9 @@ bool VendorBook::removeAddress()
     });
     if (!done)
         return false;
-    loadVendor(vendorId);
+    const QString type = panelPlace().type;
+    if (loadVendor(vendorId))
+        restorePanelPlace({ type, removed ? QString() : addressId });
     listVendors();
     if (!removed) {
         tellFailure(title,
