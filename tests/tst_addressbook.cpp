@@ -9,6 +9,7 @@
 #include "databaseerror.h"
 #include "developerdock.h"
 #include "mainwindow.h"
+#include "support/vendordbaccess.h"
 #include "vendorsession.h"
 
 #include <QtCore/QCryptographicHash>
@@ -115,7 +116,7 @@ private:
     QString freshDatabase()
     {
         const QString location = u"sqlite:"_s + path(u"v%1.sqlite"_s.arg(++m_count));
-        VendorDatabase created(location);
+        const auto created = VendorDatabase::open(location);
         return location;
     }
     void editCity(MainWindow &window, const QString &city, bool update);
@@ -252,8 +253,8 @@ void TestAddressBook::lockedSaveKeepsTheChanges()
     QVERIFY(book.window.start());
     editCity(book.window, u"Locked Out"_s, true);
     // Another program holds the file's write lock.
-    VendorDatabase other(book.window.database()->connection().databaseName());
-    QSqlQuery lock(other.connection());
+    const auto other = VendorDatabase::open(connectionOf(*book.window.database()).databaseName());
+    QSqlQuery lock(connectionOf(*other));
     QVERIFY(lock.exec(u"BEGIN EXCLUSIVE"_s));
     QVERIFY(!book.window.save());
     QCOMPARE(book.asked.size(), 1);
@@ -310,13 +311,13 @@ void TestAddressBook::removeAddress()
     QVERIFY(book.window.clickFirstAddress());
     const QString id = book.window.control()->property("currentAddressId").toString();
     QVERIFY(!id.isEmpty());
-    VendorDatabase elsewhere(location);
-    auto count = [&] { return elsewhere.loadVendor(Sample).addresses.size(); };
+    const auto elsewhere = VendorDatabase::open(location);
+    auto count = [&] { return elsewhere->loadVendor(Sample).addresses.size(); };
     const qsizetype before = count();
     if (meanwhile == u"edit")
         editCity(book.window, u"Unsaved"_s, true);
     else if (!meanwhile.isEmpty())
-        QVERIFY(QSqlQuery(elsewhere.connection()).exec(meanwhile + u" WHERE id = "_s + id));
+        QVERIFY(QSqlQuery(connectionOf(*elsewhere)).exec(meanwhile + u" WHERE id = "_s + id));
     QCOMPARE(book.window.removeAddress(), gone == 1 && meanwhile.isEmpty());
     QVERIFY2(book.asked.constLast().text.contains(told), qPrintable(book.asked.constLast().text));
     QCOMPARE(count(), before - gone);
@@ -332,9 +333,7 @@ void TestAddressBook::readOnlyDatabase()
     const QString folder = path(u"ro"_s);
     const QString seen = geteuid() == 0 ? path(u"ro-bind"_s) : folder;
     QVERIFY(QDir().mkpath(folder) && QDir().mkpath(seen));
-    {
-        VendorDatabase created(u"sqlite:"_s + folder + u"/v.sqlite"_s);
-    }
+    VendorDatabase::open(u"sqlite:"_s + folder + u"/v.sqlite"_s).reset();
     if (geteuid() == 0 && QProcess::execute(u"mount"_s, { u"--bind"_s, u"-o"_s, u"ro"_s, folder, seen }) != 0)
         QSKIP("running as root, and a read-only bind mount is not allowed here");
     const auto unbind = qScopeGuard([&] {
@@ -441,17 +440,17 @@ void TestAddressBook::noSecondInsertAfterAFailedReload()
     // The session alone, as the window uses it: a save whose reload never
     // happened, saved again with the same export.
     const QString location = freshDatabase();
-    VendorSession session(std::make_unique<VendorDatabase>(location), {});
+    VendorSession session(VendorDatabase::open(location), {});
     session.show(session.read(Northwind));
     const QString added = u"000-1|2001|1|Zed Overflow|1 Main St||Austin|1|||||||~"_s;
     const QString changed =
         session.shownAddresses().constFirst().addressId + u"|2001|1|Ana|2 Main St||Dallas|1|||||||~"_s;
-    QCOMPARE(session.save(added + changed, false).inserted, 1);
-    const SaveOutcome again = session.save(added + changed, false);
+    QCOMPARE(session.save(added + changed).inserted, 1);
+    const SaveOutcome again = session.save(added + changed);
     QVERIFY(again.saved());
     QCOMPARE(again.inserted, 0);
     QCOMPARE(again.updated, 2);
-    QSqlQuery count(session.database().connection());
+    QSqlQuery count(connectionOf(session.database()));
     QVERIFY(count.exec(u"SELECT COUNT(*) FROM addresses WHERE name = 'Zed Overflow'"_s) && count.next());
     QCOMPARE(count.value(0).toInt(), 1);
 }

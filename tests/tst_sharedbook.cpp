@@ -9,6 +9,7 @@
 #include "controlcalls.h"
 #include "mainwindow.h"
 #include "support/throwawaypostgres.h"
+#include "support/vendordbaccess.h"
 
 #include <QtCore/QTemporaryDir>
 #include <QtSql/QSqlQuery>
@@ -27,7 +28,7 @@ constexpr qint32 Northwind = 2001;
 
 QString city(VendorDatabase &db, const QString &addressId)
 {
-    QSqlQuery query(db.connection());
+    QSqlQuery query(connectionOf(db));
     query.exec(u"SELECT city FROM addresses WHERE id = "_s + addressId);
     return query.next() ? query.value(0).toString() : u"<gone>"_s;
 }
@@ -71,7 +72,7 @@ QString TestSharedBook::database(const QString &backend)
 {
     if (backend == u"sqlite") {
         const QString location = u"sqlite:"_s + m_dir.filePath(u"shared%1.sqlite"_s.arg(++m_count));
-        VendorDatabase { location }; // with the sample vendors
+        VendorDatabase::open(location); // with the sample vendors
         return location;
     }
     if (!m_postgresStarted) {
@@ -131,8 +132,8 @@ void TestSharedBook::followsOtherSaves()
     auto *list = window.control()->findChild<QAbstractItemView *>(u"lstContacts"_s);
     const QString selected = list->currentIndex().siblingAtColumn(0).data().toString();
 
-    VendorDatabase other(settings.database);
-    VendorSnapshot theirs = other.loadVendor(Northwind);
+    const auto other = VendorDatabase::open(settings.database);
+    VendorSnapshot theirs = other->loadVendor(Northwind);
     QList<ContactAddress> shown = theirs.addresses;
     const auto isSelected = [&selected](const ContactAddress &a) { return a.addressId == selected; };
     ContactAddress changed = *std::find_if(shown.cbegin(), shown.cend(), isSelected);
@@ -146,9 +147,9 @@ void TestSharedBook::followsOtherSaves()
         QVERIFY(window.clickFirstAddress());
     }
     if (byAnotherProgram)
-        QVERIFY(QSqlQuery(other.connection()).exec(u"UPDATE addresses SET city = 'Theirs' WHERE id = "_s + selected));
+        QVERIFY(QSqlQuery(connectionOf(*other)).exec(u"UPDATE addresses SET city = 'Theirs' WHERE id = "_s + selected));
     else
-        QVERIFY(other.saveVendor(theirs, { changed }).saved());
+        QVERIFY(other->saveVendor(theirs, { changed }).saved());
     window.noteVendorsChanged({ Northwind }); // as the database's watcher reports it
 
     if (unsaved) {
@@ -211,8 +212,8 @@ void TestSharedBook::decisions()
     });
 
     // This window changes two addresses; someone else saves over one first.
-    VendorDatabase other(settings.database);
-    const VendorSnapshot read = other.loadVendor(Northwind);
+    const auto other = VendorDatabase::open(settings.database);
+    const VendorSnapshot read = other->loadVendor(Northwind);
     QList<ContactAddress> mine = read.addresses;
     QVERIFY(mine.size() >= 2);
     mine[0].city = u"Mine"_s;
@@ -224,9 +225,9 @@ void TestSharedBook::decisions()
     ContactAddress theirs = read.addresses[0];
     theirs.city = u"Theirs"_s;
     if (theyDelete)
-        QVERIFY(QSqlQuery(other.connection()).exec(u"DELETE FROM addresses WHERE id = "_s + both));
+        QVERIFY(QSqlQuery(connectionOf(*other)).exec(u"DELETE FROM addresses WHERE id = "_s + both));
     else
-        QVERIFY(other.saveVendor(read, { theirs }).saved());
+        QVERIFY(other->saveVendor(read, { theirs }).saved());
 
     QCOMPARE(window.save(), restSaved);
     QCOMPARE(asked.conflicts().size(), 1);
@@ -234,9 +235,9 @@ void TestSharedBook::decisions()
         asked.conflicts().constFirst().kind, theyDelete ? AddressChange::Kind::Deleted : AddressChange::Kind::Changed);
     if (!theyDelete)
         QCOMPARE(asked.conflicts().constFirst().fieldsTheyChanged, QList<int> { 4 }); // the city
-    QCOMPARE(city(other, both), cityAfter);
-    QCOMPARE(city(other, mine[1].addressId), restSaved ? u"Also mine"_s : read.addresses[1].city);
-    QSqlQuery recreated(other.connection());
+    QCOMPARE(city(*other, both), cityAfter);
+    QCOMPARE(city(*other, mine[1].addressId), restSaved ? u"Also mine"_s : read.addresses[1].city);
+    QSqlQuery recreated(connectionOf(*other));
     QVERIFY(recreated.exec(u"SELECT COUNT(*) FROM addresses WHERE city = 'Mine'"_s) && recreated.next());
     QCOMPARE(recreated.value(0).toInt(), int(cityAfter == u"Mine" || recreate));
     // Whatever was not saved is still in the panel, and nothing else.

@@ -160,7 +160,7 @@ QString outcomeOf(const Client::DispatchResult &result, const QStringList &messa
     return QStringLiteral("ok");
 }
 
-QString describeLoad(const QString &loadText, const Separators &separators)
+QString describeLoad(const QString &loadText, const ExchangeSeparators &separators)
 {
     // Counted by the control's own split rule: a developer's text may not
     // be one the exchange helper would build.
@@ -187,7 +187,7 @@ bool ControlCalls::letVendorIdAndMode(qint32 vendorId, bool editAllowed)
     return result.ok() && messages.isEmpty();
 }
 
-bool ControlCalls::letContactAddress(const QString &loadText, const Separators &separators)
+bool ControlCalls::letContactAddress(const QString &loadText, const ExchangeSeparators &separators)
 {
     Q_EMIT loadTextGiven(loadText, separators);
     QStringList messages;

@@ -73,7 +73,7 @@ public:
 
     bool letVendorIdAndMode(qint32 vendorId, bool editAllowed);
     /// True when the control took the whole text without complaint.
-    bool letContactAddress(const QString &loadText, const Separators &separators);
+    bool letContactAddress(const QString &loadText, const ExchangeSeparators &separators);
     /// The export, or nothing (logged) when the call failed.
     std::optional<QString> getContactAddress();
 
@@ -83,7 +83,7 @@ public:
     QStringList callLog() const { return m_log.lines(); }
     QString lastExport() const { return m_lastExport; }
     /// The separators the control's export uses: those of the last load.
-    Separators exportSeparators() const { return m_exportSeparators; }
+    ExchangeSeparators exportSeparators() const { return m_exportSeparators; }
 
     /// "1 address", "2 addresses": the call log's English way of counting.
     static QString counted(qsizetype count, const char *one, const char *many);
@@ -94,7 +94,7 @@ Q_SIGNALS:
     /// The values of a LetVendorIDNMode or LetContactAddress call, made by
     /// anyone (the Developer dock shows them for the next call by hand).
     void vendorAndModeGiven(qint32 vendorId, bool editAllowed);
-    void loadTextGiven(const QString &loadText, const Separators &separators);
+    void loadTextGiven(const QString &loadText, const ExchangeSeparators &separators);
     /// GetContactAddress answered `text`.
     void exported(const QString &text);
     /// GetContactAddress failed with the control's `errorText`.
@@ -108,7 +108,7 @@ private:
     std::unique_ptr<ZebVendorContact::Client::ControlHandle> m_handle;
     CallLog m_log;
     QString m_lastExport;
-    Separators m_exportSeparators;
+    ExchangeSeparators m_exportSeparators;
 };
 
 } // namespace VendorContactHost

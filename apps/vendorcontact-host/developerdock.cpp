@@ -3,6 +3,7 @@
 
 #include "developerdock.h"
 
+#include "addresscolumns.h"
 #include "controlcalls.h"
 #include "exporttablemodel.h"
 
@@ -50,9 +51,7 @@ QPushButton *callButton(const QString &objectName)
 
 QStringList exportRow(const ZebVendorContact::ContactAddress &a)
 {
-    auto number = [](const std::optional<qint16> &value) { return value ? QString::number(*value) : QString(); };
-    return { a.addressId, a.vendorId, QString::number(a.typeId), a.name, a.street1, a.street2, a.city,
-        number(a.country), number(a.stateId), a.postalCode, a.phone, a.fax, a.email, a.phone2, a.cell };
+    return exchangeValues(a);
 }
 } // namespace
 
@@ -85,9 +84,10 @@ DeveloperDock::DeveloperDock(ControlCalls *calls, QWidget *parent)
         m_vendorId->setValue(vendorId);
         m_editAllowed->setChecked(editAllowed);
     });
-    connect(calls, &ControlCalls::loadTextGiven, this, [this](const QString &text, const Separators &separators) {
-        showValues(m_vendorId->value(), m_editAllowed->isChecked(), text, separators);
-    });
+    connect(
+        calls, &ControlCalls::loadTextGiven, this, [this](const QString &text, const ExchangeSeparators &separators) {
+            showValues(m_vendorId->value(), m_editAllowed->isChecked(), text, separators);
+        });
     connect(calls, &ControlCalls::exportFailed, this, &DeveloperDock::showExportFailure);
     m_tabs->addTab(m_log, QString());
     m_tabs->addTab(createLoadTab(), QString());
@@ -136,7 +136,7 @@ QWidget *DeveloperDock::createLoadTab()
     m_loadText->setLineWrapMode(QPlainTextEdit::NoWrap);
     m_loadText->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     layout->addWidget(m_loadText, 1);
-    const Separators standard;
+    const ExchangeSeparators standard;
     m_fieldSeparator = separatorEdit(QStringLiteral("txtFieldSeparator"), standard.field);
     m_recordSeparator = separatorEdit(QStringLiteral("txtRecordSeparator"), standard.record);
     m_tableSeparator = separatorEdit(QStringLiteral("txtTableSeparator"), standard.table);
@@ -241,7 +241,8 @@ void DeveloperDock::changeEvent(QEvent *event)
     QDockWidget::changeEvent(event);
 }
 
-void DeveloperDock::showValues(qint32 vendorId, bool editAllowed, const QString &loadText, const Separators &separators)
+void DeveloperDock::showValues(
+    qint32 vendorId, bool editAllowed, const QString &loadText, const ExchangeSeparators &separators)
 {
     m_vendorId->setValue(vendorId);
     m_editAllowed->setChecked(editAllowed);
@@ -251,7 +252,7 @@ void DeveloperDock::showValues(qint32 vendorId, bool editAllowed, const QString 
     m_tableSeparator->setText(separators.table);
 }
 
-Separators DeveloperDock::separatorsShown() const
+ExchangeSeparators DeveloperDock::separatorsShown() const
 {
     return { m_fieldSeparator->text(), m_recordSeparator->text(), m_tableSeparator->text() };
 }
@@ -265,7 +266,7 @@ void DeveloperDock::showExportFailure(const QString &errorText)
 void DeveloperDock::showExport(const QString &exportText)
 {
     QList<QStringList> rows;
-    const Separators exportSeparators = m_calls->exportSeparators();
+    const ExchangeSeparators exportSeparators = m_calls->exportSeparators();
     m_exportText->setText(exportText);
     m_exportText->setCursorPosition(0);
     m_exportProblem.clear();
@@ -295,7 +296,7 @@ void DeveloperDock::callLetVendorIDNMode()
 
 void DeveloperDock::callLetContactAddress()
 {
-    const Separators separators = separatorsShown();
+    const ExchangeSeparators separators = separatorsShown();
     m_calls->letContactAddress(fromReadable(m_loadText->toPlainText(), separators), separators);
 }
 

@@ -41,7 +41,7 @@ public:
     int preferredWidth() const;
 
     /// Shows the values the next calls use (the vendor and what is loaded).
-    void showValues(qint32 vendorId, bool editAllowed, const QString &loadText, const Separators &separators);
+    void showValues(qint32 vendorId, bool editAllowed, const QString &loadText, const ExchangeSeparators &separators);
 
 public Q_SLOTS:
     void callLetVendorIDNMode();
@@ -56,7 +56,7 @@ private:
     QWidget *createLoadTab();
     QWidget *createExportTab();
     void retranslate();
-    Separators separatorsShown() const;
+    ExchangeSeparators separatorsShown() const;
     void showExport(const QString &exportText);
     void showExportFailure(const QString &errorText);
 

@@ -140,11 +140,7 @@ bool VendorBook::open(const QString &location, bool create)
         Q_EMIT databaseChanged();
         return false;
     }
-    ZebVendorContact::ExchangeSeparators separators;
-    separators.field = m_settings.separators.field;
-    separators.record = m_settings.separators.record;
-    separators.table = m_settings.separators.table;
-    m_session = std::make_unique<VendorSession>(std::move(database), separators);
+    m_session = std::make_unique<VendorSession>(std::move(database), m_settings.separators);
     if (m_session->database().isReadOnly())
         enterReadOnly();
     watchDatabase();
@@ -176,7 +172,7 @@ std::unique_ptr<VendorDatabase> VendorBook::openWithAnswers(QString location, bo
 {
     std::unique_ptr<VendorDatabase> database;
     auto openOnce = [&] {
-        database = std::make_unique<VendorDatabase>(
+        database = VendorDatabase::open(
             location, create ? VendorDatabase::OpenMode::CreateIfMissing : VendorDatabase::OpenMode::ExistingOnly);
         const QList<VendorSummary> vendors = database->vendors();
         qsizetype addresses = 0;
@@ -259,7 +255,7 @@ bool VendorBook::showVendor(qint32 vendorId)
 
 bool VendorBook::loadVendor(qint32 vendorId)
 {
-    LoadedVendor vendor;
+    VendorLoad vendor;
     const bool read = attempt(QStringLiteral("loadVendor(%1)").arg(vendorId), tr("Cannot open the vendor"), [&] {
         vendor = m_session->read(vendorId);
         const VendorSnapshot &snapshot = vendor.snapshot;
@@ -273,13 +269,13 @@ bool VendorBook::loadVendor(qint32 vendorId)
     return read;
 }
 
-void VendorBook::handOver(const LoadedVendor &vendor)
+void VendorBook::handOver(const VendorLoad &vendor)
 {
     const qint32 vendorId = vendor.snapshot.vendorId;
     m_session->show(vendor);
     Q_EMIT changesPending(0);
     m_calls->letVendorIdAndMode(vendorId, editAllowed());
-    const bool whole = m_calls->letContactAddress(vendor.loadText, m_settings.separators);
+    const bool whole = m_calls->letContactAddress(vendor.text, m_settings.separators);
     Q_EMIT vendorShown(vendorId);
     const QString name = vendor.snapshot.vendorName;
     const QString where = displayLocation(m_location);

@@ -124,7 +124,7 @@ private:
     void enterReadOnly();
     void listVendors();
     bool loadVendor(qint32 vendorId);
-    void handOver(const LoadedVendor &vendor);
+    void handOver(const VendorLoad &vendor);
     QMessageBox::StandardButton ask(const Question &question);
     void tellFailure(const QString &title, const QString &message, const QString &details = {});
     bool askToRetry(const DatabaseError &error, const QString &action);

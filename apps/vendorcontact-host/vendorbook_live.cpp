@@ -31,7 +31,7 @@ void VendorBook::watchDatabase()
     }
     delete m_watcher;
     try {
-        auto *watcher = new VendorChangeWatcher(m_location, this);
+        auto *watcher = new VendorChangeWatcher(m_session->database(), this);
         connect(watcher, &VendorChangeWatcher::vendorsChanged, this, &VendorBook::noteVendorsChanged);
         connect(watcher, &VendorChangeWatcher::watchFailed, this, [this](const QString &message) {
             setStatus(

@@ -7,27 +7,8 @@
 #include "vendorbook.h"
 
 #include "controlcalls.h"
-#include "vendordbsql.h"
 
 namespace VendorContactHost {
-
-namespace {
-/*!
- * Deletes the address `addressId` of `vendorId` when its row version is
- * still `rowVersion`, in one statement. False, with nothing deleted, when
- * someone else changed or removed it meanwhile. The database's triggers tell
- * every window watching it. Throws DatabaseError.
- */
-bool deleteUnchangedAddress(VendorDatabase &database, qint32 vendorId, qint64 addressId, qint64 rowVersion)
-{
-    if (database.isReadOnly())
-        throw DatabaseError(DatabaseError::Trouble::ReadOnly, database.description(), database.readOnlyReason());
-    QSqlQuery query = DbSql::run(database.connection(), database.description(),
-        QStringLiteral("DELETE FROM addresses WHERE id = ? AND vendor_id = ? AND row_version = ?"),
-        { addressId, vendorId, rowVersion }, QStringLiteral("Removing the address"));
-    return query.numRowsAffected() == 1;
-}
-} // namespace
 
 bool VendorBook::removeAddress()
 {
@@ -75,7 +56,7 @@ bool VendorBook::removeAddress()
     const qint32 vendorId = *currentVendor();
     bool removed = false;
     const bool done = attempt(QStringLiteral("removeAddress(%1, %2)").arg(vendorId).arg(addressId), title, [&] {
-        removed = deleteUnchangedAddress(m_session->database(), vendorId, id, *version);
+        removed = m_session->database().removeAddress(vendorId, id, *version);
         return removed ? QStringLiteral("ok") : QStringLiteral("conflict, nothing removed");
     });
     if (!done)

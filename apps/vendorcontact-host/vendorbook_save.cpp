@@ -34,7 +34,7 @@ bool VendorBook::save()
     const PanelPlace place = panelPlace();
     SaveOutcome outcome;
     const bool written = attempt(QStringLiteral("saveVendor(%1)").arg(*currentVendor()), tr("Cannot save"), [&] {
-        outcome = m_session->save(*exported, false);
+        outcome = m_session->save(*exported);
         return outcome.saved()
             ? QStringLiteral("ok, %1 inserted, %2 updated").arg(outcome.inserted).arg(outcome.updated)
             : QStringLiteral("conflict, nothing written: %1 addresses").arg(outcome.conflicts.size());
@@ -67,7 +67,7 @@ void VendorBook::reloadAfterSave(PanelPlace place, const SaveOutcome &outcome)
     const int updated = outcome.updated;
     auto saved = [inserted, updated] { return tr("Saved: %1 added, %2 changed.").arg(inserted).arg(updated); };
     try {
-        const LoadedVendor vendor = m_session->read(vendorId);
+        const VendorLoad vendor = m_session->read(vendorId);
         m_calls->logCall(QStringLiteral("loadVendor(%1)").arg(vendorId), QStringLiteral("ok, after the save"));
         handOver(vendor);
         restorePanelPlace(place);
