@@ -3,9 +3,9 @@
 
 #pragma once
 
+#include "calllog.h"
 #include "exchangetext.h"
 
-#include <QtCore/QAbstractListModel>
 #include <QtCore/QObject>
 #include <QtCore/QStringList>
 #include <QtCore/QVariant>
@@ -21,33 +21,6 @@ struct DispatchResult;
 } // namespace ZebVendorContact::Client
 
 namespace VendorContactHost {
-
-/*!
- * The call log: one line per call to the control (or to the database on the
- * control's behalf), numbered from the first call of the window. Only the
- * last MaxLines lines are kept, here and nowhere else: the Developer dock
- * shows this model itself, so a window that runs for days holds a few
- * hundred kilobytes of log, not one copy per view.
- */
-class CallLog : public QAbstractListModel
-{
-    Q_OBJECT
-
-public:
-    static constexpr int MaxLines = 4000;
-
-    using QAbstractListModel::QAbstractListModel;
-    int rowCount(const QModelIndex &parent = {}) const override;
-    QVariant data(const QModelIndex &index, int role) const override;
-
-    /// Adds "N  call -> outcome" and returns it.
-    QString append(const QString &call, const QString &outcome);
-    const QStringList &lines() const { return m_lines; }
-
-private:
-    QStringList m_lines;
-    qint64 m_count = 0; //!< every call so far, the dropped ones included
-};
 
 /*!
  * The control as the window drives it: the handle it was created through,
