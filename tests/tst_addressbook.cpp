@@ -245,6 +245,10 @@ void TestAddressBook::troubleAtOpen()
         book.window.statusText().startsWith(u"No vendor database is open."_s), qPrintable(book.window.statusText()));
     QVERIFY(book.window.openDatabase(freshDatabase()));
     QCOMPARE(book.window.currentVendor(), Sample);
+    // Another that fails leaves this one open.
+    QVERIFY(!book.window.openDatabase(u"sqlite:"_s + path(u"typo/again.sqlite"_s)));
+    QCOMPARE(book.window.currentVendor(), Sample);
+    QVERIFY(book.window.statusText().startsWith(u"Nothing else was opened"_s));
 }
 
 void TestAddressBook::lockedSaveKeepsTheChanges()

@@ -943,6 +943,10 @@ Der Bereich zeigt Ihre Änderungen weiterhin so, wie Sie sie gemacht haben; erne
         <source>Save your changes to %1?</source>
         <translation>Ihre Änderungen an %1 speichern?</translation>
     </message>
+    <message>
+        <source>Nothing else was opened: %1 stays open.</source>
+        <translation>Es wurde nichts anderes geöffnet: %1 bleibt geöffnet.</translation>
+    </message>
 </context>
 <context>
     <name>VendorContactHost::VendorListPane</name>

@@ -943,6 +943,10 @@ El panel sigue mostrando sus cambios tal como los hizo; guardar de nuevo no los 
         <source>Save your changes to %1?</source>
         <translation>¿Guardar sus cambios en %1?</translation>
     </message>
+    <message>
+        <source>Nothing else was opened: %1 stays open.</source>
+        <translation>No se abrió nada más: %1 sigue abierta.</translation>
+    </message>
 </context>
 <context>
     <name>VendorContactHost::VendorListPane</name>

@@ -943,6 +943,10 @@ Le panneau montre toujours vos changements tels que vous les avez faits ; enregi
         <source>Save your changes to %1?</source>
         <translation>Enregistrer vos changements de %1 ?</translation>
     </message>
+    <message>
+        <source>Nothing else was opened: %1 stays open.</source>
+        <translation>Rien d’autre n’a été ouvert : %1 reste ouverte.</translation>
+    </message>
 </context>
 <context>
     <name>VendorContactHost::VendorListPane</name>

@@ -346,7 +346,7 @@ void MainWindow::updateDatabaseState()
     {
         // Shown as the book has it; the user's own ticks come back through toggled().
         const QSignalBlocker blocker(m_allowEditing);
-        m_allowEditing->setChecked(m_book->editAllowed() || (!readOnly && m_allowEditing->isChecked()));
+        m_allowEditing->setChecked(m_book->editAllowed());
     }
     m_allowEditing->setEnabled(!readOnly && m_settings.loadText.isEmpty());
     m_allowEditing->setToolTip(readOnly ? m_book->readOnlyReason() : QString());

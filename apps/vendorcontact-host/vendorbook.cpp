@@ -130,9 +130,15 @@ bool VendorBook::open(const QString &location, bool create)
 {
     if (!confirmLeavingVendor())
         return false;
-    closeDatabase();
-    std::unique_ptr<VendorDatabase> database = openWithAnswers(location, create);
+    // The database open now stays until another one has opened.
+    QString opened = location;
+    std::unique_ptr<VendorDatabase> database = openWithAnswers(&opened, create);
     if (!database) {
+        if (m_session) {
+            const QString kept = displayLocation(m_location);
+            setStatus([kept] { return tr("Nothing else was opened: %1 stays open.").arg(kept); });
+            return false;
+        }
         setStatus([] {
             return tr("No vendor database is open. Choose File > Open Database\u2026 to open one, or File > New "
                       "Database\u2026 to create one.");
@@ -140,6 +146,8 @@ bool VendorBook::open(const QString &location, bool create)
         Q_EMIT databaseChanged();
         return false;
     }
+    closeDatabase();
+    m_location = opened;
     m_session = std::make_unique<VendorSession>(std::move(database), m_settings.separators);
     if (m_session->database().isReadOnly())
         enterReadOnly();
@@ -168,12 +176,12 @@ void VendorBook::closeDatabase()
     Q_EMIT actionsChanged();
 }
 
-std::unique_ptr<VendorDatabase> VendorBook::openWithAnswers(QString location, bool create)
+std::unique_ptr<VendorDatabase> VendorBook::openWithAnswers(QString *location, bool create)
 {
     std::unique_ptr<VendorDatabase> database;
     auto openOnce = [&] {
         database = VendorDatabase::open(
-            location, create ? VendorDatabase::OpenMode::CreateIfMissing : VendorDatabase::OpenMode::ExistingOnly);
+            *location, create ? VendorDatabase::OpenMode::CreateIfMissing : VendorDatabase::OpenMode::ExistingOnly);
         const QList<VendorSummary> vendors = database->vendors();
         qsizetype addresses = 0;
         for (const VendorSummary &vendor : vendors)
@@ -183,14 +191,12 @@ std::unique_ptr<VendorDatabase> VendorBook::openWithAnswers(QString location, bo
                 ControlCalls::counted(addresses, "address", "addresses"));
     };
     for (;;) {
-        const QString call = QStringLiteral("openDatabase(%1)").arg(abbreviated(location, 200));
+        const QString call = QStringLiteral("openDatabase(%1)").arg(abbreviated(*location, 200));
         bool again = false;
         const bool opened = attempt(call, tr("Cannot open the vendor database"), openOnce,
-            [&](const DatabaseError &error) { return again = answerOpenTrouble(error, &location, &create); });
-        if (opened) {
-            m_location = location;
+            [&](const DatabaseError &error) { return again = answerOpenTrouble(error, location, &create); });
+        if (opened)
             return database;
-        }
         if (!again)
             return nullptr;
     }
@@ -313,7 +319,7 @@ bool VendorBook::canRevert() const
 
 bool VendorBook::canRemove() const
 {
-    return currentVendor() && !m_readOnly && editAllowed() &&
+    return currentVendor() && !m_readOnly && editAllowed() && m_calls->control() &&
         !m_calls->control()->property("currentAddressId").toString().isEmpty();
 }
 

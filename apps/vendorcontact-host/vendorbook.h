@@ -57,7 +57,7 @@ public:
      * Opens `location` (as VendorDatabase takes it) in place of the database
      * open now, after the user agreed to leave the vendor shown, and shows
      * its vendors. Trouble is answered in dialogs; a
-     * cancelled one leaves no database open. False when none was opened.
+     * cancelled one leaves the database open before as it was (or none). False when none was opened.
      */
     bool open(const QString &location, bool create);
     /// Whether a database is open.
@@ -118,7 +118,9 @@ Q_SIGNALS:
 
 private:
     // Opening and showing (vendorbook.cpp).
-    std::unique_ptr<VendorDatabase> openWithAnswers(QString location, bool create);
+    /// Opens `*location`, answering its troubles with the user; `*location`
+    /// becomes the file the user chose instead, if any.
+    std::unique_ptr<VendorDatabase> openWithAnswers(QString *location, bool create);
     bool answerOpenTrouble(const DatabaseError &error, QString *location, bool *create);
     void closeDatabase();
     void enterReadOnly();
