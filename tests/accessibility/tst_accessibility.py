@@ -135,7 +135,8 @@ def run_outside(host):
             runtime = os.path.join(scratch, "runtime")
             os.mkdir(runtime, 0o700)
             env = dict(os.environ, DISPLAY=display, XDG_RUNTIME_DIR=runtime,
-                       XDG_DATA_HOME=os.path.join(scratch, "data"), ZVC_A11Y_INSIDE="1")
+                       XDG_DATA_HOME=os.path.join(scratch, "data"),
+                       XDG_CONFIG_HOME=os.path.join(scratch, "config"), ZVC_A11Y_INSIDE="1")
             env.pop("DBUS_SESSION_BUS_ADDRESS", None)
             env.pop("AT_SPI_BUS_ADDRESS", None)
             # The buses' chatter goes to a log, shown only when the check fails.
