@@ -240,6 +240,10 @@ void VendorContactPrivate::notifyChanges()
     const bool modifiedChanged = std::exchange(m_notifiedModified, modified) != modified;
     const bool editingChanged = std::exchange(m_notifiedEditing, editing) != editing;
     const bool contactsChanged = std::exchange(m_contactsTouched, false);
+    const QString addressId = currentAddressId();
+    const QString typeName = pickerText(cboContactType);
+    const bool addressChanged = std::exchange(m_notifiedAddressId, addressId) != addressId;
+    const bool typeChanged = std::exchange(m_notifiedType, typeName) != typeName;
 
     // A host's slot may reload the control, or even delete it: every member
     // was read above, and each signal goes out only while the control lives.
@@ -250,6 +254,10 @@ void VendorContactPrivate::notifyChanges()
         Q_EMIT control->editingChanged(editing);
     if (modifiedChanged && control)
         Q_EMIT control->modifiedChanged(modified);
+    if (typeChanged && control)
+        Q_EMIT control->currentTypeChanged(typeName);
+    if (addressChanged && control)
+        Q_EMIT control->currentAddressIdChanged(addressId);
     if (contactsChanged && control)
         Q_EMIT control->contactsChanged();
 }

@@ -386,7 +386,12 @@ bool VendorContactPrivate::SaveContact(bool isNew)
         if (pickerText(cboContactType) != typeName)
             return true;
         const QuietList quiet(this);
-        m_listModel->insertListRow(rowFrom(reading, addressId, vendorId, typeName));
+        const int position = m_listModel->insertListRow(rowFrom(reading, addressId, vendorId, typeName));
+        // The new row becomes the list's current one (not selected: the
+        // details are emptied), so a host keeps the user's place on it.
+        if (position >= 0)
+            lstContacts->selectionModel()->setCurrentIndex(
+                m_listModel->index(position, 0), QItemSelectionModel::NoUpdate);
         return true;
     }
 

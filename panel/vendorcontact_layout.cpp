@@ -312,16 +312,18 @@ void VendorContactPrivate::addListColumns()
 void VendorContactPrivate::setTabOrder()
 {
     // The detail entries in their tab order, a picker in place of the box
-    // under it; those boxes come last, after the buttons, the last one first.
+    // under it. Those boxes lie covered by their pickers, or read-only and
+    // grey, so the focus would land where the user sees nothing focused:
+    // they take no focus at all.
     QList<QWidget *> order = { lstContacts, cboContactType };
-    QList<QWidget *> covered;
     for (int index : DetailTabOrder) {
         const DetailField &field = DetailFields[std::size_t(index)];
         order.append(entryOf(field));
         if (!isTyped(field))
-            covered.prepend(txtContact[std::size_t(index)]);
+            txtContact[std::size_t(index)]->setFocusPolicy(Qt::NoFocus);
     }
-    order << cmdAdd << cmdEdit << cmdDelete << covered << TxtContactType;
+    TxtContactType->setFocusPolicy(Qt::NoFocus);
+    order << cmdAdd << cmdEdit << cmdDelete;
     for (qsizetype i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
 }

@@ -130,6 +130,11 @@ public:
     /// call; run at the end of every host call and user event.
     void notifyChanges();
 
+    // The user's place, for the host (vendorcontact_place.cpp).
+    QString currentAddressId() const;
+    bool selectAddress(const QString &addressId);
+    void setCurrentType(const QString &typeName);
+
     // Widgets, owned by the control through Qt's parent ownership.
     QFrame *frameVendorContact = nullptr;
     QTreeView *lstContacts = nullptr;
@@ -217,6 +222,8 @@ private:
     // What the host was last told, so a signal fires only on a real change.
     bool m_notifiedModified = false;
     bool m_notifiedEditing = false;
+    QString m_notifiedAddressId;
+    QString m_notifiedType;
     // Set when the user's save or delete reached the store.
     bool m_contactsTouched = false;
     LoadReport m_loadReport { 0, 0, 0, false, QStringLiteral("Nothing was loaded yet."), {} };

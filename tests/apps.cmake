@@ -40,6 +40,12 @@ endif()
 if(TARGET zvc_hostapp)
     zvc_add_test(tst_addressbook ${CMAKE_CURRENT_SOURCE_DIR}/tst_addressbook.cpp)
     target_link_libraries(tst_addressbook PRIVATE zvc_hostapp)
+    # A 1280 x 800 screen, where the Developer dock must fit beside the book.
+    file(WRITE ${CMAKE_CURRENT_BINARY_DIR}/screen-1280x800.json
+        "{ \"screens\": [ { \"name\": \"s\", \"x\": 0, \"y\": 0, \"width\": 1280, \"height\": 800, "
+        "\"logicalDpi\": 96, \"logicalBaseDpi\": 96, \"dpr\": 1 } ] }\n")
+    set_tests_properties(tst_addressbook PROPERTIES ENVIRONMENT
+        "QT_QPA_PLATFORM=offscreen:configfile=${CMAKE_CURRENT_BINARY_DIR}/screen-1280x800.json")
 endif()
 
 # One book, many users: sessions saving over each other on SQLite and on a

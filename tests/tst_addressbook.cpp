@@ -5,6 +5,7 @@
 // its prompts, database trouble, the German window, and the session under it.
 
 #include "appearance.h"
+#include "controlcalls.h"
 #include "databaseerror.h"
 #include "developerdock.h"
 #include "mainwindow.h"
@@ -12,14 +13,18 @@
 #include "vendorsession.h"
 
 #include <QtCore/QCryptographicHash>
+#include <QtCore/QProcess>
+#include <QtCore/QStandardPaths>
 #include <QtCore/QTemporaryDir>
 #include <QtSql/QSqlQuery>
 #include <QtTest/QTest>
 #include <QtWidgets/QApplication>
+#include <QtWidgets/QCheckBox>
 #include <QtWidgets/QComboBox>
 #include <QtWidgets/QLineEdit>
 #include <QtWidgets/QListView>
 #include <QtWidgets/QPushButton>
+#include <QtWidgets/QScrollArea>
 
 #include <unistd.h>
 
@@ -98,6 +103,10 @@ private Q_SLOTS:
     void troubleAtOpen();
     void lockedSaveKeepsTheChanges();
     void saveKeepsTheTypeAndAddress();
+    void removeAddress_data();
+    void removeAddress();
+    void readOnlyDatabase();
+    void statusAndDockFit_data();
     void statusAndDockFit();
     void germanWindow();
     void noSecondInsertAfterAFailedReload();
@@ -120,6 +129,7 @@ void TestAddressBook::initTestCase()
 {
     QVERIFY(m_dir.isValid());
     qputenv("XDG_DATA_HOME", QFile::encodeName(m_dir.path()));
+    QStandardPaths::setTestModeEnabled(true); // recent databases stay out of the user's settings
     applyLanguage(u"en"_s);
 }
 
@@ -227,6 +237,18 @@ void TestAddressBook::troubleAtOpen()
         QCOMPARE(digest(where), before);
     QCOMPARE(QFileInfo::exists(path(u"typo"_s)), false);
     QCOMPARE(book.window.currentVendor().has_value(), started);
+    if (started)
+        return;
+    // No dead end: the window says nothing is open, asks nothing in its
+    // status line, and File > Open Database… still works.
+    QVERIFY2(
+        book.window.statusText().startsWith(u"No vendor database is open."_s), qPrintable(book.window.statusText()));
+    QVERIFY(book.window.openDatabase(freshDatabase()));
+    QCOMPARE(book.window.currentVendor(), Sample);
+    // Another that fails leaves this one open.
+    QVERIFY(!book.window.openDatabase(u"sqlite:"_s + path(u"typo/again.sqlite"_s)));
+    QCOMPARE(book.window.currentVendor(), Sample);
+    QVERIFY(book.window.statusText().startsWith(u"Nothing else was opened"_s));
 }
 
 void TestAddressBook::lockedSaveKeepsTheChanges()
@@ -266,8 +288,87 @@ void TestAddressBook::saveKeepsTheTypeAndAddress()
     QCOMPARE(list->currentIndex().siblingAtColumn(0).data().toString(), address);
 }
 
+void TestAddressBook::removeAddress_data()
+{
+    QTest::addColumn<QString>("meanwhile"); // done by someone else before the removal; "edit": by the user
+    QTest::addColumn<B::StandardButton>("answer");
+    QTest::addColumn<int>("gone"); // addresses fewer afterwards
+    QTest::addColumn<QString>("told"); // the last message says
+    QTest::newRow("removed") << QString() << B::Yes << 1 << u"Remove the address"_s;
+    QTest::newRow("cancelled") << QString() << B::Cancel << 0 << u"Remove the address"_s;
+    QTest::newRow("changed meanwhile") << u"UPDATE addresses SET city = 'Else', row_version = row_version + 1"_s
+                                       << B::Yes << 0 << u"Someone else changed or removed"_s;
+    QTest::newRow("removed meanwhile") << u"DELETE FROM addresses"_s << B::Yes << 1 << u"Someone else changed"_s;
+    QTest::newRow("unsaved changes") << u"edit"_s << B::Yes << 0 << u"Save or revert your changes first"_s;
+}
+
+void TestAddressBook::removeAddress()
+{
+    QFETCH(QString, meanwhile);
+    QFETCH(B::StandardButton, answer);
+    QFETCH(int, gone);
+    QFETCH(QString, told);
+    const QString location = freshDatabase();
+    Book book(location, { answer });
+    Book other(location);
+    QVERIFY(book.window.start() && other.window.start());
+    QVERIFY(book.window.clickFirstAddress());
+    const QString id = book.window.control()->property("currentAddressId").toString();
+    QVERIFY(!id.isEmpty());
+    const auto elsewhere = VendorDatabase::open(location);
+    auto count = [&] { return elsewhere->loadVendor(Sample).addresses.size(); };
+    const qsizetype before = count();
+    if (meanwhile == u"edit")
+        editCity(book.window, u"Unsaved"_s, true);
+    else if (!meanwhile.isEmpty())
+        QVERIFY(QSqlQuery(connectionOf(*elsewhere)).exec(meanwhile + u" WHERE id = "_s + id));
+    QCOMPARE(book.window.removeAddress(), gone == 1 && meanwhile.isEmpty());
+    QVERIFY2(book.asked.constLast().text.contains(told), qPrintable(book.asked.constLast().text));
+    QCOMPARE(count(), before - gone);
+    // The other window follows at once.
+    QTRY_COMPARE_WITH_TIMEOUT(
+        other.list()->currentIndex().data().toString().endsWith(u"(%1)"_s.arg(before - gone)), true, 5000);
+}
+
+void TestAddressBook::readOnlyDatabase()
+{
+    // A folder the window cannot write: read-only for a user, a read-only
+    // bind of it for root, who may write any file.
+    const QString folder = path(u"ro"_s);
+    const QString seen = geteuid() == 0 ? path(u"ro-bind"_s) : folder;
+    QVERIFY(QDir().mkpath(folder) && QDir().mkpath(seen));
+    VendorDatabase::open(u"sqlite:"_s + folder + u"/v.sqlite"_s).reset();
+    if (geteuid() == 0 && QProcess::execute(u"mount"_s, { u"--bind"_s, u"-o"_s, u"ro"_s, folder, seen }) != 0)
+        QSKIP("running as root, and a read-only bind mount is not allowed here");
+    const auto unbind = qScopeGuard([&] {
+        if (seen != folder)
+            QProcess::execute(u"umount"_s, { seen });
+    });
+    if (geteuid() != 0)
+        QVERIFY(QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner));
+    Book book(u"sqlite:"_s + seen + u"/v.sqlite"_s);
+    QVERIFY(book.window.start());
+    auto *allow = child<QCheckBox>(&book.window, u"chkAllowEditing"_s);
+    QVERIFY(!allow->isChecked() && !allow->isEnabled());
+    QVERIFY(allow->toolTip().contains(u"cannot be written"_s));
+    QVERIFY(!book.window.control()->property("editAllowed").toBool());
+    QVERIFY(!child<QPushButton>(book.window.control(), u"cmdAdd"_s)->isEnabled());
+    QVERIFY(!child<QPushButton>(&book.window, u"cmdRemoveAddress"_s)->isEnabled());
+    QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+void TestAddressBook::statusAndDockFit_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::newRow("English") << u"en"_s;
+    QTest::newRow("German") << u"de"_s;
+}
+
 void TestAddressBook::statusAndDockFit()
 {
+    QFETCH(QString, language);
+    applyLanguage(language);
+    const auto english = qScopeGuard([] { applyLanguage(u"en"_s); });
     HostSettings settings = Book::settingsFor(freshDatabase());
     settings.developer = true;
     MainWindow window(settings);
@@ -286,6 +387,33 @@ void TestAddressBook::statusAndDockFit()
     QVERIFY(window.statusText().size() > 40);
     QCOMPARE(child<QPushButton>(&window, u"cmdSave"_s)->geometry(), save);
     QCOMPARE(window.control()->geometry(), control);
+
+    // The Developer dock whole, inside the window and the screen.
+    window.showDeveloperDock();
+    QTest::qWait(50);
+    const QRect screen = window.screen()->availableGeometry();
+    QVERIFY2(screen.contains(window.frameGeometry()), qPrintable(u"%1 px wide"_s.arg(window.frameGeometry().width())));
+    QVERIFY(!window.developerDock()->isFloating());
+    QVERIFY(window.rect().contains(window.developerDock()->geometry()));
+    const auto *scroller = child<QScrollArea>(window.developerDock(), u"scrDeveloper"_s);
+    QVERIFY(scroller->viewport()->width() >= scroller->widget()->minimumSizeHint().width());
+    // The keyboard focus only ever lands on a widget the user sees.
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    for (int tab = 0; tab < 60; ++tab) {
+        QWidget *focused = QApplication::focusWidget();
+        QVERIFY(focused && focused->isVisible());
+        const QPoint middle = focused->mapTo(&window, focused->rect().center());
+        QWidget *seen = window.childAt(middle);
+        QVERIFY2(seen == focused || focused->isAncestorOf(seen), qPrintable(focused->objectName()));
+        QTest::keyClick(focused, Qt::Key_Tab);
+    }
+    // The call log keeps its last lines, numbered on.
+    const qsizetype logged = window.callLog().size();
+    for (int call = 0; call < CallLog::MaxLines; ++call)
+        window.calls()->logCall(u"noop()"_s, u"ok"_s);
+    QCOMPARE(window.callLog().size(), CallLog::MaxLines);
+    QVERIFY(window.callLog().constLast().startsWith(u"%1  noop()"_s.arg(logged + CallLog::MaxLines)));
 }
 
 void TestAddressBook::germanWindow()
@@ -298,13 +426,17 @@ void TestAddressBook::germanWindow()
     QVERIFY2(book.asked.value(0).text.startsWith(u"Der Ordner von"_s), qPrintable(book.asked.value(0).text));
     auto *save = child<QPushButton>(&book.window, u"cmdSave"_s);
     QCOMPARE(save->text(), u"&Speichern"_s);
-    QCOMPARE(book.window.windowTitle(), u"Lieferanten-Adressbuch[*]"_s);
+    QCOMPARE(book.window.windowTitle(), u"Keine Datenbank geöffnet — Lieferanten-Adressbuch[*]"_s);
+    QVERIFY2(book.window.statusText().startsWith(u"Keine Lieferantendatenbank ist geöffnet."_s),
+        qPrintable(book.window.statusText()));
     QCOMPARE(child<QLineEdit>(&book.window, u"txtVendorSearch"_s)->placeholderText(), u"Lieferanten suchen"_s);
     QCOMPARE(book.window.developerDock()->windowTitle(), u"Entwickler"_s);
     // The live switch renames the whole window.
     applyLanguage(u"fr"_s);
     QCoreApplication::processEvents();
     QCOMPARE(save->text(), u"&Enregistrer"_s);
+    QVERIFY2(book.window.statusText().startsWith(u"Aucune base des fournisseurs n’est ouverte."_s),
+        qPrintable(book.window.statusText()));
 }
 
 void TestAddressBook::noSecondInsertAfterAFailedReload()

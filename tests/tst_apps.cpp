@@ -141,6 +141,7 @@ AppRun TestApps::runApp(const QStringList &arguments, bool withoutAnyDisplay)
         env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     }
     env.insert(QStringLiteral("XDG_DATA_HOME"), m_dataHome.path());
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), m_dataHome.path()); // recent databases
     process.setProcessEnvironment(env);
     process.start(QStringLiteral(ZVC_HOST_APP_FILE), arguments);
     AppRun run;

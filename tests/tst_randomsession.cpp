@@ -605,7 +605,7 @@ private:
     void typeIntoEntry()
     {
         // Mostly the entries a user sees; now and then one under a picker,
-        // which the tab order still reaches.
+        // typed into directly.
         static const int entries[] = { 0, 1, 2, 3, 6, 7, 8, 9, 10, 11, 0, 1, 3, 4, 5 };
         const int entry = pick(entries);
         QLineEdit *box = d->txtContact[std::size_t(entry)];

@@ -6,7 +6,7 @@
 // decisions of the conflict dialog.
 
 #include "../bench/sessionload.h"
-#include "developerdock.h"
+#include "controlcalls.h"
 #include "mainwindow.h"
 #include "support/throwawaypostgres.h"
 #include "support/vendordbaccess.h"
@@ -142,7 +142,7 @@ void TestSharedBook::followsOtherSaves()
         ContactAddress &mine = *std::find_if_not(shown.begin(), shown.end(), isSelected);
         mine.city = u"Mine"_s;
         mine.changeFlag = u"S"_s;
-        QVERIFY(window.developerDock()->letContactAddress(
+        QVERIFY(window.calls()->letContactAddress(
             ZebVendorContact::buildLoadText(shown, theirs.types, theirs.states), settings.separators));
         QVERIFY(window.clickFirstAddress());
     }
@@ -155,7 +155,7 @@ void TestSharedBook::followsOtherSaves()
     if (unsaved) {
         QTRY_COMPARE_WITH_TIMEOUT(
             window.changeNoticeText(), u"1 address of this vendor was changed by someone else"_s, 2000);
-        QVERIFY(window.developerDock()->getContactAddress().value_or(QString()).contains(u"|Mine|"));
+        QVERIFY(window.calls()->getContactAddress().value_or(QString()).contains(u"|Mine|"));
         // Seeing them and taking theirs shows their change beside the
         // window's own, which stays unsaved.
         window.setChangesHandler([](const VendorChanges &, ChangesAsked) {
@@ -163,7 +163,7 @@ void TestSharedBook::followsOtherSaves()
         });
         QTest::mouseClick(window.findChild<QPushButton *>(u"cmdShowChanges"_s), Qt::LeftButton);
         QVERIFY(listRow(window.control(), selected).contains(u"|Theirs|"));
-        QVERIFY(window.developerDock()->getContactAddress().value_or(QString()).contains(u"|Mine|"));
+        QVERIFY(window.calls()->getContactAddress().value_or(QString()).contains(u"|Mine|"));
         QVERIFY(window.changeNoticeText().isEmpty());
     } else {
         QTRY_VERIFY_WITH_TIMEOUT(listRow(window.control(), selected).contains(u"|Theirs|"), 2000);
@@ -222,7 +222,7 @@ void TestSharedBook::decisions()
     mine[0].city = u"Mine"_s;
     mine[1].city = u"Also mine"_s;
     mine[0].changeFlag = mine[1].changeFlag = u"S"_s;
-    QVERIFY(window.developerDock()->letContactAddress(
+    QVERIFY(window.calls()->letContactAddress(
         ZebVendorContact::buildLoadText(mine, read.types, read.states), settings.separators));
     const QString both = mine[0].addressId;
     ContactAddress theirs = read.addresses[0];
@@ -244,7 +244,7 @@ void TestSharedBook::decisions()
     QVERIFY(recreated.exec(u"SELECT COUNT(*) FROM addresses WHERE city = 'Mine'"_s) && recreated.next());
     QCOMPARE(recreated.value(0).toInt(), int(cityAfter == u"Mine" || recreate));
     // Whatever was not saved is still in the panel, and nothing else.
-    const QString panel = window.developerDock()->getContactAddress().value_or(QString());
+    const QString panel = window.calls()->getContactAddress().value_or(QString());
     QCOMPARE(panel.contains(u"|Also mine|"), !restSaved);
     QCOMPARE(panel.contains(u"|Mine|"), answer == int(Answer::Cancel));
 }

@@ -1006,12 +1006,15 @@ void TestVendorBook::othersChangesAreSeen()
     // window's saves are told too.
     VendorChangeWatcher watcher(*other);
     QSignalSpy changed(&watcher, &VendorChangeWatcher::vendorsChanged);
-    // Another window saves one address; another program deletes one.
+    // Another window saves one address and removes another, by the row
+    // version it read (a stale one removes nothing).
     VendorSnapshot theirs = other->loadVendor(Bluebonnet);
     const QString kept = theirs.addresses[0].addressId, deleted = theirs.addresses[1].addressId;
     theirs.addresses[0].city = u"Theirs"_s;
     QVERIFY(other->saveVendor(theirs, { theirs.addresses[0] }).saved());
-    execOrFail(*other, u"DELETE FROM addresses WHERE id = "_s + deleted);
+    const qint64 version = theirs.rowVersions.value(deleted);
+    QVERIFY(!other->removeAddress(Bluebonnet, deleted.toLongLong(), version + 1));
+    QVERIFY(other->removeAddress(Bluebonnet, deleted.toLongLong(), version));
     execOrFail(*other, u"UPDATE vendors SET name = 'Northwind Packaging' WHERE id = %1"_s.arg(Northwind));
     QSet<qint32> told;
     while (told.size() < 2 && changed.wait(2500)) {

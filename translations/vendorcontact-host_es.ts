@@ -209,6 +209,25 @@
     </message>
 </context>
 <context>
+    <name>VendorContactHost::ControlCalls</name>
+    <message>
+        <source>The control library %1 does not exist.</source>
+        <translation>La biblioteca del control %1 no existe.</translation>
+    </message>
+    <message>
+        <source>Registering %1 failed: %2</source>
+        <translation>El registro de %1 falló: %2</translation>
+    </message>
+    <message>
+        <source>the factory returned no control</source>
+        <translation>la fábrica no devolvió ningún control</translation>
+    </message>
+    <message>
+        <source>The control could not be created: %1</source>
+        <translation>No se pudo crear el control: %1</translation>
+    </message>
+</context>
+<context>
     <name>VendorContactHost::DatabaseTrouble</name>
     <message>
         <source>Opened read-only: %1 cannot be written, so changes cannot be saved.</source>
@@ -217,14 +236,6 @@
     <message>
         <source>Vendor database in use</source>
         <translation>Base de datos de proveedores en uso</translation>
-    </message>
-    <message>
-        <source>Another program is using the vendor database %1, so it cannot be used just now. Nothing you typed is lost.
-
-Close the other program or wait a moment, then press Retry.</source>
-        <translation>Otro programa está usando la base de datos de proveedores %1, así que ahora no se puede usar. No se pierde nada de lo que escribió.
-
-Cierre el otro programa o espere un momento y pulse Reintentar.</translation>
     </message>
     <message>
         <source>&amp;Retry</source>
@@ -299,14 +310,6 @@ Abra otro archivo o cree una base de datos de proveedores nueva en otro lugar.</
         <translation>No se puede acceder al servidor de base de datos</translation>
     </message>
     <message>
-        <source>The vendor database %1 cannot be reached: the server is not running, refuses the connection, or the login failed.
-
-Start the server or check the address, then press Reconnect. Nothing you typed is lost.</source>
-        <translation>No se puede acceder a la base de datos de proveedores %1: el servidor no está en marcha, rechaza la conexión o el inicio de sesión falló.
-
-Inicie el servidor o compruebe la dirección y pulse Reconectar. No se pierde nada de lo que escribió.</translation>
-    </message>
-    <message>
         <source>Re&amp;connect</source>
         <translation>Re&amp;conectar</translation>
     </message>
@@ -315,12 +318,32 @@ Inicie el servidor o compruebe la dirección y pulse Reconectar. No se pierde na
         <translation>Se perdió la conexión con la base de datos</translation>
     </message>
     <message>
-        <source>The connection to the vendor database %1 was lost and could not be re-opened. Your unsaved changes are still in the window.
+        <source>Nothing you typed is lost.</source>
+        <translation>No se pierde nada de lo que ha escrito.</translation>
+    </message>
+    <message>
+        <source>Another program is using the vendor database %1, so it cannot be used just now.</source>
+        <translation>Otro programa está usando la base de datos de proveedores %1, así que no se puede usar ahora mismo.</translation>
+    </message>
+    <message>
+        <source>Close the other program or wait a moment, then press Retry.</source>
+        <translation>Cierre el otro programa o espere un momento y pulse Reintentar.</translation>
+    </message>
+    <message>
+        <source>The vendor database (%1) cannot be reached: the server is not running, refuses the connection, or the login failed.
+
+Start the server or check the address, then press Reconnect.</source>
+        <translation>No se puede acceder a la base de datos de proveedores (%1): el servidor no está en marcha, rechaza la conexión o el inicio de sesión falló.
+
+Inicie el servidor o compruebe la dirección y pulse Reconectar.</translation>
+    </message>
+    <message>
+        <source>The connection to the vendor database (%1) was lost and could not be re-opened. Your unsaved changes are still in the window.
 
 When the server is back, press Reconnect.</source>
-        <translation>Se perdió la conexión con la base de datos de proveedores %1 y no se pudo volver a abrir. Sus cambios sin guardar siguen en la ventana.
+        <translation>Se perdió la conexión con la base de datos de proveedores (%1) y no se pudo volver a abrir. Sus cambios sin guardar siguen en la ventana.
 
-Cuando el servidor vuelva a estar disponible, pulse Reconectar.</translation>
+Cuando el servidor vuelva, pulse Reconectar.</translation>
     </message>
 </context>
 <context>
@@ -419,88 +442,12 @@ Cuando el servidor vuelva a estar disponible, pulse Reconectar.</translation>
 <context>
     <name>VendorContactHost::MainWindow</name>
     <message>
-        <source>Cannot open the vendor database</source>
-        <translation>No se puede abrir la base de datos de proveedores</translation>
-    </message>
-    <message>
         <source>Create a new vendor database</source>
         <translation>Crear una base de datos de proveedores nueva</translation>
     </message>
     <message>
         <source>Open a vendor database</source>
         <translation>Abrir una base de datos de proveedores</translation>
-    </message>
-    <message>
-        <source>The vendor list could not be read: %1</source>
-        <translation>No se pudo leer la lista de proveedores: %1</translation>
-    </message>
-    <message>
-        <source>Cannot open the vendor</source>
-        <translation>No se puede abrir el proveedor</translation>
-    </message>
-    <message>
-        <source>%1 was shown only in part: the control did not take all of it (the Developer panel&apos;s calls say why).</source>
-        <translation>%1 se muestra solo en parte: el control no lo aceptó todo (las llamadas del panel Desarrollador explican por qué).</translation>
-    </message>
-    <message>
-        <source>Cannot save</source>
-        <translation>No se puede guardar</translation>
-    </message>
-    <message>
-        <source>You are still adding or editing an address: press Save or Update in the panel to keep it, or Cancel to drop it, then save.</source>
-        <translation>Todavía está agregando o editando una dirección: pulse Guardar o Actualizar en el panel para conservarla, o Cancelar para descartarla, y luego guarde.</translation>
-    </message>
-    <message>
-        <source>The control did not hand back its changes; nothing was saved.</source>
-        <translation>El control no devolvió sus cambios; no se guardó nada.</translation>
-    </message>
-    <message>
-        <source>Nothing was saved. %1</source>
-        <translation>No se guardó nada. %1</translation>
-    </message>
-    <message>
-        <source>Saved: %1 added, %2 changed.</source>
-        <translation>Guardado: %1 agregadas, %2 modificadas.</translation>
-    </message>
-    <message>
-        <source>Saved, but not shown again</source>
-        <translation>Guardado, pero no se volvió a mostrar</translation>
-    </message>
-    <message>
-        <source>%1 The vendor %2 could not be shown again: %3
-
-The panel still shows your changes as you made them; saving again does not write them twice.</source>
-        <translation>%1 No se pudo volver a mostrar el proveedor %2: %3
-
-El panel sigue mostrando sus cambios tal como los hizo; guardar de nuevo no los escribe dos veces.</translation>
-    </message>
-    <message>
-        <source>Changed by someone else</source>
-        <translation>Modificado por otra persona</translation>
-    </message>
-    <message>
-        <source>Revert</source>
-        <translation>Revertir</translation>
-    </message>
-    <message>
-        <source>Drop your unsaved changes to %1?</source>
-        <translation>¿Descartar sus cambios sin guardar en %1?</translation>
-    </message>
-    <message>
-        <source>Unsaved changes</source>
-        <translation>Cambios sin guardar</translation>
-    </message>
-    <message>
-        <source>You are still adding or editing an address of %1. Drop what you typed there, and every other unsaved change?</source>
-        <translation>Todavía está agregando o editando una dirección de %1. ¿Descartar lo que escribió ahí y todos los demás cambios sin guardar?</translation>
-    </message>
-    <message>
-        <source>You are still adding or editing an address of %1. Drop what you typed there?</source>
-        <translation>Todavía está agregando o editando una dirección de %1. ¿Descartar lo que escribió ahí?</translation>
-    </message>
-    <message>
-        <source>Save your changes to %1?</source>
-        <translation>¿Guardar sus cambios en %1?</translation>
     </message>
     <message>
         <source>Vendor databases (*.sqlite *.db);;All files (*)</source>
@@ -543,112 +490,134 @@ El panel sigue mostrando sus cambios tal como los hizo; guardar de nuevo no los 
         <translation>Se muestra un texto de carga sin base de datos: no se puede guardar.</translation>
     </message>
     <message>
-        <source>The control library %1 does not exist.</source>
-        <translation>La biblioteca del control %1 no existe.</translation>
+        <source>Re&amp;move Address…</source>
+        <translation>Eli&amp;minar dirección…</translation>
     </message>
     <message>
-        <source>Registering %1 failed: %2</source>
-        <translation>El registro de %1 falló: %2</translation>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
     </message>
     <message>
-        <source>the factory returned no control</source>
-        <translation>la fábrica no devolvió ningún control</translation>
+        <source>&amp;Open Database…</source>
+        <translation>&amp;Abrir base de datos…</translation>
     </message>
     <message>
-        <source>The control could not be created: %1</source>
-        <translation>No se pudo crear el control: %1</translation>
-    </message>
-    <message numerus="yes">
-        <source>%1, from %2; addresses: %n.</source>
-        <translation>
-            <numerusform>%1, de %2; direcciones: %n.</numerusform>
-            <numerusform>%1, de %2; direcciones: %n.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Not saved: someone else changed %n of your addresses.</source>
-        <translation>
-            <numerusform>No guardado: otra persona modificó %n de sus direcciones.</numerusform>
-            <numerusform>No guardado: otra persona modificó %n de sus direcciones.</numerusform>
-        </translation>
+        <source>Open &amp;Server Database…</source>
+        <translation>Abrir base de datos de &amp;servidor…</translation>
     </message>
     <message>
-        <source>%1 was changed by someone else; the panel shows the changes.</source>
-        <translation>Otra persona cambió %1; el panel muestra los cambios.</translation>
+        <source>&amp;New Database…</source>
+        <translation>&amp;Nueva base de datos…</translation>
     </message>
     <message>
-        <source>Changes made by someone else could not be read: %1</source>
-        <translation>No se pudieron leer los cambios hechos por otra persona: %1</translation>
+        <source>&amp;Recent Databases</source>
+        <translation>Bases de datos &amp;recientes</translation>
     </message>
     <message>
-        <source>You are still adding or editing an address: press Save or Update in the panel to keep it, or Cancel to drop it, then look at the changes.</source>
-        <translation>Todavía está añadiendo o editando una dirección: pulse Guardar o Actualizar en el panel para conservarla, o Cancelar para descartarla, y luego mire los cambios.</translation>
+        <source>&amp;Quit</source>
+        <translation>&amp;Salir</translation>
     </message>
     <message>
-        <source>The panel shows the changes of someone else, with your unsaved changes on top.</source>
-        <translation>El panel muestra los cambios de otra persona, con sus cambios sin guardar encima.</translation>
+        <source>&amp;Address</source>
+        <translation>&amp;Dirección</translation>
     </message>
     <message>
-        <source>Their changes could not be read: %1
-
-Your unsaved changes are still in the panel.</source>
-        <translation>No se pudieron leer los cambios de ellos: %1
-
-Sus cambios sin guardar siguen en el panel.</translation>
+        <source>No database open — Vendor address book[*]</source>
+        <translation>Ninguna base de datos abierta — Libreta de direcciones de proveedores[*]</translation>
     </message>
     <message>
-        <source>Changes made by someone else cannot be followed for now: %1</source>
-        <translation>Por ahora no se pueden seguir los cambios hechos por otra persona: %1</translation>
+        <source>Open a server database</source>
+        <translation>Abrir una base de datos de servidor</translation>
+    </message>
+    <message>
+        <source>The PostgreSQL database&apos;s address, such as postgresql://user@host/vendors (the password comes from PGPASSWORD or ~/.pgpass):</source>
+        <translation>La dirección de la base de datos PostgreSQL, por ejemplo postgresql://usuario@host/vendors (la contraseña se toma de PGPASSWORD o de ~/.pgpass):</translation>
+    </message>
+    <message>
+        <source>(none yet)</source>
+        <translation>(ninguna todavía)</translation>
     </message>
 </context>
 <context>
-    <name>VendorContactHost::VendorListPane</name>
+    <name>VendorContactHost::PostgresVendorDatabase</name>
     <message>
-        <source>Search vendors</source>
-        <translation>Buscar proveedores</translation>
+        <source>database %1 on %2</source>
+        <translation>base de datos %1 en %2</translation>
     </message>
     <message>
-        <source>Filters the list by name or city; click a vendor or press Enter to open it.</source>
-        <translation>Filtra la lista por nombre o ciudad; haga clic en un proveedor o pulse Intro para abrirlo.</translation>
+        <source>PostgreSQL database %1 on %2 as %3</source>
+        <translation>base de datos PostgreSQL %1 en %2 como %3</translation>
     </message>
     <message>
-        <source>&amp;Vendors</source>
-        <translation>&amp;Proveedores</translation>
+        <source>The PostgreSQL database %1 on %2 cannot be reached.</source>
+        <translation>No se puede acceder a la base de datos PostgreSQL %1 en %2.</translation>
     </message>
     <message>
-        <source>Vendors</source>
-        <translation>Proveedores</translation>
+        <source>The connection to the PostgreSQL database %1 on %2 was lost and could not be re-opened.</source>
+        <translation>Se perdió la conexión con la base de datos PostgreSQL %1 en %2 y no se pudo volver a abrir.</translation>
     </message>
     <message>
-        <source>%1 (%2)</source>
-        <translation>%1 (%2)</translation>
+        <source>Preparing the tables</source>
+        <translation>Preparación de las tablas</translation>
     </message>
     <message>
-        <source>Vendor %1</source>
-        <translation>Proveedor %1</translation>
+        <source>Starting the save</source>
+        <translation>Inicio del guardado</translation>
+    </message>
+    <message>
+        <source>Saving the addresses</source>
+        <translation>Guardando las direcciones</translation>
+    </message>
+    <message>
+        <source>Cannot listen for changes in the %1.</source>
+        <translation>No se pueden seguir los cambios en: %1.</translation>
     </message>
 </context>
 <context>
-    <name>VendorDatabase</name>
+    <name>VendorContactHost::SqlVendorDatabase</name>
     <message>
-        <source>a NUL character</source>
-        <translation>un carácter NUL</translation>
+        <source>Nothing was removed: %1</source>
+        <translation>No se eliminó nada: %1</translation>
     </message>
     <message>
-        <source>a broken character (a lone UTF-16 surrogate)</source>
-        <translation>un carácter roto (un sustituto UTF-16 aislado)</translation>
+        <source>Nothing was saved: %1</source>
+        <translation>No se guardó nada: %1</translation>
     </message>
     <message>
         <source>Nothing was saved: address %1 (%2), field %3, holds %4, which cannot be stored. Remove it and save again.</source>
         <translation>No se guardó nada: la dirección %1 (%2), campo %3, contiene %4, que no se puede almacenar. Elimínelo y vuelva a guardar.</translation>
     </message>
     <message>
-        <source>%1 is %2 where a whole number from -32768 to 32767 is expected.</source>
-        <translation>%1 es %2 donde se espera un número entero de -32768 a 32767.</translation>
+        <source>Nothing was saved: another program is using %1. Try again in a moment.</source>
+        <translation>No se guardó nada: otro programa está usando %1. Vuelva a intentarlo en un momento.</translation>
     </message>
     <message>
-        <source>%1 is NULL where text is expected; correct it in the database first.</source>
-        <translation>%1 es NULL donde se espera texto; corríjalo antes en la base de datos.</translation>
+        <source>Checking whether the save was completed</source>
+        <translation>Comprobación de si se completó el guardado</translation>
+    </message>
+    <message>
+        <source>Counting the addresses</source>
+        <translation>Recuento de las direcciones</translation>
+    </message>
+    <message>
+        <source>Nothing was saved: vendor %1 would have %2 addresses, more than the %3 one vendor can have. Delete some addresses or add them to another vendor.</source>
+        <translation>No se guardó nada: el proveedor %1 tendría %2 direcciones, más de las %3 que puede tener un proveedor. Elimine algunas direcciones o agréguelas a otro proveedor.</translation>
+    </message>
+    <message>
+        <source>Adding address %1</source>
+        <translation>Adición de la dirección %1</translation>
+    </message>
+    <message>
+        <source>The database gave no id for the new address %1.</source>
+        <translation>La base de datos no dio ningún ID a la nueva dirección %1.</translation>
+    </message>
+    <message>
+        <source>Recording the save</source>
+        <translation>Registro del guardado</translation>
+    </message>
+    <message>
+        <source>Completing the save</source>
+        <translation>Finalización del guardado</translation>
     </message>
     <message>
         <source>Reading the vendors</source>
@@ -683,84 +652,35 @@ Sus cambios sin guardar siguen en el panel.</translation>
         <translation>Estado %1, columna %2</translation>
     </message>
     <message>
-        <source>Counting the addresses</source>
-        <translation>Recuento de las direcciones</translation>
+        <source>Address %1, column %2</source>
+        <translation>Dirección %1, columna %2</translation>
     </message>
     <message>
         <source>Reading the addresses</source>
         <translation>Lectura de las direcciones</translation>
     </message>
     <message>
-        <source>Address %1, column %2</source>
-        <translation>Dirección %1, columna %2</translation>
+        <source>Qt&apos;s %1 database driver is not installed (scripts/install-deps.sh installs it).</source>
+        <translation>El controlador de base de datos %1 de Qt no está instalado (scripts/install-deps.sh lo instala).</translation>
     </message>
     <message>
-        <source>Nothing was saved: %1</source>
-        <translation>No se guardó nada: %1</translation>
+        <source>Reading the tables</source>
+        <translation>Lectura de las tablas</translation>
     </message>
     <message>
-        <source>Nothing was saved: another program is using %1. Try again in a moment.</source>
-        <translation>No se guardó nada: otro programa está usando %1. Vuelva a intentarlo en un momento.</translation>
+        <source>%1 is not a vendor database (it has no table %2). It was left as it is.</source>
+        <translation>%1 no es una base de datos de proveedores (no tiene la tabla %2). Se dejó tal como estaba.</translation>
     </message>
     <message>
-        <source>Checking whether the save was completed</source>
-        <translation>Comprobación de si se completó el guardado</translation>
+        <source>Preparing the tables</source>
+        <translation>Preparación de las tablas</translation>
     </message>
-    <message>
-        <source>Nothing was saved: vendor %1 would have %2 addresses, more than the %3 one vendor can have. Delete some addresses or add them to another vendor.</source>
-        <translation>No se guardó nada: el proveedor %1 tendría %2 direcciones, más de las %3 que puede tener un proveedor. Elimine algunas direcciones o agréguelas a otro proveedor.</translation>
-    </message>
-    <message>
-        <source>Starting the save</source>
-        <translation>Inicio del guardado</translation>
-    </message>
-    <message>
-        <source>Saving address %1</source>
-        <translation>Guardado de la dirección %1</translation>
-    </message>
-    <message>
-        <source>Adding address %1</source>
-        <translation>Adición de la dirección %1</translation>
-    </message>
-    <message>
-        <source>The database gave no id for the new address %1.</source>
-        <translation>La base de datos no dio ningún ID a la nueva dirección %1.</translation>
-    </message>
-    <message>
-        <source>Recording the save</source>
-        <translation>Registro del guardado</translation>
-    </message>
-    <message>
-        <source>Completing the save</source>
-        <translation>Finalización del guardado</translation>
-    </message>
-    <message>
-        <source>the local socket</source>
-        <translation>el socket local</translation>
-    </message>
-    <message>
-        <source>database %1 on %2</source>
-        <translation>base de datos %1 en %2</translation>
-    </message>
-    <message>
-        <source>PostgreSQL database %1 on %2 as %3</source>
-        <translation>base de datos PostgreSQL %1 en %2 como %3</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is not a database address of the form postgresql://user@host[:port]/dbname (the password comes from PGPASSWORD or ~/.pgpass, never the command line).</source>
-        <translation>«%1» no es una dirección de base de datos de la forma postgresql://user@host[:port]/dbname (la contraseña se toma de PGPASSWORD o ~/.pgpass, nunca de la línea de órdenes).</translation>
-    </message>
-    <message>
-        <source>The SQLite database needs a file name: sqlite:PATH.</source>
-        <translation>La base de datos SQLite necesita un nombre de archivo: sqlite:RUTA.</translation>
-    </message>
+</context>
+<context>
+    <name>VendorContactHost::SqliteVendorDatabase</name>
     <message>
         <source>SQLite file %1</source>
         <translation>archivo SQLite %1</translation>
-    </message>
-    <message>
-        <source>Qt&apos;s %1 database driver is not installed (scripts/install-deps.sh installs it).</source>
-        <translation>El controlador de base de datos %1 de Qt no está instalado (scripts/install-deps.sh lo instala).</translation>
     </message>
     <message>
         <source>The folder %1 does not exist, so there is no vendor database %2. Nothing was created.</source>
@@ -815,20 +735,8 @@ Sus cambios sin guardar siguen en el panel.</translation>
         <translation>La base de datos de proveedores %1 está dañada. Se dejó tal como estaba.</translation>
     </message>
     <message>
-        <source>The PostgreSQL database %1 on %2 cannot be reached.</source>
-        <translation>No se puede acceder a la base de datos PostgreSQL %1 en %2.</translation>
-    </message>
-    <message>
-        <source>The connection to the PostgreSQL database %1 on %2 was lost and could not be re-opened.</source>
-        <translation>Se perdió la conexión con la base de datos PostgreSQL %1 en %2 y no se pudo volver a abrir.</translation>
-    </message>
-    <message>
-        <source>Reading the tables</source>
-        <translation>Lectura de las tablas</translation>
-    </message>
-    <message>
-        <source>%1 is not a vendor database (it has no table %2). It was left as it is.</source>
-        <translation>%1 no es una base de datos de proveedores (no tiene la tabla %2). Se dejó tal como estaba.</translation>
+        <source>Looking for changes</source>
+        <translation>Buscando cambios</translation>
     </message>
     <message>
         <source>Reading the journal mode</source>
@@ -843,6 +751,261 @@ Sus cambios sin guardar siguen en el panel.</translation>
         <translation>Preparación de las tablas</translation>
     </message>
     <message>
+        <source>Starting the save</source>
+        <translation>Inicio del guardado</translation>
+    </message>
+    <message>
+        <source>Saving address %1</source>
+        <translation>Guardado de la dirección %1</translation>
+    </message>
+    <message>
+        <source>%1 failed.</source>
+        <translation>%1 falló.</translation>
+    </message>
+    <message>
+        <source>Reading the addresses</source>
+        <translation>Lectura de las direcciones</translation>
+    </message>
+</context>
+<context>
+    <name>VendorContactHost::VendorBook</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>No vendor database is open. Choose File &gt; Open Database… to open one, or File &gt; New Database… to create one.</source>
+        <translation>No hay ninguna base de datos de proveedores abierta. Elija Archivo &gt; Abrir base de datos… para abrir una, o Archivo &gt; Nueva base de datos… para crear una.</translation>
+    </message>
+    <message>
+        <source>Opened %1.</source>
+        <translation>Se abrió %1.</translation>
+    </message>
+    <message>
+        <source>Cannot open the vendor database</source>
+        <translation>No se puede abrir la base de datos de proveedores</translation>
+    </message>
+    <message>
+        <source>Create a new vendor database</source>
+        <translation>Crear una base de datos de proveedores nueva</translation>
+    </message>
+    <message>
+        <source>Open a vendor database</source>
+        <translation>Abrir una base de datos de proveedores</translation>
+    </message>
+    <message>
+        <source>The vendor list could not be read: %1</source>
+        <translation>No se pudo leer la lista de proveedores: %1</translation>
+    </message>
+    <message>
+        <source>Cannot open the vendor</source>
+        <translation>No se puede abrir el proveedor</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, from %2; addresses: %n.</source>
+        <translation>
+            <numerusform>%1, de %2; direcciones: %n.</numerusform>
+            <numerusform>%1, de %2; direcciones: %n.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 was shown only in part: the control did not take all of it (the Developer panel&apos;s calls say why).</source>
+        <translation>%1 se muestra solo en parte: el control no lo aceptó todo (las llamadas del panel Desarrollador explican por qué).</translation>
+    </message>
+    <message>
+        <source>Changes made by someone else cannot be followed for now: %1</source>
+        <translation>Por ahora no se pueden seguir los cambios hechos por otra persona: %1</translation>
+    </message>
+    <message>
+        <source>%1 was changed by someone else; the panel shows the changes.</source>
+        <translation>Otra persona cambió %1; el panel muestra los cambios.</translation>
+    </message>
+    <message>
+        <source>Changes made by someone else could not be read: %1</source>
+        <translation>No se pudieron leer los cambios hechos por otra persona: %1</translation>
+    </message>
+    <message>
+        <source>Changed by someone else</source>
+        <translation>Modificado por otra persona</translation>
+    </message>
+    <message>
+        <source>You are still adding or editing an address: press Save or Update in the panel to keep it, or Cancel to drop it, then look at the changes.</source>
+        <translation>Todavía está añadiendo o editando una dirección: pulse Guardar o Actualizar en el panel para conservarla, o Cancelar para descartarla, y luego mire los cambios.</translation>
+    </message>
+    <message>
+        <source>The control did not hand back its changes; nothing was saved.</source>
+        <translation>El control no devolvió sus cambios; no se guardó nada.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Not saved: someone else changed %n of your addresses.</source>
+        <translation>
+            <numerusform>No guardado: otra persona modificó %n de sus direcciones.</numerusform>
+            <numerusform>No guardado: otra persona modificó %n de sus direcciones.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The panel keeps your values; saving writes them over the changes of someone else.</source>
+        <translation>El panel conserva sus valores; al guardar se escriben sobre los cambios de otra persona.</translation>
+    </message>
+    <message>
+        <source>The panel shows the changes of someone else, with your unsaved changes on top.</source>
+        <translation>El panel muestra los cambios de otra persona, con sus cambios sin guardar encima.</translation>
+    </message>
+    <message>
+        <source>The panel shows the changes of someone else.</source>
+        <translation>El panel muestra los cambios de otra persona.</translation>
+    </message>
+    <message>
+        <source>Remove Address</source>
+        <translation>Eliminar dirección</translation>
+    </message>
+    <message>
+        <source>Save or revert your changes first: removing an address reloads the vendor, which would drop them.</source>
+        <translation>Guarde o revierta primero sus cambios: eliminar una dirección vuelve a cargar el proveedor, lo que los descartaría.</translation>
+    </message>
+    <message>
+        <source>Select the address to remove in the list first.</source>
+        <translation>Seleccione primero en la lista la dirección que quiere eliminar.</translation>
+    </message>
+    <message>
+        <source>This address was added in the panel and is not saved: use the panel&apos;s Delete to drop it.</source>
+        <translation>Esta dirección se añadió en el panel y no está guardada: use Eliminar en el panel para descartarla.</translation>
+    </message>
+    <message>
+        <source>“%1”, %2</source>
+        <translation>«%1», %2</translation>
+    </message>
+    <message>
+        <source>Remove the address %1 of %2 from the database? This cannot be undone.</source>
+        <translation>¿Eliminar de la base de datos la dirección %1 de %2? No se puede deshacer.</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Eliminar</translation>
+    </message>
+    <message>
+        <source>Someone else changed or removed this address meanwhile, so nothing was removed. The panel now shows the vendor as it is.</source>
+        <translation>Otra persona cambió o eliminó esta dirección mientras tanto, así que no se eliminó nada. El panel muestra ahora el proveedor tal como está.</translation>
+    </message>
+    <message>
+        <source>Removed the address %1.</source>
+        <translation>Se eliminó la dirección %1.</translation>
+    </message>
+    <message>
+        <source>Cannot save</source>
+        <translation>No se puede guardar</translation>
+    </message>
+    <message>
+        <source>You are still adding or editing an address: press Save or Update in the panel to keep it, or Cancel to drop it, then save.</source>
+        <translation>Todavía está agregando o editando una dirección: pulse Guardar o Actualizar en el panel para conservarla, o Cancelar para descartarla, y luego guarde.</translation>
+    </message>
+    <message>
+        <source>Saved: %1 added, %2 changed.</source>
+        <translation>Guardado: %1 agregadas, %2 modificadas.</translation>
+    </message>
+    <message>
+        <source>Saved, but not shown again</source>
+        <translation>Guardado, pero no se volvió a mostrar</translation>
+    </message>
+    <message>
+        <source>%1 The vendor %2 could not be shown again: %3
+
+The panel still shows your changes as you made them; saving again does not write them twice.</source>
+        <translation>%1 No se pudo volver a mostrar el proveedor %2: %3
+
+El panel sigue mostrando sus cambios tal como los hizo; guardar de nuevo no los escribe dos veces.</translation>
+    </message>
+    <message>
+        <source>Revert</source>
+        <translation>Revertir</translation>
+    </message>
+    <message>
+        <source>Drop your unsaved changes to %1?</source>
+        <translation>¿Descartar sus cambios sin guardar en %1?</translation>
+    </message>
+    <message>
+        <source>Unsaved changes</source>
+        <translation>Cambios sin guardar</translation>
+    </message>
+    <message>
+        <source>You are still adding or editing an address of %1. Drop what you typed there, and every other unsaved change?</source>
+        <translation>Todavía está agregando o editando una dirección de %1. ¿Descartar lo que escribió ahí y todos los demás cambios sin guardar?</translation>
+    </message>
+    <message>
+        <source>You are still adding or editing an address of %1. Drop what you typed there?</source>
+        <translation>Todavía está agregando o editando una dirección de %1. ¿Descartar lo que escribió ahí?</translation>
+    </message>
+    <message>
+        <source>Your changes to %1 cannot be saved: the database is read-only. Drop them?</source>
+        <translation>Sus cambios en %1 no se pueden guardar: la base de datos es de solo lectura. ¿Descartarlos?</translation>
+    </message>
+    <message>
+        <source>Save your changes to %1?</source>
+        <translation>¿Guardar sus cambios en %1?</translation>
+    </message>
+    <message>
+        <source>Nothing else was opened: %1 stays open.</source>
+        <translation>No se abrió nada más: %1 sigue abierta.</translation>
+    </message>
+</context>
+<context>
+    <name>VendorContactHost::VendorListPane</name>
+    <message>
+        <source>Search vendors</source>
+        <translation>Buscar proveedores</translation>
+    </message>
+    <message>
+        <source>Filters the list by name or city; click a vendor or press Enter to open it.</source>
+        <translation>Filtra la lista por nombre o ciudad; haga clic en un proveedor o pulse Intro para abrirlo.</translation>
+    </message>
+    <message>
+        <source>&amp;Vendors</source>
+        <translation>&amp;Proveedores</translation>
+    </message>
+    <message>
+        <source>Vendors</source>
+        <translation>Proveedores</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Vendor %1</source>
+        <translation>Proveedor %1</translation>
+    </message>
+</context>
+<context>
+    <name>VendorDatabase</name>
+    <message>
+        <source>a NUL character</source>
+        <translation>un carácter NUL</translation>
+    </message>
+    <message>
+        <source>a broken character (a lone UTF-16 surrogate)</source>
+        <translation>un carácter roto (un sustituto UTF-16 aislado)</translation>
+    </message>
+    <message>
+        <source>%1 is %2 where a whole number from -32768 to 32767 is expected.</source>
+        <translation>%1 es %2 donde se espera un número entero de -32768 a 32767.</translation>
+    </message>
+    <message>
+        <source>%1 is NULL where text is expected; correct it in the database first.</source>
+        <translation>%1 es NULL donde se espera texto; corríjalo antes en la base de datos.</translation>
+    </message>
+    <message>
+        <source>the local socket</source>
+        <translation>el socket local</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a database address of the form postgresql://user@host[:port]/dbname (the password comes from PGPASSWORD or ~/.pgpass, never the command line).</source>
+        <translation>«%1» no es una dirección de base de datos de la forma postgresql://user@host[:port]/dbname (la contraseña se toma de PGPASSWORD o ~/.pgpass, nunca de la línea de órdenes).</translation>
+    </message>
+    <message>
+        <source>The SQLite database needs a file name: sqlite:PATH.</source>
+        <translation>La base de datos SQLite necesita un nombre de archivo: sqlite:RUTA.</translation>
+    </message>
+    <message>
         <source>%1 failed.</source>
         <translation>%1 falló.</translation>
     </message>
@@ -851,28 +1014,8 @@ Sus cambios sin guardar siguen en el panel.</translation>
         <translation>Preparación del guardado</translation>
     </message>
     <message>
-        <source>Saving the addresses</source>
-        <translation>Guardando las direcciones</translation>
-    </message>
-    <message>
-        <source>Looking for changes</source>
-        <translation>Buscando cambios</translation>
-    </message>
-    <message>
-        <source>Cannot listen for changes in the %1.</source>
-        <translation>No se pueden seguir los cambios en: %1.</translation>
-    </message>
-    <message>
         <source>The connection is not open.</source>
         <translation>La conexión no está abierta.</translation>
-    </message>
-    <message>
-        <source>The vendor database has no place of its own: %1. Name one with --database.</source>
-        <translation>La base de datos de proveedores no tiene un lugar propio: %1. Indique uno con --database.</translation>
-    </message>
-    <message>
-        <source>%1 holds bytes that are not UTF-8 text, which the control cannot show as they are; correct it in the database first.</source>
-        <translation>%1 contiene bytes que no son texto UTF-8, que el control no puede mostrar tal como son; corríjalo antes en la base de datos.</translation>
     </message>
 </context>
 </TS>

@@ -209,6 +209,25 @@
     </message>
 </context>
 <context>
+    <name>VendorContactHost::ControlCalls</name>
+    <message>
+        <source>The control library %1 does not exist.</source>
+        <translation>La bibliothèque du contrôle %1 n’existe pas.</translation>
+    </message>
+    <message>
+        <source>Registering %1 failed: %2</source>
+        <translation>L’enregistrement de %1 a échoué : %2</translation>
+    </message>
+    <message>
+        <source>the factory returned no control</source>
+        <translation>la fabrique n’a renvoyé aucun contrôle</translation>
+    </message>
+    <message>
+        <source>The control could not be created: %1</source>
+        <translation>Le contrôle n’a pas pu être créé : %1</translation>
+    </message>
+</context>
+<context>
     <name>VendorContactHost::DatabaseTrouble</name>
     <message>
         <source>Opened read-only: %1 cannot be written, so changes cannot be saved.</source>
@@ -217,14 +236,6 @@
     <message>
         <source>Vendor database in use</source>
         <translation>Base des fournisseurs en cours d’utilisation</translation>
-    </message>
-    <message>
-        <source>Another program is using the vendor database %1, so it cannot be used just now. Nothing you typed is lost.
-
-Close the other program or wait a moment, then press Retry.</source>
-        <translation>Un autre programme utilise la base des fournisseurs %1 : elle n’est pas utilisable pour le moment. Rien de ce que vous avez saisi n’est perdu.
-
-Fermez l’autre programme ou patientez un instant, puis cliquez sur Réessayer.</translation>
     </message>
     <message>
         <source>&amp;Retry</source>
@@ -299,14 +310,6 @@ Ouvrez un autre fichier, ou créez une nouvelle base des fournisseurs ailleurs.<
         <translation>Serveur de base de données injoignable</translation>
     </message>
     <message>
-        <source>The vendor database %1 cannot be reached: the server is not running, refuses the connection, or the login failed.
-
-Start the server or check the address, then press Reconnect. Nothing you typed is lost.</source>
-        <translation>La base des fournisseurs %1 est injoignable : le serveur ne fonctionne pas, refuse la connexion, ou l’identification a échoué.
-
-Démarrez le serveur ou vérifiez l’adresse, puis cliquez sur Reconnecter. Rien de ce que vous avez saisi n’est perdu.</translation>
-    </message>
-    <message>
         <source>Re&amp;connect</source>
         <translation>Re&amp;connecter</translation>
     </message>
@@ -315,12 +318,32 @@ Démarrez le serveur ou vérifiez l’adresse, puis cliquez sur Reconnecter. Rie
         <translation>Connexion à la base de données perdue</translation>
     </message>
     <message>
-        <source>The connection to the vendor database %1 was lost and could not be re-opened. Your unsaved changes are still in the window.
+        <source>Nothing you typed is lost.</source>
+        <translation>Rien de ce que vous avez saisi n’est perdu.</translation>
+    </message>
+    <message>
+        <source>Another program is using the vendor database %1, so it cannot be used just now.</source>
+        <translation>Un autre programme utilise la base des fournisseurs %1 : elle ne peut pas être utilisée pour le moment.</translation>
+    </message>
+    <message>
+        <source>Close the other program or wait a moment, then press Retry.</source>
+        <translation>Fermez l’autre programme ou patientez un instant, puis cliquez sur Réessayer.</translation>
+    </message>
+    <message>
+        <source>The vendor database (%1) cannot be reached: the server is not running, refuses the connection, or the login failed.
+
+Start the server or check the address, then press Reconnect.</source>
+        <translation>La base des fournisseurs (%1) est injoignable : le serveur ne tourne pas, refuse la connexion, ou la connexion a échoué.
+
+Démarrez le serveur ou vérifiez l’adresse, puis cliquez sur Reconnecter.</translation>
+    </message>
+    <message>
+        <source>The connection to the vendor database (%1) was lost and could not be re-opened. Your unsaved changes are still in the window.
 
 When the server is back, press Reconnect.</source>
-        <translation>La connexion à la base des fournisseurs %1 a été perdue et n’a pas pu être rétablie. Vos changements non enregistrés sont toujours dans la fenêtre.
+        <translation>La connexion à la base des fournisseurs (%1) a été perdue et n’a pas pu être rouverte. Vos modifications non enregistrées sont toujours dans la fenêtre.
 
-Quand le serveur sera de retour, cliquez sur Reconnecter.</translation>
+Quand le serveur est de retour, cliquez sur Reconnecter.</translation>
     </message>
 </context>
 <context>
@@ -419,88 +442,12 @@ Quand le serveur sera de retour, cliquez sur Reconnecter.</translation>
 <context>
     <name>VendorContactHost::MainWindow</name>
     <message>
-        <source>Cannot open the vendor database</source>
-        <translation>Impossible d’ouvrir la base des fournisseurs</translation>
-    </message>
-    <message>
         <source>Create a new vendor database</source>
         <translation>Créer une nouvelle base des fournisseurs</translation>
     </message>
     <message>
         <source>Open a vendor database</source>
         <translation>Ouvrir une base des fournisseurs</translation>
-    </message>
-    <message>
-        <source>The vendor list could not be read: %1</source>
-        <translation>La liste des fournisseurs n’a pas pu être lue : %1</translation>
-    </message>
-    <message>
-        <source>Cannot open the vendor</source>
-        <translation>Impossible d’ouvrir le fournisseur</translation>
-    </message>
-    <message>
-        <source>%1 was shown only in part: the control did not take all of it (the Developer panel&apos;s calls say why).</source>
-        <translation>%1 n’est affiché qu’en partie : le contrôle n’a pas tout accepté (les appels du panneau Développeur indiquent pourquoi).</translation>
-    </message>
-    <message>
-        <source>Cannot save</source>
-        <translation>Enregistrement impossible</translation>
-    </message>
-    <message>
-        <source>You are still adding or editing an address: press Save or Update in the panel to keep it, or Cancel to drop it, then save.</source>
-        <translation>Vous êtes encore en train d’ajouter ou de modifier une adresse : cliquez sur Enregistrer ou Mettre à jour dans le panneau pour la garder, ou sur Annuler pour l’abandonner, puis enregistrez.</translation>
-    </message>
-    <message>
-        <source>The control did not hand back its changes; nothing was saved.</source>
-        <translation>Le contrôle n’a pas rendu ses changements ; rien n’a été enregistré.</translation>
-    </message>
-    <message>
-        <source>Nothing was saved. %1</source>
-        <translation>Rien n’a été enregistré. %1</translation>
-    </message>
-    <message>
-        <source>Saved: %1 added, %2 changed.</source>
-        <translation>Enregistré : %1 ajoutée(s), %2 modifiée(s).</translation>
-    </message>
-    <message>
-        <source>Saved, but not shown again</source>
-        <translation>Enregistré, mais pas réaffiché</translation>
-    </message>
-    <message>
-        <source>%1 The vendor %2 could not be shown again: %3
-
-The panel still shows your changes as you made them; saving again does not write them twice.</source>
-        <translation>%1 Le fournisseur %2 n’a pas pu être réaffiché : %3
-
-Le panneau montre toujours vos changements tels que vous les avez faits ; enregistrer à nouveau ne les écrit pas deux fois.</translation>
-    </message>
-    <message>
-        <source>Changed by someone else</source>
-        <translation>Modifié par quelqu’un d’autre</translation>
-    </message>
-    <message>
-        <source>Revert</source>
-        <translation>Rétablir</translation>
-    </message>
-    <message>
-        <source>Drop your unsaved changes to %1?</source>
-        <translation>Abandonner vos changements non enregistrés de %1 ?</translation>
-    </message>
-    <message>
-        <source>Unsaved changes</source>
-        <translation>Changements non enregistrés</translation>
-    </message>
-    <message>
-        <source>You are still adding or editing an address of %1. Drop what you typed there, and every other unsaved change?</source>
-        <translation>Vous êtes encore en train d’ajouter ou de modifier une adresse de %1. Abandonner ce que vous y avez saisi, ainsi que tous les autres changements non enregistrés ?</translation>
-    </message>
-    <message>
-        <source>You are still adding or editing an address of %1. Drop what you typed there?</source>
-        <translation>Vous êtes encore en train d’ajouter ou de modifier une adresse de %1. Abandonner ce que vous y avez saisi ?</translation>
-    </message>
-    <message>
-        <source>Save your changes to %1?</source>
-        <translation>Enregistrer vos changements de %1 ?</translation>
     </message>
     <message>
         <source>Vendor databases (*.sqlite *.db);;All files (*)</source>
@@ -543,112 +490,134 @@ Le panneau montre toujours vos changements tels que vous les avez faits ; enregi
         <translation>Affichage d’un texte de chargement sans base de données : l’enregistrement n’est pas disponible.</translation>
     </message>
     <message>
-        <source>The control library %1 does not exist.</source>
-        <translation>La bibliothèque du contrôle %1 n’existe pas.</translation>
+        <source>Re&amp;move Address…</source>
+        <translation>Su&amp;pprimer l’adresse…</translation>
     </message>
     <message>
-        <source>Registering %1 failed: %2</source>
-        <translation>L’enregistrement de %1 a échoué : %2</translation>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
     </message>
     <message>
-        <source>the factory returned no control</source>
-        <translation>la fabrique n’a renvoyé aucun contrôle</translation>
+        <source>&amp;Open Database…</source>
+        <translation>&amp;Ouvrir une base…</translation>
     </message>
     <message>
-        <source>The control could not be created: %1</source>
-        <translation>Le contrôle n’a pas pu être créé : %1</translation>
-    </message>
-    <message numerus="yes">
-        <source>%1, from %2; addresses: %n.</source>
-        <translation>
-            <numerusform>%1, depuis %2 ; adresses : %n.</numerusform>
-            <numerusform>%1, depuis %2 ; adresses : %n.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Not saved: someone else changed %n of your addresses.</source>
-        <translation>
-            <numerusform>Non enregistré : quelqu’un d’autre a modifié %n de vos adresses.</numerusform>
-            <numerusform>Non enregistré : quelqu’un d’autre a modifié %n de vos adresses.</numerusform>
-        </translation>
+        <source>Open &amp;Server Database…</source>
+        <translation>Ouvrir une base sur &amp;serveur…</translation>
     </message>
     <message>
-        <source>%1 was changed by someone else; the panel shows the changes.</source>
-        <translation>%1 a été modifié par quelqu’un d’autre ; le panneau affiche les modifications.</translation>
+        <source>&amp;New Database…</source>
+        <translation>&amp;Nouvelle base…</translation>
     </message>
     <message>
-        <source>Changes made by someone else could not be read: %1</source>
-        <translation>Les modifications faites par quelqu’un d’autre n’ont pas pu être lues : %1</translation>
+        <source>&amp;Recent Databases</source>
+        <translation>Bases &amp;récentes</translation>
     </message>
     <message>
-        <source>You are still adding or editing an address: press Save or Update in the panel to keep it, or Cancel to drop it, then look at the changes.</source>
-        <translation>Vous êtes encore en train d’ajouter ou de modifier une adresse : appuyez sur Ajouter ou Mettre à jour dans le panneau pour la garder, ou sur Annuler pour l’abandonner, puis regardez les modifications.</translation>
+        <source>&amp;Quit</source>
+        <translation>&amp;Quitter</translation>
     </message>
     <message>
-        <source>The panel shows the changes of someone else, with your unsaved changes on top.</source>
-        <translation>Le panneau affiche les modifications de quelqu’un d’autre, avec vos modifications non enregistrées par-dessus.</translation>
+        <source>&amp;Address</source>
+        <translation>&amp;Adresse</translation>
     </message>
     <message>
-        <source>Their changes could not be read: %1
-
-Your unsaved changes are still in the panel.</source>
-        <translation>Leurs modifications n’ont pas pu être lues : %1
-
-Vos modifications non enregistrées sont toujours dans le panneau.</translation>
+        <source>No database open — Vendor address book[*]</source>
+        <translation>Aucune base ouverte — Carnet d’adresses des fournisseurs[*]</translation>
     </message>
     <message>
-        <source>Changes made by someone else cannot be followed for now: %1</source>
-        <translation>Les modifications faites par quelqu’un d’autre ne peuvent pas être suivies pour le moment : %1</translation>
+        <source>Open a server database</source>
+        <translation>Ouvrir une base sur serveur</translation>
+    </message>
+    <message>
+        <source>The PostgreSQL database&apos;s address, such as postgresql://user@host/vendors (the password comes from PGPASSWORD or ~/.pgpass):</source>
+        <translation>L’adresse de la base PostgreSQL, par exemple postgresql://utilisateur@hote/vendors (le mot de passe vient de PGPASSWORD ou de ~/.pgpass) :</translation>
+    </message>
+    <message>
+        <source>(none yet)</source>
+        <translation>(aucune pour l’instant)</translation>
     </message>
 </context>
 <context>
-    <name>VendorContactHost::VendorListPane</name>
+    <name>VendorContactHost::PostgresVendorDatabase</name>
     <message>
-        <source>Search vendors</source>
-        <translation>Rechercher des fournisseurs</translation>
+        <source>database %1 on %2</source>
+        <translation>base %1 sur %2</translation>
     </message>
     <message>
-        <source>Filters the list by name or city; click a vendor or press Enter to open it.</source>
-        <translation>Filtre la liste par nom ou par ville ; cliquez sur un fournisseur ou appuyez sur Entrée pour l’ouvrir.</translation>
+        <source>PostgreSQL database %1 on %2 as %3</source>
+        <translation>base PostgreSQL %1 sur %2 en tant que %3</translation>
     </message>
     <message>
-        <source>&amp;Vendors</source>
-        <translation>&amp;Fournisseurs</translation>
+        <source>The PostgreSQL database %1 on %2 cannot be reached.</source>
+        <translation>La base PostgreSQL %1 sur %2 est injoignable.</translation>
     </message>
     <message>
-        <source>Vendors</source>
-        <translation>Fournisseurs</translation>
+        <source>The connection to the PostgreSQL database %1 on %2 was lost and could not be re-opened.</source>
+        <translation>La connexion à la base PostgreSQL %1 sur %2 a été perdue et n’a pas pu être rétablie.</translation>
     </message>
     <message>
-        <source>%1 (%2)</source>
-        <translation>%1 (%2)</translation>
+        <source>Preparing the tables</source>
+        <translation>Préparation des tables</translation>
     </message>
     <message>
-        <source>Vendor %1</source>
-        <translation>Fournisseur %1</translation>
+        <source>Starting the save</source>
+        <translation>Début de l’enregistrement</translation>
+    </message>
+    <message>
+        <source>Saving the addresses</source>
+        <translation>Enregistrement des adresses</translation>
+    </message>
+    <message>
+        <source>Cannot listen for changes in the %1.</source>
+        <translation>Impossible de suivre les modifications dans : %1.</translation>
     </message>
 </context>
 <context>
-    <name>VendorDatabase</name>
+    <name>VendorContactHost::SqlVendorDatabase</name>
     <message>
-        <source>a NUL character</source>
-        <translation>un caractère NUL</translation>
+        <source>Nothing was removed: %1</source>
+        <translation>Rien n’a été supprimé : %1</translation>
     </message>
     <message>
-        <source>a broken character (a lone UTF-16 surrogate)</source>
-        <translation>un caractère invalide (un substitut UTF-16 isolé)</translation>
+        <source>Nothing was saved: %1</source>
+        <translation>Rien n’a été enregistré : %1</translation>
     </message>
     <message>
         <source>Nothing was saved: address %1 (%2), field %3, holds %4, which cannot be stored. Remove it and save again.</source>
         <translation>Rien n’a été enregistré : l’adresse %1 (%2), champ %3, contient %4, qui ne peut pas être stocké. Supprimez-le et enregistrez à nouveau.</translation>
     </message>
     <message>
-        <source>%1 is %2 where a whole number from -32768 to 32767 is expected.</source>
-        <translation>%1 vaut %2 alors qu’un nombre entier de -32768 à 32767 est attendu.</translation>
+        <source>Nothing was saved: another program is using %1. Try again in a moment.</source>
+        <translation>Rien n’a été enregistré : un autre programme utilise %1. Réessayez dans un instant.</translation>
     </message>
     <message>
-        <source>%1 is NULL where text is expected; correct it in the database first.</source>
-        <translation>%1 vaut NULL alors qu’un texte est attendu ; corrigez d’abord la base de données.</translation>
+        <source>Checking whether the save was completed</source>
+        <translation>Vérification de l’achèvement de l’enregistrement</translation>
+    </message>
+    <message>
+        <source>Counting the addresses</source>
+        <translation>Décompte des adresses</translation>
+    </message>
+    <message>
+        <source>Nothing was saved: vendor %1 would have %2 addresses, more than the %3 one vendor can have. Delete some addresses or add them to another vendor.</source>
+        <translation>Rien n’a été enregistré : le fournisseur %1 aurait %2 adresses, plus que les %3 qu’un fournisseur peut avoir. Supprimez des adresses ou ajoutez-les à un autre fournisseur.</translation>
+    </message>
+    <message>
+        <source>Adding address %1</source>
+        <translation>Ajout de l’adresse %1</translation>
+    </message>
+    <message>
+        <source>The database gave no id for the new address %1.</source>
+        <translation>La base de données n’a donné aucun identifiant à la nouvelle adresse %1.</translation>
+    </message>
+    <message>
+        <source>Recording the save</source>
+        <translation>Consignation de l’enregistrement</translation>
+    </message>
+    <message>
+        <source>Completing the save</source>
+        <translation>Achèvement de l’enregistrement</translation>
     </message>
     <message>
         <source>Reading the vendors</source>
@@ -683,84 +652,35 @@ Vos modifications non enregistrées sont toujours dans le panneau.</translation>
         <translation>État %1, colonne %2</translation>
     </message>
     <message>
-        <source>Counting the addresses</source>
-        <translation>Décompte des adresses</translation>
+        <source>Address %1, column %2</source>
+        <translation>Adresse %1, colonne %2</translation>
     </message>
     <message>
         <source>Reading the addresses</source>
         <translation>Lecture des adresses</translation>
     </message>
     <message>
-        <source>Address %1, column %2</source>
-        <translation>Adresse %1, colonne %2</translation>
+        <source>Qt&apos;s %1 database driver is not installed (scripts/install-deps.sh installs it).</source>
+        <translation>Le pilote de base de données %1 de Qt n’est pas installé (scripts/install-deps.sh l’installe).</translation>
     </message>
     <message>
-        <source>Nothing was saved: %1</source>
-        <translation>Rien n’a été enregistré : %1</translation>
+        <source>Reading the tables</source>
+        <translation>Lecture des tables</translation>
     </message>
     <message>
-        <source>Nothing was saved: another program is using %1. Try again in a moment.</source>
-        <translation>Rien n’a été enregistré : un autre programme utilise %1. Réessayez dans un instant.</translation>
+        <source>%1 is not a vendor database (it has no table %2). It was left as it is.</source>
+        <translation>%1 n’est pas une base des fournisseurs (elle n’a pas de table %2). Elle a été laissée telle quelle.</translation>
     </message>
     <message>
-        <source>Checking whether the save was completed</source>
-        <translation>Vérification de l’achèvement de l’enregistrement</translation>
+        <source>Preparing the tables</source>
+        <translation>Préparation des tables</translation>
     </message>
-    <message>
-        <source>Nothing was saved: vendor %1 would have %2 addresses, more than the %3 one vendor can have. Delete some addresses or add them to another vendor.</source>
-        <translation>Rien n’a été enregistré : le fournisseur %1 aurait %2 adresses, plus que les %3 qu’un fournisseur peut avoir. Supprimez des adresses ou ajoutez-les à un autre fournisseur.</translation>
-    </message>
-    <message>
-        <source>Starting the save</source>
-        <translation>Début de l’enregistrement</translation>
-    </message>
-    <message>
-        <source>Saving address %1</source>
-        <translation>Enregistrement de l’adresse %1</translation>
-    </message>
-    <message>
-        <source>Adding address %1</source>
-        <translation>Ajout de l’adresse %1</translation>
-    </message>
-    <message>
-        <source>The database gave no id for the new address %1.</source>
-        <translation>La base de données n’a donné aucun identifiant à la nouvelle adresse %1.</translation>
-    </message>
-    <message>
-        <source>Recording the save</source>
-        <translation>Consignation de l’enregistrement</translation>
-    </message>
-    <message>
-        <source>Completing the save</source>
-        <translation>Achèvement de l’enregistrement</translation>
-    </message>
-    <message>
-        <source>the local socket</source>
-        <translation>le socket local</translation>
-    </message>
-    <message>
-        <source>database %1 on %2</source>
-        <translation>base %1 sur %2</translation>
-    </message>
-    <message>
-        <source>PostgreSQL database %1 on %2 as %3</source>
-        <translation>base PostgreSQL %1 sur %2 en tant que %3</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is not a database address of the form postgresql://user@host[:port]/dbname (the password comes from PGPASSWORD or ~/.pgpass, never the command line).</source>
-        <translation>« %1 » n’est pas une adresse de base de données de la forme postgresql://user@host[:port]/dbname (le mot de passe vient de PGPASSWORD ou de ~/.pgpass, jamais de la ligne de commande).</translation>
-    </message>
-    <message>
-        <source>The SQLite database needs a file name: sqlite:PATH.</source>
-        <translation>La base SQLite a besoin d’un nom de fichier : sqlite:CHEMIN.</translation>
-    </message>
+</context>
+<context>
+    <name>VendorContactHost::SqliteVendorDatabase</name>
     <message>
         <source>SQLite file %1</source>
         <translation>fichier SQLite %1</translation>
-    </message>
-    <message>
-        <source>Qt&apos;s %1 database driver is not installed (scripts/install-deps.sh installs it).</source>
-        <translation>Le pilote de base de données %1 de Qt n’est pas installé (scripts/install-deps.sh l’installe).</translation>
     </message>
     <message>
         <source>The folder %1 does not exist, so there is no vendor database %2. Nothing was created.</source>
@@ -815,20 +735,8 @@ Vos modifications non enregistrées sont toujours dans le panneau.</translation>
         <translation>La base des fournisseurs %1 est endommagée. Elle a été laissée telle quelle.</translation>
     </message>
     <message>
-        <source>The PostgreSQL database %1 on %2 cannot be reached.</source>
-        <translation>La base PostgreSQL %1 sur %2 est injoignable.</translation>
-    </message>
-    <message>
-        <source>The connection to the PostgreSQL database %1 on %2 was lost and could not be re-opened.</source>
-        <translation>La connexion à la base PostgreSQL %1 sur %2 a été perdue et n’a pas pu être rétablie.</translation>
-    </message>
-    <message>
-        <source>Reading the tables</source>
-        <translation>Lecture des tables</translation>
-    </message>
-    <message>
-        <source>%1 is not a vendor database (it has no table %2). It was left as it is.</source>
-        <translation>%1 n’est pas une base des fournisseurs (elle n’a pas de table %2). Elle a été laissée telle quelle.</translation>
+        <source>Looking for changes</source>
+        <translation>Recherche de modifications</translation>
     </message>
     <message>
         <source>Reading the journal mode</source>
@@ -843,6 +751,261 @@ Vos modifications non enregistrées sont toujours dans le panneau.</translation>
         <translation>Préparation des tables</translation>
     </message>
     <message>
+        <source>Starting the save</source>
+        <translation>Début de l’enregistrement</translation>
+    </message>
+    <message>
+        <source>Saving address %1</source>
+        <translation>Enregistrement de l’adresse %1</translation>
+    </message>
+    <message>
+        <source>%1 failed.</source>
+        <translation>%1 a échoué.</translation>
+    </message>
+    <message>
+        <source>Reading the addresses</source>
+        <translation>Lecture des adresses</translation>
+    </message>
+</context>
+<context>
+    <name>VendorContactHost::VendorBook</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>No vendor database is open. Choose File &gt; Open Database… to open one, or File &gt; New Database… to create one.</source>
+        <translation>Aucune base des fournisseurs n’est ouverte. Choisissez Fichier &gt; Ouvrir une base… pour en ouvrir une, ou Fichier &gt; Nouvelle base… pour en créer une.</translation>
+    </message>
+    <message>
+        <source>Opened %1.</source>
+        <translation>%1 ouverte.</translation>
+    </message>
+    <message>
+        <source>Cannot open the vendor database</source>
+        <translation>Impossible d’ouvrir la base des fournisseurs</translation>
+    </message>
+    <message>
+        <source>Create a new vendor database</source>
+        <translation>Créer une nouvelle base des fournisseurs</translation>
+    </message>
+    <message>
+        <source>Open a vendor database</source>
+        <translation>Ouvrir une base des fournisseurs</translation>
+    </message>
+    <message>
+        <source>The vendor list could not be read: %1</source>
+        <translation>La liste des fournisseurs n’a pas pu être lue : %1</translation>
+    </message>
+    <message>
+        <source>Cannot open the vendor</source>
+        <translation>Impossible d’ouvrir le fournisseur</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, from %2; addresses: %n.</source>
+        <translation>
+            <numerusform>%1, depuis %2 ; adresses : %n.</numerusform>
+            <numerusform>%1, depuis %2 ; adresses : %n.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 was shown only in part: the control did not take all of it (the Developer panel&apos;s calls say why).</source>
+        <translation>%1 n’est affiché qu’en partie : le contrôle n’a pas tout accepté (les appels du panneau Développeur indiquent pourquoi).</translation>
+    </message>
+    <message>
+        <source>Changes made by someone else cannot be followed for now: %1</source>
+        <translation>Les modifications faites par quelqu’un d’autre ne peuvent pas être suivies pour le moment : %1</translation>
+    </message>
+    <message>
+        <source>%1 was changed by someone else; the panel shows the changes.</source>
+        <translation>%1 a été modifié par quelqu’un d’autre ; le panneau affiche les modifications.</translation>
+    </message>
+    <message>
+        <source>Changes made by someone else could not be read: %1</source>
+        <translation>Les modifications faites par quelqu’un d’autre n’ont pas pu être lues : %1</translation>
+    </message>
+    <message>
+        <source>Changed by someone else</source>
+        <translation>Modifié par quelqu’un d’autre</translation>
+    </message>
+    <message>
+        <source>You are still adding or editing an address: press Save or Update in the panel to keep it, or Cancel to drop it, then look at the changes.</source>
+        <translation>Vous êtes encore en train d’ajouter ou de modifier une adresse : appuyez sur Ajouter ou Mettre à jour dans le panneau pour la garder, ou sur Annuler pour l’abandonner, puis regardez les modifications.</translation>
+    </message>
+    <message>
+        <source>The control did not hand back its changes; nothing was saved.</source>
+        <translation>Le contrôle n’a pas rendu ses changements ; rien n’a été enregistré.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Not saved: someone else changed %n of your addresses.</source>
+        <translation>
+            <numerusform>Non enregistré : quelqu’un d’autre a modifié %n de vos adresses.</numerusform>
+            <numerusform>Non enregistré : quelqu’un d’autre a modifié %n de vos adresses.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The panel keeps your values; saving writes them over the changes of someone else.</source>
+        <translation>Le panneau garde vos valeurs ; l’enregistrement les écrit par-dessus les modifications de quelqu’un d’autre.</translation>
+    </message>
+    <message>
+        <source>The panel shows the changes of someone else, with your unsaved changes on top.</source>
+        <translation>Le panneau affiche les modifications de quelqu’un d’autre, avec vos modifications non enregistrées par-dessus.</translation>
+    </message>
+    <message>
+        <source>The panel shows the changes of someone else.</source>
+        <translation>Le panneau affiche les modifications de quelqu’un d’autre.</translation>
+    </message>
+    <message>
+        <source>Remove Address</source>
+        <translation>Supprimer l’adresse</translation>
+    </message>
+    <message>
+        <source>Save or revert your changes first: removing an address reloads the vendor, which would drop them.</source>
+        <translation>Enregistrez ou annulez d’abord vos modifications : supprimer une adresse recharge le fournisseur, ce qui les perdrait.</translation>
+    </message>
+    <message>
+        <source>Select the address to remove in the list first.</source>
+        <translation>Sélectionnez d’abord dans la liste l’adresse à supprimer.</translation>
+    </message>
+    <message>
+        <source>This address was added in the panel and is not saved: use the panel&apos;s Delete to drop it.</source>
+        <translation>Cette adresse a été ajoutée dans le panneau et n’est pas enregistrée : utilisez Supprimer dans le panneau pour l’abandonner.</translation>
+    </message>
+    <message>
+        <source>“%1”, %2</source>
+        <translation>« %1 », %2</translation>
+    </message>
+    <message>
+        <source>Remove the address %1 of %2 from the database? This cannot be undone.</source>
+        <translation>Supprimer de la base l’adresse %1 de %2 ? Cette action est irréversible.</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Supprimer</translation>
+    </message>
+    <message>
+        <source>Someone else changed or removed this address meanwhile, so nothing was removed. The panel now shows the vendor as it is.</source>
+        <translation>Quelqu’un d’autre a modifié ou supprimé cette adresse entre-temps : rien n’a été supprimé. Le panneau affiche maintenant le fournisseur tel qu’il est.</translation>
+    </message>
+    <message>
+        <source>Removed the address %1.</source>
+        <translation>L’adresse %1 a été supprimée.</translation>
+    </message>
+    <message>
+        <source>Cannot save</source>
+        <translation>Enregistrement impossible</translation>
+    </message>
+    <message>
+        <source>You are still adding or editing an address: press Save or Update in the panel to keep it, or Cancel to drop it, then save.</source>
+        <translation>Vous êtes encore en train d’ajouter ou de modifier une adresse : cliquez sur Enregistrer ou Mettre à jour dans le panneau pour la garder, ou sur Annuler pour l’abandonner, puis enregistrez.</translation>
+    </message>
+    <message>
+        <source>Saved: %1 added, %2 changed.</source>
+        <translation>Enregistré : %1 ajoutée(s), %2 modifiée(s).</translation>
+    </message>
+    <message>
+        <source>Saved, but not shown again</source>
+        <translation>Enregistré, mais pas réaffiché</translation>
+    </message>
+    <message>
+        <source>%1 The vendor %2 could not be shown again: %3
+
+The panel still shows your changes as you made them; saving again does not write them twice.</source>
+        <translation>%1 Le fournisseur %2 n’a pas pu être réaffiché : %3
+
+Le panneau montre toujours vos changements tels que vous les avez faits ; enregistrer à nouveau ne les écrit pas deux fois.</translation>
+    </message>
+    <message>
+        <source>Revert</source>
+        <translation>Rétablir</translation>
+    </message>
+    <message>
+        <source>Drop your unsaved changes to %1?</source>
+        <translation>Abandonner vos changements non enregistrés de %1 ?</translation>
+    </message>
+    <message>
+        <source>Unsaved changes</source>
+        <translation>Changements non enregistrés</translation>
+    </message>
+    <message>
+        <source>You are still adding or editing an address of %1. Drop what you typed there, and every other unsaved change?</source>
+        <translation>Vous êtes encore en train d’ajouter ou de modifier une adresse de %1. Abandonner ce que vous y avez saisi, ainsi que tous les autres changements non enregistrés ?</translation>
+    </message>
+    <message>
+        <source>You are still adding or editing an address of %1. Drop what you typed there?</source>
+        <translation>Vous êtes encore en train d’ajouter ou de modifier une adresse de %1. Abandonner ce que vous y avez saisi ?</translation>
+    </message>
+    <message>
+        <source>Your changes to %1 cannot be saved: the database is read-only. Drop them?</source>
+        <translation>Vos modifications de %1 ne peuvent pas être enregistrées : la base est en lecture seule. Les abandonner ?</translation>
+    </message>
+    <message>
+        <source>Save your changes to %1?</source>
+        <translation>Enregistrer vos changements de %1 ?</translation>
+    </message>
+    <message>
+        <source>Nothing else was opened: %1 stays open.</source>
+        <translation>Rien d’autre n’a été ouvert : %1 reste ouverte.</translation>
+    </message>
+</context>
+<context>
+    <name>VendorContactHost::VendorListPane</name>
+    <message>
+        <source>Search vendors</source>
+        <translation>Rechercher des fournisseurs</translation>
+    </message>
+    <message>
+        <source>Filters the list by name or city; click a vendor or press Enter to open it.</source>
+        <translation>Filtre la liste par nom ou par ville ; cliquez sur un fournisseur ou appuyez sur Entrée pour l’ouvrir.</translation>
+    </message>
+    <message>
+        <source>&amp;Vendors</source>
+        <translation>&amp;Fournisseurs</translation>
+    </message>
+    <message>
+        <source>Vendors</source>
+        <translation>Fournisseurs</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Vendor %1</source>
+        <translation>Fournisseur %1</translation>
+    </message>
+</context>
+<context>
+    <name>VendorDatabase</name>
+    <message>
+        <source>a NUL character</source>
+        <translation>un caractère NUL</translation>
+    </message>
+    <message>
+        <source>a broken character (a lone UTF-16 surrogate)</source>
+        <translation>un caractère invalide (un substitut UTF-16 isolé)</translation>
+    </message>
+    <message>
+        <source>%1 is %2 where a whole number from -32768 to 32767 is expected.</source>
+        <translation>%1 vaut %2 alors qu’un nombre entier de -32768 à 32767 est attendu.</translation>
+    </message>
+    <message>
+        <source>%1 is NULL where text is expected; correct it in the database first.</source>
+        <translation>%1 vaut NULL alors qu’un texte est attendu ; corrigez d’abord la base de données.</translation>
+    </message>
+    <message>
+        <source>the local socket</source>
+        <translation>le socket local</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a database address of the form postgresql://user@host[:port]/dbname (the password comes from PGPASSWORD or ~/.pgpass, never the command line).</source>
+        <translation>« %1 » n’est pas une adresse de base de données de la forme postgresql://user@host[:port]/dbname (le mot de passe vient de PGPASSWORD ou de ~/.pgpass, jamais de la ligne de commande).</translation>
+    </message>
+    <message>
+        <source>The SQLite database needs a file name: sqlite:PATH.</source>
+        <translation>La base SQLite a besoin d’un nom de fichier : sqlite:CHEMIN.</translation>
+    </message>
+    <message>
         <source>%1 failed.</source>
         <translation>%1 a échoué.</translation>
     </message>
@@ -851,28 +1014,8 @@ Vos modifications non enregistrées sont toujours dans le panneau.</translation>
         <translation>Préparation de l’enregistrement</translation>
     </message>
     <message>
-        <source>Saving the addresses</source>
-        <translation>Enregistrement des adresses</translation>
-    </message>
-    <message>
-        <source>Looking for changes</source>
-        <translation>Recherche de modifications</translation>
-    </message>
-    <message>
-        <source>Cannot listen for changes in the %1.</source>
-        <translation>Impossible de suivre les modifications dans : %1.</translation>
-    </message>
-    <message>
         <source>The connection is not open.</source>
         <translation>La connexion n’est pas ouverte.</translation>
-    </message>
-    <message>
-        <source>The vendor database has no place of its own: %1. Name one with --database.</source>
-        <translation>La base de données des fournisseurs n’a pas d’emplacement à elle : %1. Indiquez-en un avec --database.</translation>
-    </message>
-    <message>
-        <source>%1 holds bytes that are not UTF-8 text, which the control cannot show as they are; correct it in the database first.</source>
-        <translation>%1 contient des octets qui ne sont pas du texte UTF-8, que le contrôle ne peut pas afficher tels quels ; corrigez d’abord la base de données.</translation>
     </message>
 </context>
 </TS>

@@ -4,6 +4,7 @@
 #include "databasetrouble.h"
 
 #include <QtCore/QCoreApplication>
+#include <QtCore/QUrl>
 
 namespace VendorContactHost {
 
@@ -25,7 +26,7 @@ class DatabaseTrouble
 
 public:
     static QString readOnlyNotice(const QString &location);
-    static Question question(const DatabaseError &error, const QString &action);
+    static Question question(const DatabaseError &error, const QString &action, bool workInWindow);
 };
 
 QString readOnlyNotice(const QString &location)
@@ -33,9 +34,9 @@ QString readOnlyNotice(const QString &location)
     return DatabaseTrouble::readOnlyNotice(location);
 }
 
-Question troubleQuestion(const DatabaseError &error, const QString &action)
+Question troubleQuestion(const DatabaseError &error, const QString &action, bool workInWindow)
 {
-    return DatabaseTrouble::question(error, action);
+    return DatabaseTrouble::question(error, action, workInWindow);
 }
 
 QString DatabaseTrouble::readOnlyNotice(const QString &location)
@@ -43,19 +44,21 @@ QString DatabaseTrouble::readOnlyNotice(const QString &location)
     return tr("Opened read-only: %1 cannot be written, so changes cannot be saved.").arg(location);
 }
 
-Question DatabaseTrouble::question(const DatabaseError &error, const QString &action)
+Question DatabaseTrouble::question(const DatabaseError &error, const QString &action, bool workInWindow)
 {
     Question question;
     question.icon = QMessageBox::Warning;
     question.details = error.details();
-    const QString where = error.location();
+    // A socket folder in a server's address is percent-encoded; people read it plain.
+    const QString where = QUrl::fromPercentEncoding(error.location().toUtf8());
+    // Said only when there is something the user could fear for.
+    const QString kept = workInWindow ? QLatin1Char(' ') + tr("Nothing you typed is lost.") : QString();
     switch (error.trouble()) {
     case Trouble::Locked:
         question.title = tr("Vendor database in use");
-        question.text = tr("Another program is using the vendor database %1, so it cannot be used just now. "
-                           "Nothing you typed is lost.\n\nClose the other program or wait a moment, then "
-                           "press Retry.")
-                            .arg(where);
+        question.text =
+            tr("Another program is using the vendor database %1, so it cannot be used just now.").arg(where) + kept +
+            QStringLiteral("\n\n") + tr("Close the other program or wait a moment, then press Retry.");
         offerRetry(question, tr("&Retry"));
         break;
     case Trouble::ReadOnly:
@@ -98,15 +101,16 @@ Question DatabaseTrouble::question(const DatabaseError &error, const QString &ac
         break;
     case Trouble::Unreachable:
         question.title = tr("Cannot reach the database server");
-        question.text = tr("The vendor database %1 cannot be reached: the server is not running, refuses the "
+        question.text = tr("The vendor database (%1) cannot be reached: the server is not running, refuses the "
                            "connection, or the login failed.\n\nStart the server or check the address, then "
-                           "press Reconnect. Nothing you typed is lost.")
-                            .arg(where);
+                           "press Reconnect.")
+                            .arg(where) +
+            kept;
         offerRetry(question, tr("Re&connect"));
         break;
     case Trouble::ConnectionLost:
         question.title = tr("Connection to the database lost");
-        question.text = tr("The connection to the vendor database %1 was lost and could not be re-opened. "
+        question.text = tr("The connection to the vendor database (%1) was lost and could not be re-opened. "
                            "Your unsaved changes are still in the window.\n\nWhen the server is back, press "
                            "Reconnect.")
                             .arg(where);

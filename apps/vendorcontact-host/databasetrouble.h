@@ -21,9 +21,10 @@ constexpr QMessageBox::StandardButton CreateElsewhere = QMessageBox::Save; //!< 
  * (or server and database), what the user can do, and the buttons for it;
  * the driver's own text only under Details. `action` says what the window
  * was doing ("Opening the vendor database", "Saving ...") for the title of
- * a trouble without a dialog of its own.
+ * a trouble without a dialog of its own. `workInWindow`: the window holds
+ * something the user typed, which the text then says is kept.
  */
-Question troubleQuestion(const DatabaseError &error, const QString &action);
+Question troubleQuestion(const DatabaseError &error, const QString &action, bool workInWindow = true);
 
 /// The notice shown while the database is open read-only, and the reason
 /// Save gives in its tooltip.

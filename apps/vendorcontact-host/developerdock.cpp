@@ -4,10 +4,8 @@
 #include "developerdock.h"
 
 #include "addresscolumns.h"
-#include "controllog.h"
+#include "controlcalls.h"
 #include "exporttablemodel.h"
-
-#include <vendorcontactclient.h>
 
 #include <ZebVendorContact/contactexchange.h>
 
@@ -19,6 +17,7 @@
 #include <QtWidgets/QHeaderView>
 #include <QtWidgets/QLabel>
 #include <QtWidgets/QLineEdit>
+#include <QtWidgets/QListView>
 #include <QtWidgets/QPlainTextEdit>
 #include <QtWidgets/QPushButton>
 #include <QtWidgets/QScrollArea>
@@ -29,16 +28,11 @@
 #include <QtWidgets/QVBoxLayout>
 
 #include <algorithm>
-#include <exception>
 #include <limits>
-
-namespace Client = ZebVendorContact::Client;
 
 namespace VendorContactHost {
 
 namespace {
-// The log is a trace for developers, in the words of the control's
-// interface: it stays in English whatever the window's language.
 QLineEdit *separatorEdit(const QString &objectName, const QString &text)
 {
     auto *edit = new QLineEdit(text);
@@ -61,9 +55,9 @@ QStringList exportRow(const ZebVendorContact::ContactAddress &a)
 }
 } // namespace
 
-DeveloperDock::DeveloperDock(const ControlInvoker &invoke, QWidget *parent)
+DeveloperDock::DeveloperDock(ControlCalls *calls, QWidget *parent)
     : QDockWidget(parent)
-    , m_invoke(invoke)
+    , m_calls(calls)
 {
     setObjectName(QStringLiteral("dockDeveloper"));
     auto *content = new QWidget;
@@ -71,11 +65,30 @@ DeveloperDock::DeveloperDock(const ControlInvoker &invoke, QWidget *parent)
     layout->addWidget(createVendorRow());
     m_tabs = new QTabWidget;
     m_tabs->setObjectName(QStringLiteral("tabDeveloper"));
-    m_log = new QPlainTextEdit;
-    m_log->setObjectName(QStringLiteral("txtLog"));
-    m_log->setReadOnly(true);
-    m_log->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    // Every tab's whole name, in every language: the dock is made wide
+    // enough for them instead of hiding some behind arrows.
+    m_tabs->setUsesScrollButtons(false);
+    m_tabs->setElideMode(Qt::ElideNone);
+    // The log as the calls keep it: no copy of its lines here.
+    m_log = new QListView;
+    m_log->setObjectName(QStringLiteral("lstCalls"));
+    m_log->setModel(calls->log());
+    m_log->setUniformItemSizes(true);
+    m_log->setWordWrap(false);
+    m_log->setTextElideMode(Qt::ElideMiddle);
+    m_log->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_log->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    connect(calls->log(), &QAbstractItemModel::rowsInserted, m_log, &QListView::scrollToBottom);
+    connect(calls, &ControlCalls::exported, this, &DeveloperDock::showExport);
+    connect(calls, &ControlCalls::vendorAndModeGiven, this, [this](qint32 vendorId, bool editAllowed) {
+        m_vendorId->setValue(vendorId);
+        m_editAllowed->setChecked(editAllowed);
+    });
+    connect(
+        calls, &ControlCalls::loadTextGiven, this, [this](const QString &text, const ExchangeSeparators &separators) {
+            showValues(m_vendorId->value(), m_editAllowed->isChecked(), text, separators);
+        });
+    connect(calls, &ControlCalls::exportFailed, this, &DeveloperDock::showExportFailure);
     m_tabs->addTab(m_log, QString());
     m_tabs->addTab(createLoadTab(), QString());
     m_tabs->addTab(createExportTab(), QString());
@@ -211,7 +224,9 @@ void DeveloperDock::retranslate()
     m_exportTable->setAccessibleName(tr("Added and changed addresses"));
     m_exportText->setAccessibleName(tr("Export text"));
     m_exportText->setPlaceholderText(tr("The exact text %1 returned").arg(QStringLiteral("GetContactAddress")));
-    if (m_exportEntries < 0)
+    if (!m_exportProblem.isEmpty())
+        m_exportSummary->setText(m_exportProblem);
+    else if (m_exportEntries < 0)
         m_exportSummary->setText(tr("Not asked yet."));
     else if (m_exportEntries == 0)
         m_exportSummary->setText(tr("No added or changed addresses."));
@@ -242,152 +257,52 @@ ExchangeSeparators DeveloperDock::separatorsShown() const
     return { m_fieldSeparator->text(), m_recordSeparator->text(), m_tableSeparator->text() };
 }
 
-Client::DispatchResult DeveloperDock::invokeLogged(qint32 dispId, const QVariantList &arguments, QStringList *messages)
+void DeveloperDock::showExportFailure(const QString &errorText)
 {
-    Client::DispatchResult result;
-    const ControlLogCapture capture;
-    // A slot must not let anything escape into Qt's event loop.
-    try {
-        result = m_invoke(dispId, arguments);
-    } catch (const std::exception &e) {
-        result.status = -1;
-        result.errorText = QString::fromLocal8Bit(e.what());
-    }
-    *messages = capture.messages();
-    return result;
-}
-
-QString DeveloperDock::describeFailure(const Client::DispatchResult &result)
-{
-    // The control's own failures also carry the error's code.
-    if (result.errorCode != 0)
-        return QStringLiteral("error, status %1 (error code %2): %3")
-            .arg(result.status)
-            .arg(result.errorCode)
-            .arg(result.errorText);
-    return QStringLiteral("error, status %1: %2").arg(result.status).arg(result.errorText);
-}
-
-QString DeveloperDock::counted(qsizetype count, const char *one, const char *many)
-{
-    return QStringLiteral("%1 %2").arg(count).arg(QLatin1StringView(count == 1 ? one : many));
-}
-
-void DeveloperDock::logCall(const QString &call, const QString &outcome)
-{
-    const QString line = QStringLiteral("%1  %2 -> %3").arg(m_callLog.size() + 1).arg(call, outcome);
-    m_callLog.append(line);
-    m_log->appendPlainText(line);
-    m_log->verticalScrollBar()->setValue(m_log->verticalScrollBar()->maximum());
-}
-
-namespace {
-QString outcomeOf(const Client::DispatchResult &result, const QStringList &messages)
-{
-    if (!result.ok())
-        return DeveloperDock::describeFailure(result);
-    // The control reports a load it could read only in part in its log alone.
-    if (!messages.isEmpty())
-        return QStringLiteral("ok, but the control logged: %1").arg(messages.join(QStringLiteral("; ")));
-    return QStringLiteral("ok");
-}
-} // namespace
-
-bool DeveloperDock::letVendorIdAndMode(qint32 vendorId, bool editAllowed)
-{
-    QStringList messages;
-    const auto result =
-        invokeLogged(Client::DispIdLetVendorIDNMode, { QVariant(vendorId), QVariant(editAllowed) }, &messages);
-    logCall(QStringLiteral("LetVendorIDNMode(plVendorID=%1, tbMode=%2)")
-                .arg(vendorId)
-                .arg(editAllowed ? QStringLiteral("true") : QStringLiteral("false")),
-        outcomeOf(result, messages));
-    return result.ok() && messages.isEmpty();
-}
-
-QString DeveloperDock::describeLoad(const QString &loadText, const ExchangeSeparators &separators)
-{
-    // Counted by the control's own split rule: a developer's text may not
-    // be one the exchange helper would build.
-    const QStringList tables = splitAt(loadText, separators.table);
-    if (tables.size() != 3)
-        return counted(tables.size(), "table", "tables");
-    return QStringLiteral("%1, %2, %3")
-        .arg(counted(splitRecords(tables.at(0), separators).size(), "address", "addresses"),
-            counted(splitRecords(tables.at(1), separators).size(), "type", "types"),
-            counted(splitRecords(tables.at(2), separators).size(), "state", "states"));
-}
-
-bool DeveloperDock::letContactAddress(const QString &loadText, const ExchangeSeparators &separators)
-{
-    QStringList messages;
-    const auto result = invokeLogged(Client::DispIdLetContactAddress,
-        { loadText, separators.field, separators.record, separators.table }, &messages);
-    // The export reuses the separators of the last load that was not blank.
-    if (result.ok() && !QString(loadText).remove(QLatin1Char(' ')).isEmpty())
-        m_exportSeparators = separators;
-    logCall(QStringLiteral("LetContactAddress(ptContactData=%1 [%2], ptFieldSeparator=%3, ptRecordSeparator=%4, "
-                           "ptTableSeparator=%5)")
-                .arg(abbreviated(loadText), describeLoad(loadText, separators), abbreviated(separators.field),
-                    abbreviated(separators.record), abbreviated(separators.table)),
-        outcomeOf(result, messages));
-    return result.ok() && messages.isEmpty();
-}
-
-std::optional<QString> DeveloperDock::getContactAddress()
-{
-    QStringList messages;
-    const auto result = invokeLogged(Client::DispIdGetContactAddress, {}, &messages);
-    if (!result.ok()) {
-        logCall(QStringLiteral("GetContactAddress()"), describeFailure(result));
-        m_exportSummary->setText(tr("%1 failed: %2").arg(QStringLiteral("GetContactAddress"), result.errorText));
-        return std::nullopt;
-    }
-    m_lastExport = result.value.toString();
-    showExport(m_lastExport);
-    const QString entries =
-        m_exportEntries < 0 ? QStringLiteral("unreadable") : counted(m_exportEntries, "entry", "entries");
-    logCall(QStringLiteral("GetContactAddress()"), QStringLiteral("%1 [%2]").arg(abbreviated(m_lastExport), entries));
-    return m_lastExport;
+    m_exportProblem = tr("%1 failed: %2").arg(QStringLiteral("GetContactAddress"), errorText);
+    m_exportSummary->setText(m_exportProblem);
 }
 
 void DeveloperDock::showExport(const QString &exportText)
 {
     QList<QStringList> rows;
+    const ExchangeSeparators exportSeparators = m_calls->exportSeparators();
     m_exportText->setText(exportText);
     m_exportText->setCursorPosition(0);
+    m_exportProblem.clear();
     try {
         ZebVendorContact::ExchangeSeparators separators;
-        separators.field = m_exportSeparators.field;
-        separators.record = m_exportSeparators.record;
+        separators.field = exportSeparators.field;
+        separators.record = exportSeparators.record;
         for (const auto &address : ZebVendorContact::parseExport(exportText, separators))
             rows.append(exportRow(address));
     } catch (const ZebVendorContact::Error &error) {
         m_exportEntries = -1;
-        m_exportModel->setRecords({}, m_exportSeparators.field);
-        m_exportSummary->setText(tr("The export cannot be read: %1").arg(error.message()));
+        m_exportModel->setRecords({}, exportSeparators.field);
+        m_exportProblem = tr("The export cannot be read: %1").arg(error.message());
+        m_exportSummary->setText(m_exportProblem);
         return;
     }
     m_exportEntries = rows.size();
-    m_exportModel->setRecords(std::move(rows), m_exportSeparators.field);
+    m_exportModel->setRecords(std::move(rows), exportSeparators.field);
     m_exportTable->resizeColumnsToContents();
     retranslate();
 }
 
 void DeveloperDock::callLetVendorIDNMode()
 {
-    letVendorIdAndMode(m_vendorId->value(), m_editAllowed->isChecked());
+    m_calls->letVendorIdAndMode(m_vendorId->value(), m_editAllowed->isChecked());
 }
 
 void DeveloperDock::callLetContactAddress()
 {
     const ExchangeSeparators separators = separatorsShown();
-    letContactAddress(fromReadable(m_loadText->toPlainText(), separators), separators);
+    m_calls->letContactAddress(fromReadable(m_loadText->toPlainText(), separators), separators);
 }
 
 void DeveloperDock::callGetContactAddress()
 {
-    getContactAddress();
+    m_calls->getContactAddress();
 }
 
 } // namespace VendorContactHost

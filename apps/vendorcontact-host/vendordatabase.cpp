@@ -106,6 +106,17 @@ QSqlQuery SqlVendorDatabase::run(const QString &sql, const QVariantList &values,
     return DbSql::run(connection(), m_location, sql, values, purpose);
 }
 
+bool SqlVendorDatabase::removeAddress(qint32 vendorId, qint64 addressId, qint64 rowVersion)
+{
+    if (isReadOnly())
+        throw DatabaseError(Trouble::ReadOnly, m_location, tr("Nothing was removed: %1").arg(m_readOnlyReason));
+    const QSqlQuery query = DbSql::retryingLocked([&] {
+        return run(QStringLiteral("DELETE FROM addresses WHERE id = ? AND vendor_id = ? AND row_version = ?"),
+            { addressId, vendorId, rowVersion }, QStringLiteral("Removing the address"));
+    });
+    return query.numRowsAffected() == 1;
+}
+
 QString VendorDatabase::newSaveId()
 {
     return QUuid::createUuid().toString(QUuid::WithoutBraces);

@@ -274,6 +274,14 @@ public:
     virtual qint32 addGeneratedVendor(const QString &name, int count) = 0;
 
     /*!
+     * Deletes the address `addressId` of `vendorId` when its row version is
+     * still `rowVersion`, in one statement. False, with nothing deleted, when
+     * someone else changed or removed it meanwhile. The database's triggers
+     * tell every watcher. Throws DatabaseError (ReadOnly before anything else).
+     */
+    virtual bool removeAddress(qint32 vendorId, qint64 addressId, qint64 rowVersion) = 0;
+
+    /*!
      * Starts following committed changes, every writer's (this one's too):
      * what there is now is the baseline. `announced` is called from the
      * event loop when the engine learns of a change by itself (PostgreSQL's

@@ -154,6 +154,7 @@ public:
         const QString &saveId) override;
     std::optional<SaveOutcome> committedSave(const QString &saveId) const override;
     qint32 addGeneratedVendor(const QString &name, int count) override;
+    bool removeAddress(qint32 vendorId, qint64 addressId, qint64 rowVersion) override;
 
 protected:
     /// `driver` is Qt's; `location` names the database in messages.

@@ -122,6 +122,38 @@ class ZEBVENDORCONTACT_EXPORT VendorContact : public QWidget
     /// LetVendorIDNMode().
     Q_PROPERTY(bool editAllowed READ editAllowed)
 
+    // The user's place in the panel, so a Qt host can keep it across a
+    // reload (not on the component runtime's dispatch interface either).
+
+    /// The id of the address whose row is selected in the list, as the
+    /// load text gave it ("000-N" for one added in the panel). After the
+    /// user's Save or Update, which leave no row selected, the address just
+    /// saved. Empty when there is none (after a load, or a type change).
+    Q_PROPERTY(QString currentAddressId READ currentAddressId NOTIFY currentAddressIdChanged)
+    /// The name of the contact type the list shows; empty before the first
+    /// load. Setting it acts as the user's choice in the type picker.
+    Q_PROPERTY(QString currentType READ currentType WRITE setCurrentType NOTIFY currentTypeChanged)
+
+public:
+    /// See the currentAddressId property.
+    QString currentAddressId() const;
+    /// Selects the row of `addressId` in the list, exactly as the user's
+    /// click on it would. False (nothing changes) when the list does not
+    /// show that address, or takes no clicks while adding or editing.
+    Q_INVOKABLE bool selectAddress(const QString &addressId);
+    /// See the currentType property.
+    QString currentType() const;
+    /// Shows the addresses of the type `typeName`, as the user's choice in
+    /// the type picker would. Ignored while adding or editing, and for a
+    /// name the picker does not offer.
+    void setCurrentType(const QString &typeName);
+
+Q_SIGNALS:
+    /// The selected row's address changed (a click, a load, a type change).
+    void currentAddressIdChanged(const QString &addressId);
+    /// The list shows another contact type.
+    void currentTypeChanged(const QString &typeName);
+
 public:
     /// Creates the empty panel (no addresses, types or states, editing not
     /// allowed) as a child of \a parent. Its size is fixed: see sizeHint().

@@ -32,6 +32,7 @@ except ImportError:  # reported inside the session, where it is needed
     pyatspi = None
 
 INSTALL_HINT = "install the project's dependencies: bash scripts/install-deps.sh"
+SCREEN = (1280, 800)  # the smallest screen the demo host promises to fit, Developer dock included
 SESSION_TIMEOUT = 150  # seconds for both languages, start-up included
 
 # What the control says, per language: the list's name, the twelve detail
@@ -57,9 +58,10 @@ LANGUAGES = {
 
 # The demo host's own widgets around the control, per language, by role.
 HOST = {
-    "en": {"push button": ["Save", "Revert"], "check box": ["Allow editing"], "text": ["Search vendors"],
+    "en": {"push button": ["Save", "Revert", "Remove Address…"], "check box": ["Allow editing"],
+           "text": ["Search vendors"],
            "list": ["Vendors"], "page tab": ["Calls", "Load text", "Added and changed addresses"]},
-    "de": {"push button": ["Speichern", "Zurücksetzen"], "check box": ["Bearbeiten erlauben"],
+    "de": {"push button": ["Speichern", "Zurücksetzen", "Adresse entfernen…"], "check box": ["Bearbeiten erlauben"],
            "text": ["Lieferanten suchen"], "list": ["Lieferanten"],
            "page tab": ["Aufrufe", "Ladetext", "Neue und geänderte Adressen"]},
 }
@@ -86,7 +88,7 @@ def start_x_server():
         fail("Xvfb is not installed (package xvfb); " + INSTALL_HINT)
     read_end, write_end = os.pipe()
     server = subprocess.Popen(
-        ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1280x1024x24", "-nolisten", "tcp", "-noreset"],
+        ["Xvfb", "-displayfd", str(write_end), "-screen", "0", f"{SCREEN[0]}x{SCREEN[1]}x24", "-nolisten", "tcp", "-noreset"],
         pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.PIPE, start_new_session=True)
     os.close(write_end)
     display = b""
@@ -133,7 +135,8 @@ def run_outside(host):
             runtime = os.path.join(scratch, "runtime")
             os.mkdir(runtime, 0o700)
             env = dict(os.environ, DISPLAY=display, XDG_RUNTIME_DIR=runtime,
-                       XDG_DATA_HOME=os.path.join(scratch, "data"), ZVC_A11Y_INSIDE="1")
+                       XDG_DATA_HOME=os.path.join(scratch, "data"),
+                       XDG_CONFIG_HOME=os.path.join(scratch, "config"), ZVC_A11Y_INSIDE="1")
             env.pop("DBUS_SESSION_BUS_ADDRESS", None)
             env.pop("AT_SPI_BUS_ADDRESS", None)
             # The buses' chatter goes to a log, shown only when the check fails.
@@ -331,6 +334,15 @@ def check_tab_order(control):
         pyatspi.Registry.generateKeyboardEvent(23, None, pyatspi.KEY_PRESSRELEASE)  # Tab
         time.sleep(0.05)
     check(visited == names, f"Tab visits {visited}, not {names}")
+    # On through the buttons and round the window: the focus never lands on
+    # a box that lies under a picker, where the user would see nothing.
+    covered = {texts["type"], texts["labels"][4], texts["labels"][5]}
+    for _ in range(12):
+        pyatspi.Registry.generateKeyboardEvent(23, None, pyatspi.KEY_PRESSRELEASE)  # Tab
+        time.sleep(0.05)
+        focused = next((n for n in control.nodes() if "focused" in states(n)), None)
+        check(focused is None or focused.getRoleName() != "text" or focused.name not in covered,
+              f"Tab put the focus on the covered box '{focused and focused.name}'")
 
 
 def check_host(control, language):
@@ -355,6 +367,19 @@ def check_host(control, language):
         found = {spoken_name(n) for n in host_nodes if n.getRoleName() == role}
         for name in names:
             check(name in found, f"the host has no {role} named '{name}' (it has {sorted(found)})")
+    # The Developer dock whole, on the screen: no tab or button runs past
+    # the window's or the screen's right edge.
+    frame = next(n for n in host_nodes if n.getRoleName() == "frame") if any(
+        n.getRoleName() == "frame" for n in host_nodes) else None
+    right = SCREEN[0]
+    if frame is not None:
+        fx, _, fw, _ = frame.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+        right = min(right, fx + fw)
+    for node in host_nodes:
+        if node.getRoleName() in ("page tab", "push button") and "showing" in states(node):
+            x, _, width, _ = node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+            check(x >= 0 and x + width <= right,
+                  f"the {node.getRoleName()} '{node.name}' runs past the right edge ({x}+{width} > {right})")
     entries = [n for n in host_nodes if n.getRoleName() in ("text", "spin button", "table", "check box")
                and "focusable" in states(n) and id(n) not in inside]
     named = [spoken_name(n) for n in entries]
