@@ -102,7 +102,7 @@ BENCH_ARGS ?=
 
 bench: deps
 	cmake -S . -B $(BENCH_BUILD) -DCMAKE_BUILD_TYPE=Release -DZVC_BUILD_BENCH=ON $(CMAKE_FLAGS)
-	cmake --build $(BENCH_BUILD) -j$(JOBS) --target bench_vendorcontact bench_memory bench_addressbook bench_sessions
+	cmake --build $(BENCH_BUILD) -j$(JOBS) --target bench_vendorcontact bench_memory bench_addressbook bench_sessions bench_scale
 	@echo "Running the benchmarks (about a minute; details in $(BENCH_BUILD)/bench-report.txt)"
 	QT_QPA_PLATFORM=offscreen $(BENCH_BUILD)/bench/bench_vendorcontact --benchmark_color=false \
 	    --report=$(BENCH_BUILD)/bench-report.txt --plot-data=$(BENCH_BUILD)/bench-plot.dat $(BENCH_ARGS)
@@ -115,6 +115,7 @@ bench: deps
 	QT_QPA_PLATFORM=offscreen $(BENCH_BUILD)/bench/bench_addressbook --benchmark_color=false
 	@echo "Eight sessions saving one vendor at once:"
 	$(BENCH_BUILD)/bench/bench_sessions
+	$(BENCH_BUILD)/bench/bench_scale
 
 # libFuzzer harnesses under ASan and UBSan, built with clang; each runs for
 # FUZZ_SECONDS on its seed corpus (fuzz/corpus/<harness>) plus what earlier
