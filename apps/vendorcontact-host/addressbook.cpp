@@ -61,6 +61,7 @@ bool MainWindow::openDatabase()
     separators.field = m_settings.separators.field;
     separators.record = m_settings.separators.record;
     separators.table = m_settings.separators.table;
+    m_vendors->setDatabase(nullptr); // it lists the database being replaced
     m_session = std::make_unique<VendorSession>(std::move(database), separators);
     if (m_session->database().isReadOnly())
         enterReadOnly();
@@ -76,14 +77,8 @@ std::unique_ptr<VendorDatabase> MainWindow::openWithAnswers(QString location, bo
         try {
             auto database = std::make_unique<VendorDatabase>(
                 location, create ? VendorDatabase::OpenMode::CreateIfMissing : VendorDatabase::OpenMode::ExistingOnly);
-            const QList<VendorSummary> vendors = database->vendors();
-            qsizetype addresses = 0;
-            for (const VendorSummary &vendor : vendors)
-                addresses += vendor.addressCount;
-            m_dock->logCall(call,
-                QStringLiteral("ok, %1: %2, %3")
-                    .arg(database->description(), DeveloperDock::counted(vendors.size(), "vendor", "vendors"),
-                        DeveloperDock::counted(addresses, "address", "addresses")));
+            // Not counted: at an ERP's size that alone would read every row.
+            m_dock->logCall(call, QStringLiteral("ok, %1").arg(database->description()));
             m_location = location;
             return database;
         } catch (const DatabaseError &error) {
@@ -152,13 +147,7 @@ bool MainWindow::askToRetry(const DatabaseError &error, const QString &action)
 
 void MainWindow::fillVendorList()
 {
-    try {
-        m_vendors->setVendors(m_session->database().vendors());
-    } catch (const ZebVendorContact::Error &error) {
-        // Shown in the status line only: whatever the user did has its own
-        // answer already.
-        setStatus(tr("The vendor list could not be read: %1").arg(error.message()));
-    }
+    m_vendors->setDatabase(&m_session->database());
 }
 
 void MainWindow::onVendorChosen(qint32 vendorId)

@@ -10,6 +10,7 @@
 
 #include "changenotice.h"
 #include "developerdock.h"
+#include "vendorlist.h"
 
 #include <QtCore/QTimer>
 #include <QtWidgets/QApplication>
@@ -67,7 +68,9 @@ void MainWindow::noteVendorsChanged(const QList<qint32> &vendorIds)
 {
     if (!m_session)
         return;
-    fillVendorList();
+    // Only the changed vendors are read again; the one shown is looked at
+    // only when it is one of them.
+    m_vendors->refreshVendors(vendorIds);
     if (currentVendor() && vendorIds.contains(*currentVendor()))
         m_changeCheck->start();
 }

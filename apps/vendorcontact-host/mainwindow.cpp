@@ -57,6 +57,10 @@ MainWindow::MainWindow(const HostSettings &settings, QWidget *parent)
     m_vendors = new VendorListPane;
     m_vendors->setMinimumWidth(180);
     connect(m_vendors, &VendorListPane::vendorChosen, this, &MainWindow::onVendorChosen);
+    connect(m_vendors, &VendorListPane::readFailed, this, [this](const QString &message) {
+        // The status line only: whatever the user did has its own answer.
+        setStatus(tr("The vendor list could not be read: %1").arg(message));
+    });
     columns->addWidget(m_vendors, 1);
     auto *book = new QVBoxLayout;
     m_readOnlyNotice = new QLabel;
