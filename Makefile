@@ -115,7 +115,7 @@ bench: deps
 	QT_QPA_PLATFORM=offscreen $(BENCH_BUILD)/bench/bench_addressbook --benchmark_color=false
 	@echo "Eight sessions saving one vendor at once:"
 	$(BENCH_BUILD)/bench/bench_sessions
-	$(BENCH_BUILD)/bench/bench_scale
+	QT_QPA_PLATFORM=offscreen $(BENCH_BUILD)/bench/bench_scale
 
 # libFuzzer harnesses under ASan and UBSan, built with clang; each runs for
 # FUZZ_SECONDS on its seed corpus (fuzz/corpus/<harness>) plus what earlier

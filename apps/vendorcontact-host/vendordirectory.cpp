@@ -116,6 +116,12 @@ QString textArray(const QStringList &values)
     return u'{' + quoted.join(u',') + u'}';
 }
 
+/// The vendor of a changed counter goes last in the order of changes.
+const QString NextInOrder =
+    u"INSERT INTO vendor_change_order (vendor_id, sequence) SELECT new.vendor_id, "
+    u"COALESCE((SELECT MAX(sequence) FROM vendor_change_order), 0) + 1 WHERE true "
+    u"ON CONFLICT (vendor_id) DO UPDATE SET sequence = excluded.sequence;"_s;
+
 const QString AddressCount = u"(SELECT COUNT(*) FROM addresses a WHERE a.vendor_id = v.id)"_s;
 
 } // namespace
@@ -437,6 +443,20 @@ QList<SchemaObject> VendorDirectory::schemaObjects()
                 cityIsNew, addCity) },
             { postgresCityTrigger(u"addresses_city_updated", u"UPDATE") } },
         { u"vendors_folded", false, {}, { trigramIndexes } },
+        // The order in which vendors changed, so that a watcher reads what
+        // changed since it last looked instead of every vendor's counter.
+        { u"vendor_change_order", false,
+            { u"CREATE TABLE vendor_change_order (vendor_id INTEGER PRIMARY KEY, sequence INTEGER NOT NULL)"_s,
+                u"CREATE INDEX vendor_change_order_by_sequence ON vendor_change_order (sequence)"_s },
+            {} },
+        { u"vendor_changes_ordered_insert", false,
+            { u"CREATE TRIGGER vendor_changes_ordered_insert AFTER INSERT ON vendor_changes BEGIN %1 END"_s.arg(
+                NextInOrder) },
+            {} },
+        { u"vendor_changes_ordered_update", false,
+            { u"CREATE TRIGGER vendor_changes_ordered_update AFTER UPDATE ON vendor_changes BEGIN %1 END"_s.arg(
+                NextInOrder) },
+            {} },
     };
 }
 

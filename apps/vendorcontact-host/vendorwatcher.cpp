@@ -24,6 +24,17 @@ VendorChangeWatcher::VendorChangeWatcher(const QString &location, QObject *paren
     if (m_database->isPostgreSql()) {
         listen();
     } else {
+        QSqlQuery order = DbSql::run(m_database->connection(), m_database->description(),
+            u"SELECT COUNT(*) FROM sqlite_master WHERE name = 'vendor_change_order'"_s, {},
+            VendorDatabase::tr("Looking for changes"));
+        m_ordered = order.next() && order.value(0).toInt() == 1;
+        order.finish();
+        if (m_ordered) {
+            QSqlQuery last = DbSql::run(m_database->connection(), m_database->description(),
+                u"SELECT COALESCE(MAX(sequence), 0) FROM vendor_change_order"_s, {},
+                VendorDatabase::tr("Looking for changes"));
+            m_lastSequence = last.next() ? last.value(0).toLongLong() : 0;
+        }
         // What is there now is the baseline: only later changes are told.
         checkSqlite();
         m_changed.clear();
@@ -69,6 +80,18 @@ QHash<qint32, qint64> VendorChangeWatcher::readCounters() const
     return counters;
 }
 
+void VendorChangeWatcher::readChangesInOrder()
+{
+    // Along the index of the order: the vendors changed since the last look.
+    QSqlQuery query = DbSql::run(m_database->connection(), m_database->description(),
+        u"SELECT vendor_id, sequence FROM vendor_change_order WHERE sequence > ?"_s, { m_lastSequence },
+        VendorDatabase::tr("Looking for changes"));
+    while (query.next()) {
+        m_changed.insert(query.value(0).toInt());
+        m_lastSequence = std::max(m_lastSequence, query.value(1).toLongLong());
+    }
+}
+
 void VendorChangeWatcher::checkSqlite()
 {
     // data_version moves when another connection commits to the file; it
@@ -80,6 +103,10 @@ void VendorChangeWatcher::checkSqlite()
     if (now == m_dataVersion)
         return;
     m_dataVersion = now;
+    if (m_ordered) {
+        readChangesInOrder();
+        return;
+    }
     const QHash<qint32, qint64> counters = readCounters();
     for (auto it = counters.cbegin(); it != counters.cend(); ++it) {
         if (m_counters.value(it.key(), -1) != it.value())

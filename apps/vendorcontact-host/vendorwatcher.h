@@ -63,12 +63,17 @@ private:
     void noteNotification(const QString &name, QSqlDriver::NotificationSource source, const QVariant &payload);
     void report();
     QHash<qint32, qint64> readCounters() const;
+    void readChangesInOrder();
 
     std::unique_ptr<VendorDatabase> m_database;
     QTimer m_poll;
     QTimer m_gather; //!< notifications of one save arrive together: one report
     qint64 m_dataVersion = -1;
     QHash<qint32, qint64> m_counters;
+    /// The file keeps the order of changes: only what changed since
+    /// m_lastSequence is read.
+    bool m_ordered = false;
+    qint64 m_lastSequence = 0;
     QSet<qint32> m_changed;
     bool m_failing = false;
 };
