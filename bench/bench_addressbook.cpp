@@ -12,6 +12,7 @@
 // <= 30 ms.
 
 #include "../tests/support/throwawaypostgres.h"
+#include "../tests/support/vendordbaccess.h"
 #include "vendordatabase.h"
 
 #include <ZebVendorContact/contactexchange.h>
@@ -72,7 +73,7 @@ struct Fixture
     void addEngine(const QString &name, const QString &location)
     {
         Engine engine;
-        engine.db = std::make_unique<VendorDatabase>(location);
+        engine.db = VendorDatabase::open(location);
         engine.vendorId = engine.db->addGeneratedVendor(u"Bench Vendor"_s, Addresses);
         engines[name] = std::move(engine);
     }
@@ -137,7 +138,7 @@ void stockQtRoute(benchmark::State &state, const QString &engineName)
         model.setQuery(u"SELECT id, row_version, type_id, name, street1, street2, city, country, state_id, "
                        u"postal_code, phone, fax, email, phone2, cell FROM addresses WHERE vendor_id = %1 "
                        u"ORDER BY name"_s.arg(engine->vendorId),
-            engine->db->connection());
+            engine->connectionOf(*db));
         while (model.canFetchMore())
             model.fetchMore();
         view.setModel(&model);

@@ -270,11 +270,11 @@ void measureRunningWindow(Database &db)
 /// time, and times each until the list is painted.
 void measureSearch(Database &db)
 {
-    VendorDatabase database(db.location, VendorDatabase::OpenMode::ExistingOnly);
+    const auto database = VendorDatabase::open(db.location, VendorDatabase::OpenMode::ExistingOnly);
     VendorListPane pane;
     pane.resize(300, 700);
     pane.show();
-    pane.setDatabase(&database);
+    pane.setDatabase(database.get());
     auto *search = pane.findChild<QLineEdit *>(u"txtVendorSearch"_s);
     auto *list = pane.findChild<QAbstractItemView *>(u"lstVendors"_s);
     for (const QString &word : Typed) {
@@ -324,7 +324,7 @@ void generateLarge(const Database &db)
     clock.start();
     {
         // Created as the host creates it: schema and sample vendors.
-        VendorDatabase created(db.location, VendorDatabase::OpenMode::CreateIfMissing);
+        VendorDatabase::open(db.location, VendorDatabase::OpenMode::CreateIfMissing);
     }
     const QString name = u"bench-generate"_s;
     {
@@ -439,7 +439,7 @@ int main(int argc, char **argv)
             Database sqliteSample { u"sqlite:"_s + dir.filePath(u"sample.sqlite"_s), false, SampleChanged, {} };
             Database sqliteLarge { u"sqlite:"_s + dir.filePath(u"large.sqlite"_s), false, LargeChanged, {} };
             {
-                VendorDatabase created(sqliteSample.location, VendorDatabase::OpenMode::CreateIfMissing);
+                VendorDatabase::open(sqliteSample.location, VendorDatabase::OpenMode::CreateIfMissing);
             }
             // The first start registers the control library: not measured.
             startTime(sqliteSample.location, screenshot);
@@ -462,7 +462,7 @@ int main(int argc, char **argv)
         Database pgSample { postgres.url(u"sample"_s), true, SampleChanged, {} };
         Database pgLarge { postgres.url(u"large"_s), true, LargeChanged, {} };
         {
-            VendorDatabase created(pgSample.location, VendorDatabase::OpenMode::CreateIfMissing);
+            VendorDatabase::open(pgSample.location, VendorDatabase::OpenMode::CreateIfMissing);
         }
         generateLarge(pgLarge);
         measure(pgSample, screenshot, true);

@@ -88,7 +88,7 @@ QList<LedgerSave> runOneSession(const SessionLoadOptions &options, qint32 vendor
     bool started = false;
     QRandomGenerator random(quint32(20261208 + index));
     try {
-        VendorSession session(std::make_unique<VendorDatabase>(options.location), {});
+        VendorSession session(VendorDatabase::open(options.location), {});
         auto reread = [&session, vendorId] {
             session.show(session.read(vendorId));
             return addressesById(session.shownAddresses());
@@ -127,7 +127,7 @@ QList<LedgerSave> runOneSession(const SessionLoadOptions &options, qint32 vendor
                 changes << added;
             }
             try {
-                const SaveOutcome outcome = session.save(exportText(changes), false);
+                const SaveOutcome outcome = session.save(exportText(changes));
                 entry.result = outcome.saved() ? LedgerSave::Result::Saved : LedgerSave::Result::Conflict;
                 if (outcome.saved()) {
                     for (const ContactAddress &address : std::as_const(changes))
@@ -239,9 +239,9 @@ SessionLoadResult runSessionLoad(const SessionLoadOptions &options)
     qint32 vendorId = 0;
     VendorSnapshot before;
     {
-        VendorDatabase setup(options.location);
-        vendorId = setup.addGeneratedVendor(QStringLiteral("Many Sessions Ltd."), options.addresses);
-        before = setup.loadVendor(vendorId);
+        const auto setup = VendorDatabase::open(options.location);
+        vendorId = setup->addGeneratedVendor(QStringLiteral("Many Sessions Ltd."), options.addresses);
+        before = setup->loadVendor(vendorId);
     }
     std::vector<QList<LedgerSave>> ledgers(std::size_t(options.sessions));
     StartLine start(options.sessions);
@@ -261,8 +261,8 @@ SessionLoadResult runSessionLoad(const SessionLoadOptions &options)
         result.conflicts += save.result == LedgerSave::Result::Conflict;
         result.failed += save.result == LedgerSave::Result::Failed;
     }
-    VendorDatabase check(options.location);
-    result.problems = checkLedger(ledger, before, check.loadVendor(vendorId));
+    const auto check = VendorDatabase::open(options.location);
+    result.problems = checkLedger(ledger, before, check->loadVendor(vendorId));
     return result;
 }
 

@@ -25,25 +25,7 @@ bool pointsInto(QStringView text, const QString &buffer)
 
 const std::array<FieldDefinition, FieldCount> &fieldDefinitions()
 {
-    static const std::array<FieldDefinition, FieldCount> definitions = { {
-        { u"AddressID", false, 15 },
-        { u"ObjectID", false, 15 },
-        { u"Type", true, 0 },
-        { u"Name", false, 60 },
-        { u"Street1", false, 30 },
-        { u"Street2", false, 30 },
-        { u"City", false, 30 },
-        { u"Country", false, 30 },
-        { u"State", false, 30 },
-        { u"PostalCode", false, 30 },
-        { u"Phone", false, 30 },
-        { u"FAX", false, 30 },
-        { u"Email", false, 50 },
-        { u"Phone2", false, 30 },
-        { u"Phone3", false, 30 },
-        { u"IsUpdated", false, 1 },
-    } };
-    return definitions;
+    return FieldDefinitions;
 }
 
 int fieldPosition(QStringView name)

@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "fieldtable.h"
+
 #include <QtCore/QString>
 #include <QtCore/QStringView>
 
@@ -10,37 +12,7 @@
 
 namespace ZebVendorContact {
 
-/// Positions of the sixteen fields of a contact record, in record order.
-enum ContactField : int {
-    AddressID = 0,
-    ObjectID,
-    Type,
-    Name,
-    Street1,
-    Street2,
-    City,
-    Country,
-    State,
-    PostalCode,
-    Phone,
-    FAX,
-    Email,
-    Phone2,
-    Phone3,
-    IsUpdated,
-    FieldCount
-};
-
-/// Name, kind and size of one field. `size` is the most UTF-16 code units a
-/// text field holds; the integer field (`Type`) has size 0.
-struct FieldDefinition
-{
-    QStringView name;
-    bool isInteger;
-    int size;
-};
-
-/// The sixteen field definitions in record order.
+/// The sixteen field definitions in record order (FieldDefinitions).
 const std::array<FieldDefinition, FieldCount> &fieldDefinitions();
 
 /// Position of the field called `name`, letter case ignored; -1 when no field

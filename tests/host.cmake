@@ -16,6 +16,8 @@ add_dependencies(tst_host_runtime ZebVendorContact)
 
 zvc_add_test(tst_host_client tst_host_client.cpp)
 target_link_libraries(tst_host_client PRIVATE ZebVendorContactClient Qt6::Widgets)
+# The record's own reader and writer, to change the record as a swap happens.
+target_include_directories(tst_host_client PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/../host/runtime)
 target_compile_definitions(tst_host_client PRIVATE
     ZVC_LIBRARY_FILE="$<TARGET_FILE:ZebVendorContact>"
     ZVC_REGSVR="$<TARGET_FILE:zvc-regsvr>")

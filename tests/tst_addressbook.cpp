@@ -8,6 +8,7 @@
 #include "databaseerror.h"
 #include "developerdock.h"
 #include "mainwindow.h"
+#include "support/vendordbaccess.h"
 #include "vendorsession.h"
 
 #include <QtCore/QCryptographicHash>
@@ -106,7 +107,7 @@ private:
     QString freshDatabase()
     {
         const QString location = u"sqlite:"_s + path(u"v%1.sqlite"_s.arg(++m_count));
-        VendorDatabase created(location);
+        const auto created = VendorDatabase::open(location);
         return location;
     }
     void editCity(MainWindow &window, const QString &city, bool update);
@@ -234,8 +235,8 @@ void TestAddressBook::lockedSaveKeepsTheChanges()
     QVERIFY(book.window.start());
     editCity(book.window, u"Locked Out"_s, true);
     // Another program holds the file's write lock.
-    VendorDatabase other(book.window.database()->connection().databaseName());
-    QSqlQuery lock(other.connection());
+    const auto other = VendorDatabase::open(connectionOf(*book.window.database()).databaseName());
+    QSqlQuery lock(connectionOf(*other));
     QVERIFY(lock.exec(u"BEGIN EXCLUSIVE"_s));
     QVERIFY(!book.window.save());
     QCOMPARE(book.asked.size(), 1);
@@ -311,17 +312,17 @@ void TestAddressBook::noSecondInsertAfterAFailedReload()
     // The session alone, as the window uses it: a save whose reload never
     // happened, saved again with the same export.
     const QString location = freshDatabase();
-    VendorSession session(std::make_unique<VendorDatabase>(location), {});
+    VendorSession session(VendorDatabase::open(location), {});
     session.show(session.read(Northwind));
     const QString added = u"000-1|2001|1|Zed Overflow|1 Main St||Austin|1|||||||~"_s;
     const QString changed =
         session.shownAddresses().constFirst().addressId + u"|2001|1|Ana|2 Main St||Dallas|1|||||||~"_s;
-    QCOMPARE(session.save(added + changed, false).inserted, 1);
-    const SaveOutcome again = session.save(added + changed, false);
+    QCOMPARE(session.save(added + changed).inserted, 1);
+    const SaveOutcome again = session.save(added + changed);
     QVERIFY(again.saved());
     QCOMPARE(again.inserted, 0);
     QCOMPARE(again.updated, 2);
-    QSqlQuery count(session.database().connection());
+    QSqlQuery count(connectionOf(session.database()));
     QVERIFY(count.exec(u"SELECT COUNT(*) FROM addresses WHERE name = 'Zed Overflow'"_s) && count.next());
     QCOMPARE(count.value(0).toInt(), 1);
 }

@@ -37,7 +37,7 @@ const QString SampleExport =
     QStringLiteral("20432|1042|4|Atlanta cross-dock|1275 Oakley Industrial Blvd|Suite B|"
                    "Fairburn|1|11|30213|(404) 555-0136|(404) 555-0137|ship.atl@example.com||~");
 
-QString withSeparators(QString text, const Separators &separators)
+QString withSeparators(QString text, const ExchangeSeparators &separators)
 {
     // Swap in placeholders first so a new separator never gets replaced again.
     text.replace(QLatin1Char('|'), QChar(0xE001)).replace(QLatin1Char('~'), QChar(0xE002));
@@ -210,7 +210,7 @@ void TestApps::readableFormDropsOnlyLayoutLineBreaks()
     QFETCH(QString, record);
     QFETCH(QString, table);
     QFETCH(QString, loadText);
-    Separators separators;
+    ExchangeSeparators separators;
     separators.record = record;
     separators.table = table;
     QCOMPARE(fromReadable(readable, separators), loadText);
@@ -230,7 +230,7 @@ void TestApps::abbreviatedKeepsLogLinesShort()
 
 void TestApps::sampleVendorIsAValidLoad()
 {
-    const Separators separators;
+    const ExchangeSeparators separators;
     const QString sample = sampleVendorText();
     QVERIFY(!sample.contains(QLatin1Char('\n')));
     const QStringList tables = splitAt(sample, separators.table);
@@ -279,7 +279,7 @@ void TestApps::sampleVendorIsAValidLoad()
 
 void TestApps::sampleVendorCoversTheRegions()
 {
-    const Separators separators;
+    const ExchangeSeparators separators;
     const QList<QStringList> states = splitRecords(splitAt(sampleVendorText(), separators.table).value(2), separators);
     QHash<QString, QStringList> abbreviations;
     for (const QStringList &state : states)
@@ -341,7 +341,7 @@ void TestApps::editInThePanelComesBackThroughTheHost()
     // The first row of the first type, clicked as the user would.
     QVERIFY(window.clickFirstAddress());
     const QString name = child<QLineEdit>(panel, "txtContact_0")->text();
-    const Separators separators;
+    const ExchangeSeparators separators;
     QStringList record;
     for (const QStringList &address : splitRecords(splitAt(sampleVendorText(), separators.table).value(0), separators))
         if (address.value(3) == name)
@@ -373,7 +373,7 @@ void TestApps::roundTripThroughTheHostButtons_data()
     QTest::newRow("edit allowed") << 77 << true << standard << ExampleExport;
     QTest::newRow("read only exports nothing") << 77 << false << standard << QString();
     QTest::newRow("multi-character separators")
-        << -5 << true << tags << withSeparators(ExampleExport, Separators { tags[0], tags[1], tags[2] });
+        << -5 << true << tags << withSeparators(ExampleExport, ExchangeSeparators { tags[0], tags[1], tags[2] });
 }
 
 void TestApps::roundTripThroughTheHostButtons()
@@ -390,7 +390,7 @@ void TestApps::roundTripThroughTheHostButtons()
     child<QCheckBox>(&window, "chkEditAllowed")->setChecked(editAllowed);
     QTest::mouseClick(child<QPushButton>(&window, "cmdLetVendorIDNMode"), Qt::LeftButton);
 
-    const Separators chosen { separators[0], separators[1], separators[2] };
+    const ExchangeSeparators chosen { separators[0], separators[1], separators[2] };
     child<QLineEdit>(&window, "txtFieldSeparator")->setText(chosen.field);
     child<QLineEdit>(&window, "txtRecordSeparator")->setText(chosen.record);
     child<QLineEdit>(&window, "txtTableSeparator")->setText(chosen.table);
@@ -477,7 +477,7 @@ void TestApps::printExportGivesTheControlsText_data()
     QTest::addColumn<QString>("loadText");
     QTest::addColumn<QString>("expected");
 
-    const Separators tags { QStringLiteral("<f>"), QStringLiteral("<r>"), QStringLiteral("<t>") };
+    const ExchangeSeparators tags { QStringLiteral("<f>"), QStringLiteral("<r>"), QStringLiteral("<t>") };
     // Without --load the sample vendor comes from a fresh database: unchanged.
     QTest::newRow("database, sample vendor") << QStringList() << QString() << QString();
     QTest::newRow("sample file, read only")

@@ -5,6 +5,7 @@
 // class id or name registers the library, creates the control in its own
 // window, drives it by dispatch id and unregisters it.
 
+#include "registrationfile.h"
 #include "vendorcontactclient.h"
 
 #include <ZebVendorContact/componentruntime.h>
@@ -12,6 +13,7 @@
 #include <QtCore/QDir>
 #include <QtCore/QElapsedTimer>
 #include <QtCore/QFileInfo>
+#include <QtCore/QJsonObject>
 #include <QtCore/QLibraryInfo>
 #include <QtCore/QPointer>
 #include <QtCore/QProcess>
@@ -39,6 +41,7 @@ class TestHostClient : public QObject
 
 private:
     std::unique_ptr<QTemporaryDir> m_dataHome;
+    QByteArray m_home;
 
     static int runTool(const QStringList &arguments, QString *output = nullptr)
     {
@@ -55,6 +58,8 @@ private:
     }
 
 private Q_SLOTS:
+    void initTestCase() { m_home = qgetenv("HOME"); }
+
     void init()
     {
         m_dataHome = std::make_unique<QTemporaryDir>();
@@ -65,25 +70,49 @@ private Q_SLOTS:
     void registrationFileLocation_data()
     {
         QTest::addColumn<QByteArray>("dataHome");
-        QTest::addColumn<QString>("expectedBase");
-        QTest::newRow("XDG_DATA_HOME") << QByteArray("/srv/xdg-data") << QStringLiteral("/srv/xdg-data");
-        QTest::newRow("unset") << QByteArray() << QStringLiteral("<home>/.local/share");
-        QTest::newRow("relative, so ignored") << QByteArray("relative/data") << QStringLiteral("<home>/.local/share");
-        QTest::newRow("empty, so ignored") << QByteArray("") << QStringLiteral("<home>/.local/share");
+        QTest::addColumn<QByteArray>("home"); // null: as the test runs
+        QTest::addColumn<QString>("expectedBase"); // or, when refused, what the message says
+        QTest::newRow("XDG_DATA_HOME") << QByteArray("/srv/xdg-data") << QByteArray()
+                                       << QStringLiteral("/srv/xdg-data");
+        QTest::newRow("unset") << QByteArray() << QByteArray() << QStringLiteral("<home>/.local/share");
+        QTest::newRow("relative, so ignored")
+            << QByteArray("relative/data") << QByteArray() << QStringLiteral("<home>/.local/share");
+        QTest::newRow("empty, so ignored") << QByteArray("") << QByteArray() << QStringLiteral("<home>/.local/share");
+        QTest::newRow("relative HOME unused")
+            << QByteArray("/srv/xdg-data") << QByteArray("home") << QStringLiteral("/srv/xdg-data");
+        // One record per working folder, or one in / for everyone: refused.
+        QTest::newRow("relative HOME") << QByteArray("relative/data") << QByteArray("home")
+                                       << QStringLiteral("refused: HOME (\"home\") is not one either");
+        QTest::newRow("empty HOME") << QByteArray() << QByteArray("") << QStringLiteral("refused: HOME is empty");
     }
 
     void registrationFileLocation()
     {
         QFETCH(QByteArray, dataHome);
+        QFETCH(QByteArray, home);
         QFETCH(QString, expectedBase);
         if (dataHome.isNull()) {
             qunsetenv("XDG_DATA_HOME");
         } else {
             qputenv("XDG_DATA_HOME", dataHome);
         }
+        if (!home.isNull()) {
+            qputenv("HOME", home);
+        }
         expectedBase.replace(QStringLiteral("<home>"), QDir::homePath());
-        QCOMPARE(registrationFilePath(), QString(expectedBase + u"/ZebVendorContact/registry.json"));
+        QString error;
+        if (!expectedBase.startsWith(u"refused: ")) {
+            QCOMPARE(registrationFilePath(&error), QString(expectedBase + u"/ZebVendorContact/registry.json"));
+            return;
+        }
+        const QString refusal = expectedBase.mid(9);
+        QCOMPARE(registrationFilePath(&error), QString());
+        QVERIFY2(error.contains(refusal), qPrintable(error));
+        QVERIFY(!registerLibrary(libraryFile, &error) && error.contains(refusal));
+        QVERIFY(!findRegistration(QLatin1StringView(ProgId), &error) && error.contains(refusal));
     }
+
+    void cleanup() { qputenv("HOME", m_home); }
 
     void registerCreateDriveUnregister()
     {
@@ -277,16 +306,60 @@ private Q_SLOTS:
         QTest::newRow("missing file") << QStringLiteral("/nonexistent/libNothing.so") << QStringLiteral("no such file");
         QTest::newRow("library without entry points") << QLibraryInfo::path(QLibraryInfo::LibrariesPath) +
                 u"/libQt6Core.so.6" << QStringLiteral("DllRegisterServer");
+        // Names of a descriptor of this process: another file in every host.
+        const QString onProc = QStringLiteral("/proc is on the process file system");
+        QTest::newRow("/proc/self/fd") << QStringLiteral("/proc/self/fd/<fd>") << onProc;
+        QTest::newRow("/proc/pid/fd") << QStringLiteral("/proc/<pid>/fd/<fd>") << onProc;
+        QTest::newRow("/dev/fd") << QStringLiteral("/dev/fd/<fd>") << onProc;
     }
 
     void registerRefusesWhatIsNoComponent()
     {
         QFETCH(QString, file);
         QFETCH(QString, expectedInMessage);
+        QFile opened(libraryFile);
+        QVERIFY(opened.open(QIODevice::ReadOnly));
+        file.replace(QStringLiteral("<fd>"), QString::number(opened.handle()))
+            .replace(QStringLiteral("<pid>"), QString::number(::getpid()));
         QString error;
         QVERIFY(!registerLibrary(file, &error));
         QVERIFY2(error.contains(expectedInMessage), qPrintable(error));
         QVERIFY(!QFile::exists(registrationFilePath()));
+    }
+
+    void changeLandsInTheCheckedFolder_data()
+    {
+        QTest::addColumn<QString>("swapped"); // under the data home, while the record is being changed
+        QTest::newRow("the record's folder") << QStringLiteral("data/ZebVendorContact");
+        QTest::newRow("a folder above it") << QStringLiteral("data");
+    }
+
+    void changeLandsInTheCheckedFolder()
+    {
+        // Someone swaps a folder on the way for a link to another tree after
+        // the way was checked (the change runs then): the record is still
+        // written into, and only into, the folder that was checked.
+        QFETCH(QString, swapped);
+        QDir home(m_dataHome->path());
+        qputenv("XDG_DATA_HOME", QFile::encodeName(home.filePath(QStringLiteral("data"))));
+        const QString elsewhere = home.filePath(QStringLiteral("elsewhere/data/ZebVendorContact"));
+        QVERIFY(home.mkpath(QStringLiteral("data/ZebVendorContact")) && home.mkpath(elsewhere));
+        QVERIFY(::chmod(QFile::encodeName(elsewhere), 0755) == 0);
+        QString error;
+        QVERIFY2(ZebVendorContact::Registration::updateRecord(
+                     [&](QJsonObject &root) {
+                         root.insert(u"swapped", home.rename(swapped, swapped + u".checked"));
+                         return QFile::link(home.filePath(u"elsewhere/" + swapped), home.filePath(swapped));
+                     },
+                     &error),
+            qPrintable(error));
+        QCOMPARE(QDir(elsewhere).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System), QStringList());
+        QCOMPARE(QFileInfo(elsewhere).permissions() & QFile::ExeOther, QFile::ExeOther); // not made private
+        const QString checked = home.filePath(QStringLiteral("data/ZebVendorContact"))
+                                    .replace(home.filePath(swapped), home.filePath(swapped + u".checked"));
+        QFile record(checked + u"/registry.json");
+        QVERIFY(record.open(QIODevice::ReadOnly) && record.readAll().contains("\"swapped\": true"));
+        QCOMPARE(QFileInfo(checked).permissions() & QFile::ExeOther, 0);
     }
 
     void concurrentChangesKeepEachOther()

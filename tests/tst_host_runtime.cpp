@@ -26,7 +26,9 @@
 
 #include <memory>
 
+#include <pwd.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 using ZebVendorContact::Error;
 
@@ -250,6 +252,11 @@ private Q_SLOTS:
         QTest::newRow("file is a link") << QStringLiteral("link to ") << QStringLiteral("json is a symbolic link");
         QTest::newRow("dangling link") << QStringLiteral("link to .gone") << QStringLiteral("json is a symbolic link");
         QTest::newRow("unreadable file") << QStringLiteral("chmod file 000") << QStringLiteral("cannot read");
+        // Others could swap the record's folder for a link of theirs.
+        QTest::newRow("folder above others can write")
+            << QStringLiteral("chmod parent 777") << QStringLiteral("is a folder other users may write");
+        QTest::newRow("folder above of another user")
+            << QStringLiteral("chown parent") << QStringLiteral("belongs to another user");
     }
 
     void unsafeRegistryIsRefusedUntouched()
@@ -261,10 +268,18 @@ private Q_SLOTS:
         writeRegistry("{}");
         QFile::copy(registryFile(), target);
         const QStringList words = setUp.split(u' ');
+        const passwd *nobody = ::getpwnam("nobody");
         if (words[0] == u"link") {
             QVERIFY(QFile::remove(registryFile()) && QFile::link(target + words[2], registryFile()));
+        } else if (words[0] == u"chown") {
+            if (::geteuid() != 0 || !nobody) {
+                QSKIP("needs a second user: run as root, with a user nobody");
+            }
+            QCOMPARE(::chown(QFile::encodeName(m_dataHome->path()), nobody->pw_uid, nobody->pw_gid), 0);
         } else {
-            const QString path = words[1] == u"file" ? registryFile() : folder;
+            const QString path = words[1] == u"file" ? registryFile()
+                : words[1] == u"parent"              ? m_dataHome->path()
+                                                     : folder;
             QCOMPARE(::chmod(QFile::encodeName(path).constData(), mode_t(words[2].toInt(nullptr, 8))), 0);
         }
         const auto snapshot = [&] {

@@ -9,6 +9,7 @@
 #include "developerdock.h"
 #include "mainwindow.h"
 #include "support/throwawaypostgres.h"
+#include "support/vendordbaccess.h"
 #include "vendorlist.h"
 
 #include <QtCore/QTemporaryDir>
@@ -29,7 +30,7 @@ constexpr qint32 Northwind = 2001;
 
 QString city(VendorDatabase &db, const QString &addressId)
 {
-    QSqlQuery query(db.connection());
+    QSqlQuery query(connectionOf(db));
     query.exec(u"SELECT city FROM addresses WHERE id = "_s + addressId);
     return query.next() ? query.value(0).toString() : u"<gone>"_s;
 }
@@ -75,7 +76,7 @@ QString TestSharedBook::database(const QString &backend)
 {
     if (backend == u"sqlite") {
         const QString location = u"sqlite:"_s + m_dir.filePath(u"shared%1.sqlite"_s.arg(++m_count));
-        VendorDatabase { location }; // with the sample vendors
+        VendorDatabase::open(location); // with the sample vendors
         return location;
     }
     if (!m_postgresStarted) {
@@ -87,8 +88,8 @@ QString TestSharedBook::database(const QString &backend)
     // A database of its own, given the sample vendors when first opened.
     const QString name = u"shared%1"_s.arg(++m_count);
     {
-        VendorDatabase server(m_postgres.url());
-        if (!QSqlQuery(server.connection()).exec(u"CREATE DATABASE "_s + name))
+        const auto server = VendorDatabase::open(m_postgres.url());
+        if (!QSqlQuery(connectionOf(*server)).exec(u"CREATE DATABASE "_s + name))
             qFatal("cannot create the database %s", qPrintable(name));
     }
     return m_postgres.url(name);
@@ -142,8 +143,8 @@ void TestSharedBook::followsOtherSaves()
     auto *list = window.control()->findChild<QAbstractItemView *>(u"lstContacts"_s);
     const QString selected = list->currentIndex().siblingAtColumn(0).data().toString();
 
-    VendorDatabase other(settings.database);
-    VendorSnapshot theirs = other.loadVendor(Northwind);
+    const auto other = VendorDatabase::open(settings.database);
+    VendorSnapshot theirs = other->loadVendor(Northwind);
     QList<ContactAddress> shown = theirs.addresses;
     const auto isSelected = [&selected](const ContactAddress &a) { return a.addressId == selected; };
     ContactAddress changed = *std::find_if(shown.cbegin(), shown.cend(), isSelected);
@@ -157,9 +158,9 @@ void TestSharedBook::followsOtherSaves()
         QVERIFY(window.clickFirstAddress());
     }
     if (byAnotherProgram)
-        QVERIFY(QSqlQuery(other.connection()).exec(u"UPDATE addresses SET city = 'Theirs' WHERE id = "_s + selected));
+        QVERIFY(QSqlQuery(connectionOf(*other)).exec(u"UPDATE addresses SET city = 'Theirs' WHERE id = "_s + selected));
     else
-        QVERIFY(other.saveVendor(theirs, { changed }).saved());
+        QVERIFY(other->saveVendor(theirs, { changed }).saved());
     window.noteVendorsChanged({ Northwind }); // as the database's watcher reports it
 
     if (unsaved) {
@@ -222,8 +223,8 @@ void TestSharedBook::decisions()
     });
 
     // This window changes two addresses; someone else saves over one first.
-    VendorDatabase other(settings.database);
-    const VendorSnapshot read = other.loadVendor(Northwind);
+    const auto other = VendorDatabase::open(settings.database);
+    const VendorSnapshot read = other->loadVendor(Northwind);
     QList<ContactAddress> mine = read.addresses;
     QVERIFY(mine.size() >= 2);
     mine[0].city = u"Mine"_s;
@@ -235,9 +236,9 @@ void TestSharedBook::decisions()
     ContactAddress theirs = read.addresses[0];
     theirs.city = u"Theirs"_s;
     if (theyDelete)
-        QVERIFY(QSqlQuery(other.connection()).exec(u"DELETE FROM addresses WHERE id = "_s + both));
+        QVERIFY(QSqlQuery(connectionOf(*other)).exec(u"DELETE FROM addresses WHERE id = "_s + both));
     else
-        QVERIFY(other.saveVendor(read, { theirs }).saved());
+        QVERIFY(other->saveVendor(read, { theirs }).saved());
 
     QCOMPARE(window.save(), restSaved);
     QCOMPARE(asked.conflicts().size(), 1);
@@ -245,9 +246,9 @@ void TestSharedBook::decisions()
         asked.conflicts().constFirst().kind, theyDelete ? AddressChange::Kind::Deleted : AddressChange::Kind::Changed);
     if (!theyDelete)
         QCOMPARE(asked.conflicts().constFirst().fieldsTheyChanged, QList<int> { 4 }); // the city
-    QCOMPARE(city(other, both), cityAfter);
-    QCOMPARE(city(other, mine[1].addressId), restSaved ? u"Also mine"_s : read.addresses[1].city);
-    QSqlQuery recreated(other.connection());
+    QCOMPARE(city(*other, both), cityAfter);
+    QCOMPARE(city(*other, mine[1].addressId), restSaved ? u"Also mine"_s : read.addresses[1].city);
+    QSqlQuery recreated(connectionOf(*other));
     QVERIFY(recreated.exec(u"SELECT COUNT(*) FROM addresses WHERE city = 'Mine'"_s) && recreated.next());
     QCOMPARE(recreated.value(0).toInt(), int(cityAfter == u"Mine" || recreate));
     // Whatever was not saved is still in the panel, and nothing else.
@@ -278,8 +279,8 @@ void TestSharedBook::listFollowsOneChange()
     };
     // Another program renames one vendor and gives another an address in a
     // city the window never read.
-    VendorDatabase other(settings.database);
-    QSqlQuery sql(other.connection());
+    const auto other = VendorDatabase::open(settings.database);
+    QSqlQuery sql(connectionOf(*other));
     QVERIFY(sql.exec(u"UPDATE vendors SET name = 'Aardvark K\u00f6ln Supply' WHERE id = 2003"_s));
     QVERIFY(sql.exec(u"INSERT INTO addresses (vendor_id, type_id, name, street1, street2, city, country, state_id, "
                      u"postal_code, phone, fax, email, phone2, cell) SELECT vendor_id, type_id, name, street1, "

@@ -6,6 +6,7 @@
 
 #include "mainwindow.h"
 #include "support/throwawaypostgres.h"
+#include "support/vendordbaccess.h"
 #include "vendordatabase.h"
 #include "vendorwatcher.h"
 
@@ -70,14 +71,14 @@ struct Answers
 
 QString city(VendorDatabase &db, const QString &addressId)
 {
-    QSqlQuery query(db.connection());
+    QSqlQuery query(connectionOf(db));
     query.exec(u"SELECT city FROM addresses WHERE id = "_s + addressId);
     return query.next() ? query.value(0).toString() : u"<gone>"_s;
 }
 
 void execOrFail(VendorDatabase &db, const QString &sql)
 {
-    QSqlQuery query(db.connection());
+    QSqlQuery query(connectionOf(db));
     if (!query.exec(sql))
         qFatal("%s: %s", qPrintable(sql), qPrintable(query.lastError().text()));
 }
@@ -93,8 +94,8 @@ QByteArray contents(const QString &file)
 int openAndCount(const QString &location)
 {
     try {
-        VendorDatabase db(location);
-        std::printf("%d\n", int(db.vendors().size()));
+        const auto db = VendorDatabase::open(location);
+        std::printf("%d\n", int(db->vendors().size()));
         return 0;
     } catch (const ZebVendorContact::Error &error) {
         std::printf("%s\n", qPrintable(error.message()));
@@ -107,12 +108,12 @@ int openAndCount(const QString &location)
 int saveRounds(const QString &location, int slot, int rounds)
 {
     try {
-        VendorDatabase db(location, Existing);
+        const auto db = VendorDatabase::open(location, Existing);
         for (int round = 1; round <= rounds; ++round) {
-            VendorSnapshot snapshot = db.loadVendor(2004);
+            VendorSnapshot snapshot = db->loadVendor(2004);
             ContactAddress &mine = snapshot.addresses[slot];
             mine.city = u"Slot %1 round %2"_s.arg(slot).arg(round);
-            if (!db.saveVendor(snapshot, { mine }).saved())
+            if (!db->saveVendor(snapshot, { mine }).saved())
                 return 3;
         }
         return 0;
@@ -126,9 +127,9 @@ int saveRounds(const QString &location, int slot, int rounds)
 /// changing each of its addresses and adding five, all marked with the round.
 int saveForever(const QString &location, qint32 vendorId)
 {
-    VendorDatabase db(location, Existing);
+    const auto db = VendorDatabase::open(location, Existing);
     for (int round = 1;; ++round) {
-        const VendorSnapshot snapshot = db.loadVendor(vendorId);
+        const VendorSnapshot snapshot = db->loadVendor(vendorId);
         QList<ContactAddress> changes = snapshot.addresses;
         for (ContactAddress &address : changes)
             address.city = u"Round %1"_s.arg(round);
@@ -138,7 +139,7 @@ int saveForever(const QString &location, qint32 vendorId)
             added.name = u"Added in round %1"_s.arg(round);
             changes.append(added);
         }
-        if (!db.saveVendor(snapshot, changes).saved())
+        if (!db->saveVendor(snapshot, changes).saved())
             return 3;
         std::printf("saved %d\n", round);
         std::fflush(stdout);
@@ -210,11 +211,11 @@ QString TestVendorBook::freshDatabase(const QString &backend)
     if (backend == u"sqlite") {
         // Created here: the window asks before it creates a file it was named.
         const QString location = u"sqlite:"_s + m_dir.filePath(name + u".sqlite"_s);
-        VendorDatabase created(location);
+        const auto created = VendorDatabase::open(location);
         return location;
     }
-    VendorDatabase server(m_postgres.url(), Existing, VendorDatabase::Seeding::Empty);
-    execOrFail(server, u"CREATE DATABASE "_s + name);
+    const auto server = VendorDatabase::open(m_postgres.url(), Existing, VendorDatabase::Seeding::Empty);
+    execOrFail(*server, u"CREATE DATABASE "_s + name);
     return m_postgres.url(name);
 }
 
@@ -264,8 +265,8 @@ void TestVendorBook::roundTripThroughThePanel()
 
     // Another connection reads what was saved; the panel shows the same rows,
     // the new address under the id the database gave it.
-    VendorDatabase other(settings.database, Existing);
-    const VendorSnapshot stored = other.loadVendor(Northwind);
+    const auto other = VendorDatabase::open(settings.database, Existing);
+    const VendorSnapshot stored = other->loadVendor(Northwind);
     QCOMPARE(stored.addresses.size(), 5);
     const auto *list = panel->findChild<QAbstractItemView *>(u"lstContacts"_s)->model();
     QStringList shown;
@@ -330,8 +331,8 @@ void TestVendorBook::conflictingSaves()
     QWidget *panel = window.control();
 
     // Someone else saves the first address while this window shows it.
-    VendorDatabase other(settings.database, Existing);
-    VendorSnapshot theirs = other.loadVendor(Northwind);
+    const auto other = VendorDatabase::open(settings.database, Existing);
+    VendorSnapshot theirs = other->loadVendor(Northwind);
     ContactAddress &shown = theirs.addresses[1]; // the one Sales address
     QCOMPARE(shown.typeId, Sales);
     const QString id = shown.addressId;
@@ -339,9 +340,9 @@ void TestVendorBook::conflictingSaves()
     const QString untouchedCity = theirs.addresses.constLast().city;
     shown.city = u"Theirs"_s;
     if (byProgram)
-        execOrFail(other, u"UPDATE addresses SET city = 'Theirs' WHERE id = "_s + id);
+        execOrFail(*other, u"UPDATE addresses SET city = 'Theirs' WHERE id = "_s + id);
     else
-        QVERIFY(other.saveVendor(theirs, { shown }).saved());
+        QVERIFY(other->saveVendor(theirs, { shown }).saved());
 
     // This window changes the same address and adds one: nothing of it may
     // be written unless the user chooses to overwrite.
@@ -355,8 +356,8 @@ void TestVendorBook::conflictingSaves()
     const bool saved = window.save();
     QCOMPARE(saved, cityAfter == u"Mine");
     QCOMPARE(asked, QStringList { u"Northwind Packaging Ltd. "_s + id });
-    QCOMPARE(city(other, id), cityAfter);
-    QCOMPARE(city(other, untouchedId), untouchedCity);
+    QCOMPARE(city(*other, id), cityAfter);
+    QCOMPARE(city(*other, untouchedId), untouchedCity);
     QCOMPARE(panel->property("modified").toBool(), stillModified);
 }
 
@@ -366,10 +367,10 @@ void TestVendorBook::killedSavesAreAllOrNothing()
     const QString where = u"sqlite:"_s + file;
     qint32 vendorId = 0;
     {
-        VendorDatabase db(where);
-        vendorId = db.addGeneratedVendor(u"Killed Saves Inc."_s, 400);
+        const auto db = VendorDatabase::open(where);
+        vendorId = db->addGeneratedVendor(u"Killed Saves Inc."_s, 400);
         // One city for all, as after a save: the check below counts cities.
-        execOrFail(db, u"UPDATE addresses SET city = 'Round 0' WHERE vendor_id = %1"_s.arg(vendorId));
+        execOrFail(*db, u"UPDATE addresses SET city = 'Round 0' WHERE vendor_id = %1"_s.arg(vendorId));
     }
     const QString ofVendor = u" FROM addresses WHERE vendor_id = %1 AND name "_s.arg(vendorId);
     QRandomGenerator random(20261208);
@@ -399,8 +400,8 @@ void TestVendorBook::killedSavesAreAllOrNothing()
         QVERIFY(saver.waitForFinished());
         QCOMPARE(saver.exitStatus(), QProcess::CrashExit); // killed, not given up
 
-        VendorDatabase db(where, Existing);
-        QSqlQuery query(db.connection());
+        const auto db = VendorDatabase::open(where, Existing);
+        QSqlQuery query(connectionOf(*db));
         QVERIFY(query.exec(u"PRAGMA integrity_check"_s) && query.next());
         QCOMPARE(query.value(0).toString(), u"ok"_s);
         // Every save changed all original addresses and added five: one city
@@ -449,9 +450,9 @@ void TestVendorBook::badDataChangesNothing()
     window.callGetContactAddress();
     const QString before = window.lastExport();
 
-    VendorDatabase other(settings.database, Existing);
+    const auto other = VendorDatabase::open(settings.database, Existing);
     for (const QString &statement : damage)
-        execOrFail(other, statement);
+        execOrFail(*other, statement);
     QVERIFY(!window.showVendor(Bluebonnet));
     QVERIFY2(answered.asked.value(0).contains(message), qPrintable(answered.asked.join(u'\n')));
     // The vendor shown stays, as it was.
@@ -482,7 +483,7 @@ void TestVendorBook::troubledFilesStayUntouched()
     QFETCH(int, trouble);
     const QString folder = m_dir.filePath(u"trouble%1"_s.arg(++m_databases));
     QString file = folder + u"/vendors.sqlite"_s;
-    VendorDatabase(file).addGeneratedVendor(u"Filler"_s, 2000); // pages enough to damage some
+    VendorDatabase::open(file)->addGeneratedVendor(u"Filler"_s, 2000); // pages enough to damage some
     QFile raw(file);
     if (damage == u"damage") {
         QVERIFY(raw.open(QIODevice::ReadWrite) && raw.seek(raw.size() / 2));
@@ -509,14 +510,14 @@ void TestVendorBook::troubledFilesStayUntouched()
     const QByteArray before = contents(file);
     const QStringList filesBefore = QDir(folder).entryList(QDir::Files);
     try {
-        VendorDatabase db(file, Existing);
+        const auto db = VendorDatabase::open(file, Existing);
         QCOMPARE(trouble, -1);
-        QVERIFY(db.isReadOnly());
-        QVERIFY2(db.readOnlyReason().contains(file), qPrintable(db.readOnlyReason()));
-        VendorSnapshot vendor = db.loadVendor(Northwind);
+        QVERIFY(db->isReadOnly());
+        QVERIFY2(db->readOnlyReason().contains(file), qPrintable(db->readOnlyReason()));
+        VendorSnapshot vendor = db->loadVendor(Northwind);
         QCOMPARE(vendor.addresses.size(), 4);
         vendor.addresses[0].city = u"Never saved"_s;
-        QVERIFY_THROWS_EXCEPTION(DatabaseError, db.saveVendor(vendor, { vendor.addresses[0] }));
+        QVERIFY_THROWS_EXCEPTION(DatabaseError, db->saveVendor(vendor, { vendor.addresses[0] }));
     } catch (const DatabaseError &error) {
         QCOMPARE(int(error.trouble()), trouble);
         QVERIFY2(error.message().contains(QFileInfo(file).fileName()), qPrintable(error.message()));
@@ -539,8 +540,8 @@ void TestVendorBook::hostsStartingTogether()
     QString where = m_dir.filePath(u"together%1/new/vendors.sqlite"_s.arg(++m_databases));
     if (backend == u"postgresql") {
         where = m_postgres.url(u"together%1"_s.arg(m_databases));
-        VendorDatabase server(m_postgres.url(), Existing, VendorDatabase::Seeding::Empty);
-        execOrFail(server, u"CREATE DATABASE together%1"_s.arg(m_databases));
+        const auto server = VendorDatabase::open(m_postgres.url(), Existing, VendorDatabase::Seeding::Empty);
+        execOrFail(*server, u"CREATE DATABASE together%1"_s.arg(m_databases));
     }
     std::vector<std::unique_ptr<QProcess>> hosts;
     for (int i = 0; i < 8; ++i) {
@@ -568,7 +569,7 @@ void TestVendorBook::savesTakeTurns()
     // the database is locked.
     QFETCH(QString, backend);
     const QString where = freshDatabase(backend);
-    VendorDatabase db(where);
+    const auto db = VendorDatabase::open(where);
     std::vector<std::unique_ptr<QProcess>> sessions;
     for (int slot = 0; slot < 4; ++slot) {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -582,7 +583,7 @@ void TestVendorBook::savesTakeTurns()
         QCOMPARE(session->readAllStandardOutput(), QByteArray());
         QCOMPARE(session->exitCode(), 0);
     }
-    const VendorSnapshot after = db.loadVendor(2004);
+    const VendorSnapshot after = db->loadVendor(2004);
     for (int slot = 0; slot < 4; ++slot)
         QCOMPARE(after.addresses[slot].city, u"Slot %1 round 25"_s.arg(slot));
 }
@@ -609,16 +610,16 @@ void TestVendorBook::refusedSavesWriteNothing()
     QFETCH(QString, value);
     QFETCH(int, added);
     QFETCH(QString, message);
-    VendorDatabase db(freshDatabase(backend));
+    const auto db = VendorDatabase::open(freshDatabase(backend));
     const QString columns = u"vendor_id, type_id, name, street1, street2, city, country, state_id, postal_code, "
                             u"phone, fax, email, phone2, cell"_s;
     // The large sample vendor grows to one address below the limit.
     for (int count = 3000; added && count < 32766; count *= 2)
-        execOrFail(db,
+        execOrFail(*db,
             u"INSERT INTO addresses (%1) SELECT %1 FROM addresses WHERE vendor_id = 2004 LIMIT %2"_s.arg(columns).arg(
                 std::min(count, 32766 - count)));
     const qint32 vendorId = added ? 2004 : Bluebonnet;
-    VendorSnapshot loaded = db.loadVendor(vendorId);
+    VendorSnapshot loaded = db->loadVendor(vendorId);
     QList<ContactAddress> changes { loaded.addresses.constFirst() };
     changes[0].city = value;
     for (int i = 0; i < added; ++i) {
@@ -626,19 +627,19 @@ void TestVendorBook::refusedSavesWriteNothing()
         changes.last().addressId = u"%1-N"_s.arg(i, 3, 10, QChar(u'0'));
     }
     try {
-        db.saveVendor(loaded, changes);
+        db->saveVendor(loaded, changes);
         QFAIL("saved");
     } catch (const ZebVendorContact::Error &error) {
         QVERIFY2(error.message().contains(message), qPrintable(error.message()));
     }
-    const VendorSnapshot after = db.loadVendor(vendorId);
+    const VendorSnapshot after = db->loadVendor(vendorId);
     QCOMPARE(after.addresses.size(), loaded.addresses.size());
     QCOMPARE(after.addresses.constFirst().city, loaded.addresses.constFirst().city);
     // The refusal leaves the vendor savable.
     changes = { loaded.addresses.constFirst() };
     changes[0].city = u"Round Rock"_s;
-    QVERIFY(db.saveVendor(loaded, changes).saved());
-    QCOMPARE(city(db, changes[0].addressId), u"Round Rock"_s);
+    QVERIFY(db->saveVendor(loaded, changes).saved());
+    QCOMPARE(city(*db, changes[0].addressId), u"Round Rock"_s);
 }
 
 void TestVendorBook::lockedFileWaitsItsTurn_data()
@@ -657,8 +658,8 @@ void TestVendorBook::lockedFileWaitsItsTurn()
     QFETCH(int, heldMs);
     QFETCH(bool, saved);
     const QString where = freshDatabase(backend);
-    VendorDatabase db(where);
-    VendorSnapshot loaded = db.loadVendor(Bluebonnet);
+    const auto db = VendorDatabase::open(where);
+    VendorSnapshot loaded = db->loadVendor(Bluebonnet);
     loaded.addresses[0].city = loaded.addresses[1].city = u"Waited"_s;
     const QString first = loaded.addresses[0].addressId;
     const QString second = loaded.addresses[1].addressId;
@@ -666,8 +667,8 @@ void TestVendorBook::lockedFileWaitsItsTurn()
     // then the first one, which the save holds by then) for a while.
     const bool postgres = backend == u"postgresql";
     std::thread other([&] {
-        VendorDatabase holder(where, Existing);
-        QSqlQuery query(holder.connection());
+        const auto holder = VendorDatabase::open(where, Existing);
+        QSqlQuery query(connectionOf(*holder));
         query.exec(postgres ? u"BEGIN"_s : u"BEGIN IMMEDIATE"_s);
         for (const QString &id : postgres ? QStringList { second, first } : QStringList()) {
             query.exec(u"UPDATE addresses SET city = 'Other' WHERE id = "_s + id);
@@ -679,40 +680,40 @@ void TestVendorBook::lockedFileWaitsItsTurn()
     const auto joined = qScopeGuard([&] { other.join(); });
     QTest::qSleep(200);
     // Opening the database meanwhile needs no write lock.
-    QVERIFY(!VendorDatabase(where, Existing).isReadOnly());
+    QVERIFY(!VendorDatabase::open(where, Existing)->isReadOnly());
     if (postgres)
-        execOrFail(db, u"SET deadlock_timeout = '500ms'"_s); // finds the deadlock: this save is its victim
+        execOrFail(*db, u"SET deadlock_timeout = '500ms'"_s); // finds the deadlock: this save is its victim
     try {
-        QVERIFY(db.saveVendor(loaded, { loaded.addresses[0], loaded.addresses[1] }).saved());
+        QVERIFY(db->saveVendor(loaded, { loaded.addresses[0], loaded.addresses[1] }).saved());
         QVERIFY(saved);
     } catch (const DatabaseError &error) {
         QCOMPARE(error.trouble(), DatabaseError::Trouble::Locked);
         QVERIFY(!saved);
     }
-    QCOMPARE(city(db, first), saved ? u"Waited"_s : u"Austin"_s);
+    QCOMPARE(city(*db, first), saved ? u"Waited"_s : u"Austin"_s);
 }
 
 void TestVendorBook::serverRestartIsSurvived()
 {
-    VendorDatabase db(freshDatabase(u"postgresql"_s));
-    VendorSnapshot loaded = db.loadVendor(Bluebonnet);
+    const auto db = VendorDatabase::open(freshDatabase(u"postgresql"_s));
+    VendorSnapshot loaded = db->loadVendor(Bluebonnet);
     QVERIFY(m_postgres.restart().isEmpty());
     loaded.addresses[0].city = u"After the restart"_s;
-    QVERIFY(db.saveVendor(loaded, { loaded.addresses[0] }).saved());
-    QCOMPARE(db.loadVendor(Bluebonnet).addresses[0].city, u"After the restart"_s);
+    QVERIFY(db->saveVendor(loaded, { loaded.addresses[0] }).saved());
+    QCOMPARE(db->loadVendor(Bluebonnet).addresses[0].city, u"After the restart"_s);
     QVERIFY(m_postgres.restart().isEmpty());
-    QCOMPARE(db.vendors().size(), 5);
+    QCOMPARE(db->vendors().size(), 5);
     m_postgres.stop();
     try {
-        db.vendors();
+        db->vendors();
         QFAIL("read from a stopped server");
     } catch (const DatabaseError &error) {
         QCOMPARE(error.trouble(), DatabaseError::Trouble::ConnectionLost);
         QVERIFY2(error.message().contains(u"database vendors"), qPrintable(error.message()));
     }
     QVERIFY(m_postgres.start().isEmpty());
-    db.reconnect();
-    QCOMPARE(db.loadVendor(Bluebonnet).addresses[0].city, u"After the restart"_s);
+    db->reconnect();
+    QCOMPARE(db->loadVendor(Bluebonnet).addresses[0].city, u"After the restart"_s);
 }
 
 void TestVendorBook::loadTextIsTheSameEitherWay_data()
@@ -753,27 +754,27 @@ void TestVendorBook::loadTextIsTheSameEitherWay()
     QFETCH(QString, damage);
     QFETCH(bool, meanwhile);
     const QString location = freshDatabase(backend);
-    VendorDatabase db(location);
+    const auto db = VendorDatabase::open(location);
     if (meanwhile) {
-        QVERIFY(db.connection().transaction());
-        db.loadVendor(vendorId); // the transaction's view starts here
-        VendorDatabase other(location);
-        execOrFail(other, damage);
+        QVERIFY(connectionOf(*db).transaction());
+        db->loadVendor(vendorId); // the transaction's view starts here
+        const auto other = VendorDatabase::open(location);
+        execOrFail(*other, damage);
     } else if (!damage.isEmpty()) {
-        execOrFail(db, damage);
+        execOrFail(*db, damage);
     }
     // Value by value, through the library's writer; or its refusal.
     QString expected;
     VendorSnapshot slow;
     try {
-        slow = db.loadVendor(vendorId);
+        slow = db->loadVendor(vendorId);
         expected = ZebVendorContact::buildLoadText(slow.addresses, slow.types, slow.states);
     } catch (const ZebVendorContact::Error &error) {
         expected = error.message();
     }
     QVERIFY(!meanwhile || !expected.contains(u"Changed meanwhile"));
     try {
-        const VendorLoad fast = db.loadVendorText(vendorId);
+        const VendorLoad fast = db->loadVendorText(vendorId);
         QCOMPARE(fast.text, expected);
         QCOMPARE(fast.snapshot.rowVersions, slow.rowVersions);
         QCOMPARE(fast.snapshot.addressCount, int(slow.addresses.size()));
@@ -807,29 +808,31 @@ void TestVendorBook::othersChangesAreSeen()
     QFETCH(QStringList, earlierLayout);
     const QString where = freshDatabase(backend);
     if (!earlierLayout.isEmpty()) {
-        VendorDatabase earlier(where);
+        const auto earlier = VendorDatabase::open(where);
         for (const QString &sql : std::as_const(earlierLayout))
-            execOrFail(earlier, sql);
+            execOrFail(*earlier, sql);
     }
-    VendorDatabase other(where);
+    const auto other = VendorDatabase::open(where);
     if (backend == u"postgresql") {
         // The per-row triggers of an earlier release are replaced, not kept beside.
-        QSqlQuery triggers(other.connection());
+        QSqlQuery triggers(connectionOf(*other));
         QVERIFY(triggers.exec(u"SELECT string_agg(tgname, ' ' ORDER BY tgname) FROM pg_trigger "
                               u"WHERE tgrelid = 'addresses'::regclass AND NOT tgisinternal"_s) &&
             triggers.next());
         QCOMPARE(triggers.value(0).toString(),
             u"addresses_delete_noted addresses_insert_noted addresses_update_noted addresses_version_guarded"_s);
     }
-    VendorChangeWatcher watcher(where);
+    // The watcher follows through the window's own data layer; that
+    // window's saves are told too.
+    VendorChangeWatcher watcher(*other);
     QSignalSpy changed(&watcher, &VendorChangeWatcher::vendorsChanged);
     // Another window saves one address; another program deletes one.
-    VendorSnapshot theirs = other.loadVendor(Bluebonnet);
+    VendorSnapshot theirs = other->loadVendor(Bluebonnet);
     const QString kept = theirs.addresses[0].addressId, deleted = theirs.addresses[1].addressId;
     theirs.addresses[0].city = u"Theirs"_s;
-    QVERIFY(other.saveVendor(theirs, { theirs.addresses[0] }).saved());
-    execOrFail(other, u"DELETE FROM addresses WHERE id = "_s + deleted);
-    execOrFail(other, u"UPDATE vendors SET name = 'Northwind Packaging' WHERE id = %1"_s.arg(Northwind));
+    QVERIFY(other->saveVendor(theirs, { theirs.addresses[0] }).saved());
+    execOrFail(*other, u"DELETE FROM addresses WHERE id = "_s + deleted);
+    execOrFail(*other, u"UPDATE vendors SET name = 'Northwind Packaging' WHERE id = %1"_s.arg(Northwind));
     QSet<qint32> told;
     while (told.size() < 2 && changed.wait(2500)) {
         for (const qint32 id : changed.takeFirst().at(0).value<QList<qint32>>())
@@ -837,7 +840,7 @@ void TestVendorBook::othersChangesAreSeen()
     }
     QCOMPARE(told, (QSet<qint32> { Northwind, Bluebonnet }));
     // What the conflict dialog shows beside the user's values.
-    const CurrentAddresses now = other.currentAddresses(Bluebonnet, { kept, deleted, u"000-1"_s });
+    const CurrentAddresses now = other->currentAddresses(Bluebonnet, { kept, deleted, u"000-1"_s });
     QCOMPARE(now.addresses.size(), 1);
     QCOMPARE(now.addresses[0].city, u"Theirs"_s);
     QCOMPARE(now.rowVersions.value(kept), qint64(2));

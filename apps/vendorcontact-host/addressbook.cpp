@@ -75,7 +75,7 @@ std::unique_ptr<VendorDatabase> MainWindow::openWithAnswers(QString location, bo
     for (;;) {
         const QString call = QStringLiteral("openDatabase(%1)").arg(abbreviated(location, 200));
         try {
-            auto database = std::make_unique<VendorDatabase>(
+            auto database = VendorDatabase::open(
                 location, create ? VendorDatabase::OpenMode::CreateIfMissing : VendorDatabase::OpenMode::ExistingOnly);
             // Not counted: at an ERP's size that alone would read every row.
             m_dock->logCall(call, QStringLiteral("ok, %1").arg(database->description()));
@@ -168,7 +168,7 @@ bool MainWindow::loadVendor(qint32 vendorId)
     const QString call = QStringLiteral("loadVendor(%1)").arg(vendorId);
     for (;;) {
         try {
-            const LoadedVendor vendor = m_session->read(vendorId);
+            const VendorLoad vendor = m_session->read(vendorId);
             const VendorSnapshot &snapshot = vendor.snapshot;
             m_dock->logCall(call,
                 QStringLiteral("ok, %1: %2, %3, %4")
@@ -189,15 +189,15 @@ bool MainWindow::loadVendor(qint32 vendorId)
     }
 }
 
-void MainWindow::handOver(const LoadedVendor &vendor)
+void MainWindow::handOver(const VendorLoad &vendor)
 {
     const qint32 vendorId = vendor.snapshot.vendorId;
     const bool editAllowed = m_allowEditing->isChecked();
     m_session->show(vendor);
     m_changeNotice->hide();
-    m_dock->showValues(vendorId, editAllowed, vendor.loadText, m_settings.separators);
+    m_dock->showValues(vendorId, editAllowed, vendor.text, m_settings.separators);
     m_dock->letVendorIdAndMode(vendorId, editAllowed);
-    const bool whole = m_dock->letContactAddress(vendor.loadText, m_settings.separators);
+    const bool whole = m_dock->letContactAddress(vendor.text, m_settings.separators);
     m_vendors->setShownVendor(vendorId);
     updateTitle();
     const QString name = vendor.snapshot.vendorName;

@@ -40,7 +40,7 @@ void MainWindow::watchDatabase()
 {
     delete m_watcher;
     try {
-        auto *watcher = new VendorChangeWatcher(m_location, this);
+        auto *watcher = new VendorChangeWatcher(m_session->database(), this);
         connect(watcher, &VendorChangeWatcher::vendorsChanged, this, &MainWindow::noteVendorsChanged);
         connect(watcher, &VendorChangeWatcher::watchFailed, this, [this](const QString &message) {
             setStatus(tr("Changes made by someone else cannot be followed for now: %1").arg(message));

@@ -21,10 +21,10 @@ namespace VendorContactHost {
 
 bool MainWindow::save()
 {
-    return saveWith(false);
+    return saveWith();
 }
 
-bool MainWindow::saveWith(bool overwrite)
+bool MainWindow::saveWith()
 {
     if (!currentVendor())
         return false;
@@ -47,7 +47,7 @@ bool MainWindow::saveWith(bool overwrite)
     }
     const PanelPlace place = panelPlace();
     SaveOutcome outcome;
-    if (!writeChanges(*exported, overwrite, &outcome))
+    if (!writeChanges(*exported, &outcome))
         return false;
     if (!outcome.saved())
         return resolveConflicts(outcome);
@@ -57,12 +57,12 @@ bool MainWindow::saveWith(bool overwrite)
     return true;
 }
 
-bool MainWindow::writeChanges(const QString &exportText, bool overwrite, SaveOutcome *outcome)
+bool MainWindow::writeChanges(const QString &exportText, SaveOutcome *outcome)
 {
     const QString call = QStringLiteral("saveVendor(%1)").arg(*currentVendor());
     for (;;) {
         try {
-            *outcome = m_session->save(exportText, overwrite);
+            *outcome = m_session->save(exportText);
             m_dock->logCall(call,
                 outcome->saved()
                     ? QStringLiteral("ok, %1 inserted, %2 updated").arg(outcome->inserted).arg(outcome->updated)
@@ -89,7 +89,7 @@ void MainWindow::reloadAfterSave(PanelPlace place, const SaveOutcome &outcome)
     place.addressId = m_session->writtenIds().value(place.addressId, place.addressId);
     const QString saved = tr("Saved: %1 added, %2 changed.").arg(outcome.inserted).arg(outcome.updated);
     try {
-        const LoadedVendor vendor = m_session->read(vendorId);
+        const VendorLoad vendor = m_session->read(vendorId);
         m_dock->logCall(QStringLiteral("loadVendor(%1)").arg(vendorId), QStringLiteral("ok, after the save"));
         handOver(vendor);
         restorePanelPlace(place);

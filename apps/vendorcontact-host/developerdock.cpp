@@ -3,6 +3,7 @@
 
 #include "developerdock.h"
 
+#include "addresscolumns.h"
 #include "controllog.h"
 #include "exporttablemodel.h"
 
@@ -56,9 +57,7 @@ QPushButton *callButton(const QString &objectName)
 
 QStringList exportRow(const ZebVendorContact::ContactAddress &a)
 {
-    auto number = [](const std::optional<qint16> &value) { return value ? QString::number(*value) : QString(); };
-    return { a.addressId, a.vendorId, QString::number(a.typeId), a.name, a.street1, a.street2, a.city,
-        number(a.country), number(a.stateId), a.postalCode, a.phone, a.fax, a.email, a.phone2, a.cell };
+    return exchangeValues(a);
 }
 } // namespace
 
@@ -124,7 +123,7 @@ QWidget *DeveloperDock::createLoadTab()
     m_loadText->setLineWrapMode(QPlainTextEdit::NoWrap);
     m_loadText->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     layout->addWidget(m_loadText, 1);
-    const Separators standard;
+    const ExchangeSeparators standard;
     m_fieldSeparator = separatorEdit(QStringLiteral("txtFieldSeparator"), standard.field);
     m_recordSeparator = separatorEdit(QStringLiteral("txtRecordSeparator"), standard.record);
     m_tableSeparator = separatorEdit(QStringLiteral("txtTableSeparator"), standard.table);
@@ -227,7 +226,8 @@ void DeveloperDock::changeEvent(QEvent *event)
     QDockWidget::changeEvent(event);
 }
 
-void DeveloperDock::showValues(qint32 vendorId, bool editAllowed, const QString &loadText, const Separators &separators)
+void DeveloperDock::showValues(
+    qint32 vendorId, bool editAllowed, const QString &loadText, const ExchangeSeparators &separators)
 {
     m_vendorId->setValue(vendorId);
     m_editAllowed->setChecked(editAllowed);
@@ -237,7 +237,7 @@ void DeveloperDock::showValues(qint32 vendorId, bool editAllowed, const QString 
     m_tableSeparator->setText(separators.table);
 }
 
-Separators DeveloperDock::separatorsShown() const
+ExchangeSeparators DeveloperDock::separatorsShown() const
 {
     return { m_fieldSeparator->text(), m_recordSeparator->text(), m_tableSeparator->text() };
 }
@@ -305,7 +305,7 @@ bool DeveloperDock::letVendorIdAndMode(qint32 vendorId, bool editAllowed)
     return result.ok() && messages.isEmpty();
 }
 
-QString DeveloperDock::describeLoad(const QString &loadText, const Separators &separators)
+QString DeveloperDock::describeLoad(const QString &loadText, const ExchangeSeparators &separators)
 {
     // Counted by the control's own split rule: a developer's text may not
     // be one the exchange helper would build.
@@ -318,7 +318,7 @@ QString DeveloperDock::describeLoad(const QString &loadText, const Separators &s
             counted(splitRecords(tables.at(2), separators).size(), "state", "states"));
 }
 
-bool DeveloperDock::letContactAddress(const QString &loadText, const Separators &separators)
+bool DeveloperDock::letContactAddress(const QString &loadText, const ExchangeSeparators &separators)
 {
     QStringList messages;
     const auto result = invokeLogged(Client::DispIdLetContactAddress,
@@ -381,7 +381,7 @@ void DeveloperDock::callLetVendorIDNMode()
 
 void DeveloperDock::callLetContactAddress()
 {
-    const Separators separators = separatorsShown();
+    const ExchangeSeparators separators = separatorsShown();
     letContactAddress(fromReadable(m_loadText->toPlainText(), separators), separators);
 }
 

@@ -52,11 +52,11 @@ public:
     int preferredWidth() const;
 
     /// Shows the values the next calls use (the vendor and what is loaded).
-    void showValues(qint32 vendorId, bool editAllowed, const QString &loadText, const Separators &separators);
+    void showValues(qint32 vendorId, bool editAllowed, const QString &loadText, const ExchangeSeparators &separators);
 
     bool letVendorIdAndMode(qint32 vendorId, bool editAllowed);
     /// True when the control took the whole text without complaint.
-    bool letContactAddress(const QString &loadText, const Separators &separators);
+    bool letContactAddress(const QString &loadText, const ExchangeSeparators &separators);
     /// The export, or nothing (logged) when the call failed.
     std::optional<QString> getContactAddress();
 
@@ -67,7 +67,7 @@ public:
     QStringList callLog() const { return m_callLog; }
     QString lastExport() const { return m_lastExport; }
     /// The separators the control's export uses: those of the last load.
-    Separators exportSeparators() const { return m_exportSeparators; }
+    ExchangeSeparators exportSeparators() const { return m_exportSeparators; }
 
     static QString describeFailure(const ZebVendorContact::Client::DispatchResult &result);
 
@@ -84,16 +84,16 @@ private:
     QWidget *createLoadTab();
     QWidget *createExportTab();
     void retranslate();
-    Separators separatorsShown() const;
+    ExchangeSeparators separatorsShown() const;
     ZebVendorContact::Client::DispatchResult invokeLogged(
         qint32 dispId, const QVariantList &arguments, QStringList *messages);
-    static QString describeLoad(const QString &loadText, const Separators &separators);
+    static QString describeLoad(const QString &loadText, const ExchangeSeparators &separators);
     void showExport(const QString &exportText);
 
     ControlInvoker m_invoke;
     QStringList m_callLog;
     QString m_lastExport;
-    Separators m_exportSeparators;
+    ExchangeSeparators m_exportSeparators;
     qsizetype m_exportEntries = -1; //!< -1: not asked yet
 
     QTabWidget *m_tabs = nullptr;

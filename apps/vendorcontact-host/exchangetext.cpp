@@ -3,6 +3,10 @@
 
 #include "exchangetext.h"
 
+#include "addresscolumns.h"
+
+#include <QtCore/QCoreApplication>
+
 #include <QtCore/QFile>
 #include <QtCore/QFileInfo>
 
@@ -17,10 +21,71 @@ namespace VendorContactHost {
 
 QStringList exportFieldNames()
 {
-    return { QStringLiteral("AddressID"), QStringLiteral("ObjectID"), QStringLiteral("Type"), QStringLiteral("Name"),
-        QStringLiteral("Street1"), QStringLiteral("Street2"), QStringLiteral("City"), QStringLiteral("Country"),
-        QStringLiteral("State"), QStringLiteral("PostalCode"), QStringLiteral("Phone"), QStringLiteral("FAX"),
-        QStringLiteral("Email"), QStringLiteral("Phone2"), QStringLiteral("Phone3") };
+    QStringList names;
+    for (int field = ZebVendorContact::AddressID; field <= ZebVendorContact::Phone3; ++field)
+        names << ZebVendorContact::FieldDefinitions[field].name.toString();
+    return names;
+}
+
+QString addressColumnList()
+{
+    QStringList names;
+    for (const AddressColumn &column : AddressColumns)
+        names << QString::fromUtf16(column.name);
+    return names.join(u", ");
+}
+
+QString exchangeValue(const AddressColumn &column, const ZebVendorContact::ContactAddress &address)
+{
+    switch (column.kind) {
+    case AddressColumn::Kind::Type:
+        return QString::number(address.typeId);
+    case AddressColumn::Kind::OptionalNumber: {
+        const std::optional<qint16> &value = address.*column.number;
+        return value ? QString::number(*value) : QString();
+    }
+    case AddressColumn::Kind::Text:
+        break;
+    }
+    return address.*column.text;
+}
+
+QStringList exchangeValues(const ZebVendorContact::ContactAddress &address)
+{
+    QStringList values { address.addressId, address.vendorId };
+    for (const AddressColumn &column : AddressColumns)
+        values << exchangeValue(column, address);
+    return values;
+}
+
+static QString unstorable(const QString &value)
+{
+    for (qsizetype i = 0; i < value.size(); ++i) {
+        const QChar c = value.at(i);
+        if (c.isNull())
+            return QCoreApplication::translate("VendorDatabase", "a NUL character");
+        if (c.isHighSurrogate() && i + 1 < value.size() && value.at(i + 1).isLowSurrogate()) {
+            ++i;
+            continue;
+        }
+        if (c.isSurrogate())
+            return QCoreApplication::translate("VendorDatabase", "a broken character (a lone UTF-16 surrogate)");
+    }
+    return {};
+}
+
+std::optional<UnstorableValue> findUnstorable(const QList<ZebVendorContact::ContactAddress> &addresses)
+{
+    for (const ZebVendorContact::ContactAddress &address : addresses) {
+        for (const AddressColumn &column : AddressColumns) {
+            if (!column.isText())
+                continue;
+            if (const QString what = unstorable(address.*column.text); !what.isEmpty())
+                return UnstorableValue { address, ZebVendorContact::FieldDefinitions[column.field].name.toString(),
+                    what };
+        }
+    }
+    return std::nullopt;
 }
 
 QStringList splitAt(const QString &text, const QString &separator)
@@ -40,7 +105,7 @@ QStringList splitAt(const QString &text, const QString &separator)
     return pieces;
 }
 
-QList<QStringList> splitRecords(const QString &text, const Separators &separators)
+QList<QStringList> splitRecords(const QString &text, const ExchangeSeparators &separators)
 {
     QStringList pieces = splitAt(text, separators.record);
     if (!pieces.isEmpty())
@@ -57,14 +122,14 @@ static bool holdsLineBreak(const QString &text)
     return text.contains(QLatin1Char('\n')) || text.contains(QLatin1Char('\r'));
 }
 
-static bool layoutLinesApply(const Separators &separators)
+static bool layoutLinesApply(const ExchangeSeparators &separators)
 {
     return !holdsLineBreak(separators.record) && !holdsLineBreak(separators.table);
 }
 
 // Length of the record or table separator starting at `pos` (the longer one
 // when both match there), 0 when neither does.
-static qsizetype separatorAt(const QString &text, qsizetype pos, const Separators &separators)
+static qsizetype separatorAt(const QString &text, qsizetype pos, const ExchangeSeparators &separators)
 {
     qsizetype length = 0;
     for (const QString *separator : { &separators.record, &separators.table }) {
@@ -74,7 +139,7 @@ static qsizetype separatorAt(const QString &text, qsizetype pos, const Separator
     return length;
 }
 
-QString toReadable(const QString &loadText, const Separators &separators)
+QString toReadable(const QString &loadText, const ExchangeSeparators &separators)
 {
     if (!layoutLinesApply(separators))
         return loadText;
@@ -92,7 +157,7 @@ QString toReadable(const QString &loadText, const Separators &separators)
     return result;
 }
 
-QString fromReadable(const QString &readable, const Separators &separators)
+QString fromReadable(const QString &readable, const ExchangeSeparators &separators)
 {
     if (!layoutLinesApply(separators))
         return readable;
@@ -146,11 +211,12 @@ QString abbreviated(const QString &text, int maxLength)
 QString sampleVendorText()
 {
     initSampleResource();
-    return readLoadFile(QStringLiteral(":/vendorcontact-host/sample/vendor.txt"), Separators {}, nullptr)
+    return readLoadFile(QStringLiteral(":/vendorcontact-host/sample/vendor.txt"), ExchangeSeparators {}, nullptr)
         .value_or(QString());
 }
 
-std::optional<QString> readLoadFile(const QString &fileName, const Separators &separators, QString *errorMessage)
+std::optional<QString> readLoadFile(
+    const QString &fileName, const ExchangeSeparators &separators, QString *errorMessage)
 {
     auto refuse = [errorMessage](const QString &message) -> std::optional<QString> {
         if (errorMessage)

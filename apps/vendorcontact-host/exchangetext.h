@@ -6,6 +6,8 @@
 // Host-side handling of the exchange text: what a host needs to prepare a
 // load and to read an export back, without the control's own code.
 
+#include <ZebVendorContact/contactexchange.h>
+
 #include <QtCore/QList>
 #include <QtCore/QString>
 #include <QtCore/QStringList>
@@ -14,16 +16,27 @@
 
 namespace VendorContactHost {
 
-/// The three separators the demo host uses unless told otherwise.
-struct Separators
+// The separators are the library's: "|", "~" and "^" unless told otherwise.
+using ZebVendorContact::ExchangeSeparators;
+
+/// The fifteen exported fields, in export order (the library's names).
+QStringList exportFieldNames();
+
+/// A value no database keeps as it is, and where it is.
+struct UnstorableValue
 {
-    QString field = QStringLiteral("|");
-    QString record = QStringLiteral("~");
-    QString table = QStringLiteral("^");
+    ZebVendorContact::ContactAddress address;
+    QString field; //!< as the export names it
+    QString what; //!< what it holds, for people
 };
 
-/// The fifteen exported fields, in export order.
-QStringList exportFieldNames();
+/*!
+ * The first value of `addresses` that no database would keep as written,
+ * checked as the library's exchange check does: a NUL cuts the statement
+ * Qt's PostgreSQL driver builds (and SQLite keeps only the text before it),
+ * a lone surrogate has no UTF-8 form and would be stored as U+FFFD.
+ */
+std::optional<UnstorableValue> findUnstorable(const QList<ZebVendorContact::ContactAddress> &addresses);
 
 /// Cuts `text` at every whole occurrence of `separator`, left to right, the
 /// way the control does: an empty text gives no pieces, an empty separator
@@ -33,14 +46,14 @@ QStringList splitAt(const QString &text, const QString &separator);
 /// The records of an export (or of one table of a load): the text cut at the
 /// record separator, the piece after the last separator dropped, each record
 /// cut at the field separator.
-QList<QStringList> splitRecords(const QString &text, const Separators &separators);
+QList<QStringList> splitRecords(const QString &text, const ExchangeSeparators &separators);
 
 /// Files and the load editor keep one record per line for reading. These two
 /// convert between that form and the text the control receives: a line break
 /// directly after a record or table separator is layout only. When a
 /// separator itself holds a line break the text is left as it is.
-QString toReadable(const QString &loadText, const Separators &separators);
-QString fromReadable(const QString &readable, const Separators &separators);
+QString toReadable(const QString &loadText, const ExchangeSeparators &separators);
+QString fromReadable(const QString &readable, const ExchangeSeparators &separators);
 
 /// A text for the call log: quoted, control characters escaped, and cut to
 /// about `maxLength` characters with its full length noted when longer.
@@ -56,6 +69,7 @@ constexpr qint64 MaxLoadFileBytes = 256LL * 1024 * 1024;
 /// Reads a load text from a file (UTF-8, readable form accepted). Nothing,
 /// with `errorMessage` set, when the file cannot be read, is not a regular
 /// file or is larger than MaxLoadFileBytes.
-std::optional<QString> readLoadFile(const QString &fileName, const Separators &separators, QString *errorMessage);
+std::optional<QString> readLoadFile(
+    const QString &fileName, const ExchangeSeparators &separators, QString *errorMessage);
 
 } // namespace VendorContactHost

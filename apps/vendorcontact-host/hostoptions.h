@@ -17,7 +17,7 @@ namespace VendorContactHost {
 struct HostSettings
 {
     QString loadText; //!< exactly as passed to LetContactAddress
-    Separators separators;
+    ExchangeSeparators separators;
     qint32 vendorId = 1042; //!< the sample vendor's id
     bool editAllowed = true;
     QString libraryFile; //!< register this library first; empty: the one built with the app

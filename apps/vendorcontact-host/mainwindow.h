@@ -147,9 +147,9 @@ private:
     void fillVendorList();
     void onVendorChosen(qint32 vendorId);
     bool loadVendor(qint32 vendorId);
-    void handOver(const LoadedVendor &vendor);
-    bool saveWith(bool overwrite);
-    bool writeChanges(const QString &exportText, bool overwrite, SaveOutcome *outcome);
+    void handOver(const VendorLoad &vendor);
+    bool saveWith();
+    bool writeChanges(const QString &exportText, SaveOutcome *outcome);
     void reloadAfterSave(PanelPlace place, const SaveOutcome &outcome);
     bool resolveConflicts(const SaveOutcome &outcome);
 

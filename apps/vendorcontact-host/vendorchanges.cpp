@@ -6,6 +6,8 @@
 
 #include "vendorchanges.h"
 
+#include "addresscolumns.h"
+
 #include <QtCore/QCoreApplication>
 
 using ZebVendorContact::ContactAddress;
@@ -48,11 +50,6 @@ QString stateName(const ContactAddress &address, const VendorSnapshot &lookups)
     return QString::number(*address.stateId);
 }
 
-template<QString ContactAddress::*Member> QString text(const ContactAddress &address, const VendorSnapshot &)
-{
-    return address.*Member;
-}
-
 /// The panel's unsaved addresses under the ids the database knows them by:
 /// an address this session already wrote is found under its new id.
 QList<ContactAddress> unsavedAddresses(const VendorSession &session, const QString &exportText)
@@ -78,21 +75,23 @@ QList<int> differingFields(const ContactAddress &read, const ContactAddress &the
 
 const QList<AddressField> &addressFields()
 {
-    static const QList<AddressField> fields = {
-        { QT_TRANSLATE_NOOP("VendorChanges", "Type"), typeName },
-        { QT_TRANSLATE_NOOP("VendorChanges", "Name"), text<&ContactAddress::name> },
-        { QT_TRANSLATE_NOOP("VendorChanges", "Street 1"), text<&ContactAddress::street1> },
-        { QT_TRANSLATE_NOOP("VendorChanges", "Street 2"), text<&ContactAddress::street2> },
-        { QT_TRANSLATE_NOOP("VendorChanges", "City"), text<&ContactAddress::city> },
-        { QT_TRANSLATE_NOOP("VendorChanges", "Country"), countryName },
-        { QT_TRANSLATE_NOOP("VendorChanges", "State"), stateName },
-        { QT_TRANSLATE_NOOP("VendorChanges", "Postal code"), text<&ContactAddress::postalCode> },
-        { QT_TRANSLATE_NOOP("VendorChanges", "Phone"), text<&ContactAddress::phone> },
-        { QT_TRANSLATE_NOOP("VendorChanges", "Fax"), text<&ContactAddress::fax> },
-        { QT_TRANSLATE_NOOP("VendorChanges", "Email"), text<&ContactAddress::email> },
-        { QT_TRANSLATE_NOOP("VendorChanges", "Phone 2"), text<&ContactAddress::phone2> },
-        { QT_TRANSLATE_NOOP("VendorChanges", "Cell"), text<&ContactAddress::cell> },
-    };
+    // The address columns, the numbers by the names people know them by.
+    static const QList<AddressField> fields = [] {
+        QList<AddressField> all;
+        for (const AddressColumn &column : AddressColumns) {
+            std::function<QString(const ContactAddress &, const VendorSnapshot &)> value =
+                [&column](
+                    const ContactAddress &address, const VendorSnapshot &) { return exchangeValue(column, address); };
+            if (column.kind == AddressColumn::Kind::Type)
+                value = typeName;
+            else if (column.field == ZebVendorContact::Country)
+                value = countryName;
+            else if (column.field == ZebVendorContact::State)
+                value = stateName;
+            all.append({ column.label, std::move(value) });
+        }
+        return all;
+    }();
     return fields;
 }
 
@@ -166,7 +165,7 @@ VendorChanges compareWithDatabase(const VendorSession &session, VendorSnapshot c
     return changes;
 }
 
-LoadedVendor mergeUnsavedChanges(const VendorSession &session, const VendorChanges &changes, const QString &exportText,
+VendorLoad mergeUnsavedChanges(const VendorSession &session, const VendorChanges &changes, const QString &exportText,
     const ChangeResolution &resolution)
 {
     using Answer = ChangeResolution::Answer;
@@ -178,7 +177,7 @@ LoadedVendor mergeUnsavedChanges(const VendorSession &session, const VendorChang
     const QList<ContactAddress> unsaved = unsavedAddresses(session, exportText);
     QHash<QString, ContactAddress> mine = addressesById(unsaved);
 
-    LoadedVendor merged;
+    VendorLoad merged;
     VendorSnapshot &snapshot = merged.snapshot;
     snapshot = changes.current;
     snapshot.addresses.clear();
@@ -218,7 +217,7 @@ LoadedVendor mergeUnsavedChanges(const VendorSession &session, const VendorChang
         address.changeFlag = QStringLiteral("N");
         panel << address;
     }
-    merged.loadText = ZebVendorContact::buildLoadText(panel, snapshot.types, snapshot.states, session.separators());
+    merged.text = ZebVendorContact::buildLoadText(panel, snapshot.types, snapshot.states, session.separators());
     return merged;
 }
 

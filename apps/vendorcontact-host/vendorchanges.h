@@ -7,6 +7,7 @@
 
 #include <QtCore/QSet>
 
+#include <functional>
 #include <optional>
 
 namespace VendorContactHost {
@@ -58,7 +59,7 @@ struct ChangeResolution
 struct AddressField
 {
     const char *label; //!< untranslated, context "VendorChanges"
-    QString (*value)(const ZebVendorContact::ContactAddress &address, const VendorSnapshot &lookups);
+    std::function<QString(const ZebVendorContact::ContactAddress &address, const VendorSnapshot &lookups)> value;
 };
 /// The fields compared, in the panel's order.
 const QList<AddressField> &addressFields();
@@ -83,7 +84,7 @@ VendorChanges compareWithDatabase(const VendorSession &session, VendorSnapshot c
  * recreated, as a new address. Throws ZebVendorContact::Error when the load
  * text cannot be built.
  */
-LoadedVendor mergeUnsavedChanges(const VendorSession &session, const VendorChanges &changes, const QString &exportText,
+VendorLoad mergeUnsavedChanges(const VendorSession &session, const VendorChanges &changes, const QString &exportText,
     const ChangeResolution &resolution);
 
 /// The addresses keyed by their id.

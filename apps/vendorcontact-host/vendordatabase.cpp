@@ -3,17 +3,19 @@
 
 #include "vendordatabase.h"
 
+#include "addresscolumns.h"
 #include "exchangetext.h"
-#include "vendordbraw.h"
+#include "vendordbpostgres.h"
+#include "vendordbsqlite.h"
 
 #include <vendorcontactclient.h>
 
-#include <QtCore/QDateTime>
-#include <QtCore/QDir>
+#include <QtCore/QFileInfo>
+#include <QtCore/QRegularExpression>
+#include <QtCore/QUrl>
 #include <QtCore/QUuid>
 
 #include <algorithm>
-#include <array>
 
 namespace VendorContactHost {
 
@@ -21,8 +23,6 @@ using namespace Qt::Literals::StringLiterals;
 using ZebVendorContact::ContactAddress;
 using ZebVendorContact::Error;
 using Trouble = DatabaseError::Trouble;
-using DbSql::AddressColumns;
-using DbSql::columnList;
 using DbSql::failure;
 
 namespace {
@@ -39,49 +39,26 @@ QVariant number(const std::optional<qint16> &value)
     return value ? QVariant(int(*value)) : QVariant(QMetaType(QMetaType::Int));
 }
 
+QVariant sqlValue(const AddressColumn &column, const ContactAddress &a)
+{
+    switch (column.kind) {
+    case AddressColumn::Kind::Type:
+        return int(a.typeId);
+    case AddressColumn::Kind::OptionalNumber:
+        return number(a.*column.number);
+    case AddressColumn::Kind::Text:
+        break;
+    }
+    return text(a.*column.text);
+}
+
+/// The vendor id, then every column's value.
 QVariantList addressValues(qint32 vendorId, const ContactAddress &a)
 {
-    return { vendorId, int(a.typeId), text(a.name), text(a.street1), text(a.street2), text(a.city), number(a.country),
-        number(a.stateId), text(a.postalCode), text(a.phone), text(a.fax), text(a.email), text(a.phone2),
-        text(a.cell) };
-}
-
-/// What is wrong with `value` for a database, or nothing: a NUL would cut
-/// the statement Qt's PostgreSQL driver builds (and SQLite keeps only the
-/// text before it); a lone surrogate has no UTF-8 form and would be stored
-/// as U+FFFD.
-QString unstorable(const QString &value)
-{
-    for (qsizetype i = 0; i < value.size(); ++i) {
-        const QChar c = value.at(i);
-        if (c.isNull())
-            return VendorDatabase::tr("a NUL character");
-        if (c.isHighSurrogate() && i + 1 < value.size() && value.at(i + 1).isLowSurrogate()) {
-            ++i;
-            continue;
-        }
-        if (c.isSurrogate())
-            return VendorDatabase::tr("a broken character (a lone UTF-16 surrogate)");
-    }
-    return {};
-}
-
-/// Refuses, before anything is written, a value no database can keep as it
-/// is, naming the address and the field as the export names them.
-void refuseUnstorableValues(const QList<ContactAddress> &changes)
-{
-    const QStringList fields = exportFieldNames();
-    for (const ContactAddress &a : changes) {
-        const std::pair<int, const QString *> texts[] = { { 3, &a.name }, { 4, &a.street1 }, { 5, &a.street2 },
-            { 6, &a.city }, { 9, &a.postalCode }, { 10, &a.phone }, { 11, &a.fax }, { 12, &a.email }, { 13, &a.phone2 },
-            { 14, &a.cell } };
-        for (const auto &[field, value] : texts) {
-            if (const QString what = unstorable(*value); !what.isEmpty())
-                throw failure(VendorDatabase::tr("Nothing was saved: address %1 (%2), field %3, holds %4, which "
-                                                 "cannot be stored. Remove it and save again.")
-                                  .arg(a.addressId, a.name, fields.at(field), what));
-        }
-    }
+    QVariantList values { vendorId };
+    for (const AddressColumn &column : AddressColumns)
+        values << sqlValue(column, a);
+    return values;
 }
 
 } // namespace
@@ -92,22 +69,51 @@ QString VendorDatabase::defaultLocation()
     return ZebVendorContact::Client::dataFolderPath() + u"/vendors.sqlite"_s;
 }
 
-QSqlQuery VendorDatabase::run(const QString &sql, const QVariantList &values, const QString &purpose) const
+std::unique_ptr<VendorDatabase> VendorDatabase::open(const QString &location, OpenMode mode, Seeding seeding)
+{
+    static const QRegularExpression postgres(u"^postgres(?:ql)?://(?:([^@/]+)@)?([^/:]*)(?::(\\d+))?/([^/?]+)$"_s);
+    auto decoded = [](const QString &text) { return QUrl::fromPercentEncoding(text.toUtf8()); };
+    if (const auto match = postgres.match(location); match.hasMatch()) {
+        PostgresVendorDatabase::Address address;
+        address.database = decoded(match.captured(4));
+        address.host = decoded(match.captured(2));
+        address.user = decoded(match.captured(1));
+        if (!match.captured(3).isEmpty())
+            address.port = match.captured(3).toInt();
+        return std::make_unique<PostgresVendorDatabase>(address, seeding);
+    }
+    if (location.startsWith(u"postgres"))
+        throw DatabaseError(Trouble::Other, location,
+            tr("\"%1\" is not a database address of the form postgresql://user@host[:port]/dbname (the password "
+               "comes from PGPASSWORD or ~/.pgpass, never the command line).")
+                .arg(location));
+    const QString path = location.startsWith(u"sqlite:") ? location.mid(7) : location;
+    if (path.isEmpty())
+        throw DatabaseError(Trouble::Other, location, tr("The SQLite database needs a file name: sqlite:PATH."));
+    return std::make_unique<SqliteVendorDatabase>(QFileInfo(path).absoluteFilePath(), mode, seeding);
+}
+
+VendorDatabase::~VendorDatabase() = default;
+
+QSqlQuery SqlVendorDatabase::run(const QString &sql, const QVariantList &values, const QString &purpose) const
 {
     return DbSql::run(connection(), m_location, sql, values, purpose);
 }
 
-SaveOutcome VendorDatabase::saveVendor(
-    const VendorSnapshot &loaded, const QList<ContactAddress> &changes, bool overwrite)
+SaveOutcome SqlVendorDatabase::saveVendor(const VendorSnapshot &loaded, const QList<ContactAddress> &changes)
 {
     if (isReadOnly())
         throw DatabaseError(Trouble::ReadOnly, m_location, tr("Nothing was saved: %1").arg(m_readOnlyReason));
-    refuseUnstorableValues(changes);
+    // Refused before anything is written, named as the export names it.
+    if (const std::optional<UnstorableValue> value = findUnstorable(changes))
+        throw failure(tr("Nothing was saved: address %1 (%2), field %3, holds %4, which "
+                         "cannot be stored. Remove it and save again.")
+                          .arg(value->address.addressId, value->address.name, value->field, value->what));
     const QString saveId = QUuid::createUuid().toString(QUuid::WithoutBraces);
     bool reconnected = false;
     for (;;) {
         try {
-            return DbSql::retryingLocked([&] { return saveOnce(loaded, changes, overwrite, saveId); });
+            return DbSql::retryingLocked([&] { return saveOnce(loaded, changes, saveId); });
         } catch (const DatabaseError &error) {
             if (error.trouble() == Trouble::Locked) {
                 throw DatabaseError(Trouble::Locked, m_location,
@@ -127,7 +133,7 @@ SaveOutcome VendorDatabase::saveVendor(
     }
 }
 
-bool VendorDatabase::saveCommitted(const QString &saveId, SaveOutcome *outcome) const
+bool SqlVendorDatabase::saveCommitted(const QString &saveId, SaveOutcome *outcome) const
 {
     QSqlQuery query = run(u"SELECT inserted, updated, new_ids FROM saves WHERE id = ?"_s, { saveId },
         tr("Checking whether the save was completed"));
@@ -140,7 +146,7 @@ bool VendorDatabase::saveCommitted(const QString &saveId, SaveOutcome *outcome) 
     return true;
 }
 
-void VendorDatabase::checkAddressLimit(qint32 vendorId, qsizetype added) const
+void SqlVendorDatabase::checkAddressLimit(qint32 vendorId, qsizetype added) const
 {
     QSqlQuery count =
         run(u"SELECT COUNT(*) FROM addresses WHERE vendor_id = ?"_s, { vendorId }, tr("Counting the addresses"));
@@ -153,118 +159,38 @@ void VendorDatabase::checkAddressLimit(qint32 vendorId, qsizetype added) const
                           .arg(MaxAddressesPerVendor));
 }
 
-QSet<QString> VendorDatabase::updateAtOnce(
-    const VendorSnapshot &loaded, const QList<ContactAddress> &changes, bool overwrite) const
+SaveOutcome SqlVendorDatabase::saveOnce(
+    const VendorSnapshot &loaded, const QList<ContactAddress> &changes, const QString &saveId)
 {
-    // One statement for every row: each column travels as one array
-    // parameter, so the server plans once and no value is ever written
-    // into the statement's text. Without overwrite, an address whose
-    // version the snapshot lacks is a conflict and is not sent at all.
-    std::array<DbSql::PostgresArray, 2 + AddressColumns.size()> columns; // id, version, then AddressColumns
-    for (const ContactAddress &a : changes) {
-        const std::optional<qint64> version = loaded.rowVersions.find(a.addressId);
-        if (a.isAddedInPanel() || !(overwrite || version))
-            continue;
-        columns[0].add(a.addressId.toLongLong());
-        columns[1].add(version.value_or(0)); // 0 (never stored) for an overwrite of an id not read
-        const QVariantList values = addressValues(loaded.vendorId, a); // the vendor id, then AddressColumns
-        for (std::size_t i = 0; i < AddressColumns.size(); ++i)
-            columns[2 + i].add(values.at(qsizetype(i) + 1));
-    }
-    // The ids also stand as a condition of their own on the table: joined
-    // with the arrays alone, the planner expects few rows to match and reads
-    // the vendor's every address into a hash, several times the work of
-    // fetching the changed ones by their key.
-    static const QByteArray sql = [] {
-        QStringList arrays { u"$2::bigint[]"_s, u"$3::bigint[]"_s };
-        QStringList names { u"id"_s, u"version"_s };
-        QStringList assignments;
-        for (const DbSql::AddressColumn &column : AddressColumns) {
-            const QString name = QString::fromUtf16(column.name);
-            arrays << u"$%1::%2[]"_s.arg(arrays.size() + 2).arg(QString::fromUtf16(column.type));
-            names << name;
-            assignments << u"%1 = v.%1"_s.arg(name);
-        }
-        return (u"UPDATE addresses AS a SET "_s + assignments.join(u", ") +
-            u", row_version = a.row_version + 1 FROM unnest("_s + arrays.join(u", ") + u") AS v("_s +
-            names.join(u", ") +
-            u") WHERE a.id = ANY($2::bigint[]) AND a.id = v.id AND a.vendor_id = $1 AND "_s
-            u"($%1 OR a.row_version = v.version) "_s
-            u"RETURNING a.id"_s.arg(arrays.size() + 2))
-            .toUtf8();
-    }();
-    QList<QByteArray> parameters { QByteArray::number(loaded.vendorId) };
-    for (DbSql::PostgresArray &column : columns)
-        parameters << column.take();
-    parameters << (overwrite ? "true" : "false");
-    const QStringList ids = DbSql::postgresRun(connection(), m_location, sql, parameters, tr("Saving the addresses"));
-    return QSet<QString>(ids.cbegin(), ids.cend());
-}
-
-SaveOutcome VendorDatabase::saveOnce(
-    const VendorSnapshot &loaded, const QList<ContactAddress> &changes, bool overwrite, const QString &saveId)
-{
-    const QString insertSql = u"INSERT INTO addresses (vendor_id, "_s + columnList() +
-        u", row_version) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, 1) RETURNING id"_s;
-    QStringList assignments;
-    for (const DbSql::AddressColumn &column : AddressColumns)
-        assignments << QString::fromUtf16(column.name) + u" = ?"_s;
-    const QString updateSql = u"UPDATE addresses SET vendor_id = ?, "_s + assignments.join(u", ") +
-        u", row_version = row_version + 1 WHERE id = ? AND vendor_id = ?"_s +
-        (overwrite ? QString() : u" AND row_version = ?"_s);
-
-    // SQLite takes the write lock at the start, so a save waits its turn
-    // there instead of failing halfway when another one holds the file.
-    run(isPostgreSql() ? u"BEGIN"_s : u"BEGIN IMMEDIATE"_s, {}, tr("Starting the save"));
+    static const QString insertSql = u"INSERT INTO addresses (vendor_id, "_s + addressColumnList() +
+        u", row_version) VALUES (?, "_s + QStringList(AddressColumns.size(), u"?"_s).join(u", ") +
+        u", 1) RETURNING id"_s;
+    beginSave();
     SaveOutcome outcome;
     try {
-        // PostgreSQL answers each statement over the socket: a thousand
-        // updates are sent as one statement instead.
-        const QSet<QString> updatedAtOnce = isPostgreSql() ? updateAtOnce(loaded, changes, overwrite) : QSet<QString>();
-        std::optional<DbSql::Prepared> update;
-        std::optional<DbSql::Prepared> insert;
+        const QSet<QString> updated = updateAddresses(loaded, changes);
         const auto added =
             std::count_if(changes.cbegin(), changes.cend(), [](const ContactAddress &a) { return a.isAddedInPanel(); });
         if (added > 0)
             checkAddressLimit(loaded.vendorId, added);
-        int reinserted = 0;
+        std::optional<DbSql::Prepared> insert;
         for (const ContactAddress &address : changes) {
-            const QVariantList values = addressValues(loaded.vendorId, address);
             if (!address.isAddedInPanel()) {
-                QVariantList updateValues = values;
-                updateValues << address.addressId.toLongLong() << loaded.vendorId;
-                if (!overwrite) {
-                    // An id the snapshot does not know was never read here:
-                    // nothing to compare it with, so it cannot be saved over.
-                    const std::optional<qint64> version = loaded.rowVersions.find(address.addressId);
-                    if (!version) {
-                        outcome.conflicts.append(address);
-                        continue;
-                    }
-                    updateValues << *version;
-                }
-                if (!update && !isPostgreSql())
-                    update.emplace(connection(), m_location, updateSql);
-                if (isPostgreSql() ? updatedAtOnce.contains(address.addressId)
-                                   : update->exec(updateValues, tr("Saving address %1").arg(address.addressId))
-                                         .numRowsAffected() == 1) {
+                // Not updated: someone else changed or deleted it since it
+                // was read, or it was never read here and cannot be saved over.
+                if (updated.contains(address.addressId))
                     ++outcome.updated;
-                    continue;
-                }
-                if (!overwrite) {
+                else
                     outcome.conflicts.append(address);
-                    continue;
-                }
-                // Overwriting an address someone deleted: it comes back as new.
-                ++reinserted;
+                continue;
             }
             if (!insert)
                 insert.emplace(connection(), m_location, insertSql);
-            QSqlQuery &inserted = insert->exec(values, tr("Adding address %1").arg(address.name));
+            QSqlQuery &inserted =
+                insert->exec(addressValues(loaded.vendorId, address), tr("Adding address %1").arg(address.name));
             if (!inserted.next())
                 throw failure(tr("The database gave no id for the new address %1.").arg(address.name));
-            if (address.isAddedInPanel())
-                outcome.newIds.insert(address.addressId, inserted.value(0).toString());
+            outcome.newIds.insert(address.addressId, inserted.value(0).toString());
             inserted.finish();
             ++outcome.inserted;
         }
@@ -272,19 +198,18 @@ SaveOutcome VendorDatabase::saveOnce(
             DbSql::rollback(connection());
             return SaveOutcome { 0, 0, {}, outcome.conflicts };
         }
-        // Addresses someone deleted and this save brought back count too.
-        if (reinserted > 0)
-            checkAddressLimit(loaded.vendorId, 0);
         QStringList ids;
         for (auto it = outcome.newIds.cbegin(); it != outcome.newIds.cend(); ++it)
             ids << it.key() + u'=' + it.value();
-        run(u"INSERT INTO saves (id, vendor_id, inserted, updated, new_ids, saved_at) VALUES (?, ?, ?, ?, ?, ?)"_s,
-            { saveId, loaded.vendorId, outcome.inserted, outcome.updated, text(ids.join(u' ')),
-                QDateTime::currentSecsSinceEpoch() },
+        // Dated and pruned by the database's clock, which all hosts share:
+        // a host whose own clock runs ahead would otherwise delete other
+        // hosts' fresh records, which their reconnects still ask for.
+        run(u"INSERT INTO saves (id, vendor_id, inserted, updated, new_ids, saved_at) VALUES (?, ?, ?, ?, ?, %1)"_s.arg(
+                databaseNow()),
+            { saveId, loaded.vendorId, outcome.inserted, outcome.updated, text(ids.join(u' ')) },
             tr("Recording the save"));
         // The record is needed only until the next reconnect could ask.
-        run(u"DELETE FROM saves WHERE saved_at < ?"_s, { QDateTime::currentSecsSinceEpoch() - 86400 },
-            tr("Recording the save"));
+        run(u"DELETE FROM saves WHERE saved_at < %1 - 86400"_s.arg(databaseNow()), {}, tr("Recording the save"));
         run(u"COMMIT"_s, {}, tr("Completing the save"));
     } catch (...) {
         DbSql::rollback(connection());

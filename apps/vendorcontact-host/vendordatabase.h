@@ -12,26 +12,15 @@
 #include <QtCore/QList>
 #include <QtCore/QSet>
 #include <QtCore/QString>
-#include <QtSql/QSqlDatabase>
-#include <QtSql/QSqlQuery>
 
 #include <algorithm>
+#include <functional>
 #include <memory>
 #include <optional>
 
-struct sqlite3;
-
 namespace VendorContactHost {
 
-namespace DbSql {
-struct SchemaObject;
-/// Closes an SQLite connection this layer opened itself.
-struct SqliteClose
-{
-    void operator()(sqlite3 *connection) const;
-};
-using SqliteConnection = std::unique_ptr<sqlite3, SqliteClose>;
-} // namespace DbSql
+class VendorDirectory;
 
 /// One vendor in the vendor list.
 struct VendorSummary
@@ -144,9 +133,18 @@ struct SaveOutcome
 };
 
 /*!
- * The demo host's vendor address book: an SQLite file or a PostgreSQL
- * database with one schema (vendors, addresses with a row version, contact
- * types, states, and the saves made).
+ * The demo host's vendor address book: the one storage interface the
+ * window, the session and the change watcher talk to. Each engine is one
+ * class behind it (SqliteVendorDatabase, PostgresVendorDatabase, sharing
+ * what goes through Qt's SQL module in SqlVendorDatabase); open() picks it
+ * from the location. Nothing outside the engine classes sees a connection,
+ * runs SQL or calls SQLite or libpq directly: a query the window needs is a
+ * method here, implemented once in SqlVendorDatabase when both engines
+ * take the same SQL, or in each engine when they differ.
+ *
+ * The schema: vendors, addresses with a row version (their columns
+ * described once, in addresscolumns.h), contact types, states, the saves
+ * made, and the triggers that note which vendor changed.
  *
  * Every failure throws ZebVendorContact::Error with a message for the user;
  * trouble with the database itself (a locked, read-only, damaged or missing
@@ -187,120 +185,101 @@ public:
      * An SQLite file is checked before anything writes to it: a zero-byte
      * file or one that is no SQLite database throws NotADatabase, one that
      * fails its integrity check throws Damaged, both leaving every byte as
-     * it was. A file (or folder) that cannot be written opens read-only
-     * (see isReadOnly()). Missing tables are created, serialised between
-     * hosts starting together; only a database created by this open is
-     * seeded.
+     * it was (see SqliteVendorDatabase for when the check runs). A file (or
+     * folder) that cannot be written opens read-only (see isReadOnly()).
+     * Missing tables are created, serialised between hosts starting
+     * together; only a database created by this open is seeded.
      */
-    explicit VendorDatabase(
+    static std::unique_ptr<VendorDatabase> open(
         const QString &location, OpenMode mode = OpenMode::CreateIfMissing, Seeding seeding = Seeding::SampleVendors);
-    ~VendorDatabase();
+
+    virtual ~VendorDatabase();
     VendorDatabase(const VendorDatabase &) = delete;
     VendorDatabase &operator=(const VendorDatabase &) = delete;
 
     /// Where the data lives, for people: "SQLite file /x/vendors.sqlite".
-    QString description() const { return m_description; }
-    bool isPostgreSql() const;
-    QSqlDatabase connection() const;
+    virtual QString description() const = 0;
 
     /// True when the database could be opened for reading only; saves then
     /// throw DatabaseError (ReadOnly) before anything else.
-    bool isReadOnly() const { return !m_readOnlyReason.isEmpty(); }
+    bool isReadOnly() const { return !readOnlyReason().isEmpty(); }
     /// Why the database is read-only, for people (a tooltip); empty when not.
-    QString readOnlyReason() const { return m_readOnlyReason; }
+    virtual QString readOnlyReason() const = 0;
 
     /// Closes and re-opens the connection (after the server went away).
     /// Throws DatabaseError (Unreachable) when the server still cannot be reached.
-    void reconnect();
+    virtual void reconnect() = 0;
 
     /// The most addresses one vendor may have: the control's limit.
     static constexpr int MaxAddressesPerVendor = 32767;
 
-    QList<VendorSummary> vendors() const;
+    virtual QList<VendorSummary> vendors() const = 0;
     /// The vendor with every address as values (snapshot.addresses filled).
-    VendorSnapshot loadVendor(qint32 vendorId) const;
+    virtual VendorSnapshot loadVendor(qint32 vendorId) const = 0;
 
     /*!
      * The vendor ready for the control: the same text as
      * ZebVendorContact::buildLoadText() makes of loadVendor()'s lists, and
-     * the same refusals, but the database writes the address table of the
-     * text itself, which spares a value object for each of half a million
-     * values on a large vendor. When the database finds a value the text
-     * cannot carry as it is (a separator, NULL, a value too long) the
-     * vendor is read value by value, so the refusal names it exactly.
+     * the same refusals. An engine may write the address table of the text
+     * straight from its own values (SQLite does), which spares a value
+     * object for each of half a million values on a large vendor; when it
+     * finds a value the text cannot carry as it is (a separator, NULL, a
+     * value too long) the vendor is read value by value, so the refusal
+     * names it exactly.
      */
-    VendorLoad loadVendorText(qint32 vendorId,
-        const ZebVendorContact::ExchangeSeparators &separators = ZebVendorContact::ExchangeSeparators()) const;
+    virtual VendorLoad loadVendorText(qint32 vendorId,
+        const ZebVendorContact::ExchangeSeparators &separators = ZebVendorContact::ExchangeSeparators()) const = 0;
 
     /// The addresses of `vendorId` with the ids `addressIds` as they are now;
     /// ids that are not database ids (added in the panel) are skipped.
-    CurrentAddresses currentAddresses(qint32 vendorId, const QStringList &addressIds) const;
+    virtual CurrentAddresses currentAddresses(qint32 vendorId, const QStringList &addressIds) const = 0;
 
     /*!
      * Writes the control's changes for the vendor of `loaded` in one
      * transaction: addresses added in the panel are inserted (the database
      * gives their ids), the others updated only when their row version is
-     * still the one in `loaded` (or whatever it is, with `overwrite`; a row
-     * deleted meanwhile is then inserted anew). Any conflict writes nothing.
+     * still the one in `loaded`. Any conflict writes nothing.
      *
-     * Refused before anything is written: values holding NUL or a lone
-     * surrogate, a save that would bring the vendor over
-     * MaxAddressesPerVendor, any save to a read-only database. A save that
-     * loses to another writer (SQLite's lock wait ran out, a PostgreSQL
-     * deadlock or serialisation failure) is rolled back and retried whole a
-     * few times before throwing DatabaseError (Locked). A PostgreSQL
-     * connection that dropped is re-opened once; the save is then retried
-     * only when it is known not to have committed.
+     * Refused before anything is written: values the database cannot keep
+     * as they are (see checkStorable()), a save that would bring the vendor
+     * over MaxAddressesPerVendor, any save to a read-only database. A save
+     * that loses to another writer (SQLite's lock wait ran out, a
+     * PostgreSQL deadlock or serialisation failure) is rolled back and
+     * retried whole a few times before throwing DatabaseError (Locked). A
+     * PostgreSQL connection that dropped is re-opened once; the save is
+     * then retried only when it is known not to have committed.
      */
-    SaveOutcome saveVendor(
-        const VendorSnapshot &loaded, const QList<ZebVendorContact::ContactAddress> &changes, bool overwrite = false);
+    virtual SaveOutcome saveVendor(
+        const VendorSnapshot &loaded, const QList<ZebVendorContact::ContactAddress> &changes) = 0;
+
+    /// The vendor list's reads and its search, through this database's
+    /// connection (see VendorDirectory); it must not outlive the database.
+    virtual std::unique_ptr<VendorDirectory> directory() const = 0;
 
     /// Adds a vendor with `count` generated addresses (benchmarks, tests);
     /// returns its id.
-    qint32 addGeneratedVendor(const QString &name, int count);
+    virtual qint32 addGeneratedVendor(const QString &name, int count) = 0;
 
-private:
-    void openConnection();
-    void closeConnection();
-    void configureSqlite(QSqlDatabase &db, bool readOnly) const;
-    void createSqliteFile(OpenMode mode, Seeding seeding);
-    void checkSqliteFile();
-    void prepareSchema(Seeding seeding, bool mayCreate);
-    bool checkVendorTables(const QStringList &existing, bool mayCreate) const;
-    void seedSampleVendors();
-    QStringList existingObjects() const;
-    /// The schema objects of this engine that `existing` lacks, in the order of creation.
-    QList<const DbSql::SchemaObject *> missingObjects(const QStringList &existing) const;
-    bool connectionAlive() const;
-    bool reconnectIfLost() const;
-    bool saveCommitted(const QString &saveId, SaveOutcome *outcome) const;
-    SaveOutcome saveOnce(const VendorSnapshot &loaded, const QList<ZebVendorContact::ContactAddress> &changes,
-        bool overwrite, const QString &saveId);
-    void checkAddressLimit(qint32 vendorId, qsizetype added) const;
-    QSet<QString> updateAtOnce(
-        const VendorSnapshot &loaded, const QList<ZebVendorContact::ContactAddress> &changes, bool overwrite) const;
-    template<typename Read> auto reading(Read &&read) const;
-    VendorSnapshot readVendor(qint32 vendorId) const;
-    void readVendorHeader(qint32 vendorId, VendorSnapshot &snapshot) const;
-    void readAddressRows(QSqlQuery &query, const QString &vendorText,
-        QList<ZebVendorContact::ContactAddress> &addresses, RowVersions &rowVersions) const;
-    std::optional<VendorLoad> loadTextFromDatabase(
-        qint32 vendorId, const ZebVendorContact::ExchangeSeparators &separators) const;
-    QSqlQuery run(const QString &sql, const QVariantList &values = {}, const QString &purpose = {}) const;
+    /*!
+     * Starts following committed changes, every writer's (this one's too):
+     * what there is now is the baseline. `announced` is called from the
+     * event loop when the engine learns of a change by itself (PostgreSQL's
+     * notifications); the rest is found by changedVendors(). Throws
+     * DatabaseError when changes cannot be followed.
+     */
+    virtual void watchChanges(std::function<void(qint32 vendorId)> announced) = 0;
 
-    QString m_connectionName;
-    QString m_description;
-    QString m_location; //!< the file, or "database on host", for DatabaseError
-    QString m_readOnlyReason;
-    QString m_driver;
-    QString m_database;
-    QString m_host;
-    QString m_user;
-    int m_port = -1;
-    /// A second connection to the SQLite file: it reads the later half of
-    /// a large vendor on another core while the first reads the rest.
-    /// Opened when first needed, closed with the first.
-    mutable DbSql::SqliteConnection m_secondReader;
+    /*!
+     * The vendors changed since the last look (SQLite: the file's data
+     * version, then the per-vendor change counters; it costs next to
+     * nothing while no one writes). PostgreSQL checks the connection its
+     * notifications come on; when it had to be re-opened, changes may have
+     * been missed and every vendor is given. Throws DatabaseError.
+     */
+    virtual QList<qint32> changedVendors() = 0;
+
+protected:
+    VendorDatabase() = default;
 };
 
 } // namespace VendorContactHost

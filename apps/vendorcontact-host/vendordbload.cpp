@@ -5,14 +5,12 @@
 // as the control's load text (written by the database), and the current
 // values of addresses another session changed.
 
-#include "vendordatabase.h"
+#include "addresscolumns.h"
 #include "vendordbsql.h"
 
 namespace VendorContactHost {
 
 using namespace Qt::Literals::StringLiterals;
-using DbSql::AddressColumns;
-using DbSql::columnList;
 using DbSql::failure;
 using ZebVendorContact::ContactAddress;
 using ZebVendorContact::ExchangeSeparators;
@@ -42,7 +40,7 @@ template<typename Where> QString textValue(const QVariant &value, Where &&where)
 
 } // namespace
 
-QList<VendorSummary> VendorDatabase::vendors() const
+QList<VendorSummary> SqlVendorDatabase::vendors() const
 {
     return reading([this] {
         QSqlQuery query =
@@ -67,12 +65,12 @@ QList<VendorSummary> VendorDatabase::vendors() const
     });
 }
 
-VendorSnapshot VendorDatabase::loadVendor(qint32 vendorId) const
+VendorSnapshot SqlVendorDatabase::loadVendor(qint32 vendorId) const
 {
     return reading([&] { return readVendor(vendorId); });
 }
 
-void VendorDatabase::readVendorHeader(qint32 vendorId, VendorSnapshot &snapshot) const
+void SqlVendorDatabase::readVendorHeader(qint32 vendorId, VendorSnapshot &snapshot) const
 {
     snapshot.vendorId = vendorId;
     {
@@ -109,44 +107,35 @@ void VendorDatabase::readVendorHeader(qint32 vendorId, VendorSnapshot &snapshot)
     }
 }
 
-void VendorDatabase::readAddressRows(
+void SqlVendorDatabase::readAddressRows(
     QSqlQuery &query, const QString &vendorText, QList<ContactAddress> &addresses, RowVersions &rowVersions) const
 {
     while (query.next()) {
         ContactAddress a;
         a.addressId = query.value(0).toString();
         a.vendorId = vendorText;
-        auto column = [&a](int index) {
-            return [&a, index] {
-                return tr("Address %1, column %2").arg(a.addressId, QString::fromUtf16(AddressColumns[index].name));
-            };
-        };
-        auto textAt = [&](int index) { return textValue(query.value(index + 2), column(index)); };
-        auto optionalAt = [&](int index) -> std::optional<qint16> {
-            const QVariant value = query.value(index + 2);
-            if (value.isNull())
-                return std::nullopt;
-            return smallNumber(value, column(index));
-        };
-        a.typeId = smallNumber(query.value(2), column(0));
-        a.name = textAt(1);
-        a.street1 = textAt(2);
-        a.street2 = textAt(3);
-        a.city = textAt(4);
-        a.country = optionalAt(5);
-        a.stateId = optionalAt(6);
-        a.postalCode = textAt(7);
-        a.phone = textAt(8);
-        a.fax = textAt(9);
-        a.email = textAt(10);
-        a.phone2 = textAt(11);
-        a.cell = textAt(12);
+        int index = 2;
+        for (const AddressColumn &column : AddressColumns) {
+            const QVariant value = query.value(index++);
+            auto where = [&] { return tr("Address %1, column %2").arg(a.addressId, QString::fromUtf16(column.name)); };
+            switch (column.kind) {
+            case AddressColumn::Kind::Type:
+                a.typeId = smallNumber(value, where);
+                break;
+            case AddressColumn::Kind::OptionalNumber:
+                a.*column.number = value.isNull() ? std::nullopt : std::optional<qint16>(smallNumber(value, where));
+                break;
+            case AddressColumn::Kind::Text:
+                a.*column.text = textValue(value, where);
+                break;
+            }
+        }
         rowVersions.insert(query.value(0).toLongLong(), query.value(1).toLongLong());
         addresses.append(std::move(a));
     }
 }
 
-VendorSnapshot VendorDatabase::readVendor(qint32 vendorId) const
+VendorSnapshot SqlVendorDatabase::readVendor(qint32 vendorId) const
 {
     VendorSnapshot snapshot;
     readVendorHeader(vendorId, snapshot);
@@ -160,18 +149,34 @@ VendorSnapshot VendorDatabase::readVendor(qint32 vendorId) const
         snapshot.rowVersions.reserve(expected);
     }
     QSqlQuery query =
-        run(u"SELECT id, row_version, "_s + columnList() + u" FROM addresses WHERE vendor_id = ? ORDER BY id"_s,
+        run(u"SELECT id, row_version, "_s + addressColumnList() + u" FROM addresses WHERE vendor_id = ? ORDER BY id"_s,
             { vendorId }, tr("Reading the addresses"));
     readAddressRows(query, QString::number(vendorId), snapshot.addresses, snapshot.rowVersions);
     snapshot.addressCount = int(snapshot.addresses.size());
     return snapshot;
 }
 
-VendorLoad VendorDatabase::loadVendorText(qint32 vendorId, const ExchangeSeparators &separators) const
+VendorLoad SqlVendorDatabase::loadVendorText(qint32 vendorId, const ExchangeSeparators &separators) const
 {
     return reading([&] {
-        if (std::optional<VendorLoad> load = loadTextFromDatabase(vendorId, separators))
-            return std::move(*load);
+        // With one-character separators, the engine's own writer can tell
+        // whether any value holds one; longer ones could also form across
+        // two values, which only the value-by-value check sees.
+        const QString &field = separators.field;
+        const QString &record = separators.record;
+        const QString &table = separators.table;
+        if (field.size() == 1 && record.size() == 1 && table.size() == 1 && field != record && field != table &&
+            record != table) {
+            VendorLoad load;
+            readVendorHeader(vendorId, load.snapshot);
+            if (std::optional<QString> addresses = addressTable(vendorId, separators, load.snapshot)) {
+                // The types and states are few: the library's writer adds
+                // them, with its checks.
+                load.text = *std::move(addresses) +
+                    ZebVendorContact::buildLoadText({}, load.snapshot.types, load.snapshot.states, separators);
+                return load;
+            }
+        }
         // The slow way, value by value: the same text, or the refusal
         // naming the value.
         VendorLoad load;
@@ -183,34 +188,12 @@ VendorLoad VendorDatabase::loadVendorText(qint32 vendorId, const ExchangeSeparat
     });
 }
 
-std::optional<VendorLoad> VendorDatabase::loadTextFromDatabase(
-    qint32 vendorId, const ExchangeSeparators &separators) const
+std::optional<QString> SqlVendorDatabase::addressTable(qint32, const ExchangeSeparators &, VendorSnapshot &) const
 {
-    // With one-character separators, counting them in the text tells
-    // whether any value holds one; longer ones could also form across two
-    // values, which only the value-by-value check sees.
-    const QString &field = separators.field;
-    const QString &record = separators.record;
-    const QString &table = separators.table;
-    if (field.size() != 1 || record.size() != 1 || table.size() != 1 || field == record || field == table ||
-        record == table)
-        return std::nullopt;
-    VendorLoad load;
-    readVendorHeader(vendorId, load.snapshot);
-    VendorSnapshot &snapshot = load.snapshot;
-    std::optional<QString> addressTable = isPostgreSql()
-        ? DbSql::postgresAddressTable(connection(), m_location, vendorId, separators, snapshot)
-        : DbSql::sqliteAddressTable(connection(), m_location, vendorId, separators, snapshot, m_secondReader);
-    if (!addressTable)
-        return std::nullopt;
-    // The types and states are few: the library's writer adds them, with
-    // its checks.
-    load.text =
-        *std::move(addressTable) + ZebVendorContact::buildLoadText({}, snapshot.types, snapshot.states, separators);
-    return load;
+    return std::nullopt;
 }
 
-CurrentAddresses VendorDatabase::currentAddresses(qint32 vendorId, const QStringList &addressIds) const
+CurrentAddresses SqlVendorDatabase::currentAddresses(qint32 vendorId, const QStringList &addressIds) const
 {
     return reading([&] {
         CurrentAddresses current;
@@ -228,7 +211,7 @@ CurrentAddresses VendorDatabase::currentAddresses(qint32 vendorId, const QString
             QVariantList values { vendorId };
             for (const qint64 id : chunk)
                 values << id;
-            QSqlQuery query = run(u"SELECT id, row_version, "_s + columnList() +
+            QSqlQuery query = run(u"SELECT id, row_version, "_s + addressColumnList() +
                     u" FROM addresses WHERE vendor_id = ? AND id IN ("_s +
                     QStringList(chunk.size(), u"?"_s).join(u", ") + u") ORDER BY id"_s,
                 values, tr("Reading the addresses"));

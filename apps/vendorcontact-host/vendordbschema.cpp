@@ -5,7 +5,9 @@
 // changed: every writer counts, the host's saves and any other program's.
 
 #include "vendordbsql.h"
-#include "vendordirectory.h"
+#include "vendordbdirectory.h"
+
+#include "addresscolumns.h"
 
 namespace VendorContactHost::DbSql {
 
@@ -111,20 +113,18 @@ const QString PostgresRoomToUpdate = u" (fillfactor = 85)"_s;
 
 QList<SchemaObject> schemaObjects()
 {
-    // Text columns may hold NULL (data from elsewhere); the host refuses to
-    // show such a row rather than turn NULL into empty text behind the
-    // user's back.
-    const QString addresses = u"CREATE TABLE addresses (id %1, vendor_id INTEGER NOT NULL REFERENCES vendors(id), "
-                              u"type_id SMALLINT NOT NULL REFERENCES contact_types(id), name VARCHAR(60), "
-                              u"street1 VARCHAR(30), street2 VARCHAR(30), city VARCHAR(30), country SMALLINT, "
-                              u"state_id SMALLINT REFERENCES states(id), postal_code VARCHAR(30), phone VARCHAR(30), "
-                              u"fax VARCHAR(30), email VARCHAR(50), phone2 VARCHAR(30), cell VARCHAR(30), "
-                              u"row_version INTEGER NOT NULL DEFAULT 1)"_s;
+    QStringList columns;
+    for (const AddressColumn &column : AddressColumns)
+        columns << QString::fromUtf16(column.name) + u' ' + column.declaredType() +
+                QString::fromUtf16(column.constraint);
+    const QString addresses = u"CREATE TABLE addresses (id %1, vendor_id INTEGER NOT NULL REFERENCES vendors(id), "_s +
+        columns.join(u", ") + u", row_version INTEGER NOT NULL DEFAULT 1)"_s;
     // Every save records its id here in its own transaction: after a lost
     // connection, whether the save committed can be looked up.
     const QString saves = u"CREATE TABLE saves (id VARCHAR(40) PRIMARY KEY, vendor_id INTEGER NOT NULL, "
                           u"inserted INTEGER NOT NULL, updated INTEGER NOT NULL, new_ids TEXT NOT NULL, "
                           u"saved_at BIGINT NOT NULL)"_s;
+    const QString savesByTime = u"CREATE INDEX saves_by_time ON saves (saved_at)"_s;
     const QString vendors = u"CREATE TABLE vendors (id INTEGER PRIMARY KEY, name VARCHAR(100) NOT NULL)"_s;
     const QString types = u"CREATE TABLE contact_types (id SMALLINT PRIMARY KEY, name VARCHAR(60) NOT NULL)"_s;
     const QString states = u"CREATE TABLE states (id SMALLINT PRIMARY KEY, country SMALLINT NOT NULL, "
@@ -147,6 +147,8 @@ QList<SchemaObject> schemaObjects()
         { u"addresses_by_vendor", false, { index }, {} },
         { u"addresses_by_vendor_and_id", false, {}, postgresIndex },
         { u"saves", false, { saves }, { saves } },
+        // The prune after every save looks for old records by their date.
+        { u"saves_by_time", false, { savesByTime }, { savesByTime } },
         { u"vendor_changes", false,
             { u"CREATE TABLE vendor_changes (vendor_id INTEGER PRIMARY KEY, version INTEGER NOT NULL)"_s }, {} },
         { u"vendor_changes_notify", false, {}, { PostgresNotify } },
@@ -172,7 +174,7 @@ QList<SchemaObject> schemaObjects()
         { u"vendors_noted", false, {}, { postgresTrigger(u"vendors") } },
     };
     // The vendor list's and the search's own, kept beside the tables.
-    objects << VendorDirectory::schemaObjects();
+    objects << directorySchemaObjects();
     return objects;
 }
 

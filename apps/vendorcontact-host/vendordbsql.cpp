@@ -22,23 +22,28 @@ int sqliteCode(const QSqlError &error)
     return ok ? code & 0xff : 0;
 }
 
+DatabaseError::Trouble sqliteTrouble(int code)
+{
+    switch (code & 0xff) {
+    case 5: // SQLITE_BUSY
+    case 6: // SQLITE_LOCKED
+        return Trouble::Locked;
+    case 8: // SQLITE_READONLY
+        return Trouble::ReadOnly;
+    case 11: // SQLITE_CORRUPT
+        return Trouble::Damaged;
+    case 26: // SQLITE_NOTADB
+        return Trouble::NotADatabase;
+    default:
+        return Trouble::Other;
+    }
+}
+
 DatabaseError::Trouble troubleOf(const QSqlDatabase &db, const QSqlError &error)
 {
-    if (db.driverName() == u"QSQLITE") {
-        switch (sqliteCode(error)) {
-        case 5: // SQLITE_BUSY
-        case 6: // SQLITE_LOCKED
-            return Trouble::Locked;
-        case 8: // SQLITE_READONLY
-            return Trouble::ReadOnly;
-        case 11: // SQLITE_CORRUPT
-            return Trouble::Damaged;
-        case 26: // SQLITE_NOTADB
-            return Trouble::NotADatabase;
-        default:
-            return Trouble::Other;
-        }
-    }
+    // Qt's SQLite driver passes SQLite's result code.
+    if (db.driverName() == u"QSQLITE")
+        return sqliteTrouble(sqliteCode(error));
     // 40P01 deadlock_detected, 40001 serialization_failure: the server
     // rolled the transaction back because another one (another program, or
     // a save locking the same rows in another order) held what it needed.

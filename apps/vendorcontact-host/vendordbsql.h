@@ -27,6 +27,8 @@ Q_DECLARE_LOGGING_CATEGORY(lcVendorDatabase)
 
 namespace DbSql {
 
+struct DirectorySql;
+
 using namespace Qt::Literals::StringLiterals;
 
 /// A failure of the data rather than of the database.
@@ -35,29 +37,11 @@ inline ZebVendorContact::Error failure(const QString &message)
     return ZebVendorContact::Error(ZebVendorContact::Error::Code::InvalidArgument, message);
 }
 
-/// An address column and the SQL type its values travel as.
-struct AddressColumn
-{
-    const char16_t *name;
-    const char16_t *type;
-};
-
-/// The address columns after the id, in the order of the exchange fields.
-inline constexpr std::array<AddressColumn, 13> AddressColumns { { { u"type_id", u"smallint" }, { u"name", u"text" },
-    { u"street1", u"text" }, { u"street2", u"text" }, { u"city", u"text" }, { u"country", u"smallint" },
-    { u"state_id", u"smallint" }, { u"postal_code", u"text" }, { u"phone", u"text" }, { u"fax", u"text" },
-    { u"email", u"text" }, { u"phone2", u"text" }, { u"cell", u"text" } } };
-
-inline QString columnList()
-{
-    QStringList names;
-    for (const AddressColumn &column : AddressColumns)
-        names << QString::fromUtf16(column.name);
-    return names.join(u", ");
-}
-
 /// SQLite's primary result code carried by a Qt error (0 when there is none).
 int sqliteCode(const QSqlError &error);
+
+/// What kind of trouble SQLite's result code `code` (extended or not) is.
+DatabaseError::Trouble sqliteTrouble(int code);
 
 /// What kind of trouble `error` of a statement on `db` is.
 DatabaseError::Trouble troubleOf(const QSqlDatabase &db, const QSqlError &error);
@@ -102,28 +86,6 @@ private:
     QSqlQuery m_query;
 };
 
-/*!
- * The address table of the vendor's load text (each record ended by the
- * record separator), written straight from SQLite's UTF-8 values into one
- * string: no value object per value. Fills the snapshot's row versions and
- * address count. Nothing when a value could not travel as it is (NULL, a
- * number that is no small whole number, text longer than its field, a
- * separator inside a value): the caller then reads value by value, whose
- * refusal names the value. The separators must be single characters.
- *
- * A large vendor is read in two halves at once, the later one through
- * `second` (opened on the same file when empty) on another thread; when
- * that connection cannot read, or saw another state of the vendor, the
- * first connection reads that half too.
- */
-std::optional<QString> sqliteAddressTable(const QSqlDatabase &db, const QString &location, qint32 vendorId,
-    const ZebVendorContact::ExchangeSeparators &separators, VendorSnapshot &snapshot, SqliteConnection &second);
-
-/// The same from PostgreSQL, through libpq on the connection Qt's driver
-/// opened: the rows in libpq's text form, no QVariant per value.
-std::optional<QString> postgresAddressTable(const QSqlDatabase &db, const QString &location, qint32 vendorId,
-    const ZebVendorContact::ExchangeSeparators &separators, VendorSnapshot &snapshot);
-
 /// How often a transaction is run in all when it keeps losing to another
 /// writer's locks (DatabaseError::Trouble::Locked) before the user is told.
 inline constexpr int TransactionTries = 3;
@@ -160,7 +122,130 @@ void rollback(const QSqlDatabase &db);
 
 } // namespace DbSql
 
-template<typename Read> auto VendorDatabase::reading(Read &&read) const
+/*!
+ * What both engines share: everything that goes through Qt's SQL module
+ * with the same SQL on SQLite and PostgreSQL (the reads, the save's
+ * transaction, the schema's creation, seeding). Where the engines differ,
+ * this class asks the engine through one of its protected virtual
+ * functions; it never asks which engine it is.
+ *
+ * A query a new feature needs goes here when its SQL suits both engines,
+ * or into each engine class when it does not, as a public method of
+ * VendorDatabase either way.
+ */
+class SqlVendorDatabase : public VendorDatabase
+{
+    /// The test suites run SQL of their own on a database's connection.
+    friend struct SqlVendorDatabaseAccess;
+    /// The vendor list's reads run on this database's connection.
+    friend class SqlVendorDirectory;
+
+public:
+    ~SqlVendorDatabase() override;
+
+    QString description() const override { return m_description; }
+    QString readOnlyReason() const override { return m_readOnlyReason; }
+    void reconnect() override;
+    QList<VendorSummary> vendors() const override;
+    VendorSnapshot loadVendor(qint32 vendorId) const override;
+    VendorLoad loadVendorText(qint32 vendorId, const ZebVendorContact::ExchangeSeparators &separators) const override;
+    CurrentAddresses currentAddresses(qint32 vendorId, const QStringList &addressIds) const override;
+    SaveOutcome saveVendor(
+        const VendorSnapshot &loaded, const QList<ZebVendorContact::ContactAddress> &changes) override;
+    qint32 addGeneratedVendor(const QString &name, int count) override;
+    std::unique_ptr<VendorDirectory> directory() const override;
+
+protected:
+    /// `driver` is Qt's; `location` names the database in messages.
+    SqlVendorDatabase(const QString &driver, const QString &location, const QString &description);
+
+    QSqlDatabase connection() const;
+    /// The name of the connection in Qt's registry, whether open or not.
+    const QString &connectionName() const { return m_connectionName; }
+    /// Runs `sql` on the connection; see DbSql::run().
+    QSqlQuery run(const QString &sql, const QVariantList &values = {}, const QString &purpose = {}) const;
+    const QString &location() const { return m_location; }
+    void setReadOnlyReason(const QString &reason) { m_readOnlyReason = reason; }
+
+    /// Opens the connection as the engine configures it; throws the
+    /// engine's openFailure().
+    void openConnection();
+    void closeConnection();
+    /// Creates what the schema lacks (and seeds a database created now);
+    /// on a read-only database only checks that it is a vendor database.
+    void prepareSchema(Seeding seeding, bool mayCreate);
+    /// Runs `read`; when the connection was lost, re-opens it once and
+    /// reads again.
+    template<typename Read> auto reading(Read &&read) const;
+
+    // What each engine does its own way.
+
+    /// Sets the database name and options of a new connection.
+    virtual void configure(QSqlDatabase &db) const = 0;
+    /// Right after the connection opened.
+    virtual void connectionOpened() { }
+    /// Before the connection closes: connections of the engine's own go first.
+    virtual void closingConnection() { }
+    virtual DatabaseError openFailure(const QSqlError &error) const = 0;
+    /// A query giving the names of every table, index, trigger and function.
+    virtual QString existingObjectsSql() const = 0;
+    /// The statements creating `object` on this engine (none: not needed here).
+    virtual const QStringList &createStatements(const DbSql::SchemaObject &object) const = 0;
+    /// Before the schema is first written to (and only when it may be).
+    virtual void beforeSchemaWrites() { }
+    /// Starts the transaction creating the schema, one host at a time.
+    virtual void beginSchemaChange() = 0;
+    /// Starts a save's transaction.
+    virtual void beginSave() = 0;
+    /// The database's clock in whole seconds since 1970, as an SQL expression:
+    /// every host's saves are dated by the one clock they share.
+    virtual QString databaseNow() const = 0;
+    /// Re-opens a connection the server dropped: true when it did.
+    virtual bool reconnectIfLost() const { return false; }
+    /*!
+     * The address table of the load text written by the engine itself, with
+     * the row versions and count filled into `snapshot`; nothing when a value
+     * could not travel as it is (the caller then reads value by value, whose
+     * refusal names the value) or the engine has no such route.
+     */
+    virtual std::optional<QString> addressTable(
+        qint32 vendorId, const ZebVendorContact::ExchangeSeparators &separators, VendorSnapshot &snapshot) const;
+    /*!
+     * Inside the save's transaction: updates every address of `changes` that
+     * is no new one and whose row version `loaded` knows, when that version
+     * is still the row's. Gives the ids updated.
+     */
+    virtual QSet<QString> updateAddresses(
+        const VendorSnapshot &loaded, const QList<ZebVendorContact::ContactAddress> &changes) = 0;
+    /// How this engine answers the vendor list's search.
+    virtual const DbSql::DirectorySql &directorySql() const = 0;
+    /// After the sample vendors went in with ids of their own.
+    virtual void sampleVendorsAdded() { }
+    /// After thousands of rows went in at once.
+    virtual void manyRowsAdded() { }
+
+private:
+    QStringList existingObjects() const;
+    bool checkVendorTables(const QStringList &existing, bool mayCreate) const;
+    QList<const DbSql::SchemaObject *> missingObjects(const QStringList &existing) const;
+    void seedSampleVendors();
+    bool saveCommitted(const QString &saveId, SaveOutcome *outcome) const;
+    SaveOutcome saveOnce(
+        const VendorSnapshot &loaded, const QList<ZebVendorContact::ContactAddress> &changes, const QString &saveId);
+    void checkAddressLimit(qint32 vendorId, qsizetype added) const;
+    VendorSnapshot readVendor(qint32 vendorId) const;
+    void readVendorHeader(qint32 vendorId, VendorSnapshot &snapshot) const;
+    void readAddressRows(QSqlQuery &query, const QString &vendorText,
+        QList<ZebVendorContact::ContactAddress> &addresses, RowVersions &rowVersions) const;
+
+    QString m_driver;
+    QString m_connectionName;
+    QString m_location; //!< the file, or "database on host", for DatabaseError
+    QString m_description;
+    QString m_readOnlyReason;
+};
+
+template<typename Read> auto SqlVendorDatabase::reading(Read &&read) const
 {
     try {
         return read();

@@ -3,10 +3,11 @@
 
 #include "vendorlist.h"
 
-#include "vendordbsql.h"
+#include "vendordatabase.h"
 
 #include <QtCore/QCoreApplication>
 #include <QtCore/QEvent>
+#include <QtCore/QLoggingCategory>
 #include <QtGui/QKeyEvent>
 #include <QtWidgets/QLabel>
 #include <QtWidgets/QLineEdit>
@@ -15,6 +16,8 @@
 #include <QtWidgets/QVBoxLayout>
 
 namespace VendorContactHost {
+
+Q_DECLARE_LOGGING_CATEGORY(lcVendorDatabase)
 
 template<typename Read> bool VendorListModel::reading(Read &&read)
 {
@@ -138,10 +141,16 @@ void VendorListModel::fetchMore(const QModelIndex &parent)
     endInsertRows();
 }
 
-void VendorListModel::refreshVendors(const QList<qint32> &ids)
+bool VendorListModel::refreshVendors(const QList<qint32> &ids)
 {
     if (!m_directory || ids.isEmpty())
-        return;
+        return false;
+    if (ids.size() > 2 * PageSize) {
+        // Too many to place one by one (after a lost connection every
+        // vendor is given): the list is read again from the first.
+        setSearch(m_directory->search());
+        return true;
+    }
     reading([&] {
         const QList<VendorRow> current = m_directory->rows(ids);
         dropChanged(ids, current);
@@ -152,6 +161,7 @@ void VendorListModel::refreshVendors(const QList<qint32> &ids)
                 placeChanged(row);
         }
     });
+    return false;
 }
 
 void VendorListModel::dropChanged(const QList<qint32> &ids, const QList<VendorRow> &current)
@@ -304,7 +314,7 @@ void VendorListPane::setDatabase(const VendorDatabase *database)
     m_directory.reset();
     if (database) {
         try {
-            m_directory = std::make_unique<VendorDirectory>(*database);
+            m_directory = database->directory();
         } catch (const ZebVendorContact::Error &error) {
             qCWarning(lcVendorDatabase) << "reading the vendor list failed:" << error.message();
             Q_EMIT readFailed(error.message());
@@ -318,8 +328,8 @@ void VendorListPane::setDatabase(const VendorDatabase *database)
 
 void VendorListPane::refreshVendors(const QList<qint32> &ids)
 {
-    m_model->refreshVendors(ids);
-    highlightShownVendor(false);
+    const bool readAgain = m_model->refreshVendors(ids);
+    highlightShownVendor(readAgain);
 }
 
 void VendorListPane::setShownVendor(std::optional<qint32> vendorId)

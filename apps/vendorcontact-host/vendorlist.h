@@ -42,8 +42,9 @@ public:
     /// Lists what `text` finds, from the first.
     void setSearch(const QString &text);
     /// Reads the vendors of `ids` again: each changed, added, renamed or
-    /// deleted one moves, appears or goes; nothing else is read.
-    void refreshVendors(const QList<qint32> &ids);
+    /// deleted one moves, appears or goes; nothing else is read. True when
+    /// there were so many that the list was read again from the first.
+    bool refreshVendors(const QList<qint32> &ids);
     /// The row of `vendorId` among those read, or -1.
     int rowOf(qint32 vendorId) const;
     /// The row of `vendorId`, reading the stretch around it when it is not

@@ -5,8 +5,9 @@
 // and a few more, one of them large enough to show the control's speed.
 // Names are invented; phone numbers are 555 numbers, mail goes to example.com.
 
+#include "addresscolumns.h"
 #include "exchangetext.h"
-#include "vendordatabase.h"
+#include "vendordbsql.h"
 
 #include <QtSql/QSqlError>
 #include <QtSql/QSqlQuery>
@@ -117,9 +118,8 @@ QSqlQuery prepared(const QSqlDatabase &db, const QString &sql)
     return query;
 }
 
-const QString AddressInsert = u"INSERT INTO addresses (vendor_id, type_id, name, street1, street2, city, country, "
-                              u"state_id, postal_code, phone, fax, email, phone2, cell) "
-                              u"VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"_s;
+const QString AddressInsert = u"INSERT INTO addresses (vendor_id, "_s + addressColumnList() + u") VALUES (?, "_s +
+    QStringList(AddressColumns.size(), u"?"_s).join(u", ") + u")"_s;
 
 void bindAll(QSqlQuery &query, const QVariantList &values)
 {
@@ -147,7 +147,7 @@ void insertGenerated(QSqlQuery &insert, qint32 vendorId, int count)
 
 } // namespace
 
-qint32 VendorDatabase::addGeneratedVendor(const QString &name, int count)
+qint32 SqlVendorDatabase::addGeneratedVendor(const QString &name, int count)
 {
     QSqlDatabase db = connection();
     if (!db.transaction())
@@ -168,12 +168,7 @@ qint32 VendorDatabase::addGeneratedVendor(const QString &name, int count)
         // the table as it was (a few rows per vendor) until its own
         // statistics run catches up, and reading or saving this vendor
         // would go the slow way meanwhile.
-        if (isPostgreSql()) {
-            QSqlQuery analyze(db);
-            if (!analyze.exec(u"ANALYZE addresses"_s))
-                throw Error(Error::Code::InvalidArgument,
-                    u"Updating the statistics failed: %1"_s.arg(analyze.lastError().text()));
-        }
+        manyRowsAdded();
         return id;
     } catch (...) {
         db.rollback();
@@ -181,13 +176,13 @@ qint32 VendorDatabase::addGeneratedVendor(const QString &name, int count)
     }
 }
 
-void VendorDatabase::seedSampleVendors()
+void SqlVendorDatabase::seedSampleVendors()
 {
     // Runs inside the transaction that created the tables.
     QSqlDatabase db = connection();
     // The sample vendor's text is the one the demo always shipped; its tables
     // become the database's contact types and states.
-    const Separators separators;
+    const ExchangeSeparators separators;
     const QStringList tables = splitAt(sampleVendorText(), separators.table);
     if (tables.size() != 3)
         throw Error(Error::Code::InvalidArgument, u"The built-in sample vendor is damaged."_s);
@@ -210,21 +205,17 @@ void VendorDatabase::seedSampleVendors()
         // The sample's own address ids are kept, so the demo shows the ids it
         // always showed.
         QSqlQuery sample = prepared(db,
-            u"INSERT INTO addresses (id, vendor_id, type_id, name, street1, street2, city, country, state_id, "
-            u"postal_code, phone, fax, email, phone2, cell) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"_s);
+            u"INSERT INTO addresses (id, vendor_id, "_s + addressColumnList() + u") VALUES (?, ?, "_s +
+                QStringList(AddressColumns.size(), u"?"_s).join(u", ") + u")"_s);
         for (const QStringList &row : splitRecords(tables.at(0), separators)) {
             QVariantList values { row.value(0).toInt(), SampleVendorId };
-            for (int field = 2; field < 15; ++field)
-                values << (field == 2 || field == 7 || field == 8 ? QVariant(row.value(field).toInt())
-                                                                  : QVariant(nonNull(row.value(field))));
+            for (const AddressColumn &column : AddressColumns)
+                values << (column.isText() ? QVariant(nonNull(row.value(column.field)))
+                                           : QVariant(row.value(column.field).toInt()));
             bindAll(sample, values);
             exec(sample, u"Adding the sample vendor's addresses"_s);
         }
-        if (isPostgreSql()) {
-            QSqlQuery sequence = prepared(
-                db, u"SELECT setval(pg_get_serial_sequence('addresses', 'id'), (SELECT MAX(id) FROM addresses))"_s);
-            exec(sequence, u"Setting the address ids"_s);
-        }
+        sampleVendorsAdded();
 
         for (const SmallVendor &small : SmallVendors) {
             bindAll(vendor, { small.id, QString::fromUtf16(small.name) });

@@ -16,19 +16,18 @@ VendorSession::VendorSession(
 {
 }
 
-LoadedVendor VendorSession::read(qint32 vendorId) const
+VendorLoad VendorSession::read(qint32 vendorId) const
 {
     // The database layer writes the load text as it reads the rows, checking
     // every value on the way, so a vendor the control could not take exactly
     // is refused before the control sees any of it and the one shown stays.
-    VendorLoad load = m_database->loadVendorText(vendorId, m_separators);
-    return { std::move(load.snapshot), std::move(load.text) };
+    return m_database->loadVendorText(vendorId, m_separators);
 }
 
-void VendorSession::show(const LoadedVendor &vendor)
+void VendorSession::show(const VendorLoad &vendor)
 {
     m_shown = vendor.snapshot;
-    m_shownLoadText = vendor.loadText;
+    m_shownLoadText = vendor.text;
     m_written.clear();
 }
 
@@ -68,43 +67,31 @@ QList<ContactAddress> VendorSession::changesToWrite(const QString &exportText) c
     return changes;
 }
 
-void VendorSession::rememberWritten(const QList<ContactAddress> &changes, const SaveOutcome &outcome, bool overwrite)
+void VendorSession::rememberWritten(const QList<ContactAddress> &changes, const SaveOutcome &outcome)
 {
     RowVersions &versions = m_shown->rowVersions;
     // The versions the rows have now: a new row starts at 1, each checked
-    // update adds 1. An overwrite does not know what it overwrote: that
-    // row is checked again (as a conflict) on the next save.
+    // update adds 1.
     for (const ContactAddress &address : changes) {
-        const std::optional<qint64> version = versions.find(address.addressId);
-        if (!version)
-            continue;
-        if (overwrite)
-            versions.remove(address.addressId);
-        else
+        if (const std::optional<qint64> version = versions.find(address.addressId))
             versions.insert(address.addressId, *version + 1);
     }
     for (auto it = outcome.newIds.cbegin(); it != outcome.newIds.cend(); ++it) {
-        // A row written before under another id (overwritten after someone
-        // deleted it) moved: whatever led to the old id leads to the new one.
-        for (QString &databaseId : m_written) {
-            if (databaseId == it.key())
-                databaseId = it.value();
-        }
         m_written.insert(it.key(), it.value());
         versions.insert(it.value(), 1);
     }
 }
 
-SaveOutcome VendorSession::save(const QString &exportText, bool overwrite)
+SaveOutcome VendorSession::save(const QString &exportText)
 {
     if (!m_shown)
         return {};
     const QList<ContactAddress> changes = changesToWrite(exportText);
     if (changes.isEmpty())
         return {};
-    SaveOutcome outcome = m_database->saveVendor(*m_shown, changes, overwrite);
+    SaveOutcome outcome = m_database->saveVendor(*m_shown, changes);
     if (outcome.saved())
-        rememberWritten(changes, outcome, overwrite);
+        rememberWritten(changes, outcome);
     return outcome;
 }
 

@@ -14,13 +14,6 @@
 
 namespace VendorContactHost {
 
-/// A vendor read from the database with the text the control loads.
-struct LoadedVendor
-{
-    VendorSnapshot snapshot;
-    QString loadText;
-};
-
 /*!
  * Moves one vendor between the database and the control: reads it into a
  * load text, and writes the control's export back. It takes texts and ids,
@@ -49,10 +42,10 @@ public:
 
     /// Reads `vendorId` and builds its load text; changes nothing here.
     /// Throws ZebVendorContact::Error (DatabaseError for database trouble).
-    LoadedVendor read(qint32 vendorId) const;
+    VendorLoad read(qint32 vendorId) const;
 
     /// The control now shows `vendor`: its panel ids start afresh.
-    void show(const LoadedVendor &vendor);
+    void show(const VendorLoad &vendor);
 
     /// Addresses added in the panel this session already wrote: the panel's
     /// id -> the database's.
@@ -64,12 +57,11 @@ public:
      * written. Throws ZebVendorContact::Error when the export cannot be read
      * or the database fails (nothing written then either).
      */
-    SaveOutcome save(const QString &exportText, bool overwrite);
+    SaveOutcome save(const QString &exportText);
 
 private:
     QList<ZebVendorContact::ContactAddress> changesToWrite(const QString &exportText) const;
-    void rememberWritten(
-        const QList<ZebVendorContact::ContactAddress> &changes, const SaveOutcome &outcome, bool overwrite);
+    void rememberWritten(const QList<ZebVendorContact::ContactAddress> &changes, const SaveOutcome &outcome);
 
     std::unique_ptr<VendorDatabase> m_database;
     ZebVendorContact::ExchangeSeparators m_separators;

@@ -8,9 +8,6 @@
 #include <QtCore/QObject>
 #include <QtCore/QSet>
 #include <QtCore/QTimer>
-#include <QtSql/QSqlDriver>
-
-#include <memory>
 
 namespace VendorContactHost {
 
@@ -22,9 +19,9 @@ class VendorDatabase;
  * in the database note every change of a vendor or its addresses). The
  * session's own saves are told too.
  *
- * It watches through a connection of its own. On PostgreSQL the server
- * announces each committed change (LISTEN/NOTIFY through Qt's driver
- * notifications); on SQLite the file's data version is read about every
+ * It watches through the window's own data layer (see
+ * VendorDatabase::watchChanges()): on PostgreSQL the server announces each
+ * committed change; on SQLite the file's data version is read about every
  * second, which costs next to nothing while no one writes, and only when
  * it moved are the per-vendor change counters read.
  *
@@ -40,9 +37,9 @@ public:
     /// How often an SQLite file is looked at (and a PostgreSQL connection checked).
     static constexpr int PollIntervalMs = 1000;
 
-    /// Starts watching `location` (as VendorDatabase takes it); throws
-    /// DatabaseError when it cannot be opened.
-    explicit VendorChangeWatcher(const QString &location, QObject *parent = nullptr);
+    /// Starts watching `database`, which must outlive the watcher; throws
+    /// DatabaseError when changes cannot be followed.
+    explicit VendorChangeWatcher(VendorDatabase &database, QObject *parent = nullptr);
     ~VendorChangeWatcher() override;
 
     /// Looks now instead of at the next poll. Throws on failure.
@@ -57,23 +54,11 @@ Q_SIGNALS:
 
 private:
     void poll();
-    void checkSqlite();
-    void checkPostgres();
-    void listen();
-    void noteNotification(const QString &name, QSqlDriver::NotificationSource source, const QVariant &payload);
     void report();
-    QHash<qint32, qint64> readCounters() const;
-    void readChangesInOrder();
 
-    std::unique_ptr<VendorDatabase> m_database;
+    VendorDatabase &m_database;
     QTimer m_poll;
     QTimer m_gather; //!< notifications of one save arrive together: one report
-    qint64 m_dataVersion = -1;
-    QHash<qint32, qint64> m_counters;
-    /// The file keeps the order of changes: only what changed since
-    /// m_lastSequence is read.
-    bool m_ordered = false;
-    qint64 m_lastSequence = 0;
     QSet<qint32> m_changed;
     bool m_failing = false;
 };

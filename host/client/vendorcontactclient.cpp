@@ -111,6 +111,11 @@ template<typename Function> Function entryPoint(void *library, const char *name)
 /// with the path) or DllUnregisterServer.
 bool callRegistrationEntryPoint(const QString &libraryFile, bool registering, QString *errorMessage)
 {
+    // Said before any library code runs, which would only report a failure.
+    QString noRecord;
+    if (registrationFilePath(&noRecord).isEmpty()) {
+        return fail(errorMessage, noRecord);
+    }
     const QFileInfo file(libraryFile);
     if (!file.isFile()) {
         return fail(errorMessage, QStringLiteral("%1: no such file").arg(libraryFile));
@@ -163,14 +168,14 @@ QString classIdOfName(const QJsonObject &progIds, const QString &name)
 
 } // namespace
 
-QString dataFolderPath()
+QString dataFolderPath(QString *errorMessage)
 {
-    return Registration::folderPath();
+    return Registration::folderPath(errorMessage);
 }
 
-QString registrationFilePath()
+QString registrationFilePath(QString *errorMessage)
 {
-    return Registration::filePath();
+    return Registration::filePath(errorMessage);
 }
 
 std::optional<RegistrationRecord> findRegistration(const QString &classIdOrProgId, QString *errorMessage)

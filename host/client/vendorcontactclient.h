@@ -57,10 +57,15 @@ struct RegistrationRecord
 /// relative (the XDG base directory rule: a relative value is ignored). The
 /// registration record lives here, and hosts keep their own per-user files
 /// here too, so that all of them agree on one place.
-QString dataFolderPath();
+///
+/// Empty, with `errorMessage` set, when there is no such place: HOME is then
+/// needed and is empty or relative, which would mean / or a different folder
+/// for every working folder. A host refuses with that message.
+QString dataFolderPath(QString *errorMessage = nullptr);
 
-/// The registration record's file, in dataFolderPath().
-QString registrationFilePath();
+/// The registration record's file, in dataFolderPath(); empty, with
+/// `errorMessage` set, as that is.
+QString registrationFilePath(QString *errorMessage = nullptr);
 
 /// The registration for a class id (braces optional, case ignored) or a name.
 /// None, with `errorMessage` set, when there is none or the record cannot be

@@ -8,18 +8,24 @@
 #include <QtCore/QFile>
 #include <QtCore/QFileInfo>
 #include <QtCore/QJsonDocument>
-#include <QtCore/QLockFile>
-#include <QtCore/QSaveFile>
+#include <QtCore/QRandomGenerator>
 #include <QtCore/QUuid>
 #include <QtCore/QtDebug>
 
+#include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <climits>
+#include <cstdio>
 #include <cstring>
+#include <thread>
 #include <utility>
 
 #include <fcntl.h>
+#include <linux/magic.h>
+#include <sys/file.h>
 #include <sys/stat.h>
+#include <sys/vfs.h>
 #include <unistd.h>
 
 namespace ZebVendorContact::Registration {
@@ -27,15 +33,18 @@ namespace ZebVendorContact::Registration {
 namespace {
 
 using FileStatus = struct stat;
+using FileSystemStatus = struct statfs;
 
 constexpr mode_t PrivateFolderMode = 0700;
 constexpr mode_t PrivateFileMode = 0600;
-// Changing the record takes milliseconds. A lock older than this belongs to a
-// process that hangs; QLockFile takes over a dead process's lock at once.
-constexpr int StaleLockMilliseconds = 10000;
-constexpr int LockWaitMilliseconds = 15000;
+constexpr char RecordName[] = "registry.json";
+constexpr char LockName[] = "registry.json.lock";
+// Changing the record takes milliseconds; a process that dies lets go of its
+// lock at once, so only a hanging one makes another wait this long.
+constexpr std::chrono::milliseconds LockWait { 15000 };
+constexpr std::chrono::milliseconds LockRetry { 10 };
 
-QString dataHome()
+QString dataHome(QString *why)
 {
     // The XDG base directory rule: a relative XDG_DATA_HOME is invalid and
     // must be ignored.
@@ -43,7 +52,22 @@ QString dataHome()
     if (!fromEnvironment.isEmpty() && QDir::isAbsolutePath(fromEnvironment)) {
         return QDir::cleanPath(fromEnvironment);
     }
-    return QDir::homePath() + u"/.local/share";
+    // An empty HOME would put every user's data in /.local/share, a relative
+    // one in whatever folder the program happens to run in: neither is the
+    // user's one place, so neither is guessed at.
+    const QString home = qEnvironmentVariable("HOME");
+    if (!QDir::isAbsolutePath(home)) {
+        if (why) {
+            *why = home.isEmpty()
+                ? QStringLiteral("there is no per-user data folder, as XDG_DATA_HOME is not an absolute path and HOME "
+                                 "is empty; set either to an absolute path")
+                : QStringLiteral("there is no per-user data folder, as XDG_DATA_HOME is not an absolute path and HOME "
+                                 "(\"%1\") is not one either; set either to an absolute path")
+                      .arg(home);
+        }
+        return {};
+    }
+    return QDir::cleanPath(home) + u"/.local/share";
 }
 
 QByteArray nativePath(const QString &path)
@@ -89,9 +113,10 @@ bool ownedByUserOrRoot(const FileStatus &status)
     return status.st_uid == 0 || status.st_uid == geteuid();
 }
 
-/// Why the walk towards a library must not pass `status`, reached as `shown`;
-/// empty when it may. A link's own mode bits mean nothing, only its owner.
-QString libraryPathDistrust(const QString &shown, const FileStatus &status, bool last)
+/// Why a walk must not pass `status`, reached as `shown`; empty when it may.
+/// `last` is the regular file at the end of a library's path. A link's own
+/// mode bits mean nothing, only its owner.
+QString wayDistrust(const QString &shown, const FileStatus &status, bool last)
 {
     if (!ownedByUserOrRoot(status)) {
         return QStringLiteral("%1 belongs to another user").arg(shown);
@@ -119,38 +144,51 @@ QString libraryPathDistrust(const QString &shown, const FileStatus &status, bool
     return {};
 }
 
-/// Walks a library path from the root one name at a time, each opened
-/// relative to the folder before it and never through a link, so that what
-/// was checked is what the next step stands on.
-class LibraryWalk
+/// Whether `descriptor` lies on /proc, where /proc/self/fd/0 (or /dev/fd/0,
+/// a link to it) names another file in every process: a path through it
+/// cannot tell other processes what to load or where to write.
+bool onProcessFileSystem(int descriptor)
+{
+    FileSystemStatus fileSystem {};
+    return ::fstatfs(descriptor, &fileSystem) == 0 && fileSystem.f_type == PROC_SUPER_MAGIC;
+}
+
+/// Walks a path from the root one name at a time, each opened relative to
+/// the folder before it and never through a link, so that what was checked
+/// is what the next step stands on. Links on the way are followed by this
+/// same walk.
+class PathWalk
 {
 public:
-    explicit LibraryWalk(const QString &path)
+    enum class Goal {
+        File, //!< the regular file the path names, a link at its end followed
+        ParentFolder, //!< the folder holding the path's last name, which is not opened
+    };
+
+    /// `createFolders`: folders missing on the way are made, private to the user.
+    explicit PathWalk(const QString &path, bool createFolders = false)
         : m_path(path)
         , m_pending(path.split(u'/', Qt::SkipEmptyParts))
+        , m_createFolders(createFolders)
     {
     }
 
-    Descriptor run(QString *why)
+    Descriptor run(Goal goal, QString *why)
     {
         if (!startAtRoot(why)) {
             return {};
         }
-        while (!m_pending.isEmpty()) {
+        const qsizetype namesLeft = goal == Goal::ParentFolder ? 1 : 0;
+        while (m_pending.size() > namesLeft) {
             const QString name = m_pending.takeFirst();
             if (name == u".") {
                 continue;
             }
-            const bool last = m_pending.isEmpty();
+            const bool last = goal == Goal::File && m_pending.isEmpty();
             const QString shown = QDir::cleanPath(m_reached + u'/' + name);
-            Descriptor entry(::openat(m_folder.get(), nativePath(name).constData(), O_PATH | O_NOFOLLOW | O_CLOEXEC));
+            Descriptor entry = open(name, last, shown, why);
             FileStatus status {};
-            if (!entry.isValid() || ::fstat(entry.get(), &status) != 0) {
-                *why = QStringLiteral("%1: %2").arg(shown, systemError());
-                return {};
-            }
-            *why = libraryPathDistrust(shown, status, last);
-            if (!why->isEmpty()) {
+            if (!entry.isValid() || !mayPass(entry, shown, last, &status, why)) {
                 return {};
             }
             if (S_ISLNK(status.st_mode)) {
@@ -164,13 +202,58 @@ public:
                 m_reached = shown;
             }
         }
+        if (goal == Goal::ParentFolder && !m_pending.isEmpty()) {
+            return std::move(m_folder);
+        }
         *why = QStringLiteral("%1 is not a regular file").arg(m_path);
         return {};
     }
 
+    /// After a walk to the parent folder: the name left to open in it.
+    QString lastName() const { return m_pending.value(0); }
+    /// Whether the walk stopped at a name that does not exist.
+    bool stoppedAtMissingName() const { return m_missing; }
+
 private:
     // As many as the kernel follows in one path.
     static constexpr int MaxLinks = 40;
+
+    static bool mayPass(const Descriptor &entry, const QString &shown, bool last, FileStatus *status, QString *why)
+    {
+        if (::fstat(entry.get(), status) != 0) {
+            *why = QStringLiteral("%1: %2").arg(shown, systemError());
+            return false;
+        }
+        *why = wayDistrust(shown, *status, last);
+        if (why->isEmpty() && onProcessFileSystem(entry.get())) {
+            *why = QStringLiteral("%1 is on the process file system, whose names mean another file in every "
+                                  "process; give the file's own path")
+                       .arg(shown);
+        }
+        return why->isEmpty();
+    }
+
+    Descriptor open(const QString &name, bool last, const QString &shown, QString *why)
+    {
+        const QByteArray native = nativePath(name);
+        Descriptor entry(::openat(m_folder.get(), native.constData(), O_PATH | O_NOFOLLOW | O_CLOEXEC));
+        if (!entry.isValid() && errno == ENOENT && m_createFolders && !last) {
+            if (::mkdirat(m_folder.get(), native.constData(), PrivateFolderMode) == 0) {
+                // The umask may have taken the owner's bits. The folder it is
+                // in passed the walk, so no one else can have swapped the name.
+                ::fchmodat(m_folder.get(), native.constData(), PrivateFolderMode, 0);
+            } else if (errno != EEXIST) {
+                *why = QStringLiteral("cannot create %1: %2").arg(shown, systemError());
+                return {};
+            }
+            entry = Descriptor(::openat(m_folder.get(), native.constData(), O_PATH | O_NOFOLLOW | O_CLOEXEC));
+        }
+        if (!entry.isValid()) {
+            m_missing = errno == ENOENT;
+            *why = QStringLiteral("%1: %2").arg(shown, systemError());
+        }
+        return entry;
+    }
 
     bool startAtRoot(QString *why)
     {
@@ -181,7 +264,7 @@ private:
             *why = QStringLiteral("cannot inspect /: %1").arg(systemError());
             return false;
         }
-        *why = libraryPathDistrust(m_reached, status, false);
+        *why = wayDistrust(m_reached, status, false);
         return why->isEmpty();
     }
 
@@ -209,121 +292,276 @@ private:
 
     const QString m_path;
     QStringList m_pending;
+    const bool m_createFolders;
     Descriptor m_folder;
     QString m_reached;
     int m_links = 0;
+    bool m_missing = false;
 };
 
 enum class Presence { Missing, Present, Refused };
 
-Presence inspectFolder(const QString &path, QString *error)
+/// Why the record's folder, named `name` in `parent` and shown as `path`,
+/// cannot be opened: a link or a file in its place says so.
+QString folderOpenFailure(int parent, const QByteArray &name, const QString &path)
 {
+    const int failure = errno;
     FileStatus status {};
-    if (::lstat(nativePath(path).constData(), &status) != 0) {
-        if (errno == ENOENT) {
+    if ((failure == ELOOP || failure == ENOTDIR) &&
+        ::fstatat(parent, name.constData(), &status, AT_SYMLINK_NOFOLLOW) == 0) {
+        return distrust(path, status, S_IFDIR);
+    }
+    return QStringLiteral("cannot open %1: %2").arg(path, systemError(failure));
+}
+
+/// Opens the record's folder after walking the whole way to it: every folder
+/// above it belongs to root or the user and no other user may rename what is
+/// in it, so the folder opened is the one checked, and all that follows goes
+/// through its descriptor, never through its name again. `create` makes the
+/// folder and any missing ones above it, private.
+Presence openRecordFolder(bool create, Descriptor *folder, QString *error)
+{
+    const QString path = folderPath(error);
+    if (path.isEmpty()) {
+        return Presence::Refused;
+    }
+    PathWalk walk(path, create);
+    const Descriptor parent = walk.run(PathWalk::Goal::ParentFolder, error);
+    if (!parent.isValid()) {
+        if (!create && walk.stoppedAtMissingName()) {
+            error->clear();
             return Presence::Missing;
         }
+        return Presence::Refused;
+    }
+    const QByteArray name = nativePath(walk.lastName());
+    const auto openFolder = [&] {
+        return Descriptor(::openat(parent.get(), name.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+    };
+    Descriptor opened = openFolder();
+    if (!opened.isValid() && errno == ENOENT) {
+        if (!create) {
+            return Presence::Missing;
+        }
+        if (::mkdirat(parent.get(), name.constData(), PrivateFolderMode) != 0 && errno != EEXIST) {
+            *error = QStringLiteral("cannot create %1: %2").arg(path, systemError());
+            return Presence::Refused;
+        }
+        opened = openFolder();
+    }
+    if (!opened.isValid()) {
+        *error = folderOpenFailure(parent.get(), name, path);
+        return Presence::Refused;
+    }
+    FileStatus status {};
+    if (::fstat(opened.get(), &status) != 0) {
         *error = QStringLiteral("cannot inspect %1: %2").arg(path, systemError());
         return Presence::Refused;
     }
     *error = distrust(path, status, S_IFDIR);
-    return error->isEmpty() ? Presence::Present : Presence::Refused;
+    if (!error->isEmpty()) {
+        return Presence::Refused;
+    }
+    *folder = std::move(opened);
+    return Presence::Present;
 }
 
-/// Creates `path` and its missing parents as private folders: the umask
-/// could otherwise leave a parent that other users may write, and they could
-/// then swap the record's folder for their own.
-bool makePrivatePath(const QString &path, QString *error)
+/// An exclusive lock on the lock file beside the record, taken through the
+/// folder's descriptor. The file goes with the lock; whoever got the lock on
+/// a file that was removed meanwhile tries again on the new one.
+class RecordLock
 {
-    QStringList missing;
-    for (QString folder = QDir::cleanPath(path); !QFileInfo::exists(folder); folder = QFileInfo(folder).path()) {
-        missing.prepend(folder);
-        if (folder == QFileInfo(folder).path()) {
-            break;
+public:
+    explicit RecordLock(int folder)
+        : m_folder(folder)
+    {
+    }
+    RecordLock(const RecordLock &) = delete;
+    RecordLock &operator=(const RecordLock &) = delete;
+    ~RecordLock()
+    {
+        if (m_file.isValid()) {
+            ::unlinkat(m_folder, LockName, 0);
         }
     }
-    for (const QString &folder : std::as_const(missing)) {
-        const QByteArray native = nativePath(folder);
-        if (::mkdir(native.constData(), PrivateFolderMode) != 0 && errno != EEXIST) {
-            *error = QStringLiteral("cannot create %1: %2").arg(folder, systemError());
-            return false;
-        }
-        ::chmod(native.constData(), PrivateFolderMode); // the umask may have taken the owner's bits
-    }
-    return true;
-}
 
-QString lockFailure(const QLockFile &lock, const QString &lockPath)
-{
-    switch (lock.error()) {
-    case QLockFile::LockFailedError:
-        return QStringLiteral("the registry is kept locked by another process (lock file %1)").arg(lockPath);
-    case QLockFile::PermissionError:
-        return QStringLiteral("cannot create the lock file %1: permission denied").arg(lockPath);
-    case QLockFile::NoError:
-    case QLockFile::UnknownError:
-        break;
+    bool acquire(QString *error)
+    {
+        const auto deadline = std::chrono::steady_clock::now() + LockWait;
+        do {
+            Descriptor file(
+                ::openat(m_folder, LockName, O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, PrivateFileMode));
+            if (!file.isValid()) {
+                *error = QStringLiteral("cannot create the lock file %1: %2").arg(lockPath(), systemError());
+                return false;
+            }
+            if (::flock(file.get(), LOCK_EX | LOCK_NB) == 0) {
+                if (isStillInPlace(file.get())) {
+                    m_file = std::move(file);
+                    return true;
+                }
+                continue; // its holder removed it as this process opened it
+            }
+            if (errno != EWOULDBLOCK) {
+                *error = QStringLiteral("cannot lock %1: %2").arg(lockPath(), systemError());
+                return false;
+            }
+            std::this_thread::sleep_for(LockRetry);
+        } while (std::chrono::steady_clock::now() < deadline);
+        *error = QStringLiteral("the registry is kept locked by another process (lock file %1)").arg(lockPath());
+        return false;
     }
-    return QStringLiteral("cannot create the lock file %1").arg(lockPath);
-}
+
+private:
+    static QString lockPath() { return folderPath() + u'/' + QLatin1StringView(LockName); }
+
+    bool isStillInPlace(int file) const
+    {
+        FileStatus held {};
+        FileStatus named {};
+        return ::fstat(file, &held) == 0 && ::fstatat(m_folder, LockName, &named, AT_SYMLINK_NOFOLLOW) == 0 &&
+            held.st_dev == named.st_dev && held.st_ino == named.st_ino;
+    }
+
+    const int m_folder;
+    Descriptor m_file;
+};
 
 /// Moves a corrupt record out of the way under a name of its own, so that no
 /// earlier copy is ever overwritten. Returns the new name, empty on failure.
-QString setAside(const QString &path)
+QString setAside(int folder)
 {
     const QString stamp = QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMdd'T'HHmmss.zzz'Z'"));
     for (int attempt = 0; attempt < 100; ++attempt) {
-        const QString aside = path + u".corrupt-" + stamp + (attempt ? u'-' + QString::number(attempt) : QString());
-        // QFile::rename never replaces an existing file.
-        if (QFile::rename(path, aside)) {
-            return aside;
+        const QString aside = QLatin1StringView(RecordName) + u".corrupt-" + stamp +
+            (attempt ? u'-' + QString::number(attempt) : QString());
+        const QByteArray native = nativePath(aside);
+        if (::renameat2(folder, RecordName, folder, native.constData(), RENAME_NOREPLACE) == 0) {
+            return folderPath() + u'/' + aside;
         }
-        if (!QFileInfo::exists(aside)) {
+        // A file system without RENAME_NOREPLACE: a link never replaces either.
+        if (errno == EINVAL && ::linkat(folder, RecordName, folder, native.constData(), 0) == 0) {
+            ::unlinkat(folder, RecordName, 0);
+            return folderPath() + u'/' + aside;
+        }
+        if (errno != EEXIST) {
             break;
         }
     }
     return {};
 }
 
-bool writeLocked(const QJsonObject &root, QString *error)
+bool writeAll(int file, const QByteArray &content)
 {
-    const QString path = filePath();
-    // QSaveFile writes to a link's target; the read before this refused a
-    // link, but look again right before replacing the file.
-    FileStatus status {};
-    if (::lstat(nativePath(path).constData(), &status) == 0 && S_ISLNK(status.st_mode)) {
-        *error = distrust(path, status, S_IFREG);
-        return false;
-    }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        *error = QStringLiteral("cannot write %1: %2").arg(path, file.errorString());
-        return false;
-    }
-    // Private whatever the umask or an earlier file's mode.
-    if (::fchmod(file.handle(), PrivateFileMode) != 0) {
-        *error = QStringLiteral("cannot make %1 private: %2").arg(path, systemError());
-        file.cancelWriting();
-        return false;
-    }
-    file.write(QJsonDocument(root).toJson(QJsonDocument::Indented));
-    if (!file.commit()) {
-        *error = QStringLiteral("cannot write %1: %2").arg(path, file.errorString());
-        return false;
+    for (qsizetype done = 0; done < content.size();) {
+        const ssize_t written = ::write(file, content.constData() + done, size_t(content.size() - done));
+        if (written < 0 && errno != EINTR) {
+            return false;
+        }
+        done += std::max<ssize_t>(written, 0);
     }
     return true;
 }
 
-} // namespace
-
-QString folderPath()
+/// Replaces the record in `folder` at once: the new content goes to a new
+/// file beside it, which then takes the record's name.
+bool writeRecord(int folder, const QJsonObject &root, QString *error)
 {
-    return dataHome() + u"/ZebVendorContact";
+    const QString path = filePath();
+    QByteArray temporary;
+    Descriptor file;
+    for (int attempt = 0; attempt < 100 && !file.isValid(); ++attempt) {
+        temporary =
+            RecordName + QByteArrayLiteral(".new-") + QByteArray::number(QRandomGenerator::global()->generate(), 36);
+        file = Descriptor(::openat(
+            folder, temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, PrivateFileMode));
+        if (!file.isValid() && errno != EEXIST) {
+            break;
+        }
+    }
+    if (!file.isValid()) {
+        *error = QStringLiteral("cannot write %1: %2").arg(path, systemError());
+        return false;
+    }
+    // Private whatever the umask; on disk before it takes the record's name.
+    const bool written = ::fchmod(file.get(), PrivateFileMode) == 0 &&
+        writeAll(file.get(), QJsonDocument(root).toJson(QJsonDocument::Indented)) && ::fsync(file.get()) == 0 &&
+        ::renameat(folder, temporary.constData(), folder, RecordName) == 0;
+    if (!written) {
+        *error = QStringLiteral("cannot write %1: %2").arg(path, systemError());
+        ::unlinkat(folder, temporary.constData(), 0);
+        return false;
+    }
+    ::fsync(folder);
+    return true;
 }
 
-QString filePath()
+/// Reads the record from its checked folder; see readRecord().
+ReadResult readRecordIn(int folder, QJsonObject *root, QString *error)
 {
-    return folderPath() + u"/registry.json";
+    const QString path = filePath();
+    // No following of a link, and no waiting on a pipe put in the file's place.
+    const int descriptor = ::openat(folder, RecordName, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (descriptor < 0) {
+        if (errno == ENOENT) {
+            return ReadResult::Read;
+        }
+        if (errno == ELOOP) {
+            FileStatus status {};
+            ::fstatat(folder, RecordName, &status, AT_SYMLINK_NOFOLLOW);
+            *error = distrust(path, status, S_IFREG);
+        } else {
+            *error = QStringLiteral("cannot read %1: %2").arg(path, systemError());
+        }
+        return ReadResult::Refused;
+    }
+    QFile file;
+    file.open(descriptor, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle);
+    FileStatus status {};
+    if (::fstat(descriptor, &status) != 0) {
+        *error = QStringLiteral("cannot inspect %1: %2").arg(path, systemError());
+        return ReadResult::Refused;
+    }
+    *error = distrust(path, status, S_IFREG);
+    if (!error->isEmpty()) {
+        return ReadResult::Refused;
+    }
+    // Root reads any file; a record its owner made unreadable is still not
+    // meant to be read, nor treated as damaged.
+    if ((status.st_mode & S_IRUSR) == 0) {
+        *error = QStringLiteral("cannot read %1: its owner may not read it (chmod 600 %1)").arg(path);
+        return ReadResult::Refused;
+    }
+    const QByteArray content = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        *error = QStringLiteral("cannot read %1: %2").arg(path, file.errorString());
+        return ReadResult::Refused;
+    }
+    QJsonParseError parseError;
+    const QJsonDocument document = QJsonDocument::fromJson(content, &parseError);
+    if (parseError.error != QJsonParseError::NoError || !document.isObject()) {
+        *error = QStringLiteral("%1 is not a registration record: %2")
+                     .arg(path,
+                         parseError.error != QJsonParseError::NoError ? parseError.errorString()
+                                                                      : QStringLiteral("not a JSON object"));
+        return ReadResult::Corrupt;
+    }
+    *root = document.object();
+    return ReadResult::Read;
+}
+
+} // namespace
+
+QString folderPath(QString *why)
+{
+    const QString home = dataHome(why);
+    return home.isEmpty() ? QString() : home + u"/ZebVendorContact";
+}
+
+QString filePath(QString *why)
+{
+    const QString folder = folderPath(why);
+    return folder.isEmpty() ? QString() : folder + u'/' + QLatin1StringView(RecordName);
 }
 
 QString normalizedId(QStringView id)
@@ -382,8 +620,8 @@ Descriptor openTrustedLibrary(const QString &path, QString *why)
         *why = QStringLiteral("\"%1\" is not an absolute path").arg(path);
         return {};
     }
-    LibraryWalk walk(path);
-    Descriptor file = walk.run(why);
+    PathWalk walk(path);
+    Descriptor file = walk.run(PathWalk::Goal::File, why);
     // A refusal names the folder or link at fault; the message names the
     // library it was on the way to as well.
     if (!file.isValid() && !why->startsWith(path)) {
@@ -400,7 +638,8 @@ QByteArray loaderPath(int descriptor)
 ReadResult readRecord(QJsonObject *root, QString *error)
 {
     *root = QJsonObject();
-    switch (inspectFolder(folderPath(), error)) {
+    Descriptor folder;
+    switch (openRecordFolder(false, &folder, error)) {
     case Presence::Missing:
         return ReadResult::Read;
     case Presence::Refused:
@@ -408,61 +647,13 @@ ReadResult readRecord(QJsonObject *root, QString *error)
     case Presence::Present:
         break;
     }
-    const QString path = filePath();
-    // No following of a link, and no waiting on a pipe put in the file's place.
-    const int descriptor = ::open(nativePath(path).constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
-    if (descriptor < 0) {
-        if (errno == ENOENT) {
-            return ReadResult::Read;
-        }
-        if (errno == ELOOP) {
-            FileStatus status {};
-            ::lstat(nativePath(path).constData(), &status);
-            *error = distrust(path, status, S_IFREG);
-        } else {
-            *error = QStringLiteral("cannot read %1: %2").arg(path, systemError());
-        }
-        return ReadResult::Refused;
-    }
-    QFile file;
-    file.open(descriptor, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle);
-    FileStatus status {};
-    if (::fstat(descriptor, &status) != 0) {
-        *error = QStringLiteral("cannot inspect %1: %2").arg(path, systemError());
-        return ReadResult::Refused;
-    }
-    *error = distrust(path, status, S_IFREG);
-    if (!error->isEmpty()) {
-        return ReadResult::Refused;
-    }
-    // Root reads any file; a record its owner made unreadable is still not
-    // meant to be read, nor treated as damaged.
-    if ((status.st_mode & S_IRUSR) == 0) {
-        *error = QStringLiteral("cannot read %1: its owner may not read it (chmod 600 %1)").arg(path);
-        return ReadResult::Refused;
-    }
-    const QByteArray content = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        *error = QStringLiteral("cannot read %1: %2").arg(path, file.errorString());
-        return ReadResult::Refused;
-    }
-    QJsonParseError parseError;
-    const QJsonDocument document = QJsonDocument::fromJson(content, &parseError);
-    if (parseError.error != QJsonParseError::NoError || !document.isObject()) {
-        *error = QStringLiteral("%1 is not a registration record: %2")
-                     .arg(path,
-                         parseError.error != QJsonParseError::NoError ? parseError.errorString()
-                                                                      : QStringLiteral("not a JSON object"));
-        return ReadResult::Corrupt;
-    }
-    *root = document.object();
-    return ReadResult::Read;
+    return readRecordIn(folder.get(), root, error);
 }
 
 bool updateRecord(const std::function<bool(QJsonObject &root)> &change, QString *error)
 {
-    const QString folder = folderPath();
-    switch (inspectFolder(folder, error)) {
+    Descriptor folder;
+    switch (openRecordFolder(false, &folder, error)) {
     case Presence::Refused:
         return false;
     case Presence::Missing: {
@@ -470,7 +661,7 @@ bool updateRecord(const std::function<bool(QJsonObject &root)> &change, QString 
         if (!change(empty)) {
             return true; // nothing to record, so no reason to create anything
         }
-        if (!makePrivatePath(folder, error) || inspectFolder(folder, error) != Presence::Present) {
+        if (openRecordFolder(true, &folder, error) != Presence::Present) {
             return false;
         }
         break;
@@ -481,20 +672,16 @@ bool updateRecord(const std::function<bool(QJsonObject &root)> &change, QString 
 
     // Registering and unregistering in two processes at once must not lose
     // either change: the whole read, change and write happens under the lock.
-    const QString path = filePath();
-    const QString lockPath = path + u".lock";
-    QLockFile lock(lockPath);
-    lock.setStaleLockTime(StaleLockMilliseconds);
-    if (!lock.tryLock(LockWaitMilliseconds)) {
-        *error = lockFailure(lock, lockPath);
+    RecordLock lock(folder.get());
+    if (!lock.acquire(error)) {
         return false;
     }
     QJsonObject root;
-    switch (readRecord(&root, error)) {
+    switch (readRecordIn(folder.get(), &root, error)) {
     case ReadResult::Refused:
         return false;
     case ReadResult::Corrupt: {
-        const QString aside = setAside(path);
+        const QString aside = setAside(folder.get());
         if (aside.isEmpty()) {
             *error += QStringLiteral(", and it cannot be moved aside");
             return false;
@@ -511,8 +698,11 @@ bool updateRecord(const std::function<bool(QJsonObject &root)> &change, QString 
     }
     // Older folders were made with the umask's permissions; nobody else may
     // write them (checked above), so the owner narrows them.
-    ::chmod(nativePath(folder).constData(), PrivateFolderMode);
-    return writeLocked(root, error);
+    if (::fchmod(folder.get(), PrivateFolderMode) != 0) {
+        *error = QStringLiteral("cannot make %1 private: %2").arg(folderPath(), systemError());
+        return false;
+    }
+    return writeRecord(folder.get(), root, error);
 }
 
 } // namespace ZebVendorContact::Registration

@@ -9,9 +9,11 @@
 //
 // The record decides which code a host loads, so it is treated as a trust
 // anchor: its folder and file must be private to the user (0700 and 0600,
-// whatever the umask), are never used through a symbolic link, and a library
-// path is only trusted when no other user can change the file or anything on
-// the way to it (see openTrustedLibrary()).
+// whatever the umask), are never used through a symbolic link, and the way to
+// the folder is walked by the rules a library path is (see
+// openTrustedLibrary()): no other user can change the file, the folder or
+// anything on the way to them. Once walked, the folder is used through its
+// descriptor only.
 
 #include <QtCore/QJsonObject>
 #include <QtCore/QString>
@@ -28,11 +30,13 @@ inline constexpr QLatin1StringView FormatVersionKey { "formatVersion" };
 inline constexpr int FormatVersion = 1;
 
 /// $XDG_DATA_HOME/ZebVendorContact, with the XDG fallback $HOME/.local/share
-/// when the variable is unset, empty or relative.
-QString folderPath();
+/// when the variable is unset, empty or relative. Empty, with `*why` saying
+/// so, when HOME is then empty or relative too: that would be a different
+/// folder in every working folder, or one under / for everyone.
+QString folderPath(QString *why = nullptr);
 
-/// The record's file in folderPath().
-QString filePath();
+/// The record's file in folderPath(); empty, with `*why` set, as that is.
+QString filePath(QString *why = nullptr);
 
 /// A class or interface id in the one form the record uses: lower case, with
 /// braces. Empty when `id` is not a well-formed id (braces are optional).
@@ -75,7 +79,9 @@ private:
 ///    the user's, and the next name on the way must itself pass these rules;
 ///  - a symbolic link on the way belongs to root or the user and is followed
 ///    by this same walk;
-///  - the file is a regular file no one but its owner may write.
+///  - the file is a regular file no one but its owner may write;
+///  - nothing on the way lies on /proc (as /proc/self/fd/N and /dev/fd/N do),
+///    whose names mean another file in every process.
 /// The result refers to the very file that was checked (an O_PATH
 /// descriptor), so nothing swapped in later can be loaded in its place; load
 /// it through loaderPath(). An invalid descriptor, with `*why` naming the path

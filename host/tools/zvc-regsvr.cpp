@@ -19,10 +19,12 @@ namespace {
 int run(const QCoreApplication &application)
 {
     QCommandLineParser parser;
+    QString noRecord;
+    const QString record = ZebVendorContact::Client::registrationFilePath(&noRecord);
     parser.setApplicationDescription(
-        QStringLiteral("Registers a component library for the current user, or unregisters it.\n"
-                       "The registration record is %1.")
-            .arg(ZebVendorContact::Client::registrationFilePath()));
+        QStringLiteral("Registers a component library for the current user, or unregisters it.\n%1")
+            .arg(record.isEmpty() ? QStringLiteral("The registration record cannot be kept: %1.").arg(noRecord)
+                                  : QStringLiteral("The registration record is %1.").arg(record)));
     parser.addHelpOption();
     parser.addVersionOption();
     const QCommandLineOption unregisterOption(QStringLiteral("u"), QStringLiteral("Unregister the library."));

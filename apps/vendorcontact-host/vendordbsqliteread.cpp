@@ -1,15 +1,18 @@
 // SPDX-FileCopyrightText: 2026 The ZebVendorContact developers
 // SPDX-License-Identifier: MIT
 
-// The fast way from the database to the control's load text. Qt's driver
+// The fast way from an SQLite file to the control's load text. Qt's driver
 // hands over every value as a QVariant holding a fresh QString; for a
 // vendor of 32,767 addresses that is half a million of each, several times
-// the control's own load. Here the engine's UTF-8 bytes (SQLite's values,
-// libpq's text rows) go straight into the text, checked on the way.
+// the control's own load. Here SQLite's UTF-8 bytes go straight into the
+// text, checked on the way.
 
-#include "vendordbraw.h"
+#include "vendordbsqlite.h"
 
-#include <libpq-fe.h>
+#include "addresscolumns.h"
+
+#include <QtSql/QSqlError>
+
 #include <sqlite3.h>
 
 #include <algorithm>
@@ -20,7 +23,7 @@
 #include <limits>
 #include <memory>
 
-namespace VendorContactHost::DbSql {
+namespace VendorContactHost {
 
 namespace {
 
@@ -29,23 +32,11 @@ struct Finalize
     void operator()(sqlite3_stmt *statement) const { sqlite3_finalize(statement); }
 };
 
-enum class Column {
-    Id,
-    RowVersion,
-    Type,
-    Name,
-    Street1,
-    Street2,
-    City,
-    Country,
-    State,
-    PostalCode,
-    Phone,
-    Fax,
-    Email,
-    Phone2,
-    Cell
-};
+// The columns a vendor's addresses are read with: the id, the row version,
+// then every address column in the table's order.
+constexpr int IdColumn = 0;
+constexpr int VersionColumn = 1;
+constexpr int FirstAddressColumn = 2;
 
 /// Writes the load text's address table straight into one QString.
 class TableWriter
@@ -191,19 +182,19 @@ public:
     int failure() const { return m_code == SQLITE_DONE || m_code == SQLITE_ROW ? 0 : m_code; }
     /// A whole number, or nothing for NULL and anything that is no integer
     /// (SQLite keeps text in a number column).
-    std::optional<qint64> integer(Column column, bool *isNull) const
+    std::optional<qint64> integer(int column, bool *isNull) const
     {
-        const int type = sqlite3_column_type(m_statement, int(column));
+        const int type = sqlite3_column_type(m_statement, column);
         *isNull = type == SQLITE_NULL;
         if (type != SQLITE_INTEGER)
             return std::nullopt;
-        return sqlite3_column_int64(m_statement, int(column));
+        return sqlite3_column_int64(m_statement, column);
     }
     /// UTF-8 text; no bytes for NULL.
-    const char *text(Column column, int *length) const
+    const char *text(int column, int *length) const
     {
-        const auto *bytes = reinterpret_cast<const char *>(sqlite3_column_text(m_statement, int(column)));
-        *length = sqlite3_column_bytes(m_statement, int(column));
+        const auto *bytes = reinterpret_cast<const char *>(sqlite3_column_text(m_statement, column));
+        *length = sqlite3_column_bytes(m_statement, column);
         return bytes;
     }
 
@@ -212,67 +203,26 @@ private:
     int m_code = SQLITE_ROW;
 };
 
-/// PostgreSQL's rows of one result, in libpq's text form.
-class PostgresRows
-{
-public:
-    explicit PostgresRows(const PGresult *result)
-        : m_result(result)
-        , m_rows(PQntuples(result))
-    {
-    }
-    bool next() { return ++m_row < m_rows; }
-    qsizetype expected() const { return m_rows; }
-    int failure() const { return 0; }
-    std::optional<qint64> integer(Column column, bool *isNull) const
-    {
-        *isNull = PQgetisnull(m_result, m_row, int(column));
-        if (*isNull)
-            return std::nullopt;
-        const char *digits = PQgetvalue(m_result, m_row, int(column));
-        qint64 value = 0;
-        const auto end = digits + PQgetlength(m_result, m_row, int(column));
-        if (std::from_chars(digits, end, value).ptr != end)
-            return std::nullopt;
-        return value;
-    }
-    const char *text(Column column, int *length) const
-    {
-        *length = PQgetlength(m_result, m_row, int(column));
-        return PQgetisnull(m_result, m_row, int(column)) ? nullptr : PQgetvalue(m_result, m_row, int(column));
-    }
-
-private:
-    const PGresult *m_result;
-    int m_rows;
-    int m_row = -1;
-};
-
 /// Writes `rows` into `out` and their versions into `versions`: how many
 /// rows, or nothing when a value cannot travel as it is or the rows are more
 /// than a vendor may have.
-template<typename Rows>
-std::optional<qint64> writeAddressRows(Rows &rows, qint32 vendorId, TableWriter &out, RowVersions &versions)
+std::optional<qint64> writeAddressRows(SqliteRows &rows, qint32 vendorId, TableWriter &out, RowVersions &versions)
 {
     qint64 count = 0;
-    auto smallNumber = [&](Column column, bool optional) {
+    auto value = [&](const AddressColumn &column, int index) {
+        if (column.isText()) {
+            // No text for NULL, which the slow way names.
+            int length = 0;
+            const char *bytes = rows.text(index, &length);
+            return bytes && out.text(bytes, length, column.size());
+        }
         bool isNull = false;
-        const std::optional<qint64> value = rows.integer(column, &isNull);
-        if (!value)
-            return isNull && optional;
-        out.number(*value);
-        return *value >= -32768 && *value <= 32767;
+        const std::optional<qint64> number = rows.integer(index, &isNull);
+        if (!number)
+            return isNull && column.kind == AddressColumn::Kind::OptionalNumber;
+        out.number(*number);
+        return *number >= -32768 && *number <= 32767;
     };
-    auto textValue = [&](Column column, int size) {
-        // No text for NULL, which the slow way names.
-        int length = 0;
-        const char *bytes = rows.text(column, &length);
-        return bytes && out.text(bytes, length, size);
-    };
-    const std::pair<Column, int> texts[] = { { Column::Name, 60 }, { Column::Street1, 30 }, { Column::Street2, 30 },
-        { Column::City, 30 } };
-    const std::pair<Column, int> moreTexts[] = { { Column::PostalCode, 30 }, { Column::Phone, 30 }, { Column::Fax, 30 },
-        { Column::Email, 50 }, { Column::Phone2, 30 }, { Column::Cell, 30 } };
     while (rows.next()) {
         if (++count > VendorDatabase::MaxAddressesPerVendor)
             return std::nullopt;
@@ -280,30 +230,20 @@ std::optional<qint64> writeAddressRows(Rows &rows, qint32 vendorId, TableWriter 
         // field's size once it passed (60 + 30 * 8 + 50 + 15 fields).
         out.reserve(512);
         bool isNull = false;
-        const std::optional<qint64> id = rows.integer(Column::Id, &isNull);
-        const std::optional<qint64> version = rows.integer(Column::RowVersion, &isNull);
+        const std::optional<qint64> id = rows.integer(IdColumn, &isNull);
+        const std::optional<qint64> version = rows.integer(VersionColumn, &isNull);
         if (!id || !version)
             return std::nullopt;
         out.number(*id);
         versions.insert(*id, *version);
         out.field();
         out.number(vendorId);
-        out.field();
-        bool fits = smallNumber(Column::Type, false);
-        for (const auto &[column, size] : texts) {
+        int index = FirstAddressColumn;
+        for (const AddressColumn &column : AddressColumns) {
             out.field();
-            fits = fits && textValue(column, size);
+            if (!value(column, index++))
+                return std::nullopt;
         }
-        for (const Column column : { Column::Country, Column::State }) {
-            out.field();
-            fits = fits && smallNumber(column, true);
-        }
-        for (const auto &[column, size] : moreTexts) {
-            out.field();
-            fits = fits && textValue(column, size);
-        }
-        if (!fits)
-            return std::nullopt;
         out.record();
     }
     if (rows.failure())
@@ -311,37 +251,14 @@ std::optional<qint64> writeAddressRows(Rows &rows, qint32 vendorId, TableWriter 
     return count;
 }
 
-/// The address table and versions of `rows`, all of them, into `snapshot`.
-template<typename Rows>
-std::optional<QString> writeAddressTable(
-    Rows &rows, qint32 vendorId, const ZebVendorContact::ExchangeSeparators &separators, VendorSnapshot &snapshot)
-{
-    // A vendor past the limit is refused on the way: no room is made for more.
-    const qsizetype expected = std::min<qsizetype>(rows.expected(), VendorDatabase::MaxAddressesPerVendor);
-    TableWriter out(separators, expected);
-    RowVersions versions;
-    versions.reserve(expected);
-    const std::optional<qint64> count = writeAddressRows(rows, vendorId, out, versions);
-    if (!count)
-        return std::nullopt;
-    snapshot.rowVersions = std::move(versions);
-    snapshot.addressCount = int(*count);
-    return out.take();
-}
-
-/// The vendor's addresses, their columns in the order of Column; the
+/// The vendor's addresses, their columns as IdColumn and the rest say; the
 /// vendor's parameter and the order follow.
 QByteArray addressQuery(const char *rest)
 {
-    return QByteArrayLiteral("SELECT id, row_version, type_id, name, street1, street2, city, country, state_id, "
-                             "postal_code, phone, fax, email, phone2, cell FROM addresses WHERE vendor_id = ") +
+    return (QStringLiteral("SELECT id, row_version, ") + addressColumnList() +
+               QStringLiteral(" FROM addresses WHERE vendor_id = "))
+               .toUtf8() +
         rest;
-}
-
-DatabaseError readFailure(const QSqlDatabase &db, const QString &location, const QSqlError &error)
-{
-    return DatabaseError(troubleOf(db, error), location,
-        VendorDatabase::tr("%1 failed.").arg(VendorDatabase::tr("Reading the addresses")), error.text());
 }
 
 /// Vendors with at least this many addresses are read in two halves at
@@ -410,17 +327,21 @@ std::optional<qint64> changeVersion(sqlite3 *connection, qint32 vendorId)
     return sqlite3_column_int64(statement.get(), 0);
 }
 
-/// Past every id: the end of a range that reads to the last address.
-constexpr qint64 IdsEnd = std::numeric_limits<qint64>::max();
+/// The smallest and the largest id there can be. Ranges include both ends:
+/// an open end past the largest id does not exist, and the largest one is an
+/// id like any other.
+constexpr qint64 FirstId = std::numeric_limits<qint64>::min();
+constexpr qint64 LastId = std::numeric_limits<qint64>::max();
 
-/// Reads the vendor's addresses with ids in [from, to) into `out` and
-/// `versions`. `count` gets how many, or nothing when a value cannot travel
-/// as it is; the result is SQLite's code when reading itself failed.
+/// Reads the vendor's addresses with ids from `from` to `to`, both included,
+/// into `out` and `versions`. `count` gets how many, or nothing when a value
+/// cannot travel as it is; the result is SQLite's code when reading itself
+/// failed.
 int readAddressRange(sqlite3 *connection, qint32 vendorId, qint64 from, qint64 to, TableWriter &out,
     RowVersions &versions, std::optional<qint64> *count)
 {
     int code = SQLITE_OK;
-    static const QByteArray sql = addressQuery("?1 AND id >= ?2 AND id < ?3 ORDER BY id");
+    static const QByteArray sql = addressQuery("?1 AND id BETWEEN ?2 AND ?3 ORDER BY id");
     const SqliteStatement statement = prepareForVendor(connection, sql.constData(), vendorId, &code);
     if (!statement)
         return code;
@@ -456,7 +377,7 @@ LaterHalf readLaterHalf(sqlite3 *connection, qint32 vendorId, qint64 from, qint6
         return half;
     TableWriter out(separators, expected);
     half.versions.reserve(expected);
-    half.failure = readAddressRange(connection, vendorId, from, IdsEnd, out, half.versions, &half.count);
+    half.failure = readAddressRange(connection, vendorId, from, LastId, out, half.versions, &half.count);
     if (half.failure) {
         half.error = QString::fromUtf8(sqlite3_errmsg(connection));
         return half;
@@ -527,21 +448,16 @@ sqlite3 *secondReader(sqlite3 *connection, SqliteConnection &second)
 
 } // namespace
 
-void SqliteClose::operator()(sqlite3 *connection) const
+std::optional<QString> SqliteVendorDatabase::addressTable(
+    qint32 vendorId, const ZebVendorContact::ExchangeSeparators &separators, VendorSnapshot &snapshot) const
 {
-    sqlite3_close_v2(connection);
-}
-
-std::optional<QString> sqliteAddressTable(const QSqlDatabase &db, const QString &location, qint32 vendorId,
-    const ZebVendorContact::ExchangeSeparators &separators, VendorSnapshot &snapshot, SqliteConnection &second)
-{
-    sqlite3 *connection = sqliteConnection(db);
+    sqlite3 *connection = handle();
     if (!connection)
         return std::nullopt;
+    SqliteConnection &second = m_secondReader;
     auto fail = [&](int code) {
-        return readFailure(db, location,
-            QSqlError(QString(), QString::fromUtf8(sqlite3_errmsg(connection)), QSqlError::StatementError,
-                QString::number(code)));
+        return DatabaseError(DbSql::sqliteTrouble(code), location(), tr("%1 failed.").arg(tr("Reading the addresses")),
+            QString::fromUtf8(sqlite3_errmsg(connection)));
     };
     int code = SQLITE_OK;
     const std::optional<IdRange> ids = idRange(connection, vendorId, &code);
@@ -553,24 +469,24 @@ std::optional<QString> sqliteAddressTable(const QSqlDatabase &db, const QString 
     versions.reserve(expected);
 
     const SqliteReadTransaction transaction(connection);
-    qint64 split = IdsEnd;
+    // The first half ends at `split`, the later one starts after it.
+    qint64 split = LastId;
     std::future<LaterHalf> laterHalf;
     if (expected >= SplitFrom && transaction.isOpen()) {
         if (const std::optional<qint64> version = changeVersion(connection, vendorId)) {
             if (sqlite3 *reader = secondReader(connection, second)) {
                 split = ids->middle();
-                laterHalf = std::async(
-                    std::launch::async, readLaterHalf, reader, vendorId, split, *version, separators, expected / 2 + 1);
+                laterHalf = std::async(std::launch::async, readLaterHalf, reader, vendorId, split + 1, *version,
+                    separators, expected / 2 + 1);
             }
         }
     }
     std::optional<qint64> count;
-    if (const int failure =
-            readAddressRange(connection, vendorId, std::numeric_limits<qint64>::min(), split, out, versions, &count))
+    if (const int failure = readAddressRange(connection, vendorId, FirstId, split, out, versions, &count))
         throw fail(failure);
     if (!count)
         return std::nullopt; // the later half's thread is waited for on the way out
-    if (split != IdsEnd) {
+    if (split != LastId) {
         LaterHalf half = laterHalf.get();
         if (half.failure) {
             qCWarning(lcVendorDatabase) << "The second reader failed; reading on one connection:" << half.error;
@@ -580,7 +496,8 @@ std::optional<QString> sqliteAddressTable(const QSqlDatabase &db, const QString 
         if (half.read) {
             out.append(half.text);
             versions.insert(half.versions);
-        } else if (const int failure = readAddressRange(connection, vendorId, split, IdsEnd, out, versions, &rest)) {
+        } else if (const int failure =
+                       readAddressRange(connection, vendorId, split + 1, LastId, out, versions, &rest)) {
             throw fail(failure);
         }
         if (!rest)
@@ -594,20 +511,4 @@ std::optional<QString> sqliteAddressTable(const QSqlDatabase &db, const QString 
     return out.take();
 }
 
-std::optional<QString> postgresAddressTable(const QSqlDatabase &db, const QString &location, qint32 vendorId,
-    const ZebVendorContact::ExchangeSeparators &separators, VendorSnapshot &snapshot)
-{
-    PGconn *connection = postgresConnection(db);
-    if (!connection)
-        return std::nullopt;
-    const QByteArray id = QByteArray::number(vendorId);
-    const char *values[] = { id.constData() };
-    static const QByteArray sql = addressQuery("$1 ORDER BY id");
-    const PostgresResult result(PQexecParams(connection, sql.constData(), 1, nullptr, values, nullptr, nullptr, 0));
-    if (PQresultStatus(result.get()) != PGRES_TUPLES_OK)
-        throw postgresFailure(db, location, VendorDatabase::tr("Reading the addresses"), result.get());
-    PostgresRows rows(result.get());
-    return writeAddressTable(rows, vendorId, separators, snapshot);
-}
-
-} // namespace VendorContactHost::DbSql
+} // namespace VendorContactHost

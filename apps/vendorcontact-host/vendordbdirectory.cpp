@@ -6,10 +6,7 @@
 // leads it to: no count, DISTINCT or sort over every address, at start,
 // after a change or while typing.
 
-#include "vendordirectory.h"
-
-#include "vendordatabase.h"
-#include "vendordbsql.h"
+#include "vendordbdirectory.h"
 
 #include <QtCore/QHash>
 #include <QtCore/QRegularExpression>
@@ -117,32 +114,13 @@ QString textArray(const QStringList &values)
 }
 
 /// The vendor of a changed counter goes last in the order of changes.
-const QString NextInOrder =
-    u"INSERT INTO vendor_change_order (vendor_id, sequence) SELECT new.vendor_id, "
-    u"COALESCE((SELECT MAX(sequence) FROM vendor_change_order), 0) + 1 WHERE true "
-    u"ON CONFLICT (vendor_id) DO UPDATE SET sequence = excluded.sequence;"_s;
+const QString NextInOrder = u"INSERT INTO vendor_change_order (vendor_id, sequence) SELECT new.vendor_id, "
+                            u"COALESCE((SELECT MAX(sequence) FROM vendor_change_order), 0) + 1 WHERE true "
+                            u"ON CONFLICT (vendor_id) DO UPDATE SET sequence = excluded.sequence;"_s;
 
 const QString AddressCount = u"(SELECT COUNT(*) FROM addresses a WHERE a.vendor_id = v.id)"_s;
 
 } // namespace
-
-VendorDirectory::VendorDirectory(const VendorDatabase &database)
-    : m_database(database)
-{
-    const QString sql = postgres()
-        ? u"SELECT to_regclass('cities') IS NOT NULL AND to_regclass('addresses_by_city') IS NOT NULL AND "
-          u"to_regclass('addresses_by_vendor_city') IS NOT NULL AND to_regclass('vendors_by_name') IS NOT NULL AND "
-          u"EXISTS (SELECT 1 FROM pg_proc WHERE proname = 'zvc_fold')"_s
-        : u"SELECT COUNT(*) = 7 FROM sqlite_master WHERE name IN ('cities', 'city_search', 'vendor_folded', "
-          u"'vendor_search', 'addresses_by_city', 'addresses_by_vendor_city', 'vendors_by_name')"_s;
-    QSqlQuery query = DbSql::run(database.connection(), database.description(), sql, {}, tr("Reading the vendors"));
-    m_indexed = query.next() && query.value(0).toBool();
-}
-
-bool VendorDirectory::postgres() const
-{
-    return m_database.isPostgreSql();
-}
 
 QString VendorDirectory::folded(const QString &text)
 {
@@ -161,7 +139,80 @@ QString VendorDirectory::folded(const QString &text)
     return result;
 }
 
-void VendorDirectory::setSearch(const QString &text)
+namespace DbSql {
+
+using Value = DirectorySql::Value;
+
+const DirectorySql &sqliteDirectorySql()
+{
+    // The city is compared as a value (+), not looked up: the vendor's own
+    // index entries hold it already. Short fragments have no trigrams: the
+    // folded names are read from their plain table, quicker to scan than
+    // the index's.
+    static const DirectorySql sql {
+        u"SELECT COUNT(*) = 7 FROM sqlite_master WHERE name IN ('cities', 'city_search', 'vendor_folded', "
+        u"'vendor_search', 'addresses_by_city', 'addresses_by_vendor_city', 'vendors_by_name')"_s,
+        {},
+        { u"(EXISTS (SELECT 1 FROM vendor_folded f WHERE f.id = v.id AND f.folded LIKE ?) OR EXISTS (SELECT 1 "
+          u"FROM addresses a INDEXED BY addresses_by_vendor_city WHERE a.vendor_id = v.id AND +a.city IN "
+          u"(SELECT c.name FROM cities c WHERE c.folded LIKE ?)))"_s,
+            { Value::Pattern, Value::Pattern } },
+        { u"SELECT rowid FROM vendor_search WHERE folded LIKE ? UNION ALL SELECT a.vendor_id FROM addresses a "
+          u"INDEXED BY addresses_by_city WHERE a.city IN (SELECT c.name FROM cities c WHERE c.id IN "
+          u"(SELECT rowid FROM city_search WHERE folded LIKE ?))"_s,
+            { Value::Pattern, Value::Pattern } },
+        { u"SELECT id FROM vendor_folded WHERE folded LIKE ? UNION ALL SELECT a.vendor_id FROM addresses a "
+          u"INDEXED BY addresses_by_city WHERE a.city IN (SELECT c.name FROM cities c WHERE c.folded LIKE ?)"_s,
+            { Value::Pattern, Value::Pattern } },
+        u" INDEXED BY vendors_by_name"_s,
+    };
+    return sql;
+}
+
+const DirectorySql &postgresDirectorySql()
+{
+    // The cities a word matches are read first (the dictionary is small),
+    // so that the planner sees the addresses' condition as a list of values.
+    static const DirectorySql sql {
+        u"SELECT to_regclass('cities') IS NOT NULL AND to_regclass('addresses_by_city') IS NOT NULL AND "
+        u"to_regclass('addresses_by_vendor_city') IS NOT NULL AND to_regclass('vendors_by_name') IS NOT NULL AND "
+        u"EXISTS (SELECT 1 FROM pg_proc WHERE proname = 'zvc_fold')"_s,
+        u"SELECT name FROM cities WHERE zvc_fold(name) LIKE ?"_s,
+        { u"(zvc_fold(v.name) LIKE ? OR EXISTS (SELECT 1 FROM addresses a WHERE a.vendor_id = v.id AND "
+          u"a.city = ANY(CAST(? AS text[]))))"_s,
+            { Value::Pattern, Value::Cities } },
+        { u"SELECT id FROM vendors WHERE zvc_fold(name) LIKE ? UNION ALL "
+          u"SELECT vendor_id FROM addresses WHERE city = ANY(CAST(? AS text[]))"_s,
+            { Value::Pattern, Value::Cities } },
+        { u"SELECT id FROM vendors WHERE zvc_fold(name) LIKE ? UNION ALL "
+          u"SELECT vendor_id FROM addresses WHERE city = ANY(CAST(? AS text[]))"_s,
+            { Value::Pattern, Value::Cities } },
+        {},
+    };
+    return sql;
+}
+
+} // namespace DbSql
+
+std::unique_ptr<VendorDirectory> SqlVendorDatabase::directory() const
+{
+    return std::make_unique<SqlVendorDirectory>(*this, directorySql());
+}
+
+SqlVendorDirectory::SqlVendorDirectory(const SqlVendorDatabase &database, const DbSql::DirectorySql &sql)
+    : m_database(database)
+    , m_sql(sql)
+{
+    QSqlQuery query = run(m_sql.indexedCheck, {}, tr("Reading the vendors"));
+    m_indexed = query.next() && query.value(0).toBool();
+}
+
+QSqlQuery SqlVendorDirectory::run(const QString &sql, const QVariantList &values, const QString &purpose) const
+{
+    return m_database.reading([&] { return m_database.run(sql, values, purpose); });
+}
+
+void SqlVendorDirectory::setSearch(const QString &text)
 {
     m_search = text;
     // LIKE's own characters are no part of a word.
@@ -169,6 +220,7 @@ void VendorDirectory::setSearch(const QString &text)
     m_words = text.split(separators, Qt::SkipEmptyParts);
     m_matches.clear();
     m_candidates.reset();
+    m_cities.clear();
     std::optional<QSet<qint32>> candidates;
     for (const QString &word : std::as_const(m_words)) {
         m_matches << wordMatches(word);
@@ -182,67 +234,49 @@ void VendorDirectory::setSearch(const QString &text)
     m_candidates = std::move(candidates);
 }
 
-VendorDirectory::Condition VendorDirectory::wordMatches(const QString &word) const
+QVariantList SqlVendorDirectory::valuesFor(const DbSql::DirectorySql::Statement &statement, const QString &word) const
+{
+    const QString pattern = u'%' + folded(word) + u'%';
+    QVariantList values;
+    for (const DbSql::DirectorySql::Value value : statement.values) {
+        if (value == DbSql::DirectorySql::Value::Pattern) {
+            values << pattern;
+            continue;
+        }
+        if (!m_cities.contains(word)) {
+            QSqlQuery query = run(m_sql.matchingCities, { pattern }, tr("Searching"));
+            QStringList cities;
+            while (query.next())
+                cities << query.value(0).toString();
+            m_rowsRead += cities.size();
+            m_cities.insert(word, textArray(cities));
+        }
+        values << m_cities.value(word);
+    }
+    return values;
+}
+
+SqlVendorDirectory::Condition SqlVendorDirectory::wordMatches(const QString &word) const
 {
     if (!m_indexed) {
+        // A database this host may not bring up to date (read-only): the
+        // tables themselves are read, case-insensitively only.
         const QString pattern = u'%' + word.toLower() + u'%';
         return { u"(lower(v.name) LIKE ? OR EXISTS (SELECT 1 FROM addresses a WHERE a.vendor_id = v.id AND "
                  u"lower(a.city) LIKE ?))"_s,
             { pattern, pattern } };
     }
-    const QString pattern = u'%' + folded(word) + u'%';
-    const QStringList cities = matchingCities(word);
-    if (postgres())
-        return { u"(zvc_fold(v.name) LIKE ? OR EXISTS (SELECT 1 FROM addresses a WHERE a.vendor_id = v.id AND "
-                 u"a.city = ANY(CAST(? AS text[]))))"_s,
-            { pattern, textArray(cities) } };
-    // The city is compared as a value (+), not looked up: the vendor's own
-    // index entries already hold it.
-    return { u"(EXISTS (SELECT 1 FROM vendor_folded f WHERE f.id = v.id AND f.folded LIKE ?) OR EXISTS (SELECT 1 "
-             u"FROM addresses a INDEXED BY addresses_by_vendor_city WHERE a.vendor_id = v.id AND +a.city IN "
-             u"(SELECT c.name FROM cities c WHERE c.folded LIKE ?)))"_s,
-        { pattern, pattern } };
+    return { m_sql.wordCondition.sql, valuesFor(m_sql.wordCondition, word) };
 }
 
-QStringList VendorDirectory::matchingCities(const QString &word) const
-{
-    if (!postgres())
-        return {};
-    QSqlQuery query = DbSql::run(m_database.connection(), m_database.description(),
-        u"SELECT name FROM cities WHERE zvc_fold(name) LIKE ?"_s, { QVariant(u'%' + folded(word) + u'%') },
-        tr("Searching"));
-    QStringList cities;
-    while (query.next())
-        cities << query.value(0).toString();
-    m_rowsRead += cities.size();
-    return cities;
-}
-
-std::optional<QSet<qint32>> VendorDirectory::fewMatching(const QString &word) const
+std::optional<QSet<qint32>> SqlVendorDirectory::fewMatching(const QString &word) const
 {
     if (!m_indexed)
         return std::nullopt;
-    const QString pattern = u'%' + folded(word) + u'%';
-    QString sql;
-    QVariantList values;
-    if (postgres()) {
-        sql = u"SELECT id FROM vendors WHERE zvc_fold(name) LIKE ? UNION ALL "
-              u"SELECT vendor_id FROM addresses WHERE city = ANY(CAST(? AS text[])) LIMIT %1"_s.arg(FewRows + 1);
-        values = { pattern, textArray(matchingCities(word)) };
-    } else {
-        // Short fragments have no trigrams: the folded names are read
-        // instead (a plain table, quicker to scan than the index's).
-        const QString names = word.size() >= TrigramLength ? u"SELECT rowid FROM vendor_search WHERE folded LIKE ?"_s
-                                                           : u"SELECT id FROM vendor_folded WHERE folded LIKE ?"_s;
-        const QString cities = word.size() >= TrigramLength
-            ? u"SELECT c.name FROM cities c WHERE c.id IN (SELECT rowid FROM city_search WHERE folded LIKE ?)"_s
-            : u"SELECT c.name FROM cities c WHERE c.folded LIKE ?"_s;
-        sql = u"%1 UNION ALL SELECT a.vendor_id FROM addresses a INDEXED BY addresses_by_city WHERE a.city IN (%2) "
-              u"LIMIT %3"_s.arg(names, cities)
-                  .arg(FewRows + 1);
-        values = { pattern, pattern };
-    }
-    QSqlQuery query = DbSql::run(m_database.connection(), m_database.description(), sql, values, tr("Searching"));
+    const DbSql::DirectorySql::Statement &statement =
+        word.size() >= TrigramLength ? m_sql.fewMatching : m_sql.fewMatchingShort;
+    QSqlQuery query =
+        run(u"%1 LIMIT %2"_s.arg(statement.sql).arg(FewRows + 1), valuesFor(statement, word), tr("Searching"));
     QSet<qint32> ids;
     int read = 0;
     while (query.next()) {
@@ -255,15 +289,14 @@ std::optional<QSet<qint32>> VendorDirectory::fewMatching(const QString &word) co
     return ids;
 }
 
-VendorDirectory::Condition VendorDirectory::filter(bool forList) const
+SqlVendorDirectory::Condition SqlVendorDirectory::filter(bool forList) const
 {
     Condition condition;
     QStringList parts;
     if (forList && m_candidates)
         parts << (m_candidates->isEmpty() ? u"1 = 0"_s : u"v.id IN (%1)"_s.arg(idList(*m_candidates)));
-    // The candidates are exactly the vendors the words that found few
-    // match; the other words are checked on each candidate. A vendor
-    // outside the list (a change) is checked against every word.
+    // The candidates are the vendors the words that find few match; every
+    // word is checked on each of them, and on a changed vendor.
     for (const Condition &match : m_matches) {
         parts << match.sql;
         condition.values << match.values;
@@ -272,10 +305,9 @@ VendorDirectory::Condition VendorDirectory::filter(bool forList) const
     return condition;
 }
 
-QList<VendorRow> VendorDirectory::readRows(const QString &sql, const QVariantList &values) const
+QList<VendorRow> SqlVendorDirectory::readRows(const QString &sql, const QVariantList &values) const
 {
-    QSqlQuery query =
-        DbSql::run(m_database.connection(), m_database.description(), sql, values, tr("Reading the vendors"));
+    QSqlQuery query = run(sql, values, tr("Reading the vendors"));
     QList<VendorRow> rows;
     while (query.next())
         rows.append({ query.value(0).toInt(), query.value(1).toString(), query.value(2).toInt() });
@@ -283,7 +315,7 @@ QList<VendorRow> VendorDirectory::readRows(const QString &sql, const QVariantLis
     return rows;
 }
 
-QList<VendorRow> VendorDirectory::page(const std::optional<VendorRow> &from, Direction direction, int limit) const
+QList<VendorRow> SqlVendorDirectory::page(const std::optional<VendorRow> &from, Direction direction, int limit) const
 {
     const Condition condition = filter(true);
     QStringList where;
@@ -299,29 +331,29 @@ QList<VendorRow> VendorDirectory::page(const std::optional<VendorRow> &from, Dir
     }
     // Along the name index, so that the first rows come first; not for a
     // set of candidates, which is read by id and sorted.
-    const QString index = m_indexed && !postgres() && !m_candidates ? u" INDEXED BY vendors_by_name"_s : QString();
-    const QString order = forward ? u"v.name, v.id"_s : u"v.name DESC, v.id DESC"_s;
-    QList<VendorRow> rows = readRows(
-        u"SELECT v.id, v.name, %1 FROM vendors v%2 %3 ORDER BY %4 LIMIT %5"_s
-            .arg(AddressCount, index, where.isEmpty() ? QString() : u"WHERE "_s + where.join(u" AND "_s), order)
-            .arg(limit),
-        values);
+    const QString order = m_indexed && !m_candidates ? m_sql.nameOrder : QString();
+    const QString sort = forward ? u"v.name, v.id"_s : u"v.name DESC, v.id DESC"_s;
+    QList<VendorRow> rows =
+        readRows(u"SELECT v.id, v.name, %1 FROM vendors v%2 %3 ORDER BY %4 LIMIT %5"_s
+                     .arg(AddressCount, order, where.isEmpty() ? QString() : u"WHERE "_s + where.join(u" AND "_s), sort)
+                     .arg(limit),
+            values);
     if (!forward)
         std::reverse(rows.begin(), rows.end());
     return rows;
 }
 
-QList<VendorRow> VendorDirectory::after(const std::optional<VendorRow> &row, int limit) const
+QList<VendorRow> SqlVendorDirectory::after(const std::optional<VendorRow> &row, int limit) const
 {
     return page(row, Direction::Forward, limit);
 }
 
-QList<VendorRow> VendorDirectory::before(const VendorRow &row, int limit) const
+QList<VendorRow> SqlVendorDirectory::before(const VendorRow &row, int limit) const
 {
     return page(row, Direction::Backward, limit);
 }
 
-QList<VendorRow> VendorDirectory::rows(const QList<qint32> &ids)
+QList<VendorRow> SqlVendorDirectory::rows(const QList<qint32> &ids)
 {
     if (ids.isEmpty())
         return {};
@@ -331,8 +363,8 @@ QList<VendorRow> VendorDirectory::rows(const QList<qint32> &ids)
     const QList<VendorRow> found =
         readRows(u"SELECT v.id, v.name, %1 FROM vendors v WHERE %2 ORDER BY v.name, v.id"_s.arg(AddressCount, where),
             condition.values);
-    // A vendor that the search finds now, changed since the candidates
-    // were collected, is one of them from now on.
+    // A vendor the search finds now, changed since the candidates were
+    // collected, is one of them from now on.
     if (m_candidates) {
         for (const VendorRow &row : found)
             m_candidates->insert(row.id);
@@ -340,7 +372,7 @@ QList<VendorRow> VendorDirectory::rows(const QList<qint32> &ids)
     return found;
 }
 
-std::optional<qint32> VendorDirectory::predecessor(const VendorRow &row) const
+std::optional<qint32> SqlVendorDirectory::predecessor(const VendorRow &row) const
 {
     const QList<VendorRow> previous = page(row, Direction::Backward, 1);
     if (previous.isEmpty())
@@ -348,14 +380,13 @@ std::optional<qint32> VendorDirectory::predecessor(const VendorRow &row) const
     return previous.constFirst().id;
 }
 
-bool VendorDirectory::exists(qint32 vendorId) const
+bool SqlVendorDirectory::exists(qint32 vendorId) const
 {
-    QSqlQuery query = DbSql::run(m_database.connection(), m_database.description(),
-        u"SELECT 1 FROM vendors WHERE id = ?"_s, { vendorId }, tr("Reading the vendors"));
+    QSqlQuery query = run(u"SELECT 1 FROM vendors WHERE id = ?"_s, { vendorId }, tr("Reading the vendors"));
     return query.next();
 }
 
-QList<SchemaObject> VendorDirectory::schemaObjects()
+QList<SchemaObject> DbSql::directorySchemaObjects()
 {
     // A city is added when its first address comes; cities no address
     // has any more stay (they find no vendor).

@@ -1,0 +1,96 @@
+// SPDX-FileCopyrightText: 2026 The ZebVendorContact developers
+// SPDX-License-Identifier: MIT
+
+#pragma once
+
+// The vendor list's reads inside the engines: the SQL both engines share,
+// and what each does its own way.
+
+#include "vendordbsql.h"
+#include "vendordirectory.h"
+
+#include <QtCore/QSet>
+
+namespace VendorContactHost {
+
+namespace DbSql {
+
+/*!
+ * How one engine answers the vendor list's search (the rest of its SQL is
+ * the same on both). Each statement's `?` take the values named in
+ * `values`, in order: the word as a LIKE pattern, or (PostgreSQL) the
+ * cities it matches as a text[] literal.
+ */
+struct DirectorySql
+{
+    enum class Value { Pattern, Cities };
+    struct Statement
+    {
+        QString sql;
+        QList<Value> values;
+    };
+    QString indexedCheck; //!< one row: whether the search's tables and indexes exist
+    QString matchingCities; //!< empty: the statements match the cities themselves
+    Statement wordCondition; //!< on the vendors as `v`
+    Statement fewMatching; //!< vendor ids, one per name or address found
+    Statement fewMatchingShort; //!< the same for fragments too short for trigrams
+    QString nameOrder; //!< how the vendors are read in name order (after "FROM vendors v")
+};
+
+const DirectorySql &sqliteDirectorySql();
+const DirectorySql &postgresDirectorySql();
+
+/// What the vendor list and its search need beside the address book's
+/// tables, with the statements that create them and fill them from the
+/// data already there.
+QList<SchemaObject> directorySchemaObjects();
+
+} // namespace DbSql
+
+/// The VendorDirectory of a database that goes through Qt's SQL module.
+class SqlVendorDirectory final : public VendorDirectory
+{
+    Q_DECLARE_TR_FUNCTIONS(VendorDirectory)
+
+public:
+    SqlVendorDirectory(const SqlVendorDatabase &database, const DbSql::DirectorySql &sql);
+
+    void setSearch(const QString &text) override;
+    QString search() const override { return m_search; }
+    QList<VendorRow> after(const std::optional<VendorRow> &row, int limit) const override;
+    QList<VendorRow> before(const VendorRow &row, int limit) const override;
+    QList<VendorRow> rows(const QList<qint32> &ids) override;
+    std::optional<qint32> predecessor(const VendorRow &row) const override;
+    bool exists(qint32 vendorId) const override;
+    qint64 rowsRead() const override { return m_rowsRead; }
+
+private:
+    struct Condition
+    {
+        QString sql; //!< on the vendors as `v`; empty: every vendor
+        QVariantList values;
+    };
+    enum class Direction { Forward, Backward };
+
+    QSqlQuery run(const QString &sql, const QVariantList &values, const QString &purpose) const;
+    QList<VendorRow> page(const std::optional<VendorRow> &from, Direction direction, int limit) const;
+    QList<VendorRow> readRows(const QString &sql, const QVariantList &values) const;
+    QVariantList valuesFor(const DbSql::DirectorySql::Statement &statement, const QString &word) const;
+    Condition wordMatches(const QString &word) const;
+    std::optional<QSet<qint32>> fewMatching(const QString &word) const;
+    Condition filter(bool forList) const;
+
+    const SqlVendorDatabase &m_database;
+    const DbSql::DirectorySql &m_sql;
+    bool m_indexed = false; //!< the search's tables and indexes exist
+    QString m_search;
+    QStringList m_words;
+    QList<Condition> m_matches; //!< one per word
+    /// When a word finds few vendors: the vendors the smallest such set
+    /// holds, and those found later among the changed ones.
+    std::optional<QSet<qint32>> m_candidates;
+    mutable QHash<QString, QString> m_cities; //!< PostgreSQL: each word's cities as a text[] literal
+    mutable qint64 m_rowsRead = 0;
+};
+
+} // namespace VendorContactHost
