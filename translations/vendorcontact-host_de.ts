@@ -655,6 +655,10 @@ Ihre nicht gespeicherten Änderungen sind noch im Bereich.</translation>
         <translation>Lesen der Lieferanten</translation>
     </message>
     <message>
+        <source>Searching the vendors</source>
+        <translation>Suchen der Lieferanten</translation>
+    </message>
+    <message>
         <source>The name of vendor %1</source>
         <translation>Der Name von Lieferant %1</translation>
     </message>

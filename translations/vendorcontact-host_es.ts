@@ -655,6 +655,10 @@ Sus cambios sin guardar siguen en el panel.</translation>
         <translation>Lectura de los proveedores</translation>
     </message>
     <message>
+        <source>Searching the vendors</source>
+        <translation>Búsqueda de proveedores</translation>
+    </message>
+    <message>
         <source>The name of vendor %1</source>
         <translation>El nombre del proveedor %1</translation>
     </message>

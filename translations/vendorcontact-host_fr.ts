@@ -655,6 +655,10 @@ Vos modifications non enregistrées sont toujours dans le panneau.</translation>
         <translation>Lecture des fournisseurs</translation>
     </message>
     <message>
+        <source>Searching the vendors</source>
+        <translation>Recherche des fournisseurs</translation>
+    </message>
+    <message>
         <source>The name of vendor %1</source>
         <translation>Le nom du fournisseur %1</translation>
     </message>

@@ -244,7 +244,7 @@ QVariantList SqlVendorDirectory::valuesFor(const DbSql::DirectorySql::Statement 
             continue;
         }
         if (!m_cities.contains(word)) {
-            QSqlQuery query = run(m_sql.matchingCities, { pattern }, tr("Searching"));
+            QSqlQuery query = run(m_sql.matchingCities, { pattern }, tr("Searching the vendors"));
             QStringList cities;
             while (query.next())
                 cities << query.value(0).toString();
@@ -276,7 +276,7 @@ std::optional<QSet<qint32>> SqlVendorDirectory::fewMatching(const QString &word)
     const DbSql::DirectorySql::Statement &statement =
         word.size() >= TrigramLength ? m_sql.fewMatching : m_sql.fewMatchingShort;
     QSqlQuery query =
-        run(u"%1 LIMIT %2"_s.arg(statement.sql).arg(FewRows + 1), valuesFor(statement, word), tr("Searching"));
+        run(u"%1 LIMIT %2"_s.arg(statement.sql).arg(FewRows + 1), valuesFor(statement, word), tr("Searching the vendors"));
     QSet<qint32> ids;
     int read = 0;
     while (query.next()) {

@@ -50,7 +50,7 @@ QList<SchemaObject> directorySchemaObjects();
 /// The VendorDirectory of a database that goes through Qt's SQL module.
 class SqlVendorDirectory final : public VendorDirectory
 {
-    Q_DECLARE_TR_FUNCTIONS(VendorDirectory)
+    Q_DECLARE_TR_FUNCTIONS(VendorDatabase)
 
 public:
     SqlVendorDirectory(const SqlVendorDatabase &database, const DbSql::DirectorySql &sql);
