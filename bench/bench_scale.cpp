@@ -285,6 +285,9 @@ void measureSearch(Database &db)
             QCoreApplication::sendPostedEvents();
             pane.repaint();
             db.figures.keystrokesMs.push_back(double(clock.nsecsElapsed()) / 1e6);
+            if (qEnvironmentVariableIsSet("BENCH_SCALE_KEYSTROKES"))
+                std::printf("    %-12s %7.1f ms, %d rows\n", qPrintable(word.left(length)),
+                    db.figures.keystrokesMs.back(), list->model()->rowCount());
         }
         int rows = list->model()->rowCount();
         while (list->model()->canFetchMore({})) {
@@ -465,6 +468,14 @@ int main(int argc, char **argv)
             VendorDatabase::open(pgSample.location, VendorDatabase::OpenMode::CreateIfMissing);
         }
         generateLarge(pgLarge);
+        if (qEnvironmentVariableIsSet("BENCH_SCALE_PAUSE")) {
+            // For a look at the database with psql: goes on when the file is gone.
+            std::printf("  paused: %s (remove %s to go on)\n", qPrintable(pgLarge.location),
+                qgetenv("BENCH_SCALE_PAUSE").constData());
+            std::fflush(stdout);
+            while (QFile::exists(QString::fromLocal8Bit(qgetenv("BENCH_SCALE_PAUSE"))))
+                QThread::msleep(500);
+        }
         measure(pgSample, screenshot, true);
         measure(pgLarge, screenshot, true);
         printEngine("PostgreSQL (default settings)", pgSample, pgLarge);

@@ -20,9 +20,11 @@ using DbSql::SchemaObject;
 
 namespace {
 
-/// A word that finds more rows than this (names and addresses together)
-/// is checked along the list instead of collected: at that density a page
-/// fills after a few hundred vendors.
+/// A word that finds more vendors than this is checked along the list
+/// instead of collected: at that density a page fills after a thousand
+/// vendors, and collecting them costs about as much.
+constexpr int FewVendors = 10000;
+/// The same where the database counts rows (names and addresses together).
 constexpr int FewRows = 20000;
 /// The trigram index serves fragments of three characters and more.
 constexpr int TrigramLength = 3;
@@ -157,7 +159,7 @@ const DirectorySql &sqliteDirectorySql()
           u"FROM addresses a INDEXED BY addresses_by_vendor_city WHERE a.vendor_id = v.id AND +a.city IN "
           u"(SELECT c.name FROM cities c WHERE c.folded LIKE ?)))"_s,
             { Value::Pattern, Value::Pattern } },
-        { u"SELECT rowid FROM vendor_search WHERE folded LIKE ? UNION ALL SELECT a.vendor_id FROM addresses a "
+        { u"SELECT rowid AS id FROM vendor_search WHERE folded LIKE ? UNION ALL SELECT a.vendor_id FROM addresses a "
           u"INDEXED BY addresses_by_city WHERE a.city IN (SELECT c.name FROM cities c WHERE c.id IN "
           u"(SELECT rowid FROM city_search WHERE folded LIKE ?))"_s,
             { Value::Pattern, Value::Pattern } },
@@ -165,6 +167,10 @@ const DirectorySql &sqliteDirectorySql()
           u"INDEXED BY addresses_by_city WHERE a.city IN (SELECT c.name FROM cities c WHERE c.folded LIKE ?)"_s,
             { Value::Pattern, Value::Pattern } },
         u" INDEXED BY vendors_by_name"_s,
+        u" NOT INDEXED"_s,
+        // DISTINCT with LIMIT stops after that many vendors.
+        u"SELECT DISTINCT id FROM (%1) LIMIT %2"_s,
+        FewVendors,
     };
     return sql;
 }
@@ -188,6 +194,11 @@ const DirectorySql &postgresDirectorySql()
           u"SELECT vendor_id FROM addresses WHERE city = ANY(CAST(? AS text[]))"_s,
             { Value::Pattern, Value::Cities } },
         {},
+        {},
+        // Its DISTINCT would read every row first: the rows found are
+        // counted instead, and made distinct here.
+        u"%1 LIMIT %2"_s,
+        FewRows,
     };
     return sql;
 }
@@ -275,8 +286,8 @@ std::optional<QSet<qint32>> SqlVendorDirectory::fewMatching(const QString &word)
         return std::nullopt;
     const DbSql::DirectorySql::Statement &statement =
         word.size() >= TrigramLength ? m_sql.fewMatching : m_sql.fewMatchingShort;
-    QSqlQuery query =
-        run(u"%1 LIMIT %2"_s.arg(statement.sql).arg(FewRows + 1), valuesFor(statement, word), tr("Searching the vendors"));
+    QSqlQuery query = run(m_sql.fewMatchingLimit.arg(statement.sql).arg(m_sql.fewLimit + 1), valuesFor(statement, word),
+        tr("Searching the vendors"));
     QSet<qint32> ids;
     int read = 0;
     while (query.next()) {
@@ -284,7 +295,7 @@ std::optional<QSet<qint32>> SqlVendorDirectory::fewMatching(const QString &word)
         ++read;
     }
     m_rowsRead += read;
-    if (read > FewRows)
+    if (read > m_sql.fewLimit)
         return std::nullopt;
     return ids;
 }
@@ -331,7 +342,7 @@ QList<VendorRow> SqlVendorDirectory::page(const std::optional<VendorRow> &from, 
     }
     // Along the name index, so that the first rows come first; not for a
     // set of candidates, which is read by id and sorted.
-    const QString order = m_indexed && !m_candidates ? m_sql.nameOrder : QString();
+    const QString order = !m_indexed ? QString() : m_candidates ? m_sql.candidateOrder : m_sql.nameOrder;
     const QString sort = forward ? u"v.name, v.id"_s : u"v.name DESC, v.id DESC"_s;
     QList<VendorRow> rows =
         readRows(u"SELECT v.id, v.name, %1 FROM vendors v%2 %3 ORDER BY %4 LIMIT %5"_s

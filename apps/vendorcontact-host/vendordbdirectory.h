@@ -35,6 +35,11 @@ struct DirectorySql
     Statement fewMatching; //!< vendor ids, one per name or address found
     Statement fewMatchingShort; //!< the same for fragments too short for trigrams
     QString nameOrder; //!< how the vendors are read in name order (after "FROM vendors v")
+    QString candidateOrder; //!< how a set of candidates is read (by id, then sorted)
+    /// The statement (%1) that finds up to %2 vendors: distinct ones where
+    /// the database stops after that many, else names and addresses found.
+    QString fewMatchingLimit;
+    int fewLimit = 0; //!< %2: more than this, and the word is checked along the list
 };
 
 const DirectorySql &sqliteDirectorySql();
