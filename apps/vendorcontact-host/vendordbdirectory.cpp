@@ -120,6 +120,17 @@ const QString NextInOrder = u"INSERT INTO vendor_change_order (vendor_id, sequen
                             u"COALESCE((SELECT MAX(sequence) FROM vendor_change_order), 0) + 1 WHERE true "
                             u"ON CONFLICT (vendor_id) DO UPDATE SET sequence = excluded.sequence;"_s;
 
+/// PostgreSQL keeps each vendor's folded name beside it: folding is slow
+/// enough that the search must not do it for every vendor it looks at.
+const QString FoldName = u"CREATE FUNCTION vendors_fold_name() RETURNS trigger LANGUAGE plpgsql AS $$\n"
+                         u"BEGIN\n"
+                         u"  IF TG_OP <> 'INSERT' THEN DELETE FROM vendor_folded WHERE id = OLD.id; END IF;\n"
+                         u"  IF TG_OP <> 'DELETE' THEN\n"
+                         u"    INSERT INTO vendor_folded (id, folded) VALUES (NEW.id, zvc_fold(NEW.name));\n"
+                         u"  END IF;\n"
+                         u"  RETURN NULL;\n"
+                         u"END $$"_s;
+
 const QString AddressCount = u"(SELECT COUNT(*) FROM addresses a WHERE a.vendor_id = v.id)"_s;
 
 } // namespace
@@ -143,8 +154,6 @@ QString VendorDirectory::folded(const QString &text)
 
 namespace DbSql {
 
-using Value = DirectorySql::Value;
-
 const DirectorySql &sqliteDirectorySql()
 {
     // The city is compared as a value (+), not looked up: the vendor's own
@@ -158,14 +167,14 @@ const DirectorySql &sqliteDirectorySql()
         { u"(EXISTS (SELECT 1 FROM vendor_folded f WHERE f.id = v.id AND f.folded LIKE ?) OR EXISTS (SELECT 1 "
           u"FROM addresses a INDEXED BY addresses_by_vendor_city WHERE a.vendor_id = v.id AND +a.city IN "
           u"(SELECT c.name FROM cities c WHERE c.folded LIKE ?)))"_s,
-            { Value::Pattern, Value::Pattern } },
+            2 },
         { u"SELECT rowid AS id FROM vendor_search WHERE folded LIKE ? UNION ALL SELECT a.vendor_id FROM addresses a "
           u"INDEXED BY addresses_by_city WHERE a.city IN (SELECT c.name FROM cities c WHERE c.id IN "
           u"(SELECT rowid FROM city_search WHERE folded LIKE ?))"_s,
-            { Value::Pattern, Value::Pattern } },
+            2 },
         { u"SELECT id FROM vendor_folded WHERE folded LIKE ? UNION ALL SELECT a.vendor_id FROM addresses a "
           u"INDEXED BY addresses_by_city WHERE a.city IN (SELECT c.name FROM cities c WHERE c.folded LIKE ?)"_s,
-            { Value::Pattern, Value::Pattern } },
+            2 },
         u" INDEXED BY vendors_by_name"_s,
         u" NOT INDEXED"_s,
         // DISTINCT with LIMIT stops after that many vendors.
@@ -177,22 +186,27 @@ const DirectorySql &sqliteDirectorySql()
 
 const DirectorySql &postgresDirectorySql()
 {
-    // The cities a word matches are read first (the dictionary is small),
-    // so that the planner sees the addresses' condition as a list of values.
+    // The cities a word matches are read first (the dictionary is small)
+    // and go in as a constant, which the server looks values up in by
+    // hash. Checked along the list, a vendor's addresses are looked at
+    // through its own index entries (the city compared as a value, not
+    // looked up: || ''), one vendor at a time (OFFSET 0 keeps the server
+    // from reading every matching address first to hash them).
     static const DirectorySql sql {
-        u"SELECT to_regclass('cities') IS NOT NULL AND to_regclass('addresses_by_city') IS NOT NULL AND "
-        u"to_regclass('addresses_by_vendor_city') IS NOT NULL AND to_regclass('vendors_by_name') IS NOT NULL AND "
-        u"EXISTS (SELECT 1 FROM pg_proc WHERE proname = 'zvc_fold')"_s,
-        u"SELECT name FROM cities WHERE zvc_fold(name) LIKE ?"_s,
-        { u"(zvc_fold(v.name) LIKE ? OR EXISTS (SELECT 1 FROM addresses a WHERE a.vendor_id = v.id AND "
-          u"a.city = ANY(CAST(? AS text[]))))"_s,
-            { Value::Pattern, Value::Cities } },
-        { u"SELECT id FROM vendors WHERE zvc_fold(name) LIKE ? UNION ALL "
-          u"SELECT vendor_id FROM addresses WHERE city = ANY(CAST(? AS text[]))"_s,
-            { Value::Pattern, Value::Cities } },
-        { u"SELECT id FROM vendors WHERE zvc_fold(name) LIKE ? UNION ALL "
-          u"SELECT vendor_id FROM addresses WHERE city = ANY(CAST(? AS text[]))"_s,
-            { Value::Pattern, Value::Cities } },
+        u"SELECT to_regclass('cities') IS NOT NULL AND to_regclass('vendor_folded') IS NOT NULL AND "
+        u"to_regclass('addresses_by_city') IS NOT NULL AND to_regclass('addresses_by_vendor_city') IS NOT NULL AND "
+        u"to_regclass('vendors_by_name') IS NOT NULL"_s,
+        u"SELECT name FROM cities WHERE folded LIKE ?"_s,
+        { u"(EXISTS (SELECT 1 FROM vendor_folded f WHERE f.id = v.id AND f.folded LIKE ? OFFSET 0) OR "
+          u"EXISTS (SELECT 1 FROM addresses a WHERE a.vendor_id = v.id AND (a.city || '') = ANY({cities}) "
+          u"OFFSET 0))"_s,
+            1 },
+        { u"SELECT id FROM vendor_folded WHERE folded LIKE ? UNION ALL "
+          u"SELECT vendor_id FROM addresses WHERE city = ANY({cities})"_s,
+            1 },
+        { u"SELECT id FROM vendor_folded WHERE folded LIKE ? UNION ALL "
+          u"SELECT vendor_id FROM addresses WHERE city = ANY({cities})"_s,
+            1 },
         {},
         {},
         // Its DISTINCT would read every row first: the rows found are
@@ -245,26 +259,27 @@ void SqlVendorDirectory::setSearch(const QString &text)
     m_candidates = std::move(candidates);
 }
 
-QVariantList SqlVendorDirectory::valuesFor(const DbSql::DirectorySql::Statement &statement, const QString &word) const
+SqlVendorDirectory::Condition SqlVendorDirectory::statementFor(
+    const DbSql::DirectorySql::Statement &statement, const QString &word) const
 {
     const QString pattern = u'%' + folded(word) + u'%';
-    QVariantList values;
-    for (const DbSql::DirectorySql::Value value : statement.values) {
-        if (value == DbSql::DirectorySql::Value::Pattern) {
-            values << pattern;
-            continue;
-        }
-        if (!m_cities.contains(word)) {
-            QSqlQuery query = run(m_sql.matchingCities, { pattern }, tr("Searching the vendors"));
-            QStringList cities;
-            while (query.next())
-                cities << query.value(0).toString();
-            m_rowsRead += cities.size();
-            m_cities.insert(word, textArray(cities));
-        }
-        values << m_cities.value(word);
+    Condition condition { statement.sql, {} };
+    for (int i = 0; i < statement.patterns; ++i)
+        condition.values << pattern;
+    if (!statement.sql.contains(u"{cities}"))
+        return condition;
+    if (!m_cities.contains(word)) {
+        QSqlQuery query = run(m_sql.matchingCities, { pattern }, tr("Searching the vendors"));
+        QStringList cities;
+        while (query.next())
+            cities << query.value(0).toString();
+        m_rowsRead += cities.size();
+        // An SQL string holding a text[] literal: in the statement, not
+        // bound, so that the server sees a constant.
+        m_cities.insert(word, u"CAST('%1' AS text[])"_s.arg(textArray(cities).replace(u"'"_s, u"''"_s)));
     }
-    return values;
+    condition.sql.replace(u"{cities}"_s, m_cities.value(word));
+    return condition;
 }
 
 SqlVendorDirectory::Condition SqlVendorDirectory::wordMatches(const QString &word) const
@@ -277,7 +292,7 @@ SqlVendorDirectory::Condition SqlVendorDirectory::wordMatches(const QString &wor
                  u"lower(a.city) LIKE ?))"_s,
             { pattern, pattern } };
     }
-    return { m_sql.wordCondition.sql, valuesFor(m_sql.wordCondition, word) };
+    return statementFor(m_sql.wordCondition, word);
 }
 
 std::optional<QSet<qint32>> SqlVendorDirectory::fewMatching(const QString &word) const
@@ -286,7 +301,8 @@ std::optional<QSet<qint32>> SqlVendorDirectory::fewMatching(const QString &word)
         return std::nullopt;
     const DbSql::DirectorySql::Statement &statement =
         word.size() >= TrigramLength ? m_sql.fewMatching : m_sql.fewMatchingShort;
-    QSqlQuery query = run(m_sql.fewMatchingLimit.arg(statement.sql).arg(m_sql.fewLimit + 1), valuesFor(statement, word),
+    const Condition found = statementFor(statement, word);
+    QSqlQuery query = run(m_sql.fewMatchingLimit.arg(found.sql, QString::number(m_sql.fewLimit + 1)), found.values,
         tr("Searching the vendors"));
     QSet<qint32> ids;
     int read = 0;
@@ -345,9 +361,8 @@ QList<VendorRow> SqlVendorDirectory::page(const std::optional<VendorRow> &from, 
     const QString order = !m_indexed ? QString() : m_candidates ? m_sql.candidateOrder : m_sql.nameOrder;
     const QString sort = forward ? u"v.name, v.id"_s : u"v.name DESC, v.id DESC"_s;
     QList<VendorRow> rows =
-        readRows(u"SELECT v.id, v.name, %1 FROM vendors v%2 %3 ORDER BY %4 LIMIT %5"_s
-                     .arg(AddressCount, order, where.isEmpty() ? QString() : u"WHERE "_s + where.join(u" AND "_s), sort)
-                     .arg(limit),
+        readRows(u"SELECT v.id, v.name, %1 FROM vendors v%2 %3 ORDER BY %4 LIMIT %5"_s.arg(AddressCount, order,
+                     where.isEmpty() ? QString() : u"WHERE "_s + where.join(u" AND "_s), sort, QString::number(limit)),
             values);
     if (!forward)
         std::reverse(rows.begin(), rows.end());
@@ -418,8 +433,8 @@ QList<SchemaObject> DbSql::directorySchemaObjects()
     // thousand addresses in one).
     const QString noteCities = u"CREATE FUNCTION addresses_note_cities() RETURNS trigger LANGUAGE plpgsql AS $$\n"
                                u"BEGIN\n"
-                               u"  INSERT INTO cities (name) SELECT DISTINCT city FROM new_rows WHERE city IS NOT NULL "
-                               u"ON CONFLICT (name) DO NOTHING;\n"
+                               u"  INSERT INTO cities (name, folded) SELECT city, zvc_fold(city) FROM new_rows "
+                               u"WHERE city IS NOT NULL GROUP BY city ON CONFLICT (name) DO NOTHING;\n"
                                u"  RETURN NULL;\n"
                                u"END $$"_s;
     auto postgresCityTrigger = [](const char16_t *name, const char16_t *event) {
@@ -432,8 +447,8 @@ QList<SchemaObject> DbSql::directorySchemaObjects()
     const QString trigramIndexes =
         u"DO $$ BEGIN\n"
         u"  CREATE EXTENSION IF NOT EXISTS pg_trgm;\n"
-        u"  EXECUTE 'CREATE INDEX vendors_folded ON vendors USING gin (zvc_fold(name) gin_trgm_ops)';\n"
-        u"  EXECUTE 'CREATE INDEX cities_folded ON cities USING gin (zvc_fold(name) gin_trgm_ops)';\n"
+        u"  EXECUTE 'CREATE INDEX vendors_folded ON vendor_folded USING gin (folded gin_trgm_ops)';\n"
+        u"  EXECUTE 'CREATE INDEX cities_folded ON cities USING gin (folded gin_trgm_ops)';\n"
         u"EXCEPTION WHEN OTHERS THEN\n"
         u"  RAISE WARNING 'the vendor search has no trigram index: %', SQLERRM;\n"
         u"END $$"_s;
@@ -454,7 +469,12 @@ QList<SchemaObject> DbSql::directorySchemaObjects()
                 u"INSERT INTO vendor_folded (id, folded) SELECT id, lower(name) FROM vendors"_s } +
                 sqliteFoldSteps(u"vendor_folded"_s, {}) +
                 QStringList { u"INSERT INTO vendor_search (vendor_search) VALUES ('rebuild')"_s },
-            {} },
+            { u"CREATE TABLE vendor_folded (id INTEGER PRIMARY KEY, folded TEXT NOT NULL)"_s,
+                u"INSERT INTO vendor_folded (id, folded) SELECT id, zvc_fold(name) FROM vendors"_s } },
+        { u"vendors_fold_name", false, {}, { FoldName } },
+        { u"vendors_folded_noted", false, {},
+            { u"CREATE TRIGGER vendors_folded_noted AFTER INSERT OR DELETE OR UPDATE OF id, name ON vendors "
+              u"FOR EACH ROW EXECUTE FUNCTION vendors_fold_name()"_s } },
         { u"vendors_folded_insert", false,
             { u"CREATE TRIGGER vendors_folded_insert AFTER INSERT ON vendors BEGIN %1 END"_s.arg(addName) }, {} },
         { u"vendors_folded_update", false,
@@ -473,8 +493,9 @@ QList<SchemaObject> DbSql::directorySchemaObjects()
                 sqliteFoldSteps(u"cities"_s, {}) +
                 QStringList { u"INSERT INTO city_search (city_search) VALUES ('rebuild')"_s },
             { u"CREATE TABLE cities (id INTEGER GENERATED BY DEFAULT AS IDENTITY PRIMARY KEY, "
-              u"name TEXT NOT NULL UNIQUE)"_s,
-                u"INSERT INTO cities (name) SELECT DISTINCT city FROM addresses WHERE city IS NOT NULL"_s } },
+              u"name TEXT NOT NULL UNIQUE, folded TEXT NOT NULL)"_s,
+                u"INSERT INTO cities (name, folded) SELECT city, zvc_fold(city) FROM addresses "
+                u"WHERE city IS NOT NULL GROUP BY city"_s } },
         { u"addresses_note_cities", false, {}, { noteCities } },
         { u"addresses_city_inserted", false,
             { u"CREATE TRIGGER addresses_city_inserted AFTER INSERT ON addresses WHEN %1 BEGIN %2 END"_s.arg(

@@ -17,17 +17,16 @@ namespace DbSql {
 
 /*!
  * How one engine answers the vendor list's search (the rest of its SQL is
- * the same on both). Each statement's `?` take the values named in
- * `values`, in order: the word as a LIKE pattern, or (PostgreSQL) the
- * cities it matches as a text[] literal.
+ * the same on both). Each statement's `?` take the word as a LIKE pattern;
+ * where a statement says {cities}, the cities the word matches (read with
+ * matchingCities) go in as an array of values.
  */
 struct DirectorySql
 {
-    enum class Value { Pattern, Cities };
     struct Statement
     {
         QString sql;
-        QList<Value> values;
+        int patterns = 0; //!< how many `?`
     };
     QString indexedCheck; //!< one row: whether the search's tables and indexes exist
     QString matchingCities; //!< empty: the statements match the cities themselves
@@ -80,7 +79,7 @@ private:
     QSqlQuery run(const QString &sql, const QVariantList &values, const QString &purpose) const;
     QList<VendorRow> page(const std::optional<VendorRow> &from, Direction direction, int limit) const;
     QList<VendorRow> readRows(const QString &sql, const QVariantList &values) const;
-    QVariantList valuesFor(const DbSql::DirectorySql::Statement &statement, const QString &word) const;
+    Condition statementFor(const DbSql::DirectorySql::Statement &statement, const QString &word) const;
     Condition wordMatches(const QString &word) const;
     std::optional<QSet<qint32>> fewMatching(const QString &word) const;
     Condition filter(bool forList) const;
@@ -94,7 +93,7 @@ private:
     /// When a word finds few vendors: the vendors the smallest such set
     /// holds, and those found later among the changed ones.
     std::optional<QSet<qint32>> m_candidates;
-    mutable QHash<QString, QString> m_cities; //!< PostgreSQL: each word's cities as a text[] literal
+    mutable QHash<QString, QString> m_cities; //!< each word's cities as an SQL array value
     mutable qint64 m_rowsRead = 0;
 };
 
