@@ -247,9 +247,12 @@ void SqlVendorDirectory::setSearch(const QString &text)
     m_candidates.reset();
     m_cities.clear();
     std::optional<QSet<qint32>> candidates;
+    m_collected.clear();
     for (const QString &word : std::as_const(m_words)) {
         m_matches << wordMatches(word);
-        if (std::optional<QSet<qint32>> few = fewMatching(word)) {
+        std::optional<QSet<qint32>> few = fewMatching(word);
+        m_collected << few.has_value();
+        if (few) {
             if (candidates)
                 candidates->intersect(*few);
             else
@@ -322,11 +325,14 @@ SqlVendorDirectory::Condition SqlVendorDirectory::filter(bool forList) const
     QStringList parts;
     if (forList && m_candidates)
         parts << (m_candidates->isEmpty() ? u"1 = 0"_s : u"v.id IN (%1)"_s.arg(idList(*m_candidates)));
-    // The candidates are the vendors the words that find few match; every
-    // word is checked on each of them, and on a changed vendor.
-    for (const Condition &match : m_matches) {
-        parts << match.sql;
-        condition.values << match.values;
+    // The candidates are exactly the vendors the words that find few
+    // match: only the other words are checked on each of them. A changed
+    // vendor is checked against every word.
+    for (qsizetype i = 0; i < m_matches.size(); ++i) {
+        if (forList && m_candidates && m_collected.at(i))
+            continue;
+        parts << m_matches.at(i).sql;
+        condition.values << m_matches.at(i).values;
     }
     condition.sql = parts.join(u" AND "_s);
     return condition;

@@ -90,6 +90,7 @@ private:
     QString m_search;
     QStringList m_words;
     QList<Condition> m_matches; //!< one per word
+    QList<bool> m_collected; //!< per word: its vendors are among the candidates, all of them
     /// When a word finds few vendors: the vendors the smallest such set
     /// holds, and those found later among the changed ones.
     std::optional<QSet<qint32>> m_candidates;
