@@ -113,7 +113,7 @@ BENCH_ARGS ?=
 
 bench: deps
 	cmake -S . -B $(BENCH_BUILD) -DCMAKE_BUILD_TYPE=Release -DZVC_BUILD_BENCH=ON $(CMAKE_FLAGS)
-	cmake --build $(BENCH_BUILD) -j$(JOBS) --target bench_vendorcontact bench_memory bench_addressbook bench_sessions bench_opening
+	cmake --build $(BENCH_BUILD) -j$(JOBS) --target bench_vendorcontact bench_memory bench_addressbook bench_sessions bench_opening bench_scale
 	@echo "Running the benchmarks (about a minute; details in $(BENCH_BUILD)/bench-report.txt)"
 	QT_QPA_PLATFORM=offscreen $(BENCH_BUILD)/bench/bench_vendorcontact --benchmark_color=false \
 	    --report=$(BENCH_BUILD)/bench-report.txt --plot-data=$(BENCH_BUILD)/bench-plot.dat $(BENCH_ARGS)
@@ -128,6 +128,8 @@ bench: deps
 	$(BENCH_BUILD)/bench/bench_sessions
 	@echo "Opening a large SQLite file: what the integrity check costs:"
 	$(BENCH_BUILD)/bench/bench_opening
+	@echo "The address book at 100,000 vendors and 2,000,000 addresses, beside the sample database:"
+	QT_QPA_PLATFORM=offscreen $(BENCH_BUILD)/bench/bench_scale
 
 # libFuzzer harnesses under ASan and UBSan, built with clang; each runs for
 # FUZZ_SECONDS on its seed corpus (fuzz/corpus/<harness>) plus what earlier

@@ -10,12 +10,14 @@
 #include "mainwindow.h"
 #include "support/throwawaypostgres.h"
 #include "support/vendordbaccess.h"
+#include "vendorlist.h"
 
 #include <QtCore/QTemporaryDir>
 #include <QtSql/QSqlQuery>
 #include <QtTest/QTest>
 #include <QtWidgets/QAbstractItemView>
 #include <QtWidgets/QApplication>
+#include <QtWidgets/QLineEdit>
 #include <QtWidgets/QPushButton>
 
 using namespace VendorContactHost;
@@ -56,6 +58,8 @@ private Q_SLOTS:
     void followsOtherSaves();
     void decisions_data();
     void decisions();
+    void listFollowsOneChange_data();
+    void listFollowsOneChange();
 
 private:
     QString database(const QString &backend);
@@ -81,7 +85,14 @@ QString TestSharedBook::database(const QString &backend)
             qFatal("PostgreSQL: %s", qPrintable(error));
         m_postgresStarted = true;
     }
-    return m_postgres.url();
+    // A database of its own, given the sample vendors when first opened.
+    const QString name = u"shared%1"_s.arg(++m_count);
+    {
+        const auto server = VendorDatabase::open(m_postgres.url());
+        if (!QSqlQuery(connectionOf(*server)).exec(u"CREATE DATABASE "_s + name))
+            qFatal("cannot create the database %s", qPrintable(name));
+    }
+    return m_postgres.url(name);
 }
 
 void TestSharedBook::manySessions_data()
@@ -247,6 +258,56 @@ void TestSharedBook::decisions()
     const QString panel = window.calls()->getContactAddress().value_or(QString());
     QCOMPARE(panel.contains(u"|Also mine|"), !restSaved);
     QCOMPARE(panel.contains(u"|Mine|"), answer == int(Answer::Cancel));
+}
+
+void TestSharedBook::listFollowsOneChange_data()
+{
+    manySessions_data();
+}
+
+void TestSharedBook::listFollowsOneChange()
+{
+    QFETCH(QString, backend);
+    HostSettings settings;
+    settings.database = database(backend);
+    MainWindow window(settings);
+    QVERIFY(openNorthwind(window));
+    const auto *pane = window.findChild<VendorListPane *>();
+    const auto *list = window.findChild<QAbstractItemView *>(u"lstVendors"_s);
+    auto listed = [list] {
+        QList<qint32> ids;
+        for (int row = 0; row < list->model()->rowCount(); ++row)
+            ids << list->model()->index(row, 0).data(Qt::UserRole).toInt();
+        return ids;
+    };
+    // Another program renames one vendor and gives another an address in a
+    // city the window never read.
+    const auto other = VendorDatabase::open(settings.database);
+    QSqlQuery sql(connectionOf(*other));
+    QVERIFY(sql.exec(u"UPDATE vendors SET name = 'Aardvark K\u00f6ln Supply' WHERE id = 2003"_s));
+    QVERIFY(sql.exec(u"INSERT INTO addresses (vendor_id, type_id, name, street1, street2, city, country, state_id, "
+                     u"postal_code, phone, fax, email, phone2, cell) SELECT vendor_id, type_id, name, street1, "
+                     u"street2, 'Montr\u00e9al', country, state_id, postal_code, phone, fax, email, phone2, cell "
+                     u"FROM addresses WHERE vendor_id = 2002 AND type_id = 2"_s));
+    const qint64 read = pane->rowsRead();
+    window.noteVendorsChanged({ 2002, 2003 });
+    QCOMPARE(pane->rowsRead() - read, 2); // the two vendors that changed, nothing else
+    QCOMPARE(listed().value(0), 2003); // renamed: in its sorted place
+    QCOMPARE(list->model()->index(listed().indexOf(2002), 0).data().toString(), u"Bluebonnet Office Supply (4)"_s);
+    QCOMPARE(list->currentIndex().data(Qt::UserRole).toInt(), Northwind);
+
+    // Typed without accents, in any case: the database finds the vendor,
+    // by its name or by any of its cities.
+    auto *search = window.findChild<QLineEdit *>(u"txtVendorSearch"_s);
+    const std::pair<QString, QList<qint32>> searches[] = { { u"montreal"_s, { 2002 } },
+        { u"MONTR\u00c9AL"_s, { 2002 } }, { u"koln"_s, { 2003 } }, { u"mont office"_s, { 2002 } },
+        { u"brampton"_s, { Northwind } }, { u"nowhere"_s, {} } };
+    for (const auto &[typed, found] : searches) {
+        search->setText(typed);
+        QCOMPARE(listed(), found);
+    }
+    search->clear();
+    QCOMPARE(list->currentIndex().data(Qt::UserRole).toInt(), Northwind);
 }
 
 QTEST_MAIN(TestSharedBook)

@@ -994,10 +994,12 @@ void TestVendorBook::othersChangesAreSeen()
     }
     const auto other = VendorDatabase::open(where);
     if (backend == u"postgresql") {
-        // The per-row triggers of an earlier release are replaced, not kept beside.
+        // The per-row triggers of an earlier release are replaced, not kept
+        // beside (the search's city triggers aside).
         QSqlQuery triggers(connectionOf(*other));
         QVERIFY(triggers.exec(u"SELECT string_agg(tgname, ' ' ORDER BY tgname) FROM pg_trigger "
-                              u"WHERE tgrelid = 'addresses'::regclass AND NOT tgisinternal"_s) &&
+                              u"WHERE tgrelid = 'addresses'::regclass AND NOT tgisinternal "
+                              u"AND tgname NOT LIKE 'addresses_city_%'"_s) &&
             triggers.next());
         QCOMPARE(triggers.value(0).toString(),
             u"addresses_delete_noted addresses_insert_noted addresses_update_noted addresses_version_guarded"_s);

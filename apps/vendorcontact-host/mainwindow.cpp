@@ -96,7 +96,12 @@ MainWindow::MainWindow(const HostSettings &settings, QWidget *parent)
     connect(m_book, &VendorBook::statusChanged, this, &MainWindow::showStatus);
     connect(m_book, &VendorBook::actionsChanged, this, &MainWindow::updateBookActions);
     connect(m_book, &VendorBook::databaseChanged, this, &MainWindow::updateDatabaseState);
-    connect(m_book, &VendorBook::vendorsListed, m_vendors, &VendorListPane::setVendors);
+    connect(m_book, &VendorBook::vendorListSource, m_vendors, &VendorListPane::setDatabase);
+    connect(m_book, &VendorBook::vendorsChanged, m_vendors, &VendorListPane::refreshVendors);
+    connect(m_vendors, &VendorListPane::readFailed, m_book, [this](const QString &message) {
+        // The status line only: whatever the user did has its own answer.
+        m_book->setStatus([message] { return tr("The vendor list could not be read: %1").arg(message); });
+    });
     connect(m_book, &VendorBook::vendorShown, this, [this](qint32 vendorId) {
         m_vendors->setShownVendor(vendorId);
         updateTitle();

@@ -165,7 +165,7 @@ bool VendorBook::open(const QString &location, bool create)
         enterReadOnly();
     watchDatabase();
     Q_EMIT databaseChanged();
-    listVendors();
+    Q_EMIT vendorListSource(&m_session->database());
     const QString shownAt = displayLocation(m_location);
     setStatus([shownAt] { return tr("Opened %1.").arg(shownAt); });
     return true;
@@ -176,10 +176,11 @@ void VendorBook::closeDatabase()
     if (!m_session)
         return;
     delete m_watcher;
+    // The list reads through the database about to close.
+    Q_EMIT vendorListSource(nullptr);
     m_session.reset();
     m_readOnly = false;
     Q_EMIT changesPending(0);
-    Q_EMIT vendorsListed({});
     if (m_calls->control()) {
         // Nothing of the database closed stays on show.
         m_calls->letContactAddress(QString(), m_settings.separators);
@@ -194,13 +195,8 @@ std::unique_ptr<VendorDatabase> VendorBook::openWithAnswers(QString *location, b
     auto openOnce = [&] {
         database = VendorDatabase::open(
             *location, create ? VendorDatabase::OpenMode::CreateIfMissing : VendorDatabase::OpenMode::ExistingOnly);
-        const QList<VendorSummary> vendors = database->vendors();
-        qsizetype addresses = 0;
-        for (const VendorSummary &vendor : vendors)
-            addresses += vendor.addressCount;
-        return QStringLiteral("ok, %1: %2, %3")
-            .arg(database->description(), ControlCalls::counted(vendors.size(), "vendor", "vendors"),
-                ControlCalls::counted(addresses, "address", "addresses"));
+        // Not counted: at an ERP's size that alone would read every row.
+        return QStringLiteral("ok, %1").arg(database->description());
     };
     for (;;) {
         const QString call = QStringLiteral("openDatabase(%1)").arg(abbreviated(*location, 200));
@@ -252,16 +248,10 @@ void VendorBook::enterReadOnly()
     Q_EMIT actionsChanged();
 }
 
-void VendorBook::listVendors()
+void VendorBook::listVendors(const QList<qint32> &vendorIds)
 {
-    try {
-        Q_EMIT vendorsListed(m_session->database().vendors());
-    } catch (const ZebVendorContact::Error &error) {
-        // Shown in the status line only: whatever the user did has its own
-        // answer already.
-        const QString message = error.message();
-        setStatus([message] { return tr("The vendor list could not be read: %1").arg(message); });
-    }
+    // Only these vendors' rows are read again.
+    Q_EMIT vendorsChanged(vendorIds);
 }
 
 bool VendorBook::showVendor(qint32 vendorId)

@@ -108,7 +108,11 @@ Q_SIGNALS:
     void statusChanged();
     /// The database opened or closed, or went read-only.
     void databaseChanged();
-    void vendorsListed(const QList<VendorSummary> &vendors);
+    /// The database the vendor list reads, or null: sent after a database
+    /// opened and before it closes.
+    void vendorListSource(const VendorDatabase *database);
+    /// These vendors changed: their rows in the list are read again.
+    void vendorsChanged(const QList<qint32> &vendorIds);
     /// A vendor is shown (the title and the list's highlight follow).
     void vendorShown(qint32 vendorId);
     /// Save, Revert and Remove may have changed whether they apply.
@@ -128,7 +132,7 @@ private:
     QString defaultLocation();
     void closeDatabase();
     void enterReadOnly();
-    void listVendors();
+    void listVendors(const QList<qint32> &vendorIds);
     bool loadVendor(qint32 vendorId);
     void handOver(const VendorLoad &vendor);
     QMessageBox::StandardButton ask(const Question &question);

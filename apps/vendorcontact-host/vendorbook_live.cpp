@@ -51,7 +51,7 @@ void VendorBook::noteVendorsChanged(const QList<qint32> &vendorIds)
 {
     if (!m_session)
         return;
-    listVendors();
+    listVendors(vendorIds);
     if (currentVendor() && vendorIds.contains(*currentVendor()) && m_changeCheck)
         m_changeCheck->start();
 }

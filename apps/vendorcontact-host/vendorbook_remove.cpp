@@ -64,7 +64,7 @@ bool VendorBook::removeAddress()
     const QString type = panelPlace().type;
     if (loadVendor(vendorId))
         restorePanelPlace({ type, removed ? QString() : addressId });
-    listVendors();
+    listVendors({ vendorId });
     if (!removed) {
         tellFailure(title,
             tr("Someone else changed or removed this address meanwhile, so nothing was removed. The panel now "

@@ -71,12 +71,12 @@ void VendorBook::reloadAfterSave(PanelPlace place, const SaveOutcome &outcome)
         m_calls->logCall(QStringLiteral("loadVendor(%1)").arg(vendorId), QStringLiteral("ok, after the save"));
         handOver(vendor);
         restorePanelPlace(place);
-        listVendors();
+        listVendors({ vendorId });
         setStatus(saved);
     } catch (const ZebVendorContact::Error &error) {
         m_calls->logCall(
             QStringLiteral("loadVendor(%1)").arg(vendorId), QStringLiteral("error: %1").arg(error.message()));
-        listVendors();
+        listVendors({ vendorId });
         // The session knows what it wrote: saving again updates those rows
         // and never adds the new addresses a second time.
         const auto *trouble = dynamic_cast<const DatabaseError *>(&error);

@@ -20,6 +20,8 @@
 
 namespace VendorContactHost {
 
+class VendorDirectory;
+
 /// One vendor in the vendor list.
 struct VendorSummary
 {
@@ -268,6 +270,10 @@ public:
     virtual std::optional<SaveOutcome> committedSave(const QString &saveId) const = 0;
     /// An id no other save of any host has.
     static QString newSaveId();
+
+    /// The vendor list's reads and its search, through this database's
+    /// connection (see VendorDirectory); it must not outlive the database.
+    virtual std::unique_ptr<VendorDirectory> directory() const = 0;
 
     /// Adds a vendor with `count` generated addresses (benchmarks, tests);
     /// returns its id.

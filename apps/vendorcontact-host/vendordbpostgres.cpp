@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 
 #include "vendordbpostgres.h"
+#include "vendordbdirectory.h"
 
 #include "addresscolumns.h"
 
@@ -232,6 +233,11 @@ const QStringList &PostgresVendorDatabase::createStatements(const DbSql::SchemaO
     return object.postgres;
 }
 
+const DbSql::DirectorySql &PostgresVendorDatabase::directorySql() const
+{
+    return DbSql::postgresDirectorySql();
+}
+
 void PostgresVendorDatabase::beginSchemaChange()
 {
     const QString purpose = tr("Preparing the tables");
@@ -381,9 +387,11 @@ QList<qint32> PostgresVendorDatabase::changedVendors()
         return {};
     listen();
     reconnectIfLost();
+    // The ids only: the vendor list reads again what it shows.
     QList<qint32> all;
-    for (const VendorSummary &vendor : vendors())
-        all << vendor.id;
+    QSqlQuery ids = run(u"SELECT id FROM vendors"_s, {}, tr("Looking for changes"));
+    while (ids.next())
+        all << ids.value(0).toInt();
     return all;
 }
 

@@ -40,6 +40,7 @@ protected:
     DatabaseError openFailure(const QSqlError &error) const override;
     QString existingObjectsSql() const override;
     const QStringList &createStatements(const DbSql::SchemaObject &object) const override;
+    const DbSql::DirectorySql &directorySql() const override;
     void beginSchemaChange() override;
     void beginSave() override;
     QString databaseNow() const override;

@@ -5,6 +5,7 @@
 // changed: every writer counts, the host's saves and any other program's.
 
 #include "vendordbsql.h"
+#include "vendordbdirectory.h"
 
 #include "addresscolumns.h"
 
@@ -136,7 +137,7 @@ QList<SchemaObject> schemaObjects()
         u"DROP INDEX IF EXISTS addresses_by_vendor"_s, u"ALTER TABLE addresses SET"_s + PostgresRoomToUpdate };
     const auto addressTriggers = sqliteTriggers(u"addresses", u"vendor_id");
     const auto vendorTriggers = sqliteTriggers(u"vendors", u"id");
-    return {
+    QList<SchemaObject> objects {
         { u"vendors", true, { vendors }, { vendors } },
         { u"contact_types", true, { types }, { types } },
         { u"states", true, { states }, { states } },
@@ -172,6 +173,9 @@ QList<SchemaObject> schemaObjects()
                 u"WHEN (NEW.row_version = OLD.row_version) EXECUTE FUNCTION addresses_raise_version()"_s } },
         { u"vendors_noted", false, {}, { postgresTrigger(u"vendors") } },
     };
+    // The vendor list's and the search's own, kept beside the tables.
+    objects << directorySchemaObjects();
+    return objects;
 }
 
 } // namespace VendorContactHost::DbSql

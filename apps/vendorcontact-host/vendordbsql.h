@@ -27,6 +27,8 @@ Q_DECLARE_LOGGING_CATEGORY(lcVendorDatabase)
 
 namespace DbSql {
 
+struct DirectorySql;
+
 using namespace Qt::Literals::StringLiterals;
 
 /// A failure of the data rather than of the database.
@@ -138,6 +140,8 @@ class SqlVendorDatabase : public VendorDatabase
 
     /// The test suites run SQL of their own on a database's connection.
     friend struct SqlVendorDatabaseAccess;
+    /// The vendor list's reads run on this database's connection.
+    friend class SqlVendorDirectory;
 
 public:
     ~SqlVendorDatabase() override;
@@ -155,6 +159,7 @@ public:
     std::optional<SaveOutcome> committedSave(const QString &saveId) const override;
     qint32 addGeneratedVendor(const QString &name, int count) override;
     bool removeAddress(qint32 vendorId, qint64 addressId, qint64 rowVersion) override;
+    std::unique_ptr<VendorDirectory> directory() const override;
 
 protected:
     /// `driver` is Qt's; `location` names the database in messages.
@@ -224,6 +229,8 @@ protected:
      */
     virtual QSet<QString> updateAddresses(
         const VendorSnapshot &loaded, const QList<ZebVendorContact::ContactAddress> &changes) = 0;
+    /// How this engine answers the vendor list's search.
+    virtual const DbSql::DirectorySql &directorySql() const = 0;
     /// After the sample vendors went in with ids of their own.
     virtual void sampleVendorsAdded() { }
     /// After thousands of rows went in at once.

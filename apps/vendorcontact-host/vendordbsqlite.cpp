@@ -7,6 +7,7 @@
 // vendordbsqliteread.cpp.
 
 #include "vendordbsqlite.h"
+#include "vendordbdirectory.h"
 
 #include "addresscolumns.h"
 
@@ -354,6 +355,11 @@ const QStringList &SqliteVendorDatabase::createStatements(const DbSql::SchemaObj
     return object.sqlite;
 }
 
+const DbSql::DirectorySql &SqliteVendorDatabase::directorySql() const
+{
+    return DbSql::sqliteDirectorySql();
+}
+
 void SqliteVendorDatabase::beforeSchemaWrites()
 {
     QSqlQuery mode = run(u"PRAGMA journal_mode"_s, {}, tr("Reading the journal mode"));
@@ -495,6 +501,26 @@ QList<qint32> SqliteVendorDatabase::changedVendors()
     if (now == m_watchedVersion)
         return {};
     m_watchedVersion = now;
+    // A file that keeps the order of changes gives the vendors changed since
+    // the last look; an older one, every vendor's counter to compare.
+    if (baseline) {
+        m_ordered = false;
+        query("SELECT COUNT(*) FROM sqlite_master WHERE name = 'vendor_change_order'",
+            [&](sqlite3_stmt *s) { m_ordered = sqlite3_column_int(s, 0) == 1; });
+        if (m_ordered)
+            query("SELECT COALESCE(MAX(sequence), 0) FROM vendor_change_order",
+                [&](sqlite3_stmt *s) { m_lastSequence = sqlite3_column_int64(s, 0); });
+    }
+    if (m_ordered) {
+        QList<qint32> changed;
+        const QByteArray since = "SELECT vendor_id, sequence FROM vendor_change_order WHERE sequence > " +
+            QByteArray::number(m_lastSequence);
+        query(since.constData(), [&](sqlite3_stmt *s) {
+            changed << sqlite3_column_int(s, 0);
+            m_lastSequence = std::max(m_lastSequence, sqlite3_column_int64(s, 1));
+        });
+        return changed;
+    }
     QHash<qint32, qint64> counters;
     query("SELECT vendor_id, version FROM vendor_changes",
         [&](sqlite3_stmt *s) { counters.insert(sqlite3_column_int(s, 0), sqlite3_column_int64(s, 1)); });

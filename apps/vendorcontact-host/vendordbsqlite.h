@@ -62,6 +62,7 @@ protected:
     DatabaseError openFailure(const QSqlError &error) const override;
     QString existingObjectsSql() const override;
     const QStringList &createStatements(const DbSql::SchemaObject &object) const override;
+    const DbSql::DirectorySql &directorySql() const override;
     void beforeSchemaWrites() override;
     void beginSchemaChange() override;
     void beginSave() override;
@@ -95,6 +96,10 @@ private:
     bool m_watching = false;
     qint64 m_watchedVersion = -1;
     QHash<qint32, qint64> m_counters;
+    /// The file keeps the order of changes (vendor_change_order): only
+    /// what changed after m_lastSequence is read.
+    bool m_ordered = false;
+    qint64 m_lastSequence = 0;
 };
 
 } // namespace VendorContactHost

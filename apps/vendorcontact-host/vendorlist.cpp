@@ -3,33 +3,232 @@
 
 #include "vendorlist.h"
 
+#include "vendordatabase.h"
+
 #include <QtCore/QCoreApplication>
 #include <QtCore/QEvent>
+#include <QtCore/QLoggingCategory>
 #include <QtGui/QKeyEvent>
-#include <QtGui/QStandardItemModel>
 #include <QtWidgets/QLabel>
 #include <QtWidgets/QLineEdit>
 #include <QtWidgets/QListView>
+#include <QtWidgets/QScrollBar>
 #include <QtWidgets/QVBoxLayout>
 
 namespace VendorContactHost {
 
-void VendorFilterModel::setSearch(const QString &text)
+Q_DECLARE_LOGGING_CATEGORY(lcVendorDatabase)
+
+template<typename Read> bool VendorListModel::reading(Read &&read)
 {
-    m_words = text.split(QLatin1Char(' '), Qt::SkipEmptyParts);
-    invalidateFilter();
+    // Called from the view and from the window's slots: nothing may leave.
+    try {
+        read();
+        return true;
+    } catch (const ZebVendorContact::Error &error) {
+        qCWarning(lcVendorDatabase) << "reading the vendor list failed:" << error.message();
+        Q_EMIT readFailed(error.message());
+        return false;
+    }
 }
 
-bool VendorFilterModel::filterAcceptsRow(int sourceRow, const QModelIndex &sourceParent) const
+void VendorListModel::resetTo(QList<VendorRow> rows, bool atStart, bool atEnd)
 {
-    const QModelIndex index = sourceModel()->index(sourceRow, 0, sourceParent);
-    const QString text =
-        index.data(Qt::DisplayRole).toString() + QLatin1Char('\n') + index.data(SearchTextRole).toString();
-    for (const QString &word : m_words) {
-        if (!text.contains(word, Qt::CaseInsensitive))
-            return false;
+    beginResetModel();
+    m_rows = std::move(rows);
+    m_atStart = atStart;
+    m_atEnd = atEnd;
+    endResetModel();
+}
+
+void VendorListModel::setDirectory(VendorDirectory *directory)
+{
+    m_directory = directory;
+    resetTo({}, true, true);
+    if (!m_directory)
+        return;
+    reading([this] {
+        QList<VendorRow> rows = m_directory->after(std::nullopt, PageSize);
+        const bool atEnd = rows.size() < PageSize;
+        resetTo(std::move(rows), true, atEnd);
+    });
+}
+
+void VendorListModel::setSearch(const QString &text)
+{
+    if (!m_directory)
+        return;
+    const bool read = reading([&] {
+        m_directory->setSearch(text);
+        QList<VendorRow> rows = m_directory->after(std::nullopt, PageSize);
+        const bool atEnd = rows.size() < PageSize;
+        resetTo(std::move(rows), true, atEnd);
+    });
+    if (!read)
+        resetTo({}, true, true);
+}
+
+int VendorListModel::rowOf(qint32 vendorId) const
+{
+    for (qsizetype row = 0; row < m_rows.size(); ++row) {
+        if (m_rows.at(row).id == vendorId)
+            return int(row);
     }
-    return true;
+    return -1;
+}
+
+int VendorListModel::bringIn(qint32 vendorId)
+{
+    if (const int row = rowOf(vendorId); row >= 0 || !m_directory)
+        return row;
+    reading([&] {
+        const QList<VendorRow> found = m_directory->rows({ vendorId });
+        if (found.isEmpty())
+            return;
+        constexpr int Above = PageSize / 2;
+        QList<VendorRow> rows = m_directory->before(found.constFirst(), Above);
+        const bool atStart = rows.size() < Above;
+        rows << found.constFirst();
+        const QList<VendorRow> below = m_directory->after(found.constFirst(), PageSize);
+        rows << below;
+        resetTo(std::move(rows), atStart, below.size() < PageSize);
+    });
+    return rowOf(vendorId);
+}
+
+int VendorListModel::fetchAbove()
+{
+    if (!canFetchAbove())
+        return 0;
+    if (m_rows.isEmpty()) {
+        m_atStart = true;
+        return 0;
+    }
+    QList<VendorRow> rows;
+    if (!reading([&] { rows = m_directory->before(m_rows.constFirst(), PageSize); })) {
+        m_atStart = true;
+        return 0;
+    }
+    m_atStart = rows.size() < PageSize;
+    if (rows.isEmpty())
+        return 0;
+    beginInsertRows({}, 0, int(rows.size()) - 1);
+    m_rows = rows + m_rows;
+    endInsertRows();
+    return int(rows.size());
+}
+
+bool VendorListModel::canFetchMore(const QModelIndex &parent) const
+{
+    return !parent.isValid() && m_directory && !m_atEnd;
+}
+
+void VendorListModel::fetchMore(const QModelIndex &parent)
+{
+    if (!canFetchMore(parent))
+        return;
+    QList<VendorRow> rows;
+    const std::optional<VendorRow> last = m_rows.isEmpty() ? std::nullopt : std::optional(m_rows.constLast());
+    if (!reading([&] { rows = m_directory->after(last, PageSize); })) {
+        m_atEnd = true; // asked again after the next reset
+        return;
+    }
+    m_atEnd = rows.size() < PageSize;
+    if (rows.isEmpty())
+        return;
+    beginInsertRows({}, int(m_rows.size()), int(m_rows.size() + rows.size()) - 1);
+    m_rows << rows;
+    endInsertRows();
+}
+
+bool VendorListModel::refreshVendors(const QList<qint32> &ids)
+{
+    if (!m_directory || ids.isEmpty())
+        return false;
+    if (ids.size() > 2 * PageSize) {
+        // Too many to place one by one (after a lost connection every
+        // vendor is given): the list is read again from the first.
+        setSearch(m_directory->search());
+        return true;
+    }
+    reading([&] {
+        const QList<VendorRow> current = m_directory->rows(ids);
+        dropChanged(ids, current);
+        // In list order, so that each one's predecessor is in place when
+        // it is one of them.
+        for (const VendorRow &row : current) {
+            if (rowOf(row.id) < 0)
+                placeChanged(row);
+        }
+    });
+    return false;
+}
+
+void VendorListModel::dropChanged(const QList<qint32> &ids, const QList<VendorRow> &current)
+{
+    for (const qint32 id : ids) {
+        const int row = rowOf(id);
+        if (row < 0)
+            continue;
+        const auto now =
+            std::find_if(current.cbegin(), current.cend(), [id](const VendorRow &r) { return r.id == id; });
+        if (now != current.cend() && now->name == m_rows.at(row).name) {
+            // Same place: only its count changed.
+            m_rows[row] = *now;
+            Q_EMIT dataChanged(index(row), index(row));
+            continue;
+        }
+        beginRemoveRows({}, row, row);
+        m_rows.removeAt(row);
+        endRemoveRows();
+    }
+}
+
+void VendorListModel::placeChanged(const VendorRow &row)
+{
+    // The database says where it sorts: after the vendor listed before it.
+    int place = 0;
+    if (const std::optional<qint32> previous = m_directory->predecessor(row)) {
+        const int at = rowOf(*previous);
+        // Before the rows read, or after them while more follow: it comes
+        // when the list reads that far.
+        if (at < 0 || (at == m_rows.size() - 1 && !m_atEnd))
+            return;
+        place = at + 1;
+    } else if (!m_atStart) {
+        return;
+    }
+    beginInsertRows({}, place, place);
+    m_rows.insert(place, row);
+    endInsertRows();
+}
+
+int VendorListModel::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : int(m_rows.size());
+}
+
+QVariant VendorListModel::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid() || index.row() >= m_rows.size())
+        return {};
+    const VendorRow &row = m_rows.at(index.row());
+    switch (role) {
+    case Qt::DisplayRole:
+        return VendorListPane::tr("%1 (%2)").arg(row.name).arg(row.addressCount);
+    case Qt::UserRole:
+        return row.id;
+    case Qt::ToolTipRole:
+        return VendorListPane::tr("Vendor %1").arg(row.id);
+    default:
+        return {};
+    }
+}
+
+void VendorListModel::retranslate()
+{
+    if (!m_rows.isEmpty())
+        Q_EMIT dataChanged(index(0), index(int(m_rows.size()) - 1));
 }
 
 VendorListPane::VendorListPane(QWidget *parent)
@@ -41,12 +240,11 @@ VendorListPane::VendorListPane(QWidget *parent)
     m_search->setObjectName(QStringLiteral("txtVendorSearch"));
     m_search->setClearButtonEnabled(true);
     m_label = new QLabel;
-    m_model = new QStandardItemModel(this);
-    m_filter = new VendorFilterModel(this);
-    m_filter->setSourceModel(m_model);
+    m_model = new VendorListModel(this);
     m_list = new QListView;
     m_list->setObjectName(QStringLiteral("lstVendors"));
-    m_list->setModel(m_filter);
+    m_list->setModel(m_model);
+    m_list->setUniformItemSizes(true);
     m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
     m_label->setBuddy(m_list);
@@ -54,10 +252,12 @@ VendorListPane::VendorListPane(QWidget *parent)
     layout->addWidget(m_label);
     layout->addWidget(m_list, 1);
 
+    connect(m_model, &VendorListModel::readFailed, this, &VendorListPane::readFailed);
     connect(m_search, &QLineEdit::textChanged, this, [this](const QString &text) {
-        m_filter->setSearch(text);
-        highlightShownVendor();
+        m_model->setSearch(text);
+        highlightShownVendor(true);
     });
+    connect(m_list->verticalScrollBar(), &QScrollBar::valueChanged, this, &VendorListPane::fetchAboveAtTop);
     // A click, or Enter on the highlighted row. Not `activated`: where the
     // style activates on a single click it would come with the click, and
     // one choice would ask twice.
@@ -67,6 +267,11 @@ VendorListPane::VendorListPane(QWidget *parent)
     retranslate();
 }
 
+VendorListPane::~VendorListPane()
+{
+    m_model->setDirectory(nullptr);
+}
+
 void VendorListPane::retranslate()
 {
     m_search->setPlaceholderText(tr("Search vendors"));
@@ -74,7 +279,7 @@ void VendorListPane::retranslate()
     m_search->setToolTip(tr("Filters the list by name or city; click a vendor or press Enter to open it."));
     m_label->setText(tr("&Vendors"));
     m_list->setAccessibleName(tr("Vendors"));
-    setVendors(m_vendors);
+    m_model->retranslate();
 }
 
 bool VendorListPane::eventFilter(QObject *watched, QEvent *event)
@@ -103,36 +308,56 @@ void VendorListPane::changeEvent(QEvent *event)
     QWidget::changeEvent(event);
 }
 
-void VendorListPane::setVendors(const QList<VendorSummary> &vendors)
+void VendorListPane::setDatabase(const VendorDatabase *database)
 {
-    m_vendors = vendors;
-    m_model->clear();
-    for (const VendorSummary &vendor : vendors) {
-        auto *item = new QStandardItem(tr("%1 (%2)").arg(vendor.name).arg(vendor.addressCount));
-        item->setData(vendor.id, Qt::UserRole);
-        item->setData(vendor.searchText, VendorFilterModel::SearchTextRole);
-        item->setToolTip(tr("Vendor %1").arg(vendor.id));
-        m_model->appendRow(item);
+    m_model->setDirectory(nullptr);
+    m_directory.reset();
+    if (database) {
+        try {
+            m_directory = database->directory();
+        } catch (const ZebVendorContact::Error &error) {
+            qCWarning(lcVendorDatabase) << "reading the vendor list failed:" << error.message();
+            Q_EMIT readFailed(error.message());
+        }
     }
-    highlightShownVendor();
+    m_model->setDirectory(m_directory.get());
+    if (!m_search->text().isEmpty())
+        m_model->setSearch(m_search->text());
+    highlightShownVendor(true);
+}
+
+void VendorListPane::refreshVendors(const QList<qint32> &ids)
+{
+    const bool readAgain = m_model->refreshVendors(ids);
+    highlightShownVendor(readAgain);
 }
 
 void VendorListPane::setShownVendor(std::optional<qint32> vendorId)
 {
     m_shown = vendorId;
-    highlightShownVendor();
+    highlightShownVendor(true);
 }
 
 bool VendorListPane::hasVendor(qint32 vendorId) const
 {
-    return !m_model->match(m_model->index(0, 0), Qt::UserRole, vendorId, 1, Qt::MatchExactly).isEmpty();
+    try {
+        return m_directory && m_directory->exists(vendorId);
+    } catch (const ZebVendorContact::Error &error) {
+        qCWarning(lcVendorDatabase) << "reading the vendor list failed:" << error.message();
+        return false;
+    }
 }
 
 std::optional<qint32> VendorListPane::firstVendor() const
 {
-    if (m_model->rowCount() == 0)
+    if (m_model->rowCount() == 0 || m_model->canFetchAbove())
         return std::nullopt;
-    return m_model->item(0)->data(Qt::UserRole).toInt();
+    return m_model->index(0).data(Qt::UserRole).toInt();
+}
+
+qint64 VendorListPane::rowsRead() const
+{
+    return m_directory ? m_directory->rowsRead() : 0;
 }
 
 void VendorListPane::chooseRow(const QModelIndex &index)
@@ -143,23 +368,30 @@ void VendorListPane::chooseRow(const QModelIndex &index)
     Q_EMIT vendorChosen(chosen);
     // Whatever came of it (shown, refused, cancelled), the highlight marks
     // the vendor the window shows now.
-    highlightShownVendor();
+    highlightShownVendor(false);
 }
 
-void VendorListPane::highlightShownVendor()
+void VendorListPane::highlightShownVendor(bool bringIn)
 {
-    QModelIndex index;
-    if (m_shown) {
-        const QModelIndexList found = m_model->match(m_model->index(0, 0), Qt::UserRole, *m_shown, 1, Qt::MatchExactly);
-        if (!found.isEmpty())
-            index = m_filter->mapFromSource(found.constFirst());
-    }
-    if (index.isValid()) {
+    const int row = !m_shown ? -1 : bringIn ? m_model->bringIn(*m_shown) : m_model->rowOf(*m_shown);
+    if (row >= 0) {
+        const QModelIndex index = m_model->index(row);
         m_list->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
         m_list->scrollTo(index);
     } else {
         m_list->selectionModel()->clear();
     }
+}
+
+void VendorListPane::fetchAboveAtTop()
+{
+    // The view asks for more only at its end; at its top the rows above
+    // the stretch read are fetched here, and the row at the top stays.
+    QScrollBar *bar = m_list->verticalScrollBar();
+    if (bar->value() != bar->minimum() || !m_model->canFetchAbove())
+        return;
+    if (const int added = m_model->fetchAbove(); added > 0)
+        m_list->scrollTo(m_model->index(added), QAbstractItemView::PositionAtTop);
 }
 
 } // namespace VendorContactHost

@@ -3,40 +3,77 @@
 
 #pragma once
 
-#include "vendordatabase.h"
+#include "vendordirectory.h"
 
-#include <QtCore/QSortFilterProxyModel>
+#include <QtCore/QAbstractListModel>
 #include <QtWidgets/QWidget>
 
+#include <memory>
 #include <optional>
 
 class QLabel;
 class QLineEdit;
 class QListView;
-class QStandardItemModel;
 
 namespace VendorContactHost {
 
+class VendorDatabase;
+
 /*!
- * The vendor list's filter: a row stays when every word typed occurs in the
- * vendor's name or in its search text (its cities), case-insensitively.
+ * The vendors in list order, read from the database a page at a time: a
+ * stretch of the list that grows downwards as the view asks for more
+ * (fetchMore) and upwards when the view reaches its top (fetchAbove). A
+ * stretch may start anywhere, around the vendor shown. After a change only
+ * the changed vendors are read again, and each goes where the database
+ * sorts it. Failures to read are logged and reported with readFailed().
  */
-class VendorFilterModel : public QSortFilterProxyModel
+class VendorListModel : public QAbstractListModel
 {
     Q_OBJECT
 
 public:
-    /// The role holding a vendor's searchable text beside its name.
-    static constexpr int SearchTextRole = Qt::UserRole + 1;
+    /// Rows read at a time.
+    static constexpr int PageSize = 100;
 
-    using QSortFilterProxyModel::QSortFilterProxyModel;
+    using QAbstractListModel::QAbstractListModel;
+
+    /// Lists the vendors of `directory` (none: nothing) from the first.
+    void setDirectory(VendorDirectory *directory);
+    /// Lists what `text` finds, from the first.
     void setSearch(const QString &text);
+    /// Reads the vendors of `ids` again: each changed, added, renamed or
+    /// deleted one moves, appears or goes; nothing else is read. True when
+    /// there were so many that the list was read again from the first.
+    bool refreshVendors(const QList<qint32> &ids);
+    /// The row of `vendorId` among those read, or -1.
+    int rowOf(qint32 vendorId) const;
+    /// The row of `vendorId`, reading the stretch around it when it is not
+    /// read yet; -1 when the vendor is not listed (the search does not find it).
+    int bringIn(qint32 vendorId);
+    bool canFetchAbove() const { return m_directory && !m_atStart; }
+    /// Reads a page above the first row; returns how many rows came.
+    int fetchAbove();
 
-protected:
-    bool filterAcceptsRow(int sourceRow, const QModelIndex &sourceParent) const override;
+    int rowCount(const QModelIndex &parent = {}) const override;
+    QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
+    bool canFetchMore(const QModelIndex &parent) const override;
+    void fetchMore(const QModelIndex &parent) override;
+    /// After a language change: the texts again.
+    void retranslate();
+
+Q_SIGNALS:
+    void readFailed(const QString &message);
 
 private:
-    QStringList m_words;
+    template<typename Read> bool reading(Read &&read);
+    void resetTo(QList<VendorRow> rows, bool atStart, bool atEnd);
+    void dropChanged(const QList<qint32> &ids, const QList<VendorRow> &current);
+    void placeChanged(const VendorRow &row);
+
+    VendorDirectory *m_directory = nullptr;
+    QList<VendorRow> m_rows;
+    bool m_atStart = true;
+    bool m_atEnd = true;
 };
 
 /*!
@@ -51,17 +88,25 @@ class VendorListPane : public QWidget
 
 public:
     explicit VendorListPane(QWidget *parent = nullptr);
+    ~VendorListPane() override;
 
-    /// Replaces the vendors; the highlight stays on the vendor shown.
-    void setVendors(const QList<VendorSummary> &vendors);
+    /// Lists the vendors of `database` (none: nothing); the highlight
+    /// stays on the vendor shown.
+    void setDatabase(const VendorDatabase *database);
+    /// The vendors of `ids` changed: their rows are read again.
+    void refreshVendors(const QList<qint32> &ids);
     /// Marks `vendorId` as the vendor shown (none: no highlight).
     void setShownVendor(std::optional<qint32> vendorId);
     bool hasVendor(qint32 vendorId) const;
     std::optional<qint32> firstVendor() const;
+    /// Rows the list read from the database so far.
+    qint64 rowsRead() const;
 
 Q_SIGNALS:
     /// The user chose this vendor (it may be the one shown).
     void vendorChosen(qint32 vendorId);
+    /// The list could not be read (for the status line).
+    void readFailed(const QString &message);
 
 protected:
     void changeEvent(QEvent *event) override;
@@ -70,14 +115,14 @@ protected:
 private:
     void retranslate();
     void chooseRow(const QModelIndex &index);
-    void highlightShownVendor();
+    void highlightShownVendor(bool bringIn);
+    void fetchAboveAtTop();
 
     QLineEdit *m_search = nullptr;
     QLabel *m_label = nullptr;
     QListView *m_list = nullptr;
-    QStandardItemModel *m_model = nullptr;
-    VendorFilterModel *m_filter = nullptr;
-    QList<VendorSummary> m_vendors;
+    VendorListModel *m_model = nullptr;
+    std::unique_ptr<VendorDirectory> m_directory;
     std::optional<qint32> m_shown;
 };
 
