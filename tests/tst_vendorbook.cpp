@@ -5,7 +5,7 @@
 // a throw-away PostgreSQL cluster started here.
 
 #include "addresscolumns.h"
-#include "developerdock.h"
+#include "controlcalls.h"
 #include "mainwindow.h"
 #include "support/throwawaypostgres.h"
 #include "support/vendordbaccess.h"
@@ -866,7 +866,7 @@ void TestVendorBook::crashAtCommitSavesOnce()
     mine[0].changeFlag = u"S"_s;
     mine.last().addressId = u"001-N"_s;
     mine.last().changeFlag = u"N"_s;
-    QVERIFY(window.developerDock()->letContactAddress(
+    QVERIFY(window.calls()->letContactAddress(
         ZebVendorContact::buildLoadText(mine, read.types, read.states), settings.separators));
     standby(u"nowhere"_s);
     QTest::qWait(500); // the server's own processes take the setting in

@@ -537,234 +537,9 @@ Sobald der Server wieder da ist, klicken Sie auf „Neu verbinden“.</translati
         <source>(none yet)</source>
         <translation>(noch keine)</translation>
     </message>
-</context>
-<context>
-    <name>VendorContactHost::PostgresVendorDatabase</name>
     <message>
-        <source>database %1 on %2</source>
-        <translation>Datenbank %1 auf %2</translation>
-    </message>
-    <message>
-        <source>PostgreSQL database %1 on %2 as %3</source>
-        <translation>PostgreSQL-Datenbank %1 auf %2 als %3</translation>
-    </message>
-    <message>
-        <source>The PostgreSQL database %1 on %2 cannot be reached.</source>
-        <translation>Die PostgreSQL-Datenbank %1 auf %2 ist nicht erreichbar.</translation>
-    </message>
-    <message>
-        <source>The connection to the PostgreSQL database %1 on %2 was lost and could not be re-opened.</source>
-        <translation>Die Verbindung zur PostgreSQL-Datenbank %1 auf %2 ist abgebrochen und ließ sich nicht wieder öffnen.</translation>
-    </message>
-    <message>
-        <source>Preparing the tables</source>
-        <translation>Vorbereiten der Tabellen</translation>
-    </message>
-    <message>
-        <source>Starting the save</source>
-        <translation>Beginn des Speicherns</translation>
-    </message>
-    <message>
-        <source>Saving the addresses</source>
-        <translation>Speichern der Adressen</translation>
-    </message>
-    <message>
-        <source>Cannot listen for changes in the %1.</source>
-        <translation>Änderungen können nicht verfolgt werden in: %1.</translation>
-    </message>
-</context>
-<context>
-    <name>VendorContactHost::SqlVendorDatabase</name>
-    <message>
-        <source>Nothing was removed: %1</source>
-        <translation>Es wurde nichts entfernt: %1</translation>
-    </message>
-    <message>
-        <source>Nothing was saved: %1</source>
-        <translation>Es wurde nichts gespeichert: %1</translation>
-    </message>
-    <message>
-        <source>Nothing was saved: address %1 (%2), field %3, holds %4, which cannot be stored. Remove it and save again.</source>
-        <translation>Es wurde nichts gespeichert: Adresse %1 (%2), Feld %3, enthält %4, das nicht gespeichert werden kann. Entfernen Sie es und speichern Sie erneut.</translation>
-    </message>
-    <message>
-        <source>Nothing was saved: another program is using %1. Try again in a moment.</source>
-        <translation>Es wurde nichts gespeichert: Ein anderes Programm benutzt %1. Versuchen Sie es gleich noch einmal.</translation>
-    </message>
-    <message>
-        <source>Checking whether the save was completed</source>
-        <translation>Prüfen, ob das Speichern abgeschlossen wurde</translation>
-    </message>
-    <message>
-        <source>Counting the addresses</source>
-        <translation>Zählen der Adressen</translation>
-    </message>
-    <message>
-        <source>Nothing was saved: vendor %1 would have %2 addresses, more than the %3 one vendor can have. Delete some addresses or add them to another vendor.</source>
-        <translation>Es wurde nichts gespeichert: Lieferant %1 hätte %2 Adressen, mehr als die %3, die ein Lieferant haben kann. Löschen Sie einige Adressen oder legen Sie sie bei einem anderen Lieferanten an.</translation>
-    </message>
-    <message>
-        <source>Adding address %1</source>
-        <translation>Hinzufügen der Adresse %1</translation>
-    </message>
-    <message>
-        <source>The database gave no id for the new address %1.</source>
-        <translation>Die Datenbank hat für die neue Adresse %1 keine ID vergeben.</translation>
-    </message>
-    <message>
-        <source>Recording the save</source>
-        <translation>Vermerken des Speicherns</translation>
-    </message>
-    <message>
-        <source>Completing the save</source>
-        <translation>Abschluss des Speicherns</translation>
-    </message>
-    <message>
-        <source>Reading the vendors</source>
-        <translation>Lesen der Lieferanten</translation>
-    </message>
-    <message>
-        <source>The name of vendor %1</source>
-        <translation>Der Name von Lieferant %1</translation>
-    </message>
-    <message>
-        <source>Reading the vendor</source>
-        <translation>Lesen des Lieferanten</translation>
-    </message>
-    <message>
-        <source>There is no vendor %1 in the %2.</source>
-        <translation>Es gibt keinen Lieferanten %1 in: %2.</translation>
-    </message>
-    <message>
-        <source>Reading the contact types</source>
-        <translation>Lesen der Kontaktarten</translation>
-    </message>
-    <message>
-        <source>Contact type %1, column %2</source>
-        <translation>Kontaktart %1, Spalte %2</translation>
-    </message>
-    <message>
-        <source>Reading the states</source>
-        <translation>Lesen der Bundesländer</translation>
-    </message>
-    <message>
-        <source>State %1, column %2</source>
-        <translation>Bundesland %1, Spalte %2</translation>
-    </message>
-    <message>
-        <source>Address %1, column %2</source>
-        <translation>Adresse %1, Spalte %2</translation>
-    </message>
-    <message>
-        <source>Reading the addresses</source>
-        <translation>Lesen der Adressen</translation>
-    </message>
-    <message>
-        <source>Qt&apos;s %1 database driver is not installed (scripts/install-deps.sh installs it).</source>
-        <translation>Der Datenbanktreiber %1 von Qt ist nicht installiert (scripts/install-deps.sh installiert ihn).</translation>
-    </message>
-    <message>
-        <source>Reading the tables</source>
-        <translation>Lesen der Tabellen</translation>
-    </message>
-    <message>
-        <source>%1 is not a vendor database (it has no table %2). It was left as it is.</source>
-        <translation>%1 ist keine Lieferantendatenbank (ihr fehlt die Tabelle %2). Sie wurde nicht verändert.</translation>
-    </message>
-    <message>
-        <source>Preparing the tables</source>
-        <translation>Vorbereiten der Tabellen</translation>
-    </message>
-</context>
-<context>
-    <name>VendorContactHost::SqliteVendorDatabase</name>
-    <message>
-        <source>SQLite file %1</source>
-        <translation>SQLite-Datei %1</translation>
-    </message>
-    <message>
-        <source>The folder %1 does not exist, so there is no vendor database %2. Nothing was created.</source>
-        <translation>Der Ordner %1 existiert nicht, also gibt es keine Lieferantendatenbank %2. Es wurde nichts angelegt.</translation>
-    </message>
-    <message>
-        <source>There is no vendor database %1. Nothing was created.</source>
-        <translation>Es gibt keine Lieferantendatenbank %1. Es wurde nichts angelegt.</translation>
-    </message>
-    <message>
-        <source>The folder %1 could not be created.</source>
-        <translation>Der Ordner %1 konnte nicht angelegt werden.</translation>
-    </message>
-    <message>
-        <source>The new database %1 could not be created.</source>
-        <translation>Die neue Datenbank %1 konnte nicht angelegt werden.</translation>
-    </message>
-    <message>
-        <source>The file %1 is empty: it is not a vendor database.</source>
-        <translation>Die Datei %1 ist leer: Sie ist keine Lieferantendatenbank.</translation>
-    </message>
-    <message>
-        <source>%1 is not a file, so it is not a vendor database.</source>
-        <translation>%1 ist keine Datei, also keine Lieferantendatenbank.</translation>
-    </message>
-    <message>
-        <source>The file %1 is read-only.</source>
-        <translation>Die Datei %1 ist schreibgeschützt.</translation>
-    </message>
-    <message>
-        <source>The folder of %1 cannot be written to.</source>
-        <translation>In den Ordner von %1 kann nicht geschrieben werden.</translation>
-    </message>
-    <message>
-        <source>The file %1 could not be opened.</source>
-        <translation>Die Datei %1 konnte nicht geöffnet werden.</translation>
-    </message>
-    <message>
-        <source>Reading the file</source>
-        <translation>Lesen der Datei</translation>
-    </message>
-    <message>
-        <source>Checking the file</source>
-        <translation>Prüfen der Datei</translation>
-    </message>
-    <message>
-        <source>The file %1 is not a vendor database. It was left as it is.</source>
-        <translation>Die Datei %1 ist keine Lieferantendatenbank. Sie wurde nicht verändert.</translation>
-    </message>
-    <message>
-        <source>The vendor database %1 is damaged. It was left as it is.</source>
-        <translation>Die Lieferantendatenbank %1 ist beschädigt. Sie wurde nicht verändert.</translation>
-    </message>
-    <message>
-        <source>Looking for changes</source>
-        <translation>Suche nach Änderungen</translation>
-    </message>
-    <message>
-        <source>Reading the journal mode</source>
-        <translation>Lesen des Journalmodus</translation>
-    </message>
-    <message>
-        <source>Switching to the write-ahead log</source>
-        <translation>Umstellen auf das Write-Ahead-Log</translation>
-    </message>
-    <message>
-        <source>Preparing the tables</source>
-        <translation>Vorbereiten der Tabellen</translation>
-    </message>
-    <message>
-        <source>Starting the save</source>
-        <translation>Beginn des Speicherns</translation>
-    </message>
-    <message>
-        <source>Saving address %1</source>
-        <translation>Speichern der Adresse %1</translation>
-    </message>
-    <message>
-        <source>%1 failed.</source>
-        <translation>%1 ist fehlgeschlagen.</translation>
-    </message>
-    <message>
-        <source>Reading the addresses</source>
-        <translation>Lesen der Adressen</translation>
+        <source>The vendor list could not be read: %1</source>
+        <translation>Die Lieferantenliste konnte nicht gelesen werden: %1</translation>
     </message>
 </context>
 <context>
@@ -792,10 +567,6 @@ Sobald der Server wieder da ist, klicken Sie auf „Neu verbinden“.</translati
     <message>
         <source>Open a vendor database</source>
         <translation>Lieferantendatenbank öffnen</translation>
-    </message>
-    <message>
-        <source>The vendor list could not be read: %1</source>
-        <translation>Die Lieferantenliste konnte nicht gelesen werden: %1</translation>
     </message>
     <message>
         <source>Cannot open the vendor</source>
@@ -1016,6 +787,218 @@ Der Bereich zeigt Ihre Änderungen weiterhin so, wie Sie sie gemacht haben; erne
     <message>
         <source>The connection is not open.</source>
         <translation>Die Verbindung ist nicht geöffnet.</translation>
+    </message>
+    <message>
+        <source>The vendor database has no place of its own: %1. Name one with --database.</source>
+        <translation>Die Lieferantendatenbank hat keinen eigenen Ort: %1. Geben Sie einen mit --database an.</translation>
+    </message>
+    <message>
+        <source>Nothing was removed: %1</source>
+        <translation>Es wurde nichts entfernt: %1</translation>
+    </message>
+    <message>
+        <source>Nothing was saved: %1</source>
+        <translation>Es wurde nichts gespeichert: %1</translation>
+    </message>
+    <message>
+        <source>Nothing was saved: address %1 (%2), field %3, holds %4, which cannot be stored. Remove it and save again.</source>
+        <translation>Es wurde nichts gespeichert: Adresse %1 (%2), Feld %3, enthält %4, das nicht gespeichert werden kann. Entfernen Sie es und speichern Sie erneut.</translation>
+    </message>
+    <message>
+        <source>Nothing was saved: another program is using %1. Try again in a moment.</source>
+        <translation>Es wurde nichts gespeichert: Ein anderes Programm benutzt %1. Versuchen Sie es gleich noch einmal.</translation>
+    </message>
+    <message>
+        <source>Checking whether the save was completed</source>
+        <translation>Prüfen, ob das Speichern abgeschlossen wurde</translation>
+    </message>
+    <message>
+        <source>Counting the addresses</source>
+        <translation>Zählen der Adressen</translation>
+    </message>
+    <message>
+        <source>Nothing was saved: vendor %1 would have %2 addresses, more than the %3 one vendor can have. Delete some addresses or add them to another vendor.</source>
+        <translation>Es wurde nichts gespeichert: Lieferant %1 hätte %2 Adressen, mehr als die %3, die ein Lieferant haben kann. Löschen Sie einige Adressen oder legen Sie sie bei einem anderen Lieferanten an.</translation>
+    </message>
+    <message>
+        <source>Adding address %1</source>
+        <translation>Hinzufügen der Adresse %1</translation>
+    </message>
+    <message>
+        <source>The database gave no id for the new address %1.</source>
+        <translation>Die Datenbank hat für die neue Adresse %1 keine ID vergeben.</translation>
+    </message>
+    <message>
+        <source>Recording the save</source>
+        <translation>Vermerken des Speicherns</translation>
+    </message>
+    <message>
+        <source>Completing the save</source>
+        <translation>Abschluss des Speicherns</translation>
+    </message>
+    <message>
+        <source>%1 holds bytes that are not UTF-8 text, which the control cannot show as they are; correct it in the database first.</source>
+        <translation>%1 enthält Bytes, die kein UTF-8-Text sind und die das Steuerelement nicht unverändert anzeigen kann; korrigieren Sie den Wert zuerst in der Datenbank.</translation>
+    </message>
+    <message>
+        <source>Reading the vendors</source>
+        <translation>Lesen der Lieferanten</translation>
+    </message>
+    <message>
+        <source>The name of vendor %1</source>
+        <translation>Der Name von Lieferant %1</translation>
+    </message>
+    <message>
+        <source>Reading the vendor</source>
+        <translation>Lesen des Lieferanten</translation>
+    </message>
+    <message>
+        <source>There is no vendor %1 in the %2.</source>
+        <translation>Es gibt keinen Lieferanten %1 in: %2.</translation>
+    </message>
+    <message>
+        <source>Reading the contact types</source>
+        <translation>Lesen der Kontaktarten</translation>
+    </message>
+    <message>
+        <source>Contact type %1, column %2</source>
+        <translation>Kontaktart %1, Spalte %2</translation>
+    </message>
+    <message>
+        <source>Reading the states</source>
+        <translation>Lesen der Bundesländer</translation>
+    </message>
+    <message>
+        <source>State %1, column %2</source>
+        <translation>Bundesland %1, Spalte %2</translation>
+    </message>
+    <message>
+        <source>Address %1, column %2</source>
+        <translation>Adresse %1, Spalte %2</translation>
+    </message>
+    <message>
+        <source>Reading the addresses</source>
+        <translation>Lesen der Adressen</translation>
+    </message>
+    <message>
+        <source>Qt&apos;s %1 database driver is not installed (scripts/install-deps.sh installs it).</source>
+        <translation>Der Datenbanktreiber %1 von Qt ist nicht installiert (scripts/install-deps.sh installiert ihn).</translation>
+    </message>
+    <message>
+        <source>Reading the tables</source>
+        <translation>Lesen der Tabellen</translation>
+    </message>
+    <message>
+        <source>%1 is not a vendor database (it has no table %2). It was left as it is.</source>
+        <translation>%1 ist keine Lieferantendatenbank (ihr fehlt die Tabelle %2). Sie wurde nicht verändert.</translation>
+    </message>
+    <message>
+        <source>Preparing the tables</source>
+        <translation>Vorbereiten der Tabellen</translation>
+    </message>
+    <message>
+        <source>database %1 on %2</source>
+        <translation>Datenbank %1 auf %2</translation>
+    </message>
+    <message>
+        <source>PostgreSQL database %1 on %2 as %3</source>
+        <translation>PostgreSQL-Datenbank %1 auf %2 als %3</translation>
+    </message>
+    <message>
+        <source>The PostgreSQL database %1 on %2 cannot be reached.</source>
+        <translation>Die PostgreSQL-Datenbank %1 auf %2 ist nicht erreichbar.</translation>
+    </message>
+    <message>
+        <source>The connection to the PostgreSQL database %1 on %2 was lost and could not be re-opened.</source>
+        <translation>Die Verbindung zur PostgreSQL-Datenbank %1 auf %2 ist abgebrochen und ließ sich nicht wieder öffnen.</translation>
+    </message>
+    <message>
+        <source>Starting the save</source>
+        <translation>Beginn des Speicherns</translation>
+    </message>
+    <message>
+        <source>Saving the addresses</source>
+        <translation>Speichern der Adressen</translation>
+    </message>
+    <message>
+        <source>Cannot listen for changes in the %1.</source>
+        <translation>Änderungen können nicht verfolgt werden in: %1.</translation>
+    </message>
+    <message>
+        <source>Looking for changes</source>
+        <translation>Suche nach Änderungen</translation>
+    </message>
+    <message>
+        <source>SQLite file %1</source>
+        <translation>SQLite-Datei %1</translation>
+    </message>
+    <message>
+        <source>The folder %1 does not exist, so there is no vendor database %2. Nothing was created.</source>
+        <translation>Der Ordner %1 existiert nicht, also gibt es keine Lieferantendatenbank %2. Es wurde nichts angelegt.</translation>
+    </message>
+    <message>
+        <source>There is no vendor database %1. Nothing was created.</source>
+        <translation>Es gibt keine Lieferantendatenbank %1. Es wurde nichts angelegt.</translation>
+    </message>
+    <message>
+        <source>The folder %1 could not be created.</source>
+        <translation>Der Ordner %1 konnte nicht angelegt werden.</translation>
+    </message>
+    <message>
+        <source>The new database %1 could not be created.</source>
+        <translation>Die neue Datenbank %1 konnte nicht angelegt werden.</translation>
+    </message>
+    <message>
+        <source>The file %1 is empty: it is not a vendor database.</source>
+        <translation>Die Datei %1 ist leer: Sie ist keine Lieferantendatenbank.</translation>
+    </message>
+    <message>
+        <source>%1 is not a file, so it is not a vendor database.</source>
+        <translation>%1 ist keine Datei, also keine Lieferantendatenbank.</translation>
+    </message>
+    <message>
+        <source>The file %1 is read-only.</source>
+        <translation>Die Datei %1 ist schreibgeschützt.</translation>
+    </message>
+    <message>
+        <source>The folder of %1 cannot be written to.</source>
+        <translation>In den Ordner von %1 kann nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be opened.</source>
+        <translation>Die Datei %1 konnte nicht geöffnet werden.</translation>
+    </message>
+    <message>
+        <source>Reading the file</source>
+        <translation>Lesen der Datei</translation>
+    </message>
+    <message>
+        <source>Checking the file</source>
+        <translation>Prüfen der Datei</translation>
+    </message>
+    <message>
+        <source>The file %1 is not a vendor database. It was left as it is.</source>
+        <translation>Die Datei %1 ist keine Lieferantendatenbank. Sie wurde nicht verändert.</translation>
+    </message>
+    <message>
+        <source>The vendor database %1 is damaged. It was left as it is.</source>
+        <translation>Die Lieferantendatenbank %1 ist beschädigt. Sie wurde nicht verändert.</translation>
+    </message>
+    <message>
+        <source>Reading the journal mode</source>
+        <translation>Lesen des Journalmodus</translation>
+    </message>
+    <message>
+        <source>Switching to the write-ahead log</source>
+        <translation>Umstellen auf das Write-Ahead-Log</translation>
+    </message>
+    <message>
+        <source>Saving address %1</source>
+        <translation>Speichern der Adresse %1</translation>
+    </message>
+    <message>
+        <source>Searching the vendors</source>
+        <translation>Suchen der Lieferanten</translation>
     </message>
 </context>
 </TS>

@@ -537,234 +537,9 @@ Cuando el servidor vuelva, pulse Reconectar.</translation>
         <source>(none yet)</source>
         <translation>(ninguna todavía)</translation>
     </message>
-</context>
-<context>
-    <name>VendorContactHost::PostgresVendorDatabase</name>
     <message>
-        <source>database %1 on %2</source>
-        <translation>base de datos %1 en %2</translation>
-    </message>
-    <message>
-        <source>PostgreSQL database %1 on %2 as %3</source>
-        <translation>base de datos PostgreSQL %1 en %2 como %3</translation>
-    </message>
-    <message>
-        <source>The PostgreSQL database %1 on %2 cannot be reached.</source>
-        <translation>No se puede acceder a la base de datos PostgreSQL %1 en %2.</translation>
-    </message>
-    <message>
-        <source>The connection to the PostgreSQL database %1 on %2 was lost and could not be re-opened.</source>
-        <translation>Se perdió la conexión con la base de datos PostgreSQL %1 en %2 y no se pudo volver a abrir.</translation>
-    </message>
-    <message>
-        <source>Preparing the tables</source>
-        <translation>Preparación de las tablas</translation>
-    </message>
-    <message>
-        <source>Starting the save</source>
-        <translation>Inicio del guardado</translation>
-    </message>
-    <message>
-        <source>Saving the addresses</source>
-        <translation>Guardando las direcciones</translation>
-    </message>
-    <message>
-        <source>Cannot listen for changes in the %1.</source>
-        <translation>No se pueden seguir los cambios en: %1.</translation>
-    </message>
-</context>
-<context>
-    <name>VendorContactHost::SqlVendorDatabase</name>
-    <message>
-        <source>Nothing was removed: %1</source>
-        <translation>No se eliminó nada: %1</translation>
-    </message>
-    <message>
-        <source>Nothing was saved: %1</source>
-        <translation>No se guardó nada: %1</translation>
-    </message>
-    <message>
-        <source>Nothing was saved: address %1 (%2), field %3, holds %4, which cannot be stored. Remove it and save again.</source>
-        <translation>No se guardó nada: la dirección %1 (%2), campo %3, contiene %4, que no se puede almacenar. Elimínelo y vuelva a guardar.</translation>
-    </message>
-    <message>
-        <source>Nothing was saved: another program is using %1. Try again in a moment.</source>
-        <translation>No se guardó nada: otro programa está usando %1. Vuelva a intentarlo en un momento.</translation>
-    </message>
-    <message>
-        <source>Checking whether the save was completed</source>
-        <translation>Comprobación de si se completó el guardado</translation>
-    </message>
-    <message>
-        <source>Counting the addresses</source>
-        <translation>Recuento de las direcciones</translation>
-    </message>
-    <message>
-        <source>Nothing was saved: vendor %1 would have %2 addresses, more than the %3 one vendor can have. Delete some addresses or add them to another vendor.</source>
-        <translation>No se guardó nada: el proveedor %1 tendría %2 direcciones, más de las %3 que puede tener un proveedor. Elimine algunas direcciones o agréguelas a otro proveedor.</translation>
-    </message>
-    <message>
-        <source>Adding address %1</source>
-        <translation>Adición de la dirección %1</translation>
-    </message>
-    <message>
-        <source>The database gave no id for the new address %1.</source>
-        <translation>La base de datos no dio ningún ID a la nueva dirección %1.</translation>
-    </message>
-    <message>
-        <source>Recording the save</source>
-        <translation>Registro del guardado</translation>
-    </message>
-    <message>
-        <source>Completing the save</source>
-        <translation>Finalización del guardado</translation>
-    </message>
-    <message>
-        <source>Reading the vendors</source>
-        <translation>Lectura de los proveedores</translation>
-    </message>
-    <message>
-        <source>The name of vendor %1</source>
-        <translation>El nombre del proveedor %1</translation>
-    </message>
-    <message>
-        <source>Reading the vendor</source>
-        <translation>Lectura del proveedor</translation>
-    </message>
-    <message>
-        <source>There is no vendor %1 in the %2.</source>
-        <translation>No hay ningún proveedor %1 en: %2.</translation>
-    </message>
-    <message>
-        <source>Reading the contact types</source>
-        <translation>Lectura de los tipos de contacto</translation>
-    </message>
-    <message>
-        <source>Contact type %1, column %2</source>
-        <translation>Tipo de contacto %1, columna %2</translation>
-    </message>
-    <message>
-        <source>Reading the states</source>
-        <translation>Lectura de los estados</translation>
-    </message>
-    <message>
-        <source>State %1, column %2</source>
-        <translation>Estado %1, columna %2</translation>
-    </message>
-    <message>
-        <source>Address %1, column %2</source>
-        <translation>Dirección %1, columna %2</translation>
-    </message>
-    <message>
-        <source>Reading the addresses</source>
-        <translation>Lectura de las direcciones</translation>
-    </message>
-    <message>
-        <source>Qt&apos;s %1 database driver is not installed (scripts/install-deps.sh installs it).</source>
-        <translation>El controlador de base de datos %1 de Qt no está instalado (scripts/install-deps.sh lo instala).</translation>
-    </message>
-    <message>
-        <source>Reading the tables</source>
-        <translation>Lectura de las tablas</translation>
-    </message>
-    <message>
-        <source>%1 is not a vendor database (it has no table %2). It was left as it is.</source>
-        <translation>%1 no es una base de datos de proveedores (no tiene la tabla %2). Se dejó tal como estaba.</translation>
-    </message>
-    <message>
-        <source>Preparing the tables</source>
-        <translation>Preparación de las tablas</translation>
-    </message>
-</context>
-<context>
-    <name>VendorContactHost::SqliteVendorDatabase</name>
-    <message>
-        <source>SQLite file %1</source>
-        <translation>archivo SQLite %1</translation>
-    </message>
-    <message>
-        <source>The folder %1 does not exist, so there is no vendor database %2. Nothing was created.</source>
-        <translation>La carpeta %1 no existe, así que no hay ninguna base de datos de proveedores %2. No se creó nada.</translation>
-    </message>
-    <message>
-        <source>There is no vendor database %1. Nothing was created.</source>
-        <translation>No hay ninguna base de datos de proveedores %1. No se creó nada.</translation>
-    </message>
-    <message>
-        <source>The folder %1 could not be created.</source>
-        <translation>No se pudo crear la carpeta %1.</translation>
-    </message>
-    <message>
-        <source>The new database %1 could not be created.</source>
-        <translation>No se pudo crear la base de datos nueva %1.</translation>
-    </message>
-    <message>
-        <source>The file %1 is empty: it is not a vendor database.</source>
-        <translation>El archivo %1 está vacío: no es una base de datos de proveedores.</translation>
-    </message>
-    <message>
-        <source>%1 is not a file, so it is not a vendor database.</source>
-        <translation>%1 no es un archivo, así que no es una base de datos de proveedores.</translation>
-    </message>
-    <message>
-        <source>The file %1 is read-only.</source>
-        <translation>El archivo %1 es de solo lectura.</translation>
-    </message>
-    <message>
-        <source>The folder of %1 cannot be written to.</source>
-        <translation>No se puede escribir en la carpeta de %1.</translation>
-    </message>
-    <message>
-        <source>The file %1 could not be opened.</source>
-        <translation>No se pudo abrir el archivo %1.</translation>
-    </message>
-    <message>
-        <source>Reading the file</source>
-        <translation>Lectura del archivo</translation>
-    </message>
-    <message>
-        <source>Checking the file</source>
-        <translation>Comprobación del archivo</translation>
-    </message>
-    <message>
-        <source>The file %1 is not a vendor database. It was left as it is.</source>
-        <translation>El archivo %1 no es una base de datos de proveedores. Se dejó tal como estaba.</translation>
-    </message>
-    <message>
-        <source>The vendor database %1 is damaged. It was left as it is.</source>
-        <translation>La base de datos de proveedores %1 está dañada. Se dejó tal como estaba.</translation>
-    </message>
-    <message>
-        <source>Looking for changes</source>
-        <translation>Buscando cambios</translation>
-    </message>
-    <message>
-        <source>Reading the journal mode</source>
-        <translation>Lectura del modo de registro</translation>
-    </message>
-    <message>
-        <source>Switching to the write-ahead log</source>
-        <translation>Cambio al registro de escritura anticipada</translation>
-    </message>
-    <message>
-        <source>Preparing the tables</source>
-        <translation>Preparación de las tablas</translation>
-    </message>
-    <message>
-        <source>Starting the save</source>
-        <translation>Inicio del guardado</translation>
-    </message>
-    <message>
-        <source>Saving address %1</source>
-        <translation>Guardado de la dirección %1</translation>
-    </message>
-    <message>
-        <source>%1 failed.</source>
-        <translation>%1 falló.</translation>
-    </message>
-    <message>
-        <source>Reading the addresses</source>
-        <translation>Lectura de las direcciones</translation>
+        <source>The vendor list could not be read: %1</source>
+        <translation>No se pudo leer la lista de proveedores: %1</translation>
     </message>
 </context>
 <context>
@@ -792,10 +567,6 @@ Cuando el servidor vuelva, pulse Reconectar.</translation>
     <message>
         <source>Open a vendor database</source>
         <translation>Abrir una base de datos de proveedores</translation>
-    </message>
-    <message>
-        <source>The vendor list could not be read: %1</source>
-        <translation>No se pudo leer la lista de proveedores: %1</translation>
     </message>
     <message>
         <source>Cannot open the vendor</source>
@@ -1016,6 +787,218 @@ El panel sigue mostrando sus cambios tal como los hizo; guardar de nuevo no los 
     <message>
         <source>The connection is not open.</source>
         <translation>La conexión no está abierta.</translation>
+    </message>
+    <message>
+        <source>The vendor database has no place of its own: %1. Name one with --database.</source>
+        <translation>La base de datos de proveedores no tiene un lugar propio: %1. Indique uno con --database.</translation>
+    </message>
+    <message>
+        <source>Nothing was removed: %1</source>
+        <translation>No se eliminó nada: %1</translation>
+    </message>
+    <message>
+        <source>Nothing was saved: %1</source>
+        <translation>No se guardó nada: %1</translation>
+    </message>
+    <message>
+        <source>Nothing was saved: address %1 (%2), field %3, holds %4, which cannot be stored. Remove it and save again.</source>
+        <translation>No se guardó nada: la dirección %1 (%2), campo %3, contiene %4, que no se puede almacenar. Elimínelo y vuelva a guardar.</translation>
+    </message>
+    <message>
+        <source>Nothing was saved: another program is using %1. Try again in a moment.</source>
+        <translation>No se guardó nada: otro programa está usando %1. Vuelva a intentarlo en un momento.</translation>
+    </message>
+    <message>
+        <source>Checking whether the save was completed</source>
+        <translation>Comprobación de si se completó el guardado</translation>
+    </message>
+    <message>
+        <source>Counting the addresses</source>
+        <translation>Recuento de las direcciones</translation>
+    </message>
+    <message>
+        <source>Nothing was saved: vendor %1 would have %2 addresses, more than the %3 one vendor can have. Delete some addresses or add them to another vendor.</source>
+        <translation>No se guardó nada: el proveedor %1 tendría %2 direcciones, más de las %3 que puede tener un proveedor. Elimine algunas direcciones o agréguelas a otro proveedor.</translation>
+    </message>
+    <message>
+        <source>Adding address %1</source>
+        <translation>Adición de la dirección %1</translation>
+    </message>
+    <message>
+        <source>The database gave no id for the new address %1.</source>
+        <translation>La base de datos no dio ningún ID a la nueva dirección %1.</translation>
+    </message>
+    <message>
+        <source>Recording the save</source>
+        <translation>Registro del guardado</translation>
+    </message>
+    <message>
+        <source>Completing the save</source>
+        <translation>Finalización del guardado</translation>
+    </message>
+    <message>
+        <source>%1 holds bytes that are not UTF-8 text, which the control cannot show as they are; correct it in the database first.</source>
+        <translation>%1 contiene bytes que no son texto UTF-8, que el control no puede mostrar tal cual; corríjalo primero en la base de datos.</translation>
+    </message>
+    <message>
+        <source>Reading the vendors</source>
+        <translation>Lectura de los proveedores</translation>
+    </message>
+    <message>
+        <source>The name of vendor %1</source>
+        <translation>El nombre del proveedor %1</translation>
+    </message>
+    <message>
+        <source>Reading the vendor</source>
+        <translation>Lectura del proveedor</translation>
+    </message>
+    <message>
+        <source>There is no vendor %1 in the %2.</source>
+        <translation>No hay ningún proveedor %1 en: %2.</translation>
+    </message>
+    <message>
+        <source>Reading the contact types</source>
+        <translation>Lectura de los tipos de contacto</translation>
+    </message>
+    <message>
+        <source>Contact type %1, column %2</source>
+        <translation>Tipo de contacto %1, columna %2</translation>
+    </message>
+    <message>
+        <source>Reading the states</source>
+        <translation>Lectura de los estados</translation>
+    </message>
+    <message>
+        <source>State %1, column %2</source>
+        <translation>Estado %1, columna %2</translation>
+    </message>
+    <message>
+        <source>Address %1, column %2</source>
+        <translation>Dirección %1, columna %2</translation>
+    </message>
+    <message>
+        <source>Reading the addresses</source>
+        <translation>Lectura de las direcciones</translation>
+    </message>
+    <message>
+        <source>Qt&apos;s %1 database driver is not installed (scripts/install-deps.sh installs it).</source>
+        <translation>El controlador de base de datos %1 de Qt no está instalado (scripts/install-deps.sh lo instala).</translation>
+    </message>
+    <message>
+        <source>Reading the tables</source>
+        <translation>Lectura de las tablas</translation>
+    </message>
+    <message>
+        <source>%1 is not a vendor database (it has no table %2). It was left as it is.</source>
+        <translation>%1 no es una base de datos de proveedores (no tiene la tabla %2). Se dejó tal como estaba.</translation>
+    </message>
+    <message>
+        <source>Preparing the tables</source>
+        <translation>Preparación de las tablas</translation>
+    </message>
+    <message>
+        <source>database %1 on %2</source>
+        <translation>base de datos %1 en %2</translation>
+    </message>
+    <message>
+        <source>PostgreSQL database %1 on %2 as %3</source>
+        <translation>base de datos PostgreSQL %1 en %2 como %3</translation>
+    </message>
+    <message>
+        <source>The PostgreSQL database %1 on %2 cannot be reached.</source>
+        <translation>No se puede acceder a la base de datos PostgreSQL %1 en %2.</translation>
+    </message>
+    <message>
+        <source>The connection to the PostgreSQL database %1 on %2 was lost and could not be re-opened.</source>
+        <translation>Se perdió la conexión con la base de datos PostgreSQL %1 en %2 y no se pudo volver a abrir.</translation>
+    </message>
+    <message>
+        <source>Starting the save</source>
+        <translation>Inicio del guardado</translation>
+    </message>
+    <message>
+        <source>Saving the addresses</source>
+        <translation>Guardando las direcciones</translation>
+    </message>
+    <message>
+        <source>Cannot listen for changes in the %1.</source>
+        <translation>No se pueden seguir los cambios en: %1.</translation>
+    </message>
+    <message>
+        <source>Looking for changes</source>
+        <translation>Buscando cambios</translation>
+    </message>
+    <message>
+        <source>SQLite file %1</source>
+        <translation>archivo SQLite %1</translation>
+    </message>
+    <message>
+        <source>The folder %1 does not exist, so there is no vendor database %2. Nothing was created.</source>
+        <translation>La carpeta %1 no existe, así que no hay ninguna base de datos de proveedores %2. No se creó nada.</translation>
+    </message>
+    <message>
+        <source>There is no vendor database %1. Nothing was created.</source>
+        <translation>No hay ninguna base de datos de proveedores %1. No se creó nada.</translation>
+    </message>
+    <message>
+        <source>The folder %1 could not be created.</source>
+        <translation>No se pudo crear la carpeta %1.</translation>
+    </message>
+    <message>
+        <source>The new database %1 could not be created.</source>
+        <translation>No se pudo crear la base de datos nueva %1.</translation>
+    </message>
+    <message>
+        <source>The file %1 is empty: it is not a vendor database.</source>
+        <translation>El archivo %1 está vacío: no es una base de datos de proveedores.</translation>
+    </message>
+    <message>
+        <source>%1 is not a file, so it is not a vendor database.</source>
+        <translation>%1 no es un archivo, así que no es una base de datos de proveedores.</translation>
+    </message>
+    <message>
+        <source>The file %1 is read-only.</source>
+        <translation>El archivo %1 es de solo lectura.</translation>
+    </message>
+    <message>
+        <source>The folder of %1 cannot be written to.</source>
+        <translation>No se puede escribir en la carpeta de %1.</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be opened.</source>
+        <translation>No se pudo abrir el archivo %1.</translation>
+    </message>
+    <message>
+        <source>Reading the file</source>
+        <translation>Lectura del archivo</translation>
+    </message>
+    <message>
+        <source>Checking the file</source>
+        <translation>Comprobación del archivo</translation>
+    </message>
+    <message>
+        <source>The file %1 is not a vendor database. It was left as it is.</source>
+        <translation>El archivo %1 no es una base de datos de proveedores. Se dejó tal como estaba.</translation>
+    </message>
+    <message>
+        <source>The vendor database %1 is damaged. It was left as it is.</source>
+        <translation>La base de datos de proveedores %1 está dañada. Se dejó tal como estaba.</translation>
+    </message>
+    <message>
+        <source>Reading the journal mode</source>
+        <translation>Lectura del modo de registro</translation>
+    </message>
+    <message>
+        <source>Switching to the write-ahead log</source>
+        <translation>Cambio al registro de escritura anticipada</translation>
+    </message>
+    <message>
+        <source>Saving address %1</source>
+        <translation>Guardado de la dirección %1</translation>
+    </message>
+    <message>
+        <source>Searching the vendors</source>
+        <translation>Búsqueda de proveedores</translation>
     </message>
 </context>
 </TS>

@@ -537,234 +537,9 @@ Quand le serveur est de retour, cliquez sur Reconnecter.</translation>
         <source>(none yet)</source>
         <translation>(aucune pour l’instant)</translation>
     </message>
-</context>
-<context>
-    <name>VendorContactHost::PostgresVendorDatabase</name>
     <message>
-        <source>database %1 on %2</source>
-        <translation>base %1 sur %2</translation>
-    </message>
-    <message>
-        <source>PostgreSQL database %1 on %2 as %3</source>
-        <translation>base PostgreSQL %1 sur %2 en tant que %3</translation>
-    </message>
-    <message>
-        <source>The PostgreSQL database %1 on %2 cannot be reached.</source>
-        <translation>La base PostgreSQL %1 sur %2 est injoignable.</translation>
-    </message>
-    <message>
-        <source>The connection to the PostgreSQL database %1 on %2 was lost and could not be re-opened.</source>
-        <translation>La connexion à la base PostgreSQL %1 sur %2 a été perdue et n’a pas pu être rétablie.</translation>
-    </message>
-    <message>
-        <source>Preparing the tables</source>
-        <translation>Préparation des tables</translation>
-    </message>
-    <message>
-        <source>Starting the save</source>
-        <translation>Début de l’enregistrement</translation>
-    </message>
-    <message>
-        <source>Saving the addresses</source>
-        <translation>Enregistrement des adresses</translation>
-    </message>
-    <message>
-        <source>Cannot listen for changes in the %1.</source>
-        <translation>Impossible de suivre les modifications dans : %1.</translation>
-    </message>
-</context>
-<context>
-    <name>VendorContactHost::SqlVendorDatabase</name>
-    <message>
-        <source>Nothing was removed: %1</source>
-        <translation>Rien n’a été supprimé : %1</translation>
-    </message>
-    <message>
-        <source>Nothing was saved: %1</source>
-        <translation>Rien n’a été enregistré : %1</translation>
-    </message>
-    <message>
-        <source>Nothing was saved: address %1 (%2), field %3, holds %4, which cannot be stored. Remove it and save again.</source>
-        <translation>Rien n’a été enregistré : l’adresse %1 (%2), champ %3, contient %4, qui ne peut pas être stocké. Supprimez-le et enregistrez à nouveau.</translation>
-    </message>
-    <message>
-        <source>Nothing was saved: another program is using %1. Try again in a moment.</source>
-        <translation>Rien n’a été enregistré : un autre programme utilise %1. Réessayez dans un instant.</translation>
-    </message>
-    <message>
-        <source>Checking whether the save was completed</source>
-        <translation>Vérification de l’achèvement de l’enregistrement</translation>
-    </message>
-    <message>
-        <source>Counting the addresses</source>
-        <translation>Décompte des adresses</translation>
-    </message>
-    <message>
-        <source>Nothing was saved: vendor %1 would have %2 addresses, more than the %3 one vendor can have. Delete some addresses or add them to another vendor.</source>
-        <translation>Rien n’a été enregistré : le fournisseur %1 aurait %2 adresses, plus que les %3 qu’un fournisseur peut avoir. Supprimez des adresses ou ajoutez-les à un autre fournisseur.</translation>
-    </message>
-    <message>
-        <source>Adding address %1</source>
-        <translation>Ajout de l’adresse %1</translation>
-    </message>
-    <message>
-        <source>The database gave no id for the new address %1.</source>
-        <translation>La base de données n’a donné aucun identifiant à la nouvelle adresse %1.</translation>
-    </message>
-    <message>
-        <source>Recording the save</source>
-        <translation>Consignation de l’enregistrement</translation>
-    </message>
-    <message>
-        <source>Completing the save</source>
-        <translation>Achèvement de l’enregistrement</translation>
-    </message>
-    <message>
-        <source>Reading the vendors</source>
-        <translation>Lecture des fournisseurs</translation>
-    </message>
-    <message>
-        <source>The name of vendor %1</source>
-        <translation>Le nom du fournisseur %1</translation>
-    </message>
-    <message>
-        <source>Reading the vendor</source>
-        <translation>Lecture du fournisseur</translation>
-    </message>
-    <message>
-        <source>There is no vendor %1 in the %2.</source>
-        <translation>Il n’y a pas de fournisseur %1 dans : %2.</translation>
-    </message>
-    <message>
-        <source>Reading the contact types</source>
-        <translation>Lecture des types de contact</translation>
-    </message>
-    <message>
-        <source>Contact type %1, column %2</source>
-        <translation>Type de contact %1, colonne %2</translation>
-    </message>
-    <message>
-        <source>Reading the states</source>
-        <translation>Lecture des états</translation>
-    </message>
-    <message>
-        <source>State %1, column %2</source>
-        <translation>État %1, colonne %2</translation>
-    </message>
-    <message>
-        <source>Address %1, column %2</source>
-        <translation>Adresse %1, colonne %2</translation>
-    </message>
-    <message>
-        <source>Reading the addresses</source>
-        <translation>Lecture des adresses</translation>
-    </message>
-    <message>
-        <source>Qt&apos;s %1 database driver is not installed (scripts/install-deps.sh installs it).</source>
-        <translation>Le pilote de base de données %1 de Qt n’est pas installé (scripts/install-deps.sh l’installe).</translation>
-    </message>
-    <message>
-        <source>Reading the tables</source>
-        <translation>Lecture des tables</translation>
-    </message>
-    <message>
-        <source>%1 is not a vendor database (it has no table %2). It was left as it is.</source>
-        <translation>%1 n’est pas une base des fournisseurs (elle n’a pas de table %2). Elle a été laissée telle quelle.</translation>
-    </message>
-    <message>
-        <source>Preparing the tables</source>
-        <translation>Préparation des tables</translation>
-    </message>
-</context>
-<context>
-    <name>VendorContactHost::SqliteVendorDatabase</name>
-    <message>
-        <source>SQLite file %1</source>
-        <translation>fichier SQLite %1</translation>
-    </message>
-    <message>
-        <source>The folder %1 does not exist, so there is no vendor database %2. Nothing was created.</source>
-        <translation>Le dossier %1 n’existe pas : il n’y a donc pas de base des fournisseurs %2. Rien n’a été créé.</translation>
-    </message>
-    <message>
-        <source>There is no vendor database %1. Nothing was created.</source>
-        <translation>Il n’y a pas de base des fournisseurs %1. Rien n’a été créé.</translation>
-    </message>
-    <message>
-        <source>The folder %1 could not be created.</source>
-        <translation>Le dossier %1 n’a pas pu être créé.</translation>
-    </message>
-    <message>
-        <source>The new database %1 could not be created.</source>
-        <translation>La nouvelle base %1 n’a pas pu être créée.</translation>
-    </message>
-    <message>
-        <source>The file %1 is empty: it is not a vendor database.</source>
-        <translation>Le fichier %1 est vide : ce n’est pas une base des fournisseurs.</translation>
-    </message>
-    <message>
-        <source>%1 is not a file, so it is not a vendor database.</source>
-        <translation>%1 n’est pas un fichier, ce n’est donc pas une base des fournisseurs.</translation>
-    </message>
-    <message>
-        <source>The file %1 is read-only.</source>
-        <translation>Le fichier %1 est en lecture seule.</translation>
-    </message>
-    <message>
-        <source>The folder of %1 cannot be written to.</source>
-        <translation>Le dossier de %1 n’est pas accessible en écriture.</translation>
-    </message>
-    <message>
-        <source>The file %1 could not be opened.</source>
-        <translation>Le fichier %1 n’a pas pu être ouvert.</translation>
-    </message>
-    <message>
-        <source>Reading the file</source>
-        <translation>Lecture du fichier</translation>
-    </message>
-    <message>
-        <source>Checking the file</source>
-        <translation>Vérification du fichier</translation>
-    </message>
-    <message>
-        <source>The file %1 is not a vendor database. It was left as it is.</source>
-        <translation>Le fichier %1 n’est pas une base des fournisseurs. Il a été laissé tel quel.</translation>
-    </message>
-    <message>
-        <source>The vendor database %1 is damaged. It was left as it is.</source>
-        <translation>La base des fournisseurs %1 est endommagée. Elle a été laissée telle quelle.</translation>
-    </message>
-    <message>
-        <source>Looking for changes</source>
-        <translation>Recherche de modifications</translation>
-    </message>
-    <message>
-        <source>Reading the journal mode</source>
-        <translation>Lecture du mode de journalisation</translation>
-    </message>
-    <message>
-        <source>Switching to the write-ahead log</source>
-        <translation>Passage au journal à écriture anticipée</translation>
-    </message>
-    <message>
-        <source>Preparing the tables</source>
-        <translation>Préparation des tables</translation>
-    </message>
-    <message>
-        <source>Starting the save</source>
-        <translation>Début de l’enregistrement</translation>
-    </message>
-    <message>
-        <source>Saving address %1</source>
-        <translation>Enregistrement de l’adresse %1</translation>
-    </message>
-    <message>
-        <source>%1 failed.</source>
-        <translation>%1 a échoué.</translation>
-    </message>
-    <message>
-        <source>Reading the addresses</source>
-        <translation>Lecture des adresses</translation>
+        <source>The vendor list could not be read: %1</source>
+        <translation>La liste des fournisseurs n’a pas pu être lue : %1</translation>
     </message>
 </context>
 <context>
@@ -792,10 +567,6 @@ Quand le serveur est de retour, cliquez sur Reconnecter.</translation>
     <message>
         <source>Open a vendor database</source>
         <translation>Ouvrir une base des fournisseurs</translation>
-    </message>
-    <message>
-        <source>The vendor list could not be read: %1</source>
-        <translation>La liste des fournisseurs n’a pas pu être lue : %1</translation>
     </message>
     <message>
         <source>Cannot open the vendor</source>
@@ -1016,6 +787,218 @@ Le panneau montre toujours vos changements tels que vous les avez faits ; enregi
     <message>
         <source>The connection is not open.</source>
         <translation>La connexion n’est pas ouverte.</translation>
+    </message>
+    <message>
+        <source>The vendor database has no place of its own: %1. Name one with --database.</source>
+        <translation>La base des fournisseurs n’a pas d’emplacement propre : %1. Indiquez-en un avec --database.</translation>
+    </message>
+    <message>
+        <source>Nothing was removed: %1</source>
+        <translation>Rien n’a été supprimé : %1</translation>
+    </message>
+    <message>
+        <source>Nothing was saved: %1</source>
+        <translation>Rien n’a été enregistré : %1</translation>
+    </message>
+    <message>
+        <source>Nothing was saved: address %1 (%2), field %3, holds %4, which cannot be stored. Remove it and save again.</source>
+        <translation>Rien n’a été enregistré : l’adresse %1 (%2), champ %3, contient %4, qui ne peut pas être stocké. Supprimez-le et enregistrez à nouveau.</translation>
+    </message>
+    <message>
+        <source>Nothing was saved: another program is using %1. Try again in a moment.</source>
+        <translation>Rien n’a été enregistré : un autre programme utilise %1. Réessayez dans un instant.</translation>
+    </message>
+    <message>
+        <source>Checking whether the save was completed</source>
+        <translation>Vérification de l’achèvement de l’enregistrement</translation>
+    </message>
+    <message>
+        <source>Counting the addresses</source>
+        <translation>Décompte des adresses</translation>
+    </message>
+    <message>
+        <source>Nothing was saved: vendor %1 would have %2 addresses, more than the %3 one vendor can have. Delete some addresses or add them to another vendor.</source>
+        <translation>Rien n’a été enregistré : le fournisseur %1 aurait %2 adresses, plus que les %3 qu’un fournisseur peut avoir. Supprimez des adresses ou ajoutez-les à un autre fournisseur.</translation>
+    </message>
+    <message>
+        <source>Adding address %1</source>
+        <translation>Ajout de l’adresse %1</translation>
+    </message>
+    <message>
+        <source>The database gave no id for the new address %1.</source>
+        <translation>La base de données n’a donné aucun identifiant à la nouvelle adresse %1.</translation>
+    </message>
+    <message>
+        <source>Recording the save</source>
+        <translation>Consignation de l’enregistrement</translation>
+    </message>
+    <message>
+        <source>Completing the save</source>
+        <translation>Achèvement de l’enregistrement</translation>
+    </message>
+    <message>
+        <source>%1 holds bytes that are not UTF-8 text, which the control cannot show as they are; correct it in the database first.</source>
+        <translation>%1 contient des octets qui ne sont pas du texte UTF-8, que le contrôle ne peut pas afficher tels quels ; corrigez d’abord la valeur dans la base.</translation>
+    </message>
+    <message>
+        <source>Reading the vendors</source>
+        <translation>Lecture des fournisseurs</translation>
+    </message>
+    <message>
+        <source>The name of vendor %1</source>
+        <translation>Le nom du fournisseur %1</translation>
+    </message>
+    <message>
+        <source>Reading the vendor</source>
+        <translation>Lecture du fournisseur</translation>
+    </message>
+    <message>
+        <source>There is no vendor %1 in the %2.</source>
+        <translation>Il n’y a pas de fournisseur %1 dans : %2.</translation>
+    </message>
+    <message>
+        <source>Reading the contact types</source>
+        <translation>Lecture des types de contact</translation>
+    </message>
+    <message>
+        <source>Contact type %1, column %2</source>
+        <translation>Type de contact %1, colonne %2</translation>
+    </message>
+    <message>
+        <source>Reading the states</source>
+        <translation>Lecture des états</translation>
+    </message>
+    <message>
+        <source>State %1, column %2</source>
+        <translation>État %1, colonne %2</translation>
+    </message>
+    <message>
+        <source>Address %1, column %2</source>
+        <translation>Adresse %1, colonne %2</translation>
+    </message>
+    <message>
+        <source>Reading the addresses</source>
+        <translation>Lecture des adresses</translation>
+    </message>
+    <message>
+        <source>Qt&apos;s %1 database driver is not installed (scripts/install-deps.sh installs it).</source>
+        <translation>Le pilote de base de données %1 de Qt n’est pas installé (scripts/install-deps.sh l’installe).</translation>
+    </message>
+    <message>
+        <source>Reading the tables</source>
+        <translation>Lecture des tables</translation>
+    </message>
+    <message>
+        <source>%1 is not a vendor database (it has no table %2). It was left as it is.</source>
+        <translation>%1 n’est pas une base des fournisseurs (elle n’a pas de table %2). Elle a été laissée telle quelle.</translation>
+    </message>
+    <message>
+        <source>Preparing the tables</source>
+        <translation>Préparation des tables</translation>
+    </message>
+    <message>
+        <source>database %1 on %2</source>
+        <translation>base %1 sur %2</translation>
+    </message>
+    <message>
+        <source>PostgreSQL database %1 on %2 as %3</source>
+        <translation>base PostgreSQL %1 sur %2 en tant que %3</translation>
+    </message>
+    <message>
+        <source>The PostgreSQL database %1 on %2 cannot be reached.</source>
+        <translation>La base PostgreSQL %1 sur %2 est injoignable.</translation>
+    </message>
+    <message>
+        <source>The connection to the PostgreSQL database %1 on %2 was lost and could not be re-opened.</source>
+        <translation>La connexion à la base PostgreSQL %1 sur %2 a été perdue et n’a pas pu être rétablie.</translation>
+    </message>
+    <message>
+        <source>Starting the save</source>
+        <translation>Début de l’enregistrement</translation>
+    </message>
+    <message>
+        <source>Saving the addresses</source>
+        <translation>Enregistrement des adresses</translation>
+    </message>
+    <message>
+        <source>Cannot listen for changes in the %1.</source>
+        <translation>Impossible de suivre les modifications dans : %1.</translation>
+    </message>
+    <message>
+        <source>Looking for changes</source>
+        <translation>Recherche de modifications</translation>
+    </message>
+    <message>
+        <source>SQLite file %1</source>
+        <translation>fichier SQLite %1</translation>
+    </message>
+    <message>
+        <source>The folder %1 does not exist, so there is no vendor database %2. Nothing was created.</source>
+        <translation>Le dossier %1 n’existe pas : il n’y a donc pas de base des fournisseurs %2. Rien n’a été créé.</translation>
+    </message>
+    <message>
+        <source>There is no vendor database %1. Nothing was created.</source>
+        <translation>Il n’y a pas de base des fournisseurs %1. Rien n’a été créé.</translation>
+    </message>
+    <message>
+        <source>The folder %1 could not be created.</source>
+        <translation>Le dossier %1 n’a pas pu être créé.</translation>
+    </message>
+    <message>
+        <source>The new database %1 could not be created.</source>
+        <translation>La nouvelle base %1 n’a pas pu être créée.</translation>
+    </message>
+    <message>
+        <source>The file %1 is empty: it is not a vendor database.</source>
+        <translation>Le fichier %1 est vide : ce n’est pas une base des fournisseurs.</translation>
+    </message>
+    <message>
+        <source>%1 is not a file, so it is not a vendor database.</source>
+        <translation>%1 n’est pas un fichier, ce n’est donc pas une base des fournisseurs.</translation>
+    </message>
+    <message>
+        <source>The file %1 is read-only.</source>
+        <translation>Le fichier %1 est en lecture seule.</translation>
+    </message>
+    <message>
+        <source>The folder of %1 cannot be written to.</source>
+        <translation>Le dossier de %1 n’est pas accessible en écriture.</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be opened.</source>
+        <translation>Le fichier %1 n’a pas pu être ouvert.</translation>
+    </message>
+    <message>
+        <source>Reading the file</source>
+        <translation>Lecture du fichier</translation>
+    </message>
+    <message>
+        <source>Checking the file</source>
+        <translation>Vérification du fichier</translation>
+    </message>
+    <message>
+        <source>The file %1 is not a vendor database. It was left as it is.</source>
+        <translation>Le fichier %1 n’est pas une base des fournisseurs. Il a été laissé tel quel.</translation>
+    </message>
+    <message>
+        <source>The vendor database %1 is damaged. It was left as it is.</source>
+        <translation>La base des fournisseurs %1 est endommagée. Elle a été laissée telle quelle.</translation>
+    </message>
+    <message>
+        <source>Reading the journal mode</source>
+        <translation>Lecture du mode de journalisation</translation>
+    </message>
+    <message>
+        <source>Switching to the write-ahead log</source>
+        <translation>Passage au journal à écriture anticipée</translation>
+    </message>
+    <message>
+        <source>Saving address %1</source>
+        <translation>Enregistrement de l’adresse %1</translation>
+    </message>
+    <message>
+        <source>Searching the vendors</source>
+        <translation>Recherche des fournisseurs</translation>
     </message>
 </context>
 </TS>

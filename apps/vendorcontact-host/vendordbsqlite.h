@@ -67,6 +67,7 @@ protected:
     void beginSchemaChange() override;
     void beginSave() override;
     QString databaseNow() const override;
+    QString addressReadColumns() const override;
     std::optional<QString> addressTable(qint32 vendorId, const ZebVendorContact::ExchangeSeparators &separators,
         VendorSnapshot &snapshot) const override;
     QSet<QString> updateAddresses(
