@@ -202,18 +202,24 @@ bool waitIdle(const QList<qint64> &pids, int limitMs)
     return false;
 }
 
+/// A connection of the benchmark's own to `db`, named `name`.
+QSqlDatabase openConnection(const Database &db, const QString &name)
+{
+    QSqlDatabase connection = QSqlDatabase::addDatabase(db.postgres ? u"QPSQL"_s : u"QSQLITE"_s, name);
+    if (db.postgres)
+        connectPostgres(connection, db.location);
+    else
+        connection.setDatabaseName(db.location.mid(7));
+    if (!connection.open())
+        throw std::runtime_error(qPrintable(connection.lastError().text()));
+    return connection;
+}
+
 void changeOneAddress(const Database &db)
 {
     const QString name = u"bench-change"_s;
     {
-        QSqlDatabase connection = QSqlDatabase::addDatabase(db.postgres ? u"QPSQL"_s : u"QSQLITE"_s, name);
-        if (db.postgres) {
-            connectPostgres(connection, db.location);
-        } else {
-            connection.setDatabaseName(db.location.mid(7));
-        }
-        if (!connection.open())
-            throw std::runtime_error(qPrintable(connection.lastError().text()));
+        QSqlDatabase connection = openConnection(db, name);
         QSqlQuery query(connection);
         if (!query.exec(u"UPDATE addresses SET phone2 = '555-0199' || CAST(row_version AS TEXT) WHERE id = "
                         u"(SELECT MIN(id) FROM addresses WHERE vendor_id = %1)"_s.arg(db.changed)))
@@ -331,14 +337,7 @@ void generateLarge(const Database &db)
     }
     const QString name = u"bench-generate"_s;
     {
-        QSqlDatabase connection = QSqlDatabase::addDatabase(db.postgres ? u"QPSQL"_s : u"QSQLITE"_s, name);
-        if (db.postgres) {
-            connectPostgres(connection, db.location);
-        } else {
-            connection.setDatabaseName(db.location.mid(7));
-        }
-        if (!connection.open())
-            throw std::runtime_error(qPrintable(connection.lastError().text()));
+        QSqlDatabase connection = openConnection(db, name);
         QSqlQuery count(connection);
         count.exec(u"SELECT COUNT(*) FROM vendors"_s);
         count.next();
