@@ -39,10 +39,10 @@ int gettimeofday(struct timeval *now, void *zone) noexcept
 
 time_t time(time_t *now) noexcept
 {
-    struct timespec spec;
-    clock_gettime(CLOCK_REALTIME, &spec);
+    struct timespec reading;
+    clock_gettime(CLOCK_REALTIME, &reading);
     if (now)
-        *now = spec.tv_sec;
-    return spec.tv_sec;
+        *now = reading.tv_sec;
+    return reading.tv_sec;
 }
 }
