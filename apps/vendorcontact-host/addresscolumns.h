@@ -16,6 +16,7 @@
 #include <QtCore/QCoreApplication>
 #include <QtCore/QString>
 #include <QtCore/QStringList>
+#include <QtCore/QVariant>
 
 #include <array>
 #include <optional>
@@ -81,6 +82,11 @@ inline constexpr const std::array<AddressColumn, 13> &AddressColumns = AddressCo
 
 /// "type_id, name, ..., cell": the columns in order, for SELECT and INSERT.
 QString addressColumnList();
+
+/// The value of `column` in `address` as a statement binds it: an empty
+/// number as a typed NULL, text never as NULL (the control's empty text is
+/// empty text in the database).
+QVariant sqlValue(const AddressColumn &column, const ZebVendorContact::ContactAddress &address);
 
 /// The value of `column` in `address` as the exchange text writes it
 /// (numbers as digits, an empty number as nothing).

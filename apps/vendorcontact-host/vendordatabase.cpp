@@ -39,6 +39,8 @@ QVariant number(const std::optional<qint16> &value)
     return value ? QVariant(int(*value)) : QVariant(QMetaType(QMetaType::Int));
 }
 
+} // namespace
+
 QVariant sqlValue(const AddressColumn &column, const ContactAddress &a)
 {
     switch (column.kind) {
@@ -51,6 +53,8 @@ QVariant sqlValue(const AddressColumn &column, const ContactAddress &a)
     }
     return text(a.*column.text);
 }
+
+namespace {
 
 /// The vendor id, then every column's value.
 QVariantList addressValues(qint32 vendorId, const ContactAddress &a)

@@ -22,15 +22,12 @@ namespace VendorContactHost {
 
 class VendorDirectory;
 
-/// One vendor in the vendor list.
+/// One vendor with its address count, as vendors() lists them.
 struct VendorSummary
 {
     qint32 id = 0;
     QString name;
     int addressCount = 0;
-    /// What a search finds the vendor by besides its name: its addresses'
-    /// cities, one per line.
-    QString searchText;
 };
 
 /// The row version of each address, by its id. Keyed by number: a large

@@ -57,18 +57,10 @@ QList<VendorSummary> SqlVendorDatabase::vendors() const
                 u"ORDER BY v.name, v.id"_s,
                 {}, tr("Reading the vendors"));
         QList<VendorSummary> result;
-        QHash<qint32, qsizetype> rows;
         while (query.next()) {
-            rows.insert(query.value(0).toInt(), result.size());
             result.append({ query.value(0).toInt(),
                 textValue(query.value(1), [&] { return tr("The name of vendor %1").arg(query.value(0).toString()); }),
-                query.value(2).toInt(), {} });
-        }
-        // The search box finds a vendor by any of its cities too.
-        QSqlQuery cities = run(u"SELECT DISTINCT vendor_id, city FROM addresses"_s, {}, tr("Reading the vendors"));
-        while (cities.next()) {
-            if (const auto row = rows.constFind(cities.value(0).toInt()); row != rows.cend())
-                result[*row].searchText += cities.value(1).toString() + u'\n';
+                query.value(2).toInt() });
         }
         return result;
     });

@@ -290,15 +290,8 @@ QSet<QString> PostgresVendorDatabase::updateAddresses(
         any = true;
         columns[0].add(a.addressId.toLongLong());
         columns[1].add(*version);
-        for (std::size_t i = 0; i < AddressColumns.size(); ++i) {
-            const AddressColumn &column = AddressColumns[i];
-            if (column.isText()) // a null QString is empty text here
-                columns[2 + i].add(QVariant((a.*column.text).isNull() ? u""_s : a.*column.text));
-            else if (column.kind == AddressColumn::Kind::Type)
-                columns[2 + i].add(qint64(a.typeId));
-            else
-                columns[2 + i].add((a.*column.number) ? QVariant(int(*(a.*column.number))) : QVariant());
-        }
+        for (std::size_t i = 0; i < AddressColumns.size(); ++i)
+            columns[2 + i].add(sqlValue(AddressColumns[i], a));
     }
     if (!any)
         return {};

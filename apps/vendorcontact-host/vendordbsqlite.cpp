@@ -421,15 +421,8 @@ QSet<QString> SqliteVendorDatabase::updateAddresses(const VendorSnapshot &loaded
         if (address.isAddedInPanel() || !version)
             continue;
         QVariantList values;
-        for (const AddressColumn &column : AddressColumns) {
-            if (column.isText())
-                values << ((address.*column.text).isNull() ? u""_s : address.*column.text);
-            else if (column.kind == AddressColumn::Kind::Type)
-                values << int(address.typeId);
-            else
-                values << ((address.*column.number) ? QVariant(int(*(address.*column.number)))
-                                                    : QVariant(QMetaType(QMetaType::Int)));
-        }
+        for (const AddressColumn &column : AddressColumns)
+            values << sqlValue(column, address);
         values << address.addressId.toLongLong() << loaded.vendorId << *version;
         if (!update)
             update.emplace(connection(), location(), sql);
