@@ -20,7 +20,7 @@ QVariant CallLog::data(const QModelIndex &index, int role) const
     return role == Qt::DisplayRole || role == Qt::ToolTipRole ? QVariant(m_lines.at(index.row())) : QVariant();
 }
 
-QString CallLog::append(const QString &call, const QString &outcome)
+void CallLog::append(const QString &call, const QString &outcome)
 {
     if (m_lines.size() >= MaxLines) {
         beginRemoveRows({}, 0, 0);
@@ -31,7 +31,6 @@ QString CallLog::append(const QString &call, const QString &outcome)
     beginInsertRows({}, int(m_lines.size()), int(m_lines.size()));
     m_lines.append(line);
     endInsertRows();
-    return line;
 }
 
 } // namespace VendorContactHost

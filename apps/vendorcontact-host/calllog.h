@@ -26,8 +26,8 @@ public:
     int rowCount(const QModelIndex &parent = {}) const override;
     QVariant data(const QModelIndex &index, int role) const override;
 
-    /// Adds "N  call -> outcome" and returns it.
-    QString append(const QString &call, const QString &outcome);
+    /// Adds "N  call -> outcome".
+    void append(const QString &call, const QString &outcome);
     const QStringList &lines() const { return m_lines; }
 
 private:

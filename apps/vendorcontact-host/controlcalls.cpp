@@ -117,7 +117,7 @@ QString ControlCalls::counted(qsizetype count, const char *one, const char *many
 
 void ControlCalls::logCall(const QString &call, const QString &outcome)
 {
-    Q_EMIT callLogged(m_log.append(call, outcome));
+    m_log.append(call, outcome);
 }
 
 namespace {
@@ -185,18 +185,18 @@ std::optional<QString> ControlCalls::getContactAddress()
         return std::nullopt;
     }
     m_lastExport = result.value.toString();
-    // The dock counts the entries as it shows them; the log counts them alike.
-    qsizetype entries = -1;
+    // Read once here: the log counts the entries, the dock shows them.
+    m_lastEntries.clear();
+    m_lastExportProblem.clear();
     try {
-        ZebVendorContact::ExchangeSeparators separators;
-        separators.field = m_exportSeparators.field;
-        separators.record = m_exportSeparators.record;
-        entries = ZebVendorContact::parseExport(m_lastExport, separators).size();
-    } catch (const ZebVendorContact::Error &) {
+        m_lastEntries = ZebVendorContact::parseExport(m_lastExport, m_exportSeparators);
+    } catch (const ZebVendorContact::Error &error) {
+        m_lastExportProblem = error.message();
     }
     logCall(QStringLiteral("GetContactAddress()"),
         QStringLiteral("%1 [%2]").arg(abbreviated(m_lastExport),
-            entries < 0 ? QStringLiteral("unreadable") : counted(entries, "entry", "entries")));
+            m_lastExportProblem.isEmpty() ? counted(m_lastEntries.size(), "entry", "entries")
+                                          : QStringLiteral("unreadable")));
     Q_EMIT exported(m_lastExport);
     return m_lastExport;
 }

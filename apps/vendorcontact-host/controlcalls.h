@@ -26,7 +26,7 @@ namespace VendorContactHost {
  * The control as the window drives it: the handle it was created through,
  * its three methods with typed arguments, and the call log. Every call goes
  * through here, the window's own and the Developer dock's buttons alike, and
- * each logged line is announced (callLogged), so the dock only observes.
+ * the dock only observes the log and the calls' signals.
  * Creates no widget of its own.
  */
 class ControlCalls : public QObject
@@ -55,6 +55,10 @@ public:
     CallLog *log() { return &m_log; }
     QStringList callLog() const { return m_log.lines(); }
     QString lastExport() const { return m_lastExport; }
+    /// The last export's entries, read once as it arrived.
+    const QList<ZebVendorContact::ContactAddress> &lastExportEntries() const { return m_lastEntries; }
+    /// Why the last export could not be read; empty when it could.
+    QString lastExportProblem() const { return m_lastExportProblem; }
     /// The separators the control's export uses: those of the last load.
     ExchangeSeparators exportSeparators() const { return m_exportSeparators; }
 
@@ -63,7 +67,6 @@ public:
     static QString describeFailure(const ZebVendorContact::Client::DispatchResult &result);
 
 Q_SIGNALS:
-    void callLogged(const QString &line);
     /// The values of a LetVendorIDNMode or LetContactAddress call, made by
     /// anyone (the Developer dock shows them for the next call by hand).
     void vendorAndModeGiven(qint32 vendorId, bool editAllowed);
@@ -81,6 +84,8 @@ private:
     std::unique_ptr<ZebVendorContact::Client::ControlHandle> m_handle;
     CallLog m_log;
     QString m_lastExport;
+    QList<ZebVendorContact::ContactAddress> m_lastEntries;
+    QString m_lastExportProblem;
     ExchangeSeparators m_exportSeparators;
 };
 

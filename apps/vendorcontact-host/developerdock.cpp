@@ -48,11 +48,6 @@ QPushButton *callButton(const QString &objectName)
     button->setObjectName(objectName);
     return button;
 }
-
-QStringList exportRow(const ZebVendorContact::ContactAddress &a)
-{
-    return exchangeValues(a);
-}
 } // namespace
 
 DeveloperDock::DeveloperDock(ControlCalls *calls, QWidget *parent)
@@ -270,19 +265,15 @@ void DeveloperDock::showExport(const QString &exportText)
     m_exportText->setText(exportText);
     m_exportText->setCursorPosition(0);
     m_exportProblem.clear();
-    try {
-        ZebVendorContact::ExchangeSeparators separators;
-        separators.field = exportSeparators.field;
-        separators.record = exportSeparators.record;
-        for (const auto &address : ZebVendorContact::parseExport(exportText, separators))
-            rows.append(exportRow(address));
-    } catch (const ZebVendorContact::Error &error) {
+    if (const QString problem = m_calls->lastExportProblem(); !problem.isEmpty()) {
         m_exportEntries = -1;
         m_exportModel->setRecords({}, exportSeparators.field);
-        m_exportProblem = tr("The export cannot be read: %1").arg(error.message());
+        m_exportProblem = tr("The export cannot be read: %1").arg(problem);
         m_exportSummary->setText(m_exportProblem);
         return;
     }
+    for (const ZebVendorContact::ContactAddress &address : m_calls->lastExportEntries())
+        rows.append(exchangeValues(address));
     m_exportEntries = rows.size();
     m_exportModel->setRecords(std::move(rows), exportSeparators.field);
     m_exportTable->resizeColumnsToContents();
