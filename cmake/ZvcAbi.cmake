@@ -22,7 +22,7 @@ set(ZVC_ABI_BASELINE ${PROJECT_SOURCE_DIR}/abi/ZebVendorContact.abi)
 set(ZVC_SYMBOLS_FILE ${PROJECT_SOURCE_DIR}/abi/libzebvendorcontact${PROJECT_VERSION_MAJOR}.symbols)
 set(ZVC_GENSYMBOLS_OPTIONS
     -plibzebvendorcontact${PROJECT_VERSION_MAJOR}
-    -v${PROJECT_VERSION_MAJOR}.${PROJECT_VERSION_MINOR}.${PROJECT_VERSION_TWEAK}
+    -v${ZVC_VERSION}
     -e$<TARGET_FILE:ZebVendorContact> -I${ZVC_SYMBOLS_FILE})
 # Only what the exported functions reach counts, with types private to the
 # library dropped; paths, locations and the build folder are left out so the

@@ -16,7 +16,6 @@
 # pages; for the library shlibs, symbols and the ldconfig trigger), so lintian
 # passes them without an error or a warning (the lintian test).
 
-set(ZVC_PACKAGE_VERSION ${PROJECT_VERSION_MAJOR}.${PROJECT_VERSION_MINOR}.${PROJECT_VERSION_TWEAK})
 set(ZVC_PACKAGING_DIR ${PROJECT_SOURCE_DIR}/packaging)
 set(ZVC_PACKAGING_BUILD_DIR ${PROJECT_BINARY_DIR}/packaging)
 set(ZVC_RUNTIME_PACKAGE libzebvendorcontact${PROJECT_VERSION_MAJOR})
@@ -91,7 +90,7 @@ if(ZVC_PANDOC)
         add_custom_command(OUTPUT ${_zvc_page_file}
             COMMAND ${CMAKE_COMMAND} -E make_directory ${PROJECT_BINARY_DIR}/man
             COMMAND ${ZVC_PANDOC} --standalone --from markdown --to man
-                --metadata "footer=ZebVendorContact ${ZVC_PACKAGE_VERSION}" --output ${_zvc_page_file} ${_zvc_source}
+                --metadata "footer=ZebVendorContact ${ZVC_VERSION}" --output ${_zvc_page_file} ${_zvc_source}
             DEPENDS ${_zvc_source}
             VERBATIM)
         zvc_add_gzip_output(${_zvc_page_file} ${_zvc_page_file}.gz)
@@ -155,7 +154,7 @@ set(CPACK_PACKAGE_CONTACT "ZebVendorContact developers <zebvendorcontact@example
 # CPack's own default, which is therefore given here.
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${CMAKE_PROJECT_NAME} built using CMake")
 # The package version follows the library file's: libZebVendorContact.so.2.0.2.
-set(CPACK_PACKAGE_VERSION ${ZVC_PACKAGE_VERSION})
+set(CPACK_PACKAGE_VERSION ${ZVC_VERSION})
 set(CPACK_PACKAGE_DIRECTORY ${PROJECT_BINARY_DIR}/packages)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 # Distribution packages carry stripped binaries, as Debian's own do.
@@ -191,7 +190,7 @@ set(CPACK_DEBIAN_RUNTIME_PACKAGE_NAME ${ZVC_RUNTIME_PACKAGE})
 # symbols file (abi/, checked by the abi_symbols test) tells dpkg-shlibdeps
 # the version each symbol arrived in, which is often older.
 file(WRITE ${ZVC_PACKAGING_BUILD_DIR}/shlibs
-    "libZebVendorContact ${PROJECT_VERSION_MAJOR} ${ZVC_RUNTIME_PACKAGE} (>= ${ZVC_PACKAGE_VERSION})\n")
+    "libZebVendorContact ${PROJECT_VERSION_MAJOR} ${ZVC_RUNTIME_PACKAGE} (>= ${ZVC_VERSION})\n")
 configure_file(${ZVC_SYMBOLS_FILE} ${ZVC_PACKAGING_BUILD_DIR}/symbols COPYONLY)
 set(CPACK_DEBIAN_RUNTIME_PACKAGE_CONTROL_EXTRA
     ${ZVC_PACKAGING_BUILD_DIR}/shlibs ${ZVC_PACKAGING_BUILD_DIR}/symbols ${ZVC_PACKAGING_DIR}/triggers)

@@ -11,7 +11,6 @@
 # include() it for zvc_check_elf_paths(), or run it with cmake -P:
 #   -DZVC_ELF_LIST=<file>   check the files named in <file>, one a line (the
 #                           build's targets; files not built are skipped)
-#   -DZVC_ELF_TREE=<folder> check every ELF program and library under <folder>
 #   -DZVC_ELF_KIND=build|install, -DZVC_ELF_ROOT=<folder> $ORIGIN's bounds
 
 # Sets `out` to the problems of one file's search paths, one a line.
@@ -92,19 +91,16 @@ function(zvc_check_elf_paths kind root checked_out)
 endfunction()
 
 if(CMAKE_SCRIPT_MODE_FILE STREQUAL CMAKE_CURRENT_LIST_FILE)
-    if(DEFINED ZVC_ELF_LIST)
-        file(STRINGS ${ZVC_ELF_LIST} candidates)
-        set(files "")
-        foreach(file IN LISTS candidates)
-            if(EXISTS ${file})
-                list(APPEND files ${file})
-            endif()
-        endforeach()
-    elseif(DEFINED ZVC_ELF_TREE)
-        file(GLOB_RECURSE files LIST_DIRECTORIES false ${ZVC_ELF_TREE}/*)
-    else()
-        message(FATAL_ERROR "Give ZVC_ELF_LIST or ZVC_ELF_TREE")
+    if(NOT DEFINED ZVC_ELF_LIST)
+        message(FATAL_ERROR "Give ZVC_ELF_LIST")
     endif()
+    file(STRINGS ${ZVC_ELF_LIST} candidates)
+    set(files "")
+    foreach(file IN LISTS candidates)
+        if(EXISTS ${file})
+            list(APPEND files ${file})
+        endif()
+    endforeach()
     zvc_check_elf_paths(${ZVC_ELF_KIND} ${ZVC_ELF_ROOT} checked ${files})
     if(checked EQUAL 0)
         message(FATAL_ERROR "No ELF program or library found to check")

@@ -5,7 +5,7 @@
 zvc_add_panel_tests(tst_panel tst_panel_list)
 # The version the panel's caption shows, as the build defines it.
 target_compile_definitions(tst_panel PRIVATE
-    ZVC_CAPTION_VERSION="${PROJECT_VERSION_MAJOR}.${PROJECT_VERSION_MINOR}.${PROJECT_VERSION_TWEAK}")
+    ZVC_CAPTION_VERSION="${ZVC_VERSION}")
 # The panel in every shipped language, at 100% and again at 200% scale.
 zvc_add_panel_tests(tst_translations)
 add_test(NAME tst_translations_200 COMMAND tst_translations)
