@@ -108,9 +108,7 @@ void VendorListPane::setDatabase(const VendorDatabase *database)
             Q_EMIT readFailed(error.message());
         }
     }
-    m_model->setDirectory(m_directory.get());
-    if (!m_search->text().isEmpty())
-        m_model->setSearch(m_search->text());
+    m_model->setDirectory(m_directory.get(), m_search->text());
     highlightShownVendor(true);
 }
 

@@ -34,16 +34,24 @@ void VendorListModel::resetTo(QList<VendorRow> rows, bool atStart, bool atEnd)
     endResetModel();
 }
 
-void VendorListModel::setDirectory(VendorDirectory *directory)
+void VendorListModel::readFromStart()
+{
+    QList<VendorRow> rows = m_directory->after(std::nullopt, PageSize);
+    const bool atEnd = rows.size() < PageSize;
+    resetTo(std::move(rows), true, atEnd);
+}
+
+void VendorListModel::setDirectory(VendorDirectory *directory, const QString &search)
 {
     m_directory = directory;
     resetTo({}, true, true);
     if (!m_directory)
         return;
-    reading([this] {
-        QList<VendorRow> rows = m_directory->after(std::nullopt, PageSize);
-        const bool atEnd = rows.size() < PageSize;
-        resetTo(std::move(rows), true, atEnd);
+    // The search is set first, so only the page shown is read.
+    reading([&] {
+        if (!search.isEmpty())
+            m_directory->setSearch(search);
+        readFromStart();
     });
 }
 
@@ -53,9 +61,7 @@ void VendorListModel::setSearch(const QString &text)
         return;
     const bool read = reading([&] {
         m_directory->setSearch(text);
-        QList<VendorRow> rows = m_directory->after(std::nullopt, PageSize);
-        const bool atEnd = rows.size() < PageSize;
-        resetTo(std::move(rows), true, atEnd);
+        readFromStart();
     });
     if (!read)
         resetTo({}, true, true);

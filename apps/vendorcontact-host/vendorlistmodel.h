@@ -30,8 +30,9 @@ public:
 
     using QAbstractListModel::QAbstractListModel;
 
-    /// Lists the vendors of `directory` (none: nothing) from the first.
-    void setDirectory(VendorDirectory *directory);
+    /// Lists the vendors of `directory` (none: nothing) that `search` finds
+    /// (empty: all), from the first.
+    void setDirectory(VendorDirectory *directory, const QString &search = {});
     /// Lists what `text` finds, from the first.
     void setSearch(const QString &text);
     /// Reads the vendors of `ids` again: each changed, added, renamed or
@@ -60,6 +61,8 @@ Q_SIGNALS:
 private:
     template<typename Read> bool reading(Read &&read);
     void resetTo(QList<VendorRow> rows, bool atStart, bool atEnd);
+    /// Reads the first page of the directory as it is searched now.
+    void readFromStart();
     void dropChanged(const QList<qint32> &ids, const QList<VendorRow> &current);
     void placeChanged(const VendorRow &row);
 
